@@ -1,0 +1,18 @@
+# vantir_add_test(<name> SOURCES <files...> LIBRARIES <targets...>
+#                 [ENVIRONMENT <VAR=value...>] [COMMAND_PREFIX <args...>] [TIMEOUT <s>])
+#
+# Builds one QtTest executable and registers it with ctest. GUI tests run
+# headless; a test that exits with 77 is reported as skipped.
+function(vantir_add_test name)
+    cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBRARIES;ENVIRONMENT;COMMAND_PREFIX" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE Qt5::Test ${ARG_LIBRARIES})
+    add_test(NAME ${name} COMMAND ${ARG_COMMAND_PREFIX} $<TARGET_FILE:${name}>)
+    if(NOT ARG_TIMEOUT)
+        set(ARG_TIMEOUT 120)
+    endif()
+    set_tests_properties(${name} PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${ARG_ENVIRONMENT}"
+        SKIP_RETURN_CODE 77
+        TIMEOUT ${ARG_TIMEOUT})
+endfunction()

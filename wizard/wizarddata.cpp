@@ -1,0 +1,37 @@
+#include "wizarddata.h"
+
+#include <QDebug>
+
+WizardData wizardData;
+Client_WLANs *wlanPage = nullptr;
+Client_Settings *settingsPage = nullptr;
+
+void WizardData::setName(const QString &value)
+{
+    name = value;
+    qDebug() << "Name: " << name << "\n";
+}
+
+void WizardData::setURL(const QString &value)
+{
+    url = value;
+    qDebug() << "URL: " << url << "\n";
+}
+
+void WizardData::setSSID(const QString &value)
+{
+    ssid = value;
+    qDebug() << "SSID: " << ssid << "\n";
+}
+
+void WizardData::setPW(const QString &value)
+{
+    pw = value;
+    qDebug() << "PW: " << pw << "\n";
+}
+
+void WizardData::setIP(const QString &value)
+{
+    ip = value;
+    qDebug() << "IP: " << ip << "\n";
+}

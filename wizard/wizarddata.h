@@ -1,0 +1,37 @@
+#ifndef WIZARDDATA_H
+#define WIZARDDATA_H
+
+#include <QString>
+
+class Client_WLANs;
+class Client_Settings;
+
+// What one wizard page learns and a later page needs: the chosen speaker's
+// endpoint and details, and the chosen WLAN.
+class WizardData
+{
+public:
+    QString url;
+    QString name;
+    QString model;
+    QString ssid;
+    QString pw;
+    QString ip;
+    QString softwareVer;
+    QString hardwareVer;
+
+    void setName(const QString &value);
+    void setURL(const QString &value);
+    void setSSID(const QString &value);
+    void setPW(const QString &value);
+    void setIP(const QString &value);
+};
+
+extern WizardData wizardData;
+
+// Non-owning handles of the most recently created pages; the pages are never
+// deleted while the program runs.
+extern Client_WLANs *wlanPage;
+extern Client_Settings *settingsPage;
+
+#endif // WIZARDDATA_H
