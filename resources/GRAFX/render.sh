@@ -1,0 +1,66 @@
+#!/bin/bash
+# Renders the program's pictures from their SVG sources in this folder.
+# The rendered files are kept in the repository, so a build needs none of this;
+# run it again after changing a drawing.
+#
+#   Palette_640px.png  speaker list page header, RGB without alpha
+#   Funk_640px.png     WLAN selection page header, RGBA
+#   Ovix_640px.png     settings page header, RGBA
+#   ajax-loader.gif    busy animation: 12 frames of 100 ms, looping, at most 16 colours
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+cd "$here"
+
+if ! command -v rsvg-convert > /dev/null || [ ! -x /usr/bin/convert ]; then
+    as_root=()
+    [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+    "${as_root[@]}" apt-get update -qq
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        librsvg2-bin imagemagick
+fi
+convert=/usr/bin/convert
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# Fixed metadata, so that rendering twice gives the same bytes.
+png_options=(-strip -define png:exclude-chunks=date,time -depth 8)
+
+rsvg-convert -w 640 -h 289 Palette_640px.svg -o "$work/palette.png"
+"$convert" "$work/palette.png" -background white -alpha remove -alpha off \
+    "${png_options[@]}" -define png:color-type=2 PNG24:Palette_640px.png
+
+for name in Funk_640px Ovix_640px; do
+    rsvg-convert -w 640 -h 289 "$name.svg" -o "$work/$name.png"
+    "$convert" "$work/$name.png" "${png_options[@]}" -define png:color-type=6 "PNG32:$name.png"
+done
+
+# The busy symbol. GIF transparency is all or nothing, so the soft dot edges are
+# blended onto the light grey of a dialog and cut off where they cover less than
+# half a pixel. The palette is the dots' own tints plus two edge blends of each,
+# so every frame uses the same 12 colours and the transparent one.
+grey='#efefef'
+palette=()
+for tint in $(grep -o 'fill="#[0-9a-f]*"' ajax-loader.svg | cut -d'"' -f2 | sort -u); do
+    palette+=("xc:$tint")
+    for share in 75 55; do
+        palette+=("xc:$("$convert" "xc:$grey" "xc:$tint" -compose blend -define compose:args=$share \
+            -composite -format '#%[hex:p{0,0}]' info:)")
+    done
+done
+"$convert" "${palette[@]}" +append "$work/palette.png"
+
+frames=()
+for step in $(seq 0 11); do
+    sed "s/rotate(0 16 16)/rotate($((step * 30)) 16 16)/" ajax-loader.svg > "$work/frame$step.svg"
+    rsvg-convert -w 32 -h 32 "$work/frame$step.svg" -o "$work/soft$step.png"
+    "$convert" "$work/soft$step.png" \
+        \( -clone 0 -background "$grey" -alpha remove -alpha off +dither -remap "$work/palette.png" \) \
+        \( -clone 0 -alpha extract -threshold 50% \) \
+        -delete 0 -compose CopyOpacity -composite "$work/frame$step.png"
+    frames+=("$work/frame$step.png")
+done
+"$convert" -dispose previous -delay 10 -loop 0 "${frames[@]}" ajax-loader.gif
+
+echo "Rendered: Palette_640px.png Funk_640px.png Ovix_640px.png ajax-loader.gif"

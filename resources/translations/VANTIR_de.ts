@@ -1,0 +1,140 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>Client</name>
+    <message>
+        <source>&lt;&lt; Back</source>
+        <translation>&lt; Zurück</translation>
+    </message>
+    <message>
+        <source>VANTIR Ovix Configurator</source>
+        <translation>VANTIR Ovix Konfigurator</translation>
+    </message>
+    <message>
+        <source>Available VANTIR Speakers</source>
+        <translation>Verfügbare VANTIR Lautsprecher</translation>
+    </message>
+    <message>
+        <source>Next &gt;&gt;</source>
+        <translation>Weiter &gt;</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>The Speakers and your
+device have to be in
+the same WLAN!</source>
+        <translation>Die Lautsprecher und
+Ihr Mobilgerät müssen
+im selben WLAN sein!
+</translation>
+    </message>
+</context>
+<context>
+    <name>Client_Settings</name>
+    <message>
+        <source>&lt;&lt; Back</source>
+        <translation>&lt; Zurück</translation>
+    </message>
+    <message>
+        <source>VANTIR Ovix</source>
+        <translation>VANTIR Ovix</translation>
+    </message>
+    <message>
+        <source>Clicking on SAVE will reboot your
+VANTIR Ovix-Speakers!</source>
+        <translation>Klicken auf OK lässt Ihre
+VANTIR Ovixs neu starten!</translation>
+    </message>
+    <message>
+        <source>IP Addr:</source>
+        <translation>IP Addr:</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modell:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Passwd:</source>
+        <translation>Passwd:</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Speaker WLAN Settings</source>
+        <translation>WLAN Einstellungen</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Erfolg!
+Ihr VANTIR Lautsprecher starten neu
+und sind in einer Minute verfügbar...
+</translation>
+    </message>
+    <message>
+        <source>Vers:</source>
+        <translation>Vers:</translation>
+    </message>
+    <message>
+        <source>WLAN:</source>
+        <translation>WLAN:</translation>
+    </message>
+</context>
+<context>
+    <name>Client_WLANs</name>
+    <message>
+        <source>&lt;&lt; Back</source>
+        <translation>&lt; Zurück</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Next &gt;&gt;</source>
+        <translation>Weiter &gt;</translation>
+    </message>
+    <message>
+        <source>No Speakers found</source>
+        <translation>Keine Lautsprecher gefunden</translation>
+    </message>
+    <message>
+        <source>Please select your private WLAN
+  </source>
+        <translation>Bitte wählen Sie Ihr privates WLAN</translation>
+    </message>
+    <message>
+        <source>Reset!</source>
+        <translation>Reset!</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>WLAN</translation>
+    </message>
+    <message>
+        <source>Select WLAN</source>
+        <translation>WLAN auswählen</translation>
+    </message>
+    <message>
+        <source>Sig</source>
+        <translation>Sig</translation>
+    </message>
+</context>
+</TS>

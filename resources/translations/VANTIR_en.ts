@@ -1,0 +1,139 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="en">
+<context>
+    <name>Client</name>
+    <message>
+        <source>&lt;&lt; Back</source>
+        <translation>&lt; Back</translation>
+    </message>
+    <message>
+        <source>VANTIR Ovix Configurator</source>
+        <translation>VANTIR Ovix Configurator</translation>
+    </message>
+    <message>
+        <source>Available VANTIR Speakers</source>
+        <translation>Available VANTIR Speakers</translation>
+    </message>
+    <message>
+        <source>Next &gt;&gt;</source>
+        <translation>Next &gt;</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>The Speakers and your
+device have to be in
+the same WLAN!</source>
+        <translation>The Speakers and your
+device have to be in
+the same WLAN!</translation>
+    </message>
+</context>
+<context>
+    <name>Client_Settings</name>
+    <message>
+        <source>&lt;&lt; Back</source>
+        <translation>&lt; Back</translation>
+    </message>
+    <message>
+        <source>VANTIR Ovix</source>
+        <translation>VANTIR Ovix</translation>
+    </message>
+    <message>
+        <source>Clicking on SAVE will reboot your
+VANTIR Ovix-Speakers!</source>
+        <translation>Clicking on SAVE will reboot your
+VANTIR Ovix-Speakers!</translation>
+    </message>
+    <message>
+        <source>IP Addr:</source>
+        <translation>IP Addr:</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Passwd:</source>
+        <translation>Passwd:</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>SAVE</translation>
+    </message>
+    <message>
+        <source>Speaker WLAN Settings</source>
+        <translation>Speaker WLAN Settings</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Success!
+
+Your VANTIR Speakers are booting
+and will be available in a minute...</translation>
+    </message>
+    <message>
+        <source>Vers:</source>
+        <translation>Vers:</translation>
+    </message>
+    <message>
+        <source>WLAN:</source>
+        <translation>WLAN:</translation>
+    </message>
+</context>
+<context>
+    <name>Client_WLANs</name>
+    <message>
+        <source>&lt;&lt; Back</source>
+        <translation>&lt; Back</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Next &gt;&gt;</source>
+        <translation>Next &gt;</translation>
+    </message>
+    <message>
+        <source>No Speakers found</source>
+        <translation>No Speakers found</translation>
+    </message>
+    <message>
+        <source>Please select your private WLAN
+  </source>
+        <translation>Please select your private WLAN</translation>
+    </message>
+    <message>
+        <source>Reset!</source>
+        <translation>Reset!</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>WLAN</translation>
+    </message>
+    <message>
+        <source>Select WLAN</source>
+        <translation>Select WLAN</translation>
+    </message>
+    <message>
+        <source>Sig</source>
+        <translation>Sig</translation>
+    </message>
+</context>
+</TS>

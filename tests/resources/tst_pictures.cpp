@@ -1,0 +1,133 @@
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QMovie>
+#include <QPixmap>
+#include <QResource>
+#include <QSet>
+#include <QtTest>
+
+class tst_Pictures : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void headers_data();
+    void headers();
+    void busyAnimation();
+    void busyAnimationAsMovie();
+    void storedUncompressed_data();
+    void storedUncompressed();
+};
+
+void tst_Pictures::headers_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("colourType"); // from the PNG header: 2 is RGB, 6 is RGBA
+
+    QTest::newRow("speaker list") << QStringLiteral(":/GRAFX/Palette_640px.png") << 2;
+    QTest::newRow("WLAN selection") << QStringLiteral(":/GRAFX/Funk_640px.png") << 6;
+    QTest::newRow("settings") << QStringLiteral(":/GRAFX/Ovix_640px.png") << 6;
+}
+
+void tst_Pictures::headers()
+{
+    QFETCH(QString, path);
+    QFETCH(int, colourType);
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray head = file.read(26);
+    QVERIFY(head.startsWith("\x89PNG\r\n\x1a\n"));
+    QCOMPARE(head.mid(12, 4), QByteArray("IHDR"));
+    QCOMPARE(int(uchar(head.at(24))), 8); // bits per channel
+    QCOMPARE(int(uchar(head.at(25))), colourType);
+
+    const QImage image(path);
+    QCOMPARE(image.size(), QSize(640, 289));
+    QCOMPARE(image.hasAlphaChannel(), colourType == 6);
+    QCOMPARE(image.format(), colourType == 6 ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+
+    // As the pages show it: one picture pixel on one device pixel.
+    QPixmap pixmap(path);
+    QVERIFY(!pixmap.isNull());
+    pixmap.setDevicePixelRatio(2.0);
+    QCOMPARE(pixmap.size(), QSize(640, 289));
+}
+
+void tst_Pictures::busyAnimation()
+{
+    QFile file(QStringLiteral(":/GRAFX/ajax-loader.gif"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.read(6), QByteArray("GIF89a"));
+    file.close();
+
+    QImageReader reader(QStringLiteral(":/GRAFX/ajax-loader.gif"));
+    QCOMPARE(reader.format(), QByteArray("gif"));
+    QVERIFY(reader.supportsAnimation());
+    QCOMPARE(reader.size(), QSize(32, 32));
+    QCOMPARE(reader.imageCount(), 12);
+    QCOMPARE(reader.loopCount(), -1); // forever
+
+    QSet<QRgb> colours;
+    QList<QImage> frames;
+    for (int frame = 0; frame < 12; ++frame) {
+        QImage image;
+        QVERIFY2(reader.read(&image), qPrintable(reader.errorString()));
+        QCOMPARE(reader.nextImageDelay(), 100);
+        QCOMPARE(image.size(), QSize(32, 32));
+        QVERIFY(image.hasAlphaChannel());
+        // Transparent round the symbol, including the centre of the ring.
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(image.pixel(31, 31)), 0);
+        QCOMPARE(qAlpha(image.pixel(16, 16)), 0);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                QVERIFY(qAlpha(pixel) == 0 || qAlpha(pixel) == 255);
+                colours.insert(qAlpha(pixel) ? pixel : 0);
+            }
+        }
+        for (const QImage &earlier : qAsConst(frames))
+            QVERIFY(earlier != image);
+        frames.append(image);
+    }
+    QVERIFY(!reader.canRead());
+    QVERIFY2(colours.size() <= 16, QByteArray::number(colours.size()).constData());
+}
+
+void tst_Pictures::busyAnimationAsMovie()
+{
+    QMovie movie(QStringLiteral(":/GRAFX/ajax-loader.gif"));
+    QVERIFY(movie.isValid());
+    QCOMPARE(movie.frameCount(), 12);
+    QCOMPARE(movie.loopCount(), -1);
+    QVERIFY(movie.jumpToFrame(0));
+    QCOMPARE(movie.currentImage().size(), QSize(32, 32));
+    QCOMPARE(movie.nextFrameDelay(), 100);
+}
+
+void tst_Pictures::storedUncompressed_data()
+{
+    QTest::addColumn<QString>("path");
+
+    for (const char *path : { ":/GRAFX/Palette_640px.png", ":/GRAFX/Funk_640px.png",
+                              ":/GRAFX/Ovix_640px.png", ":/GRAFX/ajax-loader.gif",
+                              ":/translations/VANTIR_de.qm", ":/translations/VANTIR_en.qm" })
+        QTest::newRow(path) << QString::fromLatin1(path);
+}
+
+void tst_Pictures::storedUncompressed()
+{
+    QFETCH(QString, path);
+
+    const QResource resource(path);
+    QVERIFY(resource.isValid());
+    QCOMPARE(resource.compressionAlgorithm(), QResource::NoCompression);
+    QVERIFY(resource.size() > 0);
+    QCOMPARE(resource.uncompressedSize(), resource.size());
+}
+
+QTEST_MAIN(tst_Pictures)
+
+#include "tst_pictures.moc"
