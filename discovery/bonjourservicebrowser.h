@@ -1,0 +1,44 @@
+#ifndef BONJOURSERVICEBROWSER_H
+#define BONJOURSERVICEBROWSER_H
+
+#include "bonjourrecord.h"
+#include "dnssdapi.h"
+
+#include <QList>
+#include <QObject>
+
+class QSocketNotifier;
+
+// Browses for one service type in "local." and hands out the whole list of advertised instances
+// each time a batch of replies is complete.
+class BonjourServiceBrowser : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit BonjourServiceBrowser(QObject *parent = nullptr);
+    ~BonjourServiceBrowser() override;
+
+    void browseForServiceType(const QString &type);
+
+signals:
+    void currentBonjourRecordsChanged(const QList<BonjourRecord> &list);
+    void error(DNSServiceErrorType err);
+
+private slots:
+    void bonjourSocketReadyRead();
+
+private:
+    static void DNSSD_API bonjourBrowseReply(DNSServiceRef, DNSServiceFlags flags,
+                                             uint32_t interfaceIndex, DNSServiceErrorType errorCode,
+                                             const char *serviceName, const char *regtype,
+                                             const char *replyDomain, void *context);
+
+    void stopBrowse();
+
+    DNSServiceRef browseRef;
+    QSocketNotifier *socketNotifier;
+    QList<BonjourRecord> records;
+};
+
+#endif // BONJOURSERVICEBROWSER_H
