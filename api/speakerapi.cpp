@@ -1,0 +1,229 @@
+#include "speakerapi.h"
+
+#include "wizarddata.h"
+
+#include <QDebug>
+#include <QEvent>
+#include <QHostAddress>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonValue>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QUrl>
+#include <QVariant>
+
+// Swallows what the network thread still delivers to an aborted reply: data,
+// or the error of a connection closed short of its Content-Length, would only
+// find a finished reply, and Qt would warn of a second error.
+class LateDeliverySink : public QObject
+{
+public:
+    explicit LateDeliverySink(QObject *parent) : QObject(parent) { }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        return event->type() == QEvent::MetaCall;
+    }
+};
+
+// Marks the reply first so that the handler, which abort() reaches at once
+// through finished(), knows why the body is gone.
+static void discardReply(QNetworkReply *reply, const QString &why)
+{
+    if (reply->isFinished() || reply->property(SpeakerApi::DiscardedProperty).isValid())
+        return;
+    reply->setProperty(SpeakerApi::DiscardedProperty, why);
+    reply->abort();
+    reply->installEventFilter(new LateDeliverySink(reply));
+}
+
+namespace SpeakerApi {
+
+QString speakerUrl(const QHostAddress &address, int port)
+{
+    QString host;
+    if (address.protocol() == QAbstractSocket::IPv6Protocol) {
+        // A bare IPv6 address would run into the port; the zone id needs its
+        // '%' escaped or QUrl takes it for a percent-encoding.
+        QHostAddress bare(address);
+        bare.setScopeId(QString());
+        host = QLatin1Char('[') + bare.toString();
+        const QString zone = address.scopeId();
+        if (!zone.isEmpty())
+            host += QLatin1String("%25") + QString::fromLatin1(QUrl::toPercentEncoding(zone));
+        host += QLatin1Char(']');
+    } else {
+        host = address.toString();
+    }
+    return QLatin1String("http://") + host + QLatin1Char(':') + QString::number(port) +
+        QLatin1String("/api/v14/configure.action");
+}
+
+QString queryBody()
+{
+    return QStringLiteral("{\"action\": \"query\"}");
+}
+
+QString wifiscanBody()
+{
+    return QStringLiteral("{\"action\": \"wifiscan\"}");
+}
+
+QString jsonStringContent(const QString &value)
+{
+    QString content;
+    content.reserve(value.size());
+    for (const QChar c : value) {
+        switch (c.unicode()) {
+        case '"':
+            content += QLatin1String("\\\"");
+            break;
+        case '\\':
+            content += QLatin1String("\\\\");
+            break;
+        case '\b':
+            content += QLatin1String("\\b");
+            break;
+        case '\f':
+            content += QLatin1String("\\f");
+            break;
+        case '\n':
+            content += QLatin1String("\\n");
+            break;
+        case '\r':
+            content += QLatin1String("\\r");
+            break;
+        case '\t':
+            content += QLatin1String("\\t");
+            break;
+        default:
+            if (c.unicode() < 0x20)
+                content += QLatin1String("\\u") +
+                    QString::number(c.unicode(), 16).rightJustified(4, QLatin1Char('0'));
+            else
+                content += c;
+        }
+    }
+    return content;
+}
+
+QString setconfigBody(const QString &name, const QString &password, const QString &ssid)
+{
+    // Written by hand: the speaker expects exactly this order and spacing.
+    return QLatin1String("{\"action\": \"setconfig\", ") +
+        QLatin1String("\"deviceinfo\": {\"devicename\": \"") + jsonStringContent(name) +
+        QLatin1String("\"},") + QLatin1String("\"networkinfo\": {\"wifimode\": \"client\", ") +
+        QLatin1String("\"clientinfo\": {\"encrypt_type\": \"WPA\", \"wifipwd\": \"") +
+        jsonStringContent(password) + QLatin1String("\", \"wifissid\": \"") +
+        jsonStringContent(ssid) + QLatin1String("\"}, ") +
+        QLatin1String("\"ipaddressinfo\": {\"type\": \"DHCP\"}}") + QLatin1String("}");
+}
+
+void logSetconfig(const QString &name, const QString &password, const QString &ssid)
+{
+    // Logs end up in support tickets: never the WLAN password itself, but
+    // still whether one was typed.
+    const QString shownPassword = password.isEmpty() ? QString() : QStringLiteral("********");
+    qDebug().noquote().nospace() << "CONFIG STRING: >>>" << setconfigBody(name, shownPassword, ssid)
+                                 << "<<<\n\n";
+}
+
+QNetworkAccessManager *postRequest(QObject *page, const QString &url, const QString &body)
+{
+    QNetworkAccessManager *manager = new QNetworkAccessManager(page);
+    QNetworkRequest request((QUrl()));
+    request.setUrl(QUrl(url, QUrl::TolerantMode));
+    request.setRawHeader("Content-Type", "text/plain");
+    request.setRawHeader("charset", "UTF-8");
+    const QByteArray data = body.toUtf8();
+    QObject::connect(manager, SIGNAL(finished(QNetworkReply *)), page,
+                     SLOT(replyFinished(QNetworkReply *)));
+    limitReplySize(manager->post(request, data));
+    return manager;
+}
+
+void limitReplySize(QNetworkReply *reply)
+{
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [reply]() {
+        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+        if (length.isValid() && length.toLongLong() > MaxReplySize)
+            discardReply(reply,
+                         QStringLiteral("Reply too large, discarded for Content-Length %1")
+                             .arg(length.toLongLong()));
+    });
+    // Nothing reads the reply before it has finished, so what is available is
+    // all that has arrived so far.
+    QObject::connect(reply, &QIODevice::readyRead, reply, [reply]() {
+        const qint64 received = reply->bytesAvailable();
+        if (received > MaxReplySize)
+            discardReply(reply,
+                         QStringLiteral("Reply too large, discarded after %1 bytes").arg(received));
+    });
+}
+
+QByteArray readReply(QNetworkReply *reply, const char *arrivalText)
+{
+    const QVariant discarded = reply->property(DiscardedProperty);
+    if (discarded.isValid()) {
+        qDebug() << arrivalText;
+        qDebug().noquote() << discarded.toString();
+        return QByteArray();
+    }
+    const QByteArray body = reply->readAll();
+    qDebug() << arrivalText;
+    qDebug() << QString::fromUtf8(body.constData());
+    return body;
+}
+
+bool parseReply(const QByteArray &body, QJsonObject *object)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(body);
+    if (document.isNull()) {
+        qDebug() << "Document is NULL";
+        return false;
+    }
+    *object = document.object();
+    if (object->isEmpty()) {
+        qDebug() << "Object is empty";
+        return false;
+    }
+    return true;
+}
+
+void readQueryReply(const QJsonObject &object)
+{
+    const QJsonValue deviceinfo = object.value(QLatin1String("deviceinfo"));
+    qWarning() << deviceinfo;
+    const QJsonObject device = deviceinfo.toObject();
+    qDebug() << "devicename:" << device.value(QLatin1String("devicename")).toString();
+    qDebug() << "model:" << device.value(QLatin1String("model")).toString();
+
+    wizardData.setName(device.value(QLatin1String("devicename")).toString());
+    wizardData.model = device.value(QLatin1String("model")).toString();
+    wizardData.softwareVer = device.value(QLatin1String("softwarever")).toString();
+    wizardData.hardwareVer = device.value(QLatin1String("hardwarever")).toString();
+
+    const QJsonObject networkinfo = object.value(QLatin1String("networkinfo")).toObject();
+    const QJsonObject ipaddressinfo = networkinfo.value(QLatin1String("ipaddressinfo")).toObject();
+    wizardData.setIP(ipaddressinfo.value(QLatin1String("ipaddress")).toString());
+}
+
+QList<AccessPoint> readWifiscanReply(const QJsonObject &object)
+{
+    QList<AccessPoint> accessPoints;
+    const QJsonArray aplist = object.value(QLatin1String("aplist")).toArray();
+    for (const QJsonValue &element : aplist) {
+        const QJsonObject entry = element.toObject();
+        AccessPoint accessPoint;
+        accessPoint.ssid = entry.value(QLatin1String("ssid")).toString();
+        accessPoint.encryptType = entry.value(QLatin1String("encrypt_type")).toString();
+        accessPoint.signalLevel = entry.value(QLatin1String("signal_level")).toString();
+        accessPoints.append(accessPoint);
+    }
+    return accessPoints;
+}
+
+} // namespace SpeakerApi

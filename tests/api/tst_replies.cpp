@@ -1,0 +1,328 @@
+#include "capturingserver.h"
+#include "logcapture.h"
+#include "speakerapi.h"
+#include "wizarddata.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QtTest>
+
+// Stands in for the speaker list page: the reply procedure with the query
+// reply, as the page's slot runs it.
+class Page : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QPointer<QNetworkReply>> replies;
+    QByteArray body;
+    bool usable = false;
+
+private slots:
+    void replyFinished(QNetworkReply *reply)
+    {
+        replies.append(reply);
+        body = SpeakerApi::readReply(reply, "Client reply received");
+        QJsonObject object;
+        usable = SpeakerApi::parseReply(body, &object);
+        if (usable)
+            SpeakerApi::readQueryReply(object);
+    }
+};
+
+// A body as the log shows it: in quotation marks, quotation marks and reverse
+// solidi escaped (the bodies here hold no other characters that need it).
+static QString quoted(const QByteArray &body)
+{
+    QString text = QString::fromUtf8(body.constData());
+    text.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    text.replace(QLatin1Char('"'), QLatin1String("\\\""));
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// A query answer of exactly size bytes.
+static QByteArray paddedAnswer(int size)
+{
+    QByteArray body = "{\"deviceinfo\": {\"devicename\": \"Big\"}, \"padding\": \"\"}";
+    body.insert(body.size() - 2, QByteArray(size - body.size(), 'x'));
+    return body;
+}
+
+class TestReplies : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+
+    void queryReply_data();
+    void queryReply();
+    void wifiscanReply_data();
+    void wifiscanReply();
+    void sizeLimit_data();
+    void sizeLimit();
+    void endlessAnswerAbortedEarly();
+
+private:
+    QScopedPointer<LogCapture> m_log;
+    CapturingServer m_server;
+};
+
+void TestReplies::initTestCase()
+{
+    m_log.reset(new LogCapture);
+    QVERIFY(m_server.listen());
+}
+
+void TestReplies::cleanupTestCase()
+{
+    m_log.reset();
+}
+
+void TestReplies::init()
+{
+    // Values of an earlier speaker: a reply that is no usable answer leaves them.
+    wizardData = WizardData();
+    wizardData.name = QStringLiteral("old name");
+    wizardData.model = QStringLiteral("old model");
+    wizardData.softwareVer = QStringLiteral("old software");
+    wizardData.hardwareVer = QStringLiteral("old hardware");
+    wizardData.ip = QStringLiteral("old ip");
+    LogCapture::lines().clear();
+}
+
+void TestReplies::queryReply_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QStringList>("lines");  // after the arrival line and the body line
+    QTest::addColumn<QStringList>("fields"); // name, model, softwareVer, hardwareVer, ip
+
+    const QStringList untouched = { "old name", "old model", "old software", "old hardware",
+                                    "old ip" };
+    const QStringList documentIsNull = { "debug: Document is NULL" };
+    const QStringList objectIsEmpty = { "debug: Object is empty" };
+
+    const QByteArray full =
+        "{\"deviceinfo\": {\"devicename\": \"Kitchen\", \"model\": \"Ovix S\", \"softwarever\": "
+        "\"1.4.2\", \"hardwarever\": \"B\", \"mac\": \"00:11\"}, \"networkinfo\": "
+        "{\"ipaddressinfo\": {\"ipaddress\": \"192.168.1.20\", \"type\": \"DHCP\"}}}";
+    const QStringList fullLines = {
+        "warning: QJsonValue(object, QJsonObject({\"devicename\":\"Kitchen\",\"hardwarever\":"
+        "\"B\",\"mac\":\"00:11\",\"model\":\"Ovix S\",\"softwarever\":\"1.4.2\"}))",
+        "debug: devicename: \"Kitchen\"",
+        "debug: model: \"Ovix S\"",
+        "debug: Name:  \"Kitchen\" \n",
+        "debug: IP:  \"192.168.1.20\" \n",
+    };
+    const QStringList fullFields = { "Kitchen", "Ovix S", "1.4.2", "B", "192.168.1.20" };
+
+    QTest::newRow("query reply") << 200 << full << fullLines << fullFields;
+    QTest::newRow("error status with an object") << 500 << full << fullLines << fullFields;
+    QTest::newRow("{}") << 200 << QByteArray("{}") << objectIsEmpty << untouched;
+    QTest::newRow("[]") << 200 << QByteArray("[]") << objectIsEmpty << untouched;
+    QTest::newRow("array of objects")
+        << 200 << QByteArray("[{\"deviceinfo\": {}}]") << objectIsEmpty << untouched;
+    QTest::newRow("nothing") << 200 << QByteArray() << documentIsNull << untouched;
+    QTest::newRow("plain text") << 200 << QByteArray("Internal error") << documentIsNull
+                                << untouched;
+    QTest::newRow("error status with plain text")
+        << 404 << QByteArray("Not Found") << documentIsNull << untouched;
+    QTest::newRow("truncated JSON")
+        << 200 << QByteArray("{\"deviceinfo\": {") << documentIsNull << untouched;
+    QTest::newRow("zero byte inside")
+        << 200 << QByteArray("{\"deviceinfo\": {}}\0{\"x\": 1}", 28) << documentIsNull << untouched;
+    QTest::newRow("zero byte first") << 200 << QByteArray("\0{}", 3) << documentIsNull << untouched;
+    QTest::newRow("without networkinfo")
+        << 200 << QByteArray("{\"deviceinfo\": {\"devicename\": \"Box\", \"model\": \"M1\"}}")
+        << QStringList({ "warning: QJsonValue(object, QJsonObject({\"devicename\":\"Box\","
+                         "\"model\":\"M1\"}))",
+                         "debug: devicename: \"Box\"", "debug: model: \"M1\"",
+                         "debug: Name:  \"Box\" \n", "debug: IP:  \"\" \n" })
+        << QStringList({ "Box", "M1", "", "", "" });
+    QTest::newRow("without deviceinfo")
+        << 200
+        << QByteArray("{\"networkinfo\": {\"ipaddressinfo\": {\"ipaddress\": \"10.0.0.5\"}}}")
+        << QStringList({ "warning: QJsonValue(undefined)", "debug: devicename: \"\"",
+                         "debug: model: \"\"", "debug: Name:  \"\" \n",
+                         "debug: IP:  \"10.0.0.5\" \n" })
+        << QStringList({ "", "", "", "", "10.0.0.5" });
+    QTest::newRow("members that are numbers")
+        << 200
+        << QByteArray("{\"deviceinfo\": {\"devicename\": 5, \"model\": true, \"softwarever\": 1.5, "
+                      "\"hardwarever\": null}, \"networkinfo\": {\"ipaddressinfo\": "
+                      "{\"ipaddress\": 3232235796}}}")
+        << QStringList({ "warning: QJsonValue(object, QJsonObject({\"devicename\":5,"
+                         "\"hardwarever\":null,\"model\":true,\"softwarever\":1.5}))",
+                         "debug: devicename: \"\"", "debug: model: \"\"", "debug: Name:  \"\" \n",
+                         "debug: IP:  \"\" \n" })
+        << QStringList({ "", "", "", "", "" });
+    QTest::newRow("nested members of other types")
+        << 200 << QByteArray("{\"deviceinfo\": \"Box\", \"networkinfo\": [\"10.0.0.5\"]}")
+        << QStringList({ "warning: QJsonValue(string, \"Box\")", "debug: devicename: \"\"",
+                         "debug: model: \"\"", "debug: Name:  \"\" \n", "debug: IP:  \"\" \n" })
+        << QStringList({ "", "", "", "", "" });
+    QTest::newRow("escapes in values")
+        << 200 << QByteArray("{\"deviceinfo\": {\"devicename\": \"a\\\"b\\\\c\"}}")
+        << QStringList({ "warning: QJsonValue(object, QJsonObject({\"devicename\":"
+                         "\"a\\\"b\\\\c\"}))",
+                         "debug: devicename: \"a\\\"b\\\\c\"", "debug: model: \"\"",
+                         "debug: Name:  \"a\\\"b\\\\c\" \n", "debug: IP:  \"\" \n" })
+        << QStringList({ "a\"b\\c", "", "", "", "" });
+}
+
+void TestReplies::queryReply()
+{
+    QFETCH(int, status);
+    QFETCH(QByteArray, body);
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, fields);
+
+    m_server.enqueue(ScriptedResponse::json(body, status));
+    Page page;
+    SpeakerApi::postRequest(&page, m_server.url(), SpeakerApi::queryBody());
+    QTRY_COMPARE(page.replies.size(), 1);
+
+    QCOMPARE(page.body, body);
+    QCOMPARE(shown(LogCapture::lines()),
+             QStringList({ "debug: Client reply received", "debug: " + quoted(body) }) + lines);
+    QCOMPARE(QStringList({ wizardData.name, wizardData.model, wizardData.softwareVer,
+                           wizardData.hardwareVer, wizardData.ip }),
+             fields);
+    QVERIFY(wizardData.url.isNull());
+    QVERIFY(wizardData.ssid.isNull());
+    QVERIFY(wizardData.pw.isNull());
+}
+
+void TestReplies::wifiscanReply_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<QStringList>("accessPoints"); // ssid|encryptType|signalLevel
+
+    QTest::newRow("in the speaker's order")
+        << QByteArray("{\"aplist\": [{\"ssid\": \"Zeta\", \"encrypt_type\": \"WPA2\", "
+                      "\"signal_level\": \"-40\"}, {\"ssid\": \"Alpha\", \"encrypt_type\": "
+                      "\"NONE\", \"signal_level\": \"-80\"}]}")
+        << QStringList({ "Zeta|WPA2|-40", "Alpha|NONE|-80" });
+    QTest::newRow("signal level a number")
+        << QByteArray("{\"aplist\": [{\"ssid\": \"Home\", \"signal_level\": -40}]}")
+        << QStringList({ "Home||" });
+    QTest::newRow("element not an object")
+        << QByteArray("{\"aplist\": [\"Home\", 7, {\"ssid\": \"Next\"}]}")
+        << QStringList({ "||", "||", "Next||" });
+    QTest::newRow("empty list") << QByteArray("{\"aplist\": []}") << QStringList();
+    QTest::newRow("without aplist") << QByteArray("{\"returncode\": \"0\"}") << QStringList();
+    QTest::newRow("aplist an object")
+        << QByteArray("{\"aplist\": {\"ssid\": \"Home\"}}") << QStringList();
+}
+
+void TestReplies::wifiscanReply()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(QStringList, accessPoints);
+
+    QStringList read;
+    const auto list = SpeakerApi::readWifiscanReply(QJsonDocument::fromJson(json).object());
+    for (const SpeakerApi::AccessPoint &accessPoint : list)
+        read.append(accessPoint.ssid + QLatin1Char('|') + accessPoint.encryptType +
+                    QLatin1Char('|') + accessPoint.signalLevel);
+    QCOMPARE(read, accessPoints);
+    QCOMPARE(shown(LogCapture::lines()), QStringList());
+}
+
+void TestReplies::sizeLimit_data()
+{
+    QTest::addColumn<int>("framing");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<qint64>("claimedLength");
+    QTest::addColumn<QString>("why"); // empty: the answer is read
+
+    const int limit = 1024 * 1024;
+    QTest::newRow("streamed, one byte over")
+        << int(ScriptedResponse::WithoutLength) << paddedAnswer(limit + 1) << qint64(0)
+        << "Reply too large, discarded after 1048577 bytes";
+    QTest::newRow("Content-Length one byte over")
+        << int(ScriptedResponse::WithLength) << paddedAnswer(limit + 1) << qint64(0)
+        << "Reply too large, discarded for Content-Length 1048577";
+    QTest::newRow("Content-Length lie")
+        << int(ScriptedResponse::ClaimedLength) << QByteArray("{}") << qint64(5000000)
+        << "Reply too large, discarded for Content-Length 5000000";
+    QTest::newRow("streamed, exactly the limit")
+        << int(ScriptedResponse::WithoutLength) << paddedAnswer(limit) << qint64(0) << QString();
+    QTest::newRow("Content-Length exactly the limit")
+        << int(ScriptedResponse::WithLength) << paddedAnswer(limit) << qint64(0) << QString();
+}
+
+void TestReplies::sizeLimit()
+{
+    QFETCH(int, framing);
+    QFETCH(QByteArray, body);
+    QFETCH(qint64, claimedLength);
+    QFETCH(QString, why);
+
+    ScriptedResponse response = ScriptedResponse::json(body);
+    response.framing = ScriptedResponse::Framing(framing);
+    response.claimedLength = claimedLength;
+    m_server.enqueue(response);
+    Page page;
+    SpeakerApi::postRequest(&page, m_server.url(), SpeakerApi::queryBody());
+    QTRY_COMPARE(page.replies.size(), 1);
+    QNetworkReply *reply = page.replies.at(0);
+    QVERIFY(reply);
+
+    if (why.isEmpty()) {
+        QVERIFY(!reply->property(SpeakerApi::DiscardedProperty).isValid());
+        QCOMPARE(page.body, body);
+        QVERIFY(page.usable);
+        QCOMPARE(wizardData.name, QStringLiteral("Big"));
+        const QStringList lines = shown(LogCapture::lines());
+        QCOMPARE(lines.size(), 7);
+        QCOMPARE(lines.at(0), QStringLiteral("debug: Client reply received"));
+        QVERIFY(lines.at(1) == QLatin1String("debug: ") + quoted(body));
+        return;
+    }
+
+    QCOMPARE(reply->property(SpeakerApi::DiscardedProperty).toString(), why);
+    QCOMPARE(reply->error(), QNetworkReply::OperationCanceledError);
+    QCOMPARE(page.body, QByteArray());
+    QVERIFY(!page.usable);
+    QCOMPARE(shown(LogCapture::lines()),
+             QStringList(
+                 { "debug: Client reply received", "debug: " + why, "debug: Document is NULL" }));
+    QCOMPARE(wizardData.name, QStringLiteral("old name"));
+}
+
+void TestReplies::endlessAnswerAbortedEarly()
+{
+    // A device that keeps sending is cut off soon after the limit instead of
+    // being read to its end.
+    const int size = 16 * 1024 * 1024;
+    ScriptedResponse response = ScriptedResponse::json(paddedAnswer(size));
+    response.framing = ScriptedResponse::WithoutLength;
+    m_server.enqueue(response);
+    Page page;
+    SpeakerApi::postRequest(&page, m_server.url(), SpeakerApi::queryBody());
+    QTRY_COMPARE(page.replies.size(), 1);
+
+    const LogLines lines = LogCapture::lines();
+    QCOMPARE(lines.size(), 3);
+    const QRegularExpressionMatch match =
+        QRegularExpression(QStringLiteral("^Reply too large, discarded after (\\d+) bytes$"))
+            .match(lines.at(1).second);
+    QVERIFY2(match.hasMatch(), qPrintable(lines.at(1).second));
+    const qint64 received = match.captured(1).toLongLong();
+    QVERIFY(received > SpeakerApi::MaxReplySize);
+    QVERIFY(received < size);
+    QCOMPARE(lines.at(2).second, QStringLiteral("Document is NULL"));
+    QTRY_COMPARE(m_server.openConnections(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestReplies)
+#include "tst_replies.moc"

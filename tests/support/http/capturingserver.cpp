@@ -1,0 +1,211 @@
+#include "capturingserver.h"
+
+#include <QHostAddress>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+namespace {
+const int PieceSize = 64 * 1024;
+}
+
+QByteArray CapturedRequest::header(const QByteArray &name) const
+{
+    for (const auto &header : headers) {
+        if (header.first.compare(name, Qt::CaseInsensitive) == 0)
+            return header.second;
+    }
+    return QByteArray();
+}
+
+QList<QByteArray> CapturedRequest::headerNames() const
+{
+    QList<QByteArray> names;
+    for (const auto &header : headers)
+        names.append(header.first);
+    return names;
+}
+
+ScriptedResponse ScriptedResponse::json(const QByteArray &body, int status)
+{
+    ScriptedResponse response;
+    response.status = status;
+    response.reason = status == 200 ? QByteArray("OK") : QByteArray("Status");
+    response.body = body;
+    response.headers.append(qMakePair(QByteArray("Content-Type"), QByteArray("application/json")));
+    return response;
+}
+
+CapturingServer::CapturingServer(QObject *parent) : QObject(parent), m_server(new QTcpServer(this))
+{
+    qRegisterMetaType<CapturedRequest>();
+    m_defaultResponse = ScriptedResponse::json("{}");
+    connect(m_server, &QTcpServer::newConnection, this, &CapturingServer::acceptConnections);
+}
+
+CapturingServer::~CapturingServer()
+{
+    close();
+}
+
+bool CapturingServer::listen()
+{
+    return m_server->listen(QHostAddress::LocalHost, 0);
+}
+
+quint16 CapturingServer::port() const
+{
+    return m_server->serverPort();
+}
+
+QString CapturingServer::url(const QString &path) const
+{
+    return QLatin1String("http://127.0.0.1:") + QString::number(port()) + path;
+}
+
+void CapturingServer::setDefaultResponse(const ScriptedResponse &response)
+{
+    m_defaultResponse = response;
+}
+
+void CapturingServer::enqueue(const ScriptedResponse &response)
+{
+    m_queue.append(response);
+}
+
+QList<CapturedRequest> CapturingServer::requests() const
+{
+    return m_requests;
+}
+
+int CapturingServer::connectionCount() const
+{
+    return m_connectionCount;
+}
+
+int CapturingServer::openConnections() const
+{
+    return m_connections.size();
+}
+
+void CapturingServer::close()
+{
+    m_server->close();
+    const QList<QTcpSocket *> sockets = m_connections.keys();
+    m_connections.clear();
+    for (QTcpSocket *socket : sockets) {
+        socket->disconnect(this);
+        socket->abort();
+        socket->deleteLater();
+    }
+}
+
+void CapturingServer::acceptConnections()
+{
+    while (QTcpSocket *socket = m_server->nextPendingConnection()) {
+        Connection connection;
+        connection.number = ++m_connectionCount;
+        m_connections.insert(socket, connection);
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket]() { readRequests(socket); });
+        connect(socket, &QTcpSocket::bytesWritten, this, [this, socket]() { writeMore(socket); });
+        connect(socket, &QTcpSocket::disconnected, this,
+                [this, socket]() { dropConnection(socket); });
+        readRequests(socket);
+    }
+}
+
+void CapturingServer::readRequests(QTcpSocket *socket)
+{
+    if (!m_connections.contains(socket))
+        return;
+    m_connections[socket].input += socket->readAll();
+
+    for (;;) {
+        auto found = m_connections.find(socket);
+        if (found == m_connections.end())
+            return;
+        QByteArray &input = found->input;
+        const int headEnd = input.indexOf("\r\n\r\n");
+        if (headEnd < 0)
+            return;
+
+        CapturedRequest request;
+        request.connection = found->number;
+        const QList<QByteArray> lines = input.left(headEnd).split('\n');
+        const QList<QByteArray> requestLine = lines.first().trimmed().split(' ');
+        request.method = requestLine.value(0);
+        request.path = requestLine.value(1);
+        request.version = requestLine.value(2);
+        for (int i = 1; i < lines.size(); ++i) {
+            const QByteArray line = lines.at(i);
+            const int colon = line.indexOf(':');
+            if (colon < 0)
+                continue;
+            request.headers.append(qMakePair(line.left(colon), line.mid(colon + 1).trimmed()));
+        }
+        const int length = request.header("Content-Length").toInt();
+        const int total = headEnd + 4 + length;
+        if (input.size() < total)
+            return;
+        request.raw = input.left(total);
+        request.body = input.mid(headEnd + 4, length);
+        input.remove(0, total);
+
+        const ScriptedResponse response =
+            m_queue.isEmpty() ? m_defaultResponse : m_queue.takeFirst();
+        m_requests.append(request);
+        answer(socket, response);
+        emit requestReceived(request);
+    }
+}
+
+void CapturingServer::answer(QTcpSocket *socket, const ScriptedResponse &response)
+{
+    if (response.framing == ScriptedResponse::NoAnswer)
+        return;
+    Connection &connection = m_connections[socket];
+    QByteArray head =
+        "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + response.reason + "\r\n";
+    for (const auto &header : response.headers)
+        head += header.first + ": " + header.second + "\r\n";
+    switch (response.framing) {
+    case ScriptedResponse::WithLength:
+        head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
+        break;
+    case ScriptedResponse::ClaimedLength:
+        head += "Content-Length: " + QByteArray::number(response.claimedLength) + "\r\n";
+        head += "Connection: close\r\n";
+        connection.closeWhenWritten = true;
+        break;
+    case ScriptedResponse::WithoutLength:
+        head += "Connection: close\r\n";
+        connection.closeWhenWritten = true;
+        break;
+    case ScriptedResponse::NoAnswer:
+        break;
+    }
+    head += "\r\n";
+    connection.output += head + response.body;
+    writeMore(socket);
+}
+
+void CapturingServer::writeMore(QTcpSocket *socket)
+{
+    auto found = m_connections.find(socket);
+    if (found == m_connections.end())
+        return;
+    while (!found->output.isEmpty() && socket->bytesToWrite() < PieceSize) {
+        const QByteArray piece = found->output.left(PieceSize);
+        found->output.remove(0, piece.size());
+        socket->write(piece);
+    }
+    if (found->output.isEmpty() && found->closeWhenWritten) {
+        found->closeWhenWritten = false;
+        socket->disconnectFromHost(); // after what is still buffered
+    }
+}
+
+void CapturingServer::dropConnection(QTcpSocket *socket)
+{
+    if (m_connections.remove(socket))
+        socket->deleteLater();
+}

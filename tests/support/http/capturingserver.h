@@ -1,0 +1,117 @@
+#ifndef CAPTURINGSERVER_H
+#define CAPTURINGSERVER_H
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QMetaType>
+#include <QObject>
+#include <QPair>
+#include <QString>
+
+class QTcpServer;
+class QTcpSocket;
+
+// One HTTP request as it reached the server.
+struct CapturedRequest
+{
+    int connection = 0; // 1 for the first connection accepted, 2 for the next, ...
+    QByteArray raw;     // every byte of the request: request line, headers, body
+    QByteArray method;  // "POST"
+    QByteArray path;    // the request target as sent, "/api/v14/configure.action"
+    QByteArray version; // "HTTP/1.1"
+    QList<QPair<QByteArray, QByteArray>> headers; // in the order sent; values without
+                                                  // the blanks around them
+    QByteArray body;                              // exactly Content-Length bytes
+
+    // The value of the first header of that name (any case); empty when absent.
+    QByteArray header(const QByteArray &name) const;
+    // The header names in the order sent.
+    QList<QByteArray> headerNames() const;
+};
+Q_DECLARE_METATYPE(CapturedRequest)
+
+// How the server answers one request.
+struct ScriptedResponse
+{
+    int status = 200;
+    QByteArray reason = "OK";
+    QByteArray body;
+    QList<QPair<QByteArray, QByteArray>> headers; // written after the status line
+
+    // The length framing. WithLength: "Content-Length" = body size, the connection
+    // stays open for more requests. WithoutLength: no "Content-Length", the body
+    // ends when the server closes the connection. ClaimedLength: "Content-Length"
+    // = claimedLength whatever the body's size, then the body, then the server
+    // closes the connection. NoAnswer: the request is recorded and never answered.
+    enum Framing { WithLength, WithoutLength, ClaimedLength, NoAnswer };
+    Framing framing = WithLength;
+    qint64 claimedLength = 0;
+
+    static ScriptedResponse json(const QByteArray &body, int status = 200);
+};
+
+// A stand-in speaker for the tests: listens on 127.0.0.1 on a free port,
+// records every request it receives (several connections, keep-alive) and
+// answers each with the next scripted response, or with the default response
+// when none is queued. The body is written in 64 KiB pieces as the client takes
+// them, so large answers really arrive in parts. Only requests with a
+// Content-Length body (or none) are understood.
+//
+//     CapturingServer server;
+//     QVERIFY(server.listen());
+//     server.enqueue(ScriptedResponse::json("{}"));
+//     QSignalSpy received(&server, &CapturingServer::requestReceived);
+//     ... post to server.url() ...
+//     QTRY_COMPARE(received.count(), 1);
+//     QCOMPARE(server.requests().at(0).body, QByteArray("{\"action\": \"query\"}"));
+class CapturingServer : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit CapturingServer(QObject *parent = nullptr);
+    ~CapturingServer() override;
+
+    bool listen(); // on 127.0.0.1, port chosen by the system
+    quint16 port() const;
+    // "http://127.0.0.1:<port>" + path
+    QString url(const QString &path = QStringLiteral("/api/v14/configure.action")) const;
+
+    void setDefaultResponse(const ScriptedResponse &response); // initially 200 with "{}"
+    void enqueue(const ScriptedResponse &response); // for the next request not yet answered
+
+    QList<CapturedRequest> requests() const;
+    int connectionCount() const; // connections accepted so far
+    int openConnections() const; // connections still open
+
+    // Closes the server and every connection.
+    void close();
+
+signals:
+    void requestReceived(const CapturedRequest &request);
+
+private:
+    struct Connection
+    {
+        int number = 0;
+        QByteArray input;
+        QByteArray output; // what is still to be handed to the socket
+        bool closeWhenWritten = false;
+    };
+
+    void acceptConnections();
+    void readRequests(QTcpSocket *socket);
+    void answer(QTcpSocket *socket, const ScriptedResponse &response);
+    void writeMore(QTcpSocket *socket);
+    void dropConnection(QTcpSocket *socket);
+
+    QTcpServer *m_server;
+    QHash<QTcpSocket *, Connection> m_connections;
+    QList<CapturedRequest> m_requests;
+    QList<ScriptedResponse> m_queue;
+    ScriptedResponse m_defaultResponse;
+    int m_connectionCount = 0;
+};
+
+#endif // CAPTURINGSERVER_H
