@@ -9,4 +9,13 @@ class QTranslator;
 // catalogue was found; the caller installs the translator either way.
 bool loadCatalogue(QTranslator &translator, const QLocale &locale);
 
+// Keeps the first screen's device pixel ratio (1 without a screen) for the
+// pages' header pictures and writes the "RATIO: " line. Needs the application.
+void recordScreenRatio();
+
+// Loads the catalogue for the locale into the translator and installs it on
+// the application whether it loaded or not: the pages translate their texts
+// when they are built, so this comes before the first page.
+void installCatalogue(QTranslator &translator, const QLocale &locale);
+
 #endif // STARTUP_H

@@ -1,0 +1,23 @@
+#include "client.h"
+#include "startup.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QLocale>
+#include <QTranslator>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    recordScreenRatio();
+
+    QTranslator translator;
+    installCatalogue(translator, QLocale::system());
+    qDebug() << "VANTIR Configurator running...";
+
+    // Closing the last page ends the loop; the locals go in reverse order:
+    // page, translator, application.
+    Client client(nullptr);
+    client.show();
+    return app.exec();
+}

@@ -1,0 +1,165 @@
+#ifndef PAGETEST_H
+#define PAGETEST_H
+
+// Shared by the page tests: the log lines the pages write, the message boxes
+// they show, and finding their widgets by what they display.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGridLayout>
+#include <QLabel>
+#include <QList>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+struct LogLine
+{
+    QtMsgType type;
+    QString message;
+
+    bool operator==(const LogLine &other) const
+    {
+        return type == other.type && message == other.message;
+    }
+};
+
+inline QList<LogLine> &recordedLog()
+{
+    static QList<LogLine> lines;
+    return lines;
+}
+
+inline void recordMessage(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    recordedLog().append(LogLine { type, message });
+}
+
+// The debug lines recorded so far, in order.
+inline QStringList debugLines()
+{
+    QStringList lines;
+    for (const LogLine &line : recordedLog()) {
+        if (line.type == QtDebugMsg)
+            lines.append(line.message);
+    }
+    return lines;
+}
+
+// The debug lines from the first one equal to `first` on.
+inline QStringList debugLinesFrom(const QString &first)
+{
+    const QStringList lines = debugLines();
+    const int index = lines.indexOf(first);
+    return index < 0 ? QStringList() : lines.mid(index);
+}
+
+// A message box as the user saw it.
+struct ShownBox
+{
+    QString title;
+    QString text;
+    QStringList buttons;
+    QPointer<QWidget> parent;
+};
+
+// Closes every message box as soon as it is shown (the pages show them with
+// exec(), inside their reply handlers) and records what it said.
+class MessageBoxCloser
+{
+public:
+    MessageBoxCloser()
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { closeBoxes(); });
+        m_timer.start(5);
+    }
+
+    QList<ShownBox> boxes;
+
+private:
+    void closeBoxes()
+    {
+        const QList<QWidget *> windows = QApplication::topLevelWidgets();
+        for (QWidget *window : windows) {
+            QMessageBox *box = qobject_cast<QMessageBox *>(window);
+            if (!box || !box->isVisible())
+                continue;
+            ShownBox shown;
+            shown.title = box->windowTitle();
+            shown.text = box->text();
+            const QList<QAbstractButton *> buttons = box->buttons();
+            for (const QAbstractButton *button : buttons)
+                shown.buttons.append(button->text());
+            shown.parent = box->parentWidget();
+            boxes.append(shown);
+            if (!buttons.isEmpty())
+                buttons.first()->click();
+            else
+                box->reject();
+        }
+    }
+
+    QTimer m_timer;
+};
+
+template<class T> QList<T *> topLevelPages()
+{
+    QList<T *> pages;
+    const QList<QWidget *> windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (T *page = qobject_cast<T *>(window))
+            pages.append(page);
+    }
+    return pages;
+}
+
+template<class T> void deletePages()
+{
+    qDeleteAll(topLevelPages<T>());
+}
+
+inline QPushButton *buttonWithText(const QWidget *page, const QString &text)
+{
+    const QList<QPushButton *> buttons = page->findChildren<QPushButton *>();
+    for (QPushButton *button : buttons) {
+        if (button->text() == text)
+            return button;
+    }
+    return nullptr;
+}
+
+inline QLabel *labelWithText(const QWidget *page, const QString &text)
+{
+    const QList<QLabel *> labels = page->findChildren<QLabel *>();
+    for (QLabel *label : labels) {
+        if (label->text() == text)
+            return label;
+    }
+    return nullptr;
+}
+
+// The label that shows the page's header picture.
+inline QLabel *headerLabel(const QWidget *page)
+{
+    const QList<QLabel *> labels = page->findChildren<QLabel *>();
+    for (QLabel *label : labels) {
+        if (!label->pixmap(Qt::ReturnByValue).isNull())
+            return label;
+    }
+    return nullptr;
+}
+
+inline QStringList buttonTexts(const QWidget *page)
+{
+    QStringList texts;
+    const QList<QPushButton *> buttons = page->findChildren<QPushButton *>();
+    for (const QPushButton *button : buttons)
+        texts.append(button->text());
+    return texts;
+}
+
+#endif // PAGETEST_H

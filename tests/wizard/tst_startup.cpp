@@ -1,0 +1,166 @@
+#include "client.h"
+#include "client_settings.h"
+#include "client_wlans.h"
+#include "pagetest.h"
+#include "pixelratio.h"
+#include "startup.h"
+#include "wizarddata.h"
+
+#include <QDeadlineTimer>
+#include <QLocale>
+#include <QProcess>
+#include <QTest>
+#include <QTranslator>
+
+class tst_Startup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void catalogue_data();
+    void catalogue();
+    void ratioLine_data();
+    void ratioLine();
+    void headerPictures_data();
+    void headerPictures();
+};
+
+void tst_Startup::initTestCase()
+{
+    qInstallMessageHandler(recordMessage);
+}
+
+void tst_Startup::cleanup()
+{
+    setDevicePixelRatio(1.0);
+}
+
+void tst_Startup::catalogue_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("next");
+    QTest::addColumn<QString>("back");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("success");
+
+    const QString german = QStringLiteral(
+        "Erfolg!\nIhr VANTIR Lautsprecher starten neu\nund sind in einer Minute verfügbar...\n");
+    for (const char *name : { "de_DE", "de_AT", "de_CH" })
+        QTest::newRow(name) << QString::fromLatin1(name) << QStringLiteral("Weiter >")
+                            << QStringLiteral("< Zurück")
+                            << QStringLiteral("VANTIR Ovix Konfigurator") << german;
+    const QString english = QStringLiteral(
+        "Success!\n\nYour VANTIR Speakers are booting\nand will be available in a minute...");
+    for (const char *name : { "en_US", "en_GB" })
+        QTest::newRow(name) << QString::fromLatin1(name) << QStringLiteral("Next >")
+                            << QStringLiteral("< Back")
+                            << QStringLiteral("VANTIR Ovix Configurator") << english;
+    for (const char *name : { "fr_FR", "C" })
+        QTest::newRow(name) << QString::fromLatin1(name) << QStringLiteral("Next >>")
+                            << QStringLiteral("<< Back")
+                            << QStringLiteral("VANTIR Ovix Configurator")
+                            << QStringLiteral("Success");
+}
+
+// The start-up's own catalogue step, then the first page as the program builds it.
+void tst_Startup::catalogue()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, next);
+    QFETCH(QString, back);
+    QFETCH(QString, title);
+    QFETCH(QString, success);
+
+    QTranslator translator;
+    installCatalogue(translator, QLocale(locale));
+    Client page(nullptr);
+    QVERIFY(buttonWithText(&page, next));
+    QVERIFY(buttonWithText(&page, back));
+    QCOMPARE(page.windowTitle(), title);
+    QCOMPARE(QCoreApplication::translate("Client_Settings", "Success"), success);
+}
+
+void tst_Startup::ratioLine_data()
+{
+    QTest::addColumn<QString>("scale");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("1") << QStringLiteral("1") << QStringLiteral("RATIO:  1");
+    QTest::newRow("1.25") << QStringLiteral("1.25") << QStringLiteral("RATIO:  1.25");
+    QTest::newRow("1.5") << QStringLiteral("1.5") << QStringLiteral("RATIO:  1.5");
+    QTest::newRow("2") << QStringLiteral("2") << QStringLiteral("RATIO:  2");
+}
+
+// The real program on a scaled screen: its first lines, up to the first page's
+// browse.
+void tst_Startup::ratioLine()
+{
+    QFETCH(QString, scale);
+    QFETCH(QString, line);
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
+    environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("default.debug=true"));
+    environment.remove(QStringLiteral("QT_MESSAGE_PATTERN"));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.setReadChannel(QProcess::StandardError);
+    program.start(QStringLiteral(VANTIR_CONFIGURATOR), QStringList());
+    QVERIFY(program.waitForStarted());
+
+    const QString browseLine = QStringLiteral("browseForServiceType()...");
+    QStringList lines;
+    QDeadlineTimer deadline(30000);
+    while (!lines.contains(browseLine) && !deadline.hasExpired() &&
+           program.state() == QProcess::Running) {
+        program.waitForReadyRead(100);
+        while (program.canReadLine())
+            lines.append(QString::fromUtf8(program.readLine()).chopped(1));
+    }
+    program.kill();
+    program.waitForFinished(10000);
+
+    const int ratio = lines.indexOf(line);
+    const int running = lines.indexOf(QStringLiteral("VANTIR Configurator running..."));
+    const int browse = lines.indexOf(browseLine);
+    QVERIFY2(ratio >= 0 && running > ratio && browse > running,
+             qPrintable(lines.join(QLatin1Char('\n'))));
+    QCOMPARE(lines.filter(QStringLiteral("RATIO")).count(), 1);
+}
+
+void tst_Startup::headerPictures_data()
+{
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<int>("width");
+    QTest::newRow("1") << 1.0 << 640;
+    QTest::newRow("1.25") << 1.25 << 512;
+    QTest::newRow("1.5") << 1.5 << 427;
+    QTest::newRow("2") << 2.0 << 320;
+}
+
+// One picture pixel per device pixel: 640 / ratio laid out, not resampled.
+void tst_Startup::headerPictures()
+{
+    QFETCH(double, ratio);
+    QFETCH(int, width);
+    setDevicePixelRatio(ratio);
+
+    Client client(nullptr);
+    Client_WLANs wlans(nullptr);
+    Client_Settings settings(nullptr);
+    for (QWidget *page : { static_cast<QWidget *>(&client), static_cast<QWidget *>(&wlans),
+                           static_cast<QWidget *>(&settings) }) {
+        QLabel *label = headerLabel(page);
+        QVERIFY(label);
+        const QPixmap pixmap = label->pixmap(Qt::ReturnByValue);
+        QCOMPARE(pixmap.size(), QSize(640, 289));
+        QCOMPARE(pixmap.devicePixelRatio(), ratio);
+        QCOMPARE(label->sizeHint().width(), width);
+    }
+}
+
+QTEST_MAIN(tst_Startup)
+#include "tst_startup.moc"

@@ -1,0 +1,111 @@
+#include "client_settings.h"
+
+#include "pixelratio.h"
+#include "speakerapi.h"
+#include "wizarddata.h"
+
+#include <QDebug>
+#include <QGridLayout>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace {
+
+// A text that came from the speaker: shown as it is, never as markup or a link.
+QLabel *speakerTextLabel(const QString &text)
+{
+    QLabel *label = new QLabel;
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    return label;
+}
+
+} // namespace
+
+Client_Settings::Client_Settings(QWidget *parent) : QDialog(parent)
+{
+    resize(640, 550);
+
+    QPixmap headerPixmap(QStringLiteral(":/GRAFX/Ovix_640px.png"));
+    // The process-wide ratio, not the widget's own (QPaintDevice::devicePixelRatio).
+    headerPixmap.setDevicePixelRatio(::devicePixelRatio());
+    QLabel *headerLabel = new QLabel;
+    headerLabel->setPixmap(headerPixmap);
+
+    hintLabel = new QLabel(tr("Clicking on SAVE will reboot your\nVANTIR Ovix-Speakers!"));
+
+    backButton = new QPushButton(tr("<< Back"));
+    saveButton = new QPushButton(tr("SAVE"));
+    // Enter presses SAVE, also while typing in the two fields.
+    saveButton->setDefault(true);
+    saveButton->setEnabled(false);
+
+    connect(saveButton, SIGNAL(clicked()), this, SLOT(setSSID()));
+    connect(backButton, SIGNAL(clicked()), this, SLOT(close()));
+
+    // The speaker's details are copied once; later answers do not change them.
+    QGridLayout *layout = new QGridLayout;
+    layout->addWidget(headerLabel, 0, 0, 1, 4);
+    layout->addWidget(new QLabel(tr("Model:")), 1, 0, 1, 1);
+    layout->addWidget(speakerTextLabel(wizardData.model), 1, 1, 1, 3);
+    layout->addWidget(new QLabel(tr("Name:")), 2, 0, 1, 1);
+    nameEdit = new QLineEdit(tr("VANTIR Ovix"));
+    layout->addWidget(nameEdit, 2, 1, 1, 3);
+    layout->addWidget(new QLabel(tr("WLAN:")), 3, 0, 1, 1);
+    layout->addWidget(speakerTextLabel(wizardData.ssid), 3, 1, 1, 3);
+    passwordEdit = new QLineEdit;
+    layout->addWidget(new QLabel(tr("Passwd:")), 4, 0, 1, 1);
+    layout->addWidget(passwordEdit, 4, 1, 1, 3);
+    layout->addWidget(new QLabel(tr("IP Addr:")), 6, 0, 1, 1);
+    layout->addWidget(speakerTextLabel(wizardData.ip), 6, 1, 1, 3);
+    layout->addWidget(new QLabel(tr("Vers:")), 7, 0, 1, 1);
+    layout->addWidget(speakerTextLabel(wizardData.softwareVer), 7, 1, 1, 3);
+    layout->addWidget(hintLabel, 8, 0, 1, 4);
+    layout->addWidget(backButton, 9, 2, 1, 1);
+    layout->addWidget(saveButton, 9, 3, 1, 1);
+    setLayout(layout);
+
+    setWindowTitle(tr("Speaker WLAN Settings"));
+    saveButton->setEnabled(true);
+}
+
+void Client_Settings::replyFinished(QNetworkReply *reply)
+{
+    const QByteArray body = SpeakerApi::readReply(reply, "reply received");
+
+    // A speaker that refused the settings has not taken them: no "Success",
+    // and SAVE stays available for another try.
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (status.isValid() && status.toInt() >= 400) {
+        qDebug() << "HTTP error status" << status.toInt();
+        return;
+    }
+
+    QJsonObject object;
+    if (!SpeakerApi::parseReply(body, &object))
+        return;
+
+    if (settingsPage)
+        settingsPage->hide();
+
+    QMessageBox box(QMessageBox::Information, tr("Info"), tr("Success"), QMessageBox::NoButton,
+                    this);
+    box.addButton(tr("OK"), QMessageBox::AcceptRole);
+    box.exec();
+}
+
+void Client_Settings::setSSID()
+{
+    const QString name = nameEdit->text();
+    const QString password = passwordEdit->text();
+    const QString ssid = wizardData.ssid;
+
+    SpeakerApi::logSetconfig(name, password, ssid);
+    SpeakerApi::postRequest(this, wizardData.url, SpeakerApi::setconfigBody(name, password, ssid));
+}

@@ -1,0 +1,32 @@
+#ifndef CLIENT_SETTINGS_H
+#define CLIENT_SETTINGS_H
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QNetworkReply;
+class QPushButton;
+
+// The last wizard page: the speaker's new name and the WLAN password. "SAVE"
+// sends them to the speaker, which then reboots into the chosen WLAN.
+class Client_Settings : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit Client_Settings(QWidget *parent);
+
+private slots:
+    void replyFinished(QNetworkReply *reply);
+    void setSSID();
+
+private:
+    QLineEdit *nameEdit;
+    QLineEdit *passwordEdit;
+    QLabel *hintLabel;
+    QPushButton *saveButton;
+    QPushButton *backButton;
+};
+
+#endif // CLIENT_SETTINGS_H

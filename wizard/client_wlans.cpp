@@ -1,0 +1,111 @@
+#include "client_wlans.h"
+
+#include "client_settings.h"
+#include "pixelratio.h"
+#include "speakerapi.h"
+#include "wizarddata.h"
+
+#include <QDebug>
+#include <QGridLayout>
+#include <QJsonObject>
+#include <QLabel>
+#include <QMessageBox>
+#include <QNetworkReply>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QTreeWidgetItem>
+
+Client_WLANs::Client_WLANs(QWidget *parent) : QDialog(parent)
+{
+    resize(640, 550);
+
+    wlanTree = new QTreeWidget(this);
+    wlanTree->setHeaderLabels(QStringList() << tr("SSID") << tr("Sig"));
+    wlanTree->setColumnWidth(0, 200);
+    wlanTree->setColumnWidth(1, 30);
+
+    QPixmap headerPixmap(QStringLiteral(":/GRAFX/Funk_640px.png"));
+    // The process-wide ratio, not the widget's own (QPaintDevice::devicePixelRatio).
+    headerPixmap.setDevicePixelRatio(::devicePixelRatio());
+    QLabel *headerLabel = new QLabel;
+    headerLabel->setPixmap(headerPixmap);
+
+    hintLabel = new QLabel(tr("Please select your private WLAN\n  "));
+
+    backButton = new QPushButton(tr("<< Back"));
+    nextButton = new QPushButton(tr("Next >>"));
+    nextButton->setDefault(true);
+    nextButton->setEnabled(false);
+
+    connect(nextButton, SIGNAL(clicked()), this, SLOT(setSSID()));
+    connect(backButton, SIGNAL(clicked()), this, SLOT(close()));
+
+    QGridLayout *layout = new QGridLayout;
+    layout->addWidget(headerLabel, 0, 0, 1, 4);
+    layout->addWidget(wlanTree, 1, 0, 2, 4);
+    layout->addWidget(hintLabel, 3, 0, 1, 4);
+    layout->addWidget(backButton, 4, 2, 1, 1);
+    layout->addWidget(nextButton, 4, 3, 1, 1);
+    setLayout(layout);
+
+    setWindowTitle(tr("Select WLAN"));
+    wlanTree->setFocus(Qt::OtherFocusReason);
+
+    // One scan per page; a new scan needs a new page.
+    SpeakerApi::postRequest(this, wizardData.url, SpeakerApi::wifiscanBody());
+}
+
+void Client_WLANs::replyFinished(QNetworkReply *reply)
+{
+    const QByteArray body = SpeakerApi::readReply(reply, "Client WLANS  reply received");
+    QJsonObject object;
+    if (!SpeakerApi::parseReply(body, &object))
+        return;
+
+    const QList<SpeakerApi::AccessPoint> accessPoints = SpeakerApi::readWifiscanReply(object);
+    wlanTree->clear();
+    int count = 0;
+    for (const SpeakerApi::AccessPoint &accessPoint : accessPoints) {
+        qDebug() << "#" << count << " SSID: " << accessPoint.ssid;
+        new QTreeWidgetItem(wlanTree, QStringList() << accessPoint.ssid << accessPoint.signalLevel);
+        ++count;
+    }
+
+    if (count > 0) {
+        if (wlanTree->topLevelItemCount() > 0)
+            wlanTree->setCurrentItem(wlanTree->topLevelItem(0));
+        enableNextButton();
+        return;
+    }
+
+    // The button reads "OK" in every language.
+    QMessageBox box(QMessageBox::Information, tr("Info"), tr("No Speakers found"),
+                    QMessageBox::NoButton, this);
+    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.exec();
+}
+
+void Client_WLANs::setSSID()
+{
+    // Stays disabled: the page offers no second choice.
+    nextButton->setEnabled(false);
+
+    const QList<QTreeWidgetItem *> selection = wlanTree->selectedItems();
+    if (selection.isEmpty())
+        return;
+
+    wizardData.setSSID(selection.first()->text(0));
+    // The newest WLAN page moves aside, which need not be this one.
+    if (wlanPage)
+        wlanPage->hide();
+
+    Client_Settings *page = new Client_Settings(nullptr);
+    settingsPage = page;
+    page->show();
+}
+
+void Client_WLANs::enableNextButton()
+{
+    nextButton->setEnabled(wlanTree->topLevelItemCount() > 0);
+}

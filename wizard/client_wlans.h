@@ -1,0 +1,33 @@
+#ifndef CLIENT_WLANS_H
+#define CLIENT_WLANS_H
+
+#include <QDialog>
+
+class QLabel;
+class QNetworkReply;
+class QPushButton;
+class QTreeWidget;
+
+// The second wizard page: the WLANs that the chosen speaker sees. It asks the
+// speaker for them while it is being built; "Next >>" keeps the chosen SSID and
+// opens the settings page.
+class Client_WLANs : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit Client_WLANs(QWidget *parent);
+
+private slots:
+    void replyFinished(QNetworkReply *reply);
+    void setSSID();
+    void enableNextButton();
+
+private:
+    QTreeWidget *wlanTree;
+    QLabel *hintLabel;
+    QPushButton *backButton;
+    QPushButton *nextButton;
+};
+
+#endif // CLIENT_WLANS_H
