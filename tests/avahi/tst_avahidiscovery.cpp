@@ -1,0 +1,315 @@
+// Browses for and resolves speakers published by a real avahi-daemon through the real DNS-SD
+// client library. Runs inside the private network of tools/dnssd-net, whose avahi-daemon
+// answers only on the loopback of its own network namespace.
+
+#include "bonjourrecord.h"
+#include "bonjourservicebrowser.h"
+#include "bonjourserviceresolver.h"
+
+#include <QHostAddress>
+#include <QHostInfo>
+#include <QList>
+#include <QPair>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTextCodec>
+#include <QtTest>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// mDNS probing and announcing take seconds; these bounds only keep a broken run from hanging.
+const int publishTimeout = 15000;
+const int discoveryTimeout = 20000;
+const int stopTimeout = 5000;
+
+const QString serviceType = QStringLiteral("_dockset._tcp");
+// How Avahi's compatibility library reports the type and the domain in browse replies.
+const QString reportedServiceType = QStringLiteral("_dockset._tcp.");
+const QString reportedDomain = QStringLiteral("local.");
+
+// Speaker One lives on the network's own host (vantir-net.local, 127.0.0.1); the kitchen
+// speaker has a host name of its own. Its name is not ASCII, to see the UTF-8 both ways.
+const QString firstName = QStringLiteral("Speaker One");
+const quint16 firstPort = 8080;
+const QString kitchenName = QString::fromUtf8("Lautsprecher K\xc3\xbc"
+                                              "che");
+const QString kitchenHost = QStringLiteral("vantir-spk2.local");
+const QString kitchenAddress = QStringLiteral("127.0.0.2");
+const quint16 kitchenPort = 9090;
+
+QList<QPair<QtMsgType, QString>> messages;
+QtMessageHandler previousHandler = nullptr;
+
+void recordMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    messages.append(qMakePair(type, message));
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+
+QList<BonjourRecord> sortedByName(QList<BonjourRecord> records)
+{
+    std::sort(records.begin(), records.end(), [](const BonjourRecord &a, const BonjourRecord &b) {
+        return a.instanceName < b.instanceName;
+    });
+    return records;
+}
+
+QList<BonjourRecord> lastList(const QSignalSpy &spy)
+{
+    if (spy.isEmpty())
+        return QList<BonjourRecord>();
+    return spy.last().at(0).value<QList<BonjourRecord>>();
+}
+
+} // namespace
+
+class tst_AvahiDiscovery : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void browseListsPublishedSpeakers();
+    void browseDropsWithdrawnSpeaker();
+    void resolveGivesAddressAndPort_data();
+    void resolveGivesAddressAndPort();
+    void resolverServesOneRequestAfterAnother();
+
+private:
+    QProcess *startPublisher(const QStringList &arguments);
+    void publishSpeakers();
+    void stopPublisher(QProcess *process);
+    void browseUntilBothListed(BonjourServiceBrowser &browser, QList<BonjourRecord> *listed);
+
+    std::vector<std::unique_ptr<QProcess>> publishers;
+    QProcess *firstPublisher = nullptr;
+};
+
+void tst_AvahiDiscovery::initTestCase()
+{
+    if (qEnvironmentVariableIsEmpty("DBUS_SYSTEM_BUS_ADDRESS"))
+        QSKIP("needs the private DNS-SD network: run through tools/dnssd-net run");
+    QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("avahi-publish")).isEmpty(),
+             "avahi-publish not found (package avahi-utils)");
+    // The speaker names go to avahi-publish through the locale's encoding.
+    QVERIFY2(QTextCodec::codecForLocale()->mibEnum() == 106, "needs a UTF-8 locale (C.UTF-8)");
+    qRegisterMetaType<QList<BonjourRecord>>("QList<BonjourRecord>");
+    qRegisterMetaType<QHostInfo>("QHostInfo");
+    previousHandler = qInstallMessageHandler(recordMessage);
+}
+
+void tst_AvahiDiscovery::init()
+{
+    messages.clear();
+    publishSpeakers();
+}
+
+void tst_AvahiDiscovery::cleanup()
+{
+    for (const std::unique_ptr<QProcess> &process : publishers)
+        stopPublisher(process.get());
+    publishers.clear();
+    firstPublisher = nullptr;
+}
+
+// avahi-publish stays in the foreground while its entry is published; it tells on stdout once
+// the name has been probed and is established.
+QProcess *tst_AvahiDiscovery::startPublisher(const QStringList &arguments)
+{
+    publishers.push_back(std::make_unique<QProcess>());
+    QProcess *process = publishers.back().get();
+    process->setProcessChannelMode(QProcess::MergedChannels);
+    process->start(QStringLiteral("avahi-publish"), arguments);
+    if (!process->waitForStarted(stopTimeout))
+        return nullptr;
+    return process;
+}
+
+void tst_AvahiDiscovery::publishSpeakers()
+{
+    QProcess *kitchenAddressPublisher =
+        startPublisher({ QStringLiteral("-a"), QStringLiteral("-R"), kitchenHost, kitchenAddress });
+    QVERIFY(kitchenAddressPublisher);
+    firstPublisher = startPublisher(
+        { QStringLiteral("-s"), firstName, serviceType, QString::number(firstPort) });
+    QVERIFY(firstPublisher);
+    QProcess *kitchenPublisher =
+        startPublisher({ QStringLiteral("-s"), QStringLiteral("-H"), kitchenHost, kitchenName,
+                         serviceType, QString::number(kitchenPort) });
+    QVERIFY(kitchenPublisher);
+
+    for (const std::unique_ptr<QProcess> &process : publishers) {
+        QTRY_VERIFY_WITH_TIMEOUT(process->state() != QProcess::Running ||
+                                     process->peek(1 << 16).contains("Established under name"),
+                                 publishTimeout);
+        QVERIFY2(process->state() == QProcess::Running, process->readAll().constData());
+    }
+}
+
+void tst_AvahiDiscovery::stopPublisher(QProcess *process)
+{
+    if (process->state() == QProcess::NotRunning)
+        return;
+    // TERM lets avahi-publish withdraw its entry with goodbye packets at once.
+    process->terminate();
+    if (!process->waitForFinished(stopTimeout)) {
+        process->kill();
+        process->waitForFinished(stopTimeout);
+    }
+}
+
+void tst_AvahiDiscovery::browseUntilBothListed(BonjourServiceBrowser &browser,
+                                               QList<BonjourRecord> *listed)
+{
+    QSignalSpy listSpy(&browser,
+                       SIGNAL(currentBonjourRecordsChanged(const QList<BonjourRecord> &)));
+    browser.browseForServiceType(serviceType);
+    QTRY_COMPARE_WITH_TIMEOUT(lastList(listSpy).size(), 2, discoveryTimeout);
+    *listed = sortedByName(lastList(listSpy));
+}
+
+void tst_AvahiDiscovery::browseListsPublishedSpeakers()
+{
+    BonjourServiceBrowser browser(nullptr);
+    QList<DNSServiceErrorType> errors;
+    connect(&browser, &BonjourServiceBrowser::error,
+            [&errors](DNSServiceErrorType error) { errors.append(error); });
+    QSignalSpy listSpy(&browser,
+                       SIGNAL(currentBonjourRecordsChanged(const QList<BonjourRecord> &)));
+
+    browser.browseForServiceType(serviceType);
+    QTRY_COMPARE_WITH_TIMEOUT(lastList(listSpy).size(), 2, discoveryTimeout);
+
+    const QList<BonjourRecord> expected = {
+        BonjourRecord(kitchenName, reportedServiceType, reportedDomain),
+        BonjourRecord(firstName, reportedServiceType, reportedDomain),
+    };
+    const QList<BonjourRecord> listed = sortedByName(lastList(listSpy));
+    QCOMPARE(listed.size(), expected.size());
+    for (int i = 0; i < expected.size(); ++i) {
+        QCOMPARE(listed.at(i).instanceName, expected.at(i).instanceName);
+        QCOMPARE(listed.at(i).serviceType, expected.at(i).serviceType);
+        QCOMPARE(listed.at(i).domain, expected.at(i).domain);
+    }
+    QVERIFY(errors.isEmpty());
+
+    // The start logs its three lines, then one line per reply and nothing else.
+    QVERIFY(messages.size() >= 3 + 2);
+    QCOMPARE(messages.at(0), qMakePair(QtWarningMsg, QStringLiteral("browseForServiceType()...")));
+    QCOMPARE(messages.at(1),
+             qMakePair(QtWarningMsg, QStringLiteral("DNSServiceBrowse() returned...")));
+    QCOMPARE(messages.at(2),
+             qMakePair(QtWarningMsg, QStringLiteral("browseForServiceType() success!")));
+    for (int i = 3; i < messages.size(); ++i)
+        QCOMPARE(messages.at(i), qMakePair(QtWarningMsg, QStringLiteral("bonjourBrowseReply()")));
+}
+
+void tst_AvahiDiscovery::browseDropsWithdrawnSpeaker()
+{
+    BonjourServiceBrowser browser(nullptr);
+    QSignalSpy listSpy(&browser,
+                       SIGNAL(currentBonjourRecordsChanged(const QList<BonjourRecord> &)));
+    browser.browseForServiceType(serviceType);
+    QTRY_COMPARE_WITH_TIMEOUT(lastList(listSpy).size(), 2, discoveryTimeout);
+
+    stopPublisher(firstPublisher);
+    const QList<BonjourRecord> remaining = { BonjourRecord(kitchenName, reportedServiceType,
+                                                           reportedDomain) };
+    QTRY_COMPARE_WITH_TIMEOUT(lastList(listSpy), remaining, discoveryTimeout);
+}
+
+void tst_AvahiDiscovery::resolveGivesAddressAndPort_data()
+{
+    QTest::addColumn<QString>("instanceName");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<int>("port");
+
+    QTest::newRow("network's own host") << firstName << QStringLiteral("127.0.0.1") << 8080;
+    QTest::newRow("host of its own") << kitchenName << kitchenAddress << 9090;
+}
+
+void tst_AvahiDiscovery::resolveGivesAddressAndPort()
+{
+    QFETCH(QString, instanceName);
+    QFETCH(QString, address);
+    QFETCH(int, port);
+
+    // Resolve the record exactly as the browse reported it, as the speaker list does.
+    BonjourServiceBrowser browser(nullptr);
+    QList<BonjourRecord> listed;
+    browseUntilBothListed(browser, &listed);
+    QVERIFY(!QTest::currentTestFailed());
+    auto found =
+        std::find_if(listed.cbegin(), listed.cend(), [&instanceName](const BonjourRecord &record) {
+            return record.instanceName == instanceName;
+        });
+    QVERIFY(found != listed.cend());
+
+    BonjourServiceResolver resolver(nullptr);
+    QList<DNSServiceErrorType> errors;
+    connect(&resolver, &BonjourServiceResolver::error,
+            [&errors](DNSServiceErrorType error) { errors.append(error); });
+    QSignalSpy resolvedSpy(&resolver, SIGNAL(bonjourRecordResolved(const QHostInfo &, int)));
+    messages.clear();
+
+    resolver.resolveBonjourRecord(*found);
+    QTRY_VERIFY_WITH_TIMEOUT(!resolvedSpy.isEmpty(), discoveryTimeout);
+
+    const QHostInfo hostInfo = resolvedSpy.first().at(0).value<QHostInfo>();
+    QCOMPARE(hostInfo.error(), QHostInfo::NoError);
+    QVERIFY(!hostInfo.addresses().isEmpty());
+    QCOMPARE(hostInfo.addresses().first(), QHostAddress(address));
+    QCOMPARE(resolvedSpy.first().at(1).toInt(), port);
+    QVERIFY(errors.isEmpty());
+    QCOMPARE(messages.first(),
+             qMakePair(QtWarningMsg, QStringLiteral("first call of resolveBonjourRecord")));
+}
+
+// The speaker list keeps one resolver for every "Next >>": once a result has been delivered and
+// the event loop has run, the next request must start a fresh resolve, not be refused.
+void tst_AvahiDiscovery::resolverServesOneRequestAfterAnother()
+{
+    BonjourServiceBrowser browser(nullptr);
+    QList<BonjourRecord> listed;
+    browseUntilBothListed(browser, &listed);
+    QVERIFY(!QTest::currentTestFailed());
+    QCOMPARE(listed.size(), 2);
+
+    BonjourServiceResolver resolver(nullptr);
+    QSignalSpy resolvedSpy(&resolver, SIGNAL(bonjourRecordResolved(const QHostInfo &, int)));
+    const QPair<QtMsgType, QString> started(QtWarningMsg,
+                                            QStringLiteral("first call of resolveBonjourRecord"));
+    const QPair<QtMsgType, QString> refused(QtWarningMsg,
+                                            QStringLiteral("resolve in process, aborting"));
+
+    messages.clear();
+    resolver.resolveBonjourRecord(listed.at(1)); // Speaker One
+    // A request while the first one runs is dropped.
+    resolver.resolveBonjourRecord(listed.at(0));
+    QCOMPARE(messages, (QList<QPair<QtMsgType, QString>>() << started << refused));
+    QTRY_COMPARE_WITH_TIMEOUT(resolvedSpy.count(), 1, discoveryTimeout);
+    QCOMPARE(resolvedSpy.at(0).at(1).toInt(), int(firstPort));
+
+    // Let the queued clean-up run, then ask for the kitchen speaker.
+    QCoreApplication::processEvents();
+    messages.clear();
+    resolver.resolveBonjourRecord(listed.at(0));
+    QCOMPARE(messages, (QList<QPair<QtMsgType, QString>>() << started));
+    QTRY_COMPARE_WITH_TIMEOUT(resolvedSpy.count(), 2, discoveryTimeout);
+    const QHostInfo kitchenInfo = resolvedSpy.at(1).at(0).value<QHostInfo>();
+    QVERIFY(!kitchenInfo.addresses().isEmpty());
+    QCOMPARE(kitchenInfo.addresses().first(), QHostAddress(kitchenAddress));
+    QCOMPARE(resolvedSpy.at(1).at(1).toInt(), int(kitchenPort));
+}
+
+QTEST_GUILESS_MAIN(tst_AvahiDiscovery)
+#include "tst_avahidiscovery.moc"
