@@ -7,7 +7,7 @@ VANTIR_PACKAGES=(
     libavahi-compat-libdnssd-dev libavahi-compat-libdnssd1
     avahi-daemon avahi-utils libnss-mdns dbus dbus-daemon iproute2
     libcpp-httplib-dev nlohmann-json3-dev
-    xvfb xauth xdotool imagemagick fonts-dejavu-core
+    xvfb xauth xdotool imagemagick fonts-dejavu-core jq
 )
 
 # Runs a command as root: directly when we are root, through sudo otherwise.

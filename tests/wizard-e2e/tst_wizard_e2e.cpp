@@ -1,0 +1,383 @@
+#include "client.h"
+#include "client_settings.h"
+#include "client_wlans.h"
+#include "wizarddata.h"
+
+#include <QApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace {
+
+QStringList &debugLog()
+{
+    static QStringList lines;
+    return lines;
+}
+
+QtMessageHandler testLibHandler = nullptr;
+
+// Keeps the debug lines for the checks and passes everything on to the test
+// log, where a failure can be read in context.
+void recordMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtDebugMsg)
+        debugLog().append(message);
+    if (testLibHandler)
+        testLibHandler(type, context, message);
+}
+
+// What the speaker sees of the WLANs and of itself, member by member in place
+// of the simulator's own description.
+const char speakerDescription[] = R"({
+  "deviceinfo": {"model": "Ovix Mini", "softwarever": "3.1.4", "hardwarever": "2.0"},
+  "aplist": [
+    {"ssid": "Hausnetz", "encrypt_type": "WPA2", "signal_level": "-41"},
+    {"ssid": "G\u00e4ste-WLAN", "encrypt_type": "WPA2", "signal_level": "-63"},
+    {"ssid": "Telekom_FON", "encrypt_type": "NONE", "signal_level": "-72"}
+  ]
+})";
+
+// The set-configuration body as the speaker must receive it, from the texts as
+// they appear in JSON.
+QByteArray setconfigBody(const QByteArray &name, const QByteArray &password, const QByteArray &ssid)
+{
+    return "{\"action\": \"setconfig\", \"deviceinfo\": {\"devicename\": \"" + name +
+        "\"},\"networkinfo\": {\"wifimode\": \"client\", \"clientinfo\": {\"encrypt_type\": "
+        "\"WPA\", \"wifipwd\": \"" +
+        password + "\", \"wifissid\": \"" + ssid + "\"}, \"ipaddressinfo\": {\"type\": \"DHCP\"}}}";
+}
+
+QPushButton *buttonWithText(const QWidget *page, const QString &text)
+{
+    const QList<QPushButton *> buttons = page->findChildren<QPushButton *>();
+    for (QPushButton *button : buttons) {
+        if (button->text() == text)
+            return button;
+    }
+    return nullptr;
+}
+
+bool showsLabel(const QWidget *page, const QString &text)
+{
+    const QList<QLabel *> labels = page->findChildren<QLabel *>();
+    for (const QLabel *label : labels) {
+        if (label->text() == text)
+            return true;
+    }
+    return false;
+}
+
+// Types like a keyboard would; QTest's own typing knows only ASCII keys.
+void typeText(QWidget *widget, const QString &text)
+{
+    for (const QChar character : text) {
+        if (character.unicode() < 0x80)
+            QTest::keyClick(widget, character.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character),
+                                Qt::NoModifier);
+    }
+}
+
+QStringList rowTexts(const QTreeWidget *tree, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < tree->topLevelItemCount(); ++row)
+        texts.append(tree->topLevelItem(row)->text(column));
+    return texts;
+}
+
+// One request as the simulator recorded it.
+struct Request
+{
+    QString method;
+    QString path;
+    QList<QPair<QString, QString>> headers;
+    QByteArray body;
+};
+
+} // namespace
+
+// A message box as the user saw it; closed by pressing its first button.
+struct ShownBox
+{
+    QString title;
+    QString text;
+    QStringList buttons;
+};
+
+class tst_WizardE2e : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void configureFirstSpeaker_data();
+    void configureFirstSpeaker();
+
+private:
+    bool speakerListening();
+    QList<Request> recordedRequests() const;
+    void closeBoxes();
+
+    QTemporaryDir m_dir;
+    QProcess *m_simulator = nullptr;
+    QByteArray m_simulatorOutput;
+    QTimer m_boxTimer;
+    QList<ShownBox> m_boxes;
+};
+
+void tst_WizardE2e::initTestCase()
+{
+    if (qEnvironmentVariableIsEmpty("DBUS_SYSTEM_BUS_ADDRESS"))
+        QSKIP("needs the private DNS-SD network (run through tools/dnssd-net)");
+    QVERIFY(m_dir.isValid());
+    QFile description(m_dir.filePath(QStringLiteral("speaker.json")));
+    QVERIFY(description.open(QIODevice::WriteOnly));
+    description.write(speakerDescription);
+    description.close();
+
+    testLibHandler = qInstallMessageHandler(recordMessage);
+    // The pages show their boxes with exec(), inside the reply handlers.
+    connect(&m_boxTimer, &QTimer::timeout, this, &tst_WizardE2e::closeBoxes);
+    m_boxTimer.start(20);
+}
+
+void tst_WizardE2e::init()
+{
+    wizardData = WizardData();
+    wlanPage = nullptr;
+    settingsPage = nullptr;
+    debugLog().clear();
+    m_boxes.clear();
+    m_simulatorOutput.clear();
+}
+
+void tst_WizardE2e::cleanup()
+{
+    if (m_simulator) {
+        m_simulator->kill();
+        m_simulator->waitForFinished(5000);
+        delete m_simulator;
+        m_simulator = nullptr;
+    }
+    const QList<QWidget *> windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (qobject_cast<Client_WLANs *>(window) || qobject_cast<Client_Settings *>(window))
+            delete window;
+    }
+    wlanPage = nullptr;
+    settingsPage = nullptr;
+}
+
+bool tst_WizardE2e::speakerListening()
+{
+    m_simulatorOutput += m_simulator->readAllStandardOutput();
+    return m_simulatorOutput.contains("listening on ");
+}
+
+QList<Request> tst_WizardE2e::recordedRequests() const
+{
+    QList<Request> requests;
+    QFile record(m_dir.filePath(QStringLiteral("record.jsonl")));
+    if (!record.open(QIODevice::ReadOnly))
+        return requests;
+    const QList<QByteArray> lines = record.readAll().split('\n');
+    for (const QByteArray &line : lines) {
+        const QJsonObject object = QJsonDocument::fromJson(line).object();
+        if (object.isEmpty())
+            continue;
+        Request request;
+        request.method = object.value(QLatin1String("method")).toString();
+        request.path = object.value(QLatin1String("path")).toString();
+        const QJsonArray headers = object.value(QLatin1String("headers")).toArray();
+        for (const QJsonValue &header : headers) {
+            const QJsonArray pair = header.toArray();
+            request.headers.append(qMakePair(pair.at(0).toString(), pair.at(1).toString()));
+        }
+        request.body = QByteArray::fromBase64(
+            object.value(QLatin1String("body_base64")).toString().toLatin1());
+        requests.append(request);
+    }
+    return requests;
+}
+
+void tst_WizardE2e::closeBoxes()
+{
+    const QList<QWidget *> windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        QMessageBox *box = qobject_cast<QMessageBox *>(window);
+        if (!box || !box->isVisible())
+            continue;
+        ShownBox shown { box->windowTitle(), box->text(), QStringList() };
+        const QList<QAbstractButton *> buttons = box->buttons();
+        for (const QAbstractButton *button : buttons)
+            shown.buttons.append(button->text());
+        m_boxes.append(shown);
+        if (buttons.isEmpty())
+            box->reject();
+        else
+            buttons.first()->click();
+    }
+}
+
+void tst_WizardE2e::configureFirstSpeaker_data()
+{
+    QTest::addColumn<QString>("speakerName");
+    QTest::addColumn<int>("wlanRow");
+    QTest::addColumn<QString>("newName");
+    QTest::addColumn<QString>("password");
+    // The three values as JSON string content, as they must reach the speaker.
+    QTest::addColumn<QByteArray>("jsonName");
+    QTest::addColumn<QByteArray>("jsonPassword");
+    QTest::addColumn<QByteArray>("jsonSsid");
+
+    QTest::newRow("plain") << QStringLiteral("VANTIR Ovix Living Room") << 0
+                           << QStringLiteral("VANTIR Ovix Studio") << QStringLiteral("Sommer-2024!")
+                           << QByteArray("VANTIR Ovix Studio") << QByteArray("Sommer-2024!")
+                           << QByteArray("Hausnetz");
+    // Quotation marks and reverse solidi escaped, umlauts in UTF-8.
+    QTest::newRow("escaped") << QStringLiteral("VANTIR Ovix Kitchen") << 1
+                             << QStringLiteral("K\u00fcche \"S\u00fcd\"")
+                             << QStringLiteral("a\\b\"c \u00e4")
+                             << QByteArray("K\xc3\xbc"
+                                           "che \\\"S\xc3\xbc"
+                                           "d\\\"")
+                             << QByteArray("a\\\\b\\\"c \xc3\xa4")
+                             << QByteArray("G\xc3\xa4ste-WLAN");
+}
+
+void tst_WizardE2e::configureFirstSpeaker()
+{
+    QFETCH(QString, speakerName);
+    QFETCH(int, wlanRow);
+    QFETCH(QString, newName);
+    QFETCH(QString, password);
+    QFETCH(QByteArray, jsonName);
+    QFETCH(QByteArray, jsonPassword);
+    QFETCH(QByteArray, jsonSsid);
+
+    m_simulator = new QProcess;
+    // Through setpriv, so that the speaker goes when a crashed test does.
+    m_simulator->setProgram(QStringLiteral("setpriv"));
+    m_simulator->setArguments(
+        { QStringLiteral("--pdeathsig"), QStringLiteral("KILL"), QStringLiteral(SPEAKER_SIM_PATH),
+          QStringLiteral("--name"), speakerName, QStringLiteral("--device"),
+          m_dir.filePath(QStringLiteral("speaker.json")), QStringLiteral("--record"),
+          m_dir.filePath(QStringLiteral("record.jsonl")) });
+    m_simulator->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_simulator->start();
+    QVERIFY(m_simulator->waitForStarted(5000));
+    QTRY_VERIFY_WITH_TIMEOUT(speakerListening(), 10000);
+
+    // The speaker list: this speaker alone (an earlier one has withdrawn).
+    Client client(nullptr);
+    client.show();
+    QTreeWidget *speakerTree = client.findChild<QTreeWidget *>();
+    QPushButton *nextButton = buttonWithText(&client, QStringLiteral("Next >>"));
+    QVERIFY(speakerTree);
+    QVERIFY(nextButton);
+    QTRY_COMPARE_WITH_TIMEOUT(rowTexts(speakerTree, 0), QStringList(speakerName), 30000);
+    QVERIFY(speakerTree->topLevelItem(0)->isSelected());
+    QVERIFY(nextButton->isEnabled());
+    QTest::mouseClick(nextButton, Qt::LeftButton);
+
+    // The WLAN page, filled from the speaker's scan; the device query answered.
+    QTRY_VERIFY_WITH_TIMEOUT(wlanPage, 30000);
+    Client_WLANs *wlans = wlanPage;
+    QVERIFY(wlans->isVisible());
+    QTreeWidget *wlanTree = wlans->findChild<QTreeWidget *>();
+    QVERIFY(wlanTree);
+    QTRY_COMPARE_WITH_TIMEOUT(wlanTree->topLevelItemCount(), 3, 15000);
+    QCOMPARE(rowTexts(wlanTree, 0),
+             QStringList({ QStringLiteral("Hausnetz"), QStringLiteral("G\u00e4ste-WLAN"),
+                           QStringLiteral("Telekom_FON") }));
+    QCOMPARE(rowTexts(wlanTree, 1),
+             QStringList({ QStringLiteral("-41"), QStringLiteral("-63"), QStringLiteral("-72") }));
+    QTRY_COMPARE_WITH_TIMEOUT(wizardData.softwareVer, QStringLiteral("3.1.4"), 15000);
+    QCOMPARE(wizardData.model, QStringLiteral("Ovix Mini"));
+    QCOMPARE(wizardData.ip, QStringLiteral("127.0.0.1"));
+    QCOMPARE(wizardData.name, speakerName);
+
+    wlanTree->setCurrentItem(wlanTree->topLevelItem(wlanRow));
+    const QString ssid = wlanTree->topLevelItem(wlanRow)->text(0);
+    QPushButton *wlanNext = buttonWithText(wlans, QStringLiteral("Next >>"));
+    QVERIFY(wlanNext);
+    QVERIFY(wlanNext->isEnabled());
+    QTest::mouseClick(wlanNext, Qt::LeftButton);
+
+    // The settings page shows what the speaker told about itself.
+    QVERIFY(settingsPage);
+    Client_Settings *settings = settingsPage;
+    QVERIFY(settings->isVisible());
+    QVERIFY(!wlans->isVisible());
+    QCOMPARE(wizardData.ssid, ssid);
+    QVERIFY(showsLabel(settings, QStringLiteral("Ovix Mini")));
+    QVERIFY(showsLabel(settings, ssid));
+    QVERIFY(showsLabel(settings, QStringLiteral("127.0.0.1")));
+    QVERIFY(showsLabel(settings, QStringLiteral("3.1.4")));
+
+    const QList<QLineEdit *> edits = settings->findChildren<QLineEdit *>();
+    QCOMPARE(edits.size(), 2);
+    QLineEdit *nameEdit =
+        edits.at(0)->text() == QLatin1String("VANTIR Ovix") ? edits.at(0) : edits.at(1);
+    QLineEdit *passwordEdit = nameEdit == edits.at(0) ? edits.at(1) : edits.at(0);
+    QCOMPARE(nameEdit->text(), QStringLiteral("VANTIR Ovix"));
+    QVERIFY(passwordEdit->text().isEmpty());
+    nameEdit->selectAll();
+    typeText(nameEdit, newName);
+    typeText(passwordEdit, password);
+    QCOMPARE(nameEdit->text(), newName);
+    QCOMPARE(passwordEdit->text(), password);
+
+    QPushButton *saveButton = buttonWithText(settings, QStringLiteral("SAVE"));
+    QVERIFY(saveButton);
+    QTest::mouseClick(saveButton, Qt::LeftButton);
+
+    // The speaker's answer: the page goes, the box says so.
+    QTRY_COMPARE_WITH_TIMEOUT(m_boxes.size(), 1, 15000);
+    QCOMPARE(m_boxes.first().title, QStringLiteral("Info"));
+    QCOMPARE(m_boxes.first().text, QStringLiteral("Success"));
+    QCOMPARE(m_boxes.first().buttons, QStringList(QStringLiteral("OK")));
+    QVERIFY(!settings->isVisible());
+    QVERIFY(!wlans->isVisible());
+    QVERIFY(client.isVisible());
+    // The log keeps the password out of sight.
+    QVERIFY(debugLog().contains(QLatin1String("CONFIG STRING: >>>") +
+                                QString::fromUtf8(setconfigBody(jsonName, "********", jsonSsid)) +
+                                QLatin1String("<<<\n\n")));
+
+    // What reached the speaker, byte for byte.
+    const QList<Request> requests = recordedRequests();
+    QByteArrayList bodies;
+    for (const Request &request : requests)
+        bodies.append(request.body);
+    QCOMPARE(bodies.size(), 3);
+    QVERIFY(bodies.contains("{\"action\": \"query\"}"));
+    QVERIFY(bodies.contains("{\"action\": \"wifiscan\"}"));
+    const Request &setconfig = requests.last();
+    QCOMPARE(setconfig.body, setconfigBody(jsonName, jsonPassword, jsonSsid));
+    QCOMPARE(setconfig.method, QStringLiteral("POST"));
+    QCOMPARE(setconfig.path, QStringLiteral("/api/v14/configure.action"));
+    QVERIFY(setconfig.headers.contains(
+        qMakePair(QStringLiteral("Content-Type"), QStringLiteral("text/plain"))));
+    QVERIFY(
+        setconfig.headers.contains(qMakePair(QStringLiteral("charset"), QStringLiteral("UTF-8"))));
+}
+
+QTEST_MAIN(tst_WizardE2e)
+
+#include "tst_wizard_e2e.moc"

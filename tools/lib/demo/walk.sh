@@ -1,0 +1,217 @@
+# The headless demo: the configurator on a virtual display (Xvfb), walked
+# through a full configuration of the first speaker by keyboard as a user would
+# do it, with a screenshot of each page. Sourced by ./network, which provides
+# $PROGRAM, $work, $shots and the process ids.
+
+# shellcheck shell=bash
+# shellcheck disable=SC2154 # work, shots and the process ids come from ./network
+
+readonly WALK_NAME="VANTIR Ovix Studio"
+readonly WALK_PASSWORD="Sommer-2024!"
+readonly WINDOW_TIMEOUT=30 # seconds for a page to appear
+readonly REPLY_TIMEOUT=15  # seconds for a request to reach the speaker
+
+# A display number whose lock file and socket are free; a cookie of our own
+# keeps other local users off it.
+start_virtual_display()
+{
+    local number attempt=0
+    for ((number = 90; number < 190 && attempt < 3; number++)); do
+        [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ] && continue
+        attempt=$((attempt + 1))
+        : >"$work/Xauthority"
+        xauth -q -f "$work/Xauthority" add ":$number" . "$(mcookie)"
+        Xvfb ":$number" -screen 0 800x600x24 -nolisten tcp -auth "$work/Xauthority" -noreset \
+            </dev/null >"$work/xvfb.log" 2>&1 &
+        xvfb_pid=$!
+        export DISPLAY=":$number" XAUTHORITY="$work/Xauthority"
+        if demo_wait_for 10 display_ready; then
+            demo_say "virtual display $DISPLAY (Xvfb pid $xvfb_pid)"
+            return 0
+        fi
+        demo_stop "$xvfb_pid" Xvfb
+        xvfb_pid=
+    done
+    cat "$work/xvfb.log" >&2 || true
+    demo_die "no virtual display could be started"
+}
+
+display_ready()
+{
+    demo_is_running "$xvfb_pid" && xdotool getdisplaygeometry >/dev/null 2>&1
+}
+
+# The id of the visible window titled exactly TITLE, waiting for it.
+window_titled()
+{
+    local id
+    id=$(timeout "$WINDOW_TIMEOUT" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null \
+        | head -n 1) || true
+    [ -n "$id" ] || demo_die "no window \"$1\" appeared within $WINDOW_TIMEOUT s (log: see above)"
+    echo "$id"
+}
+
+# Keys go to the window that has the focus, as they would from a keyboard.
+press()
+{
+    local window=$1
+    shift
+    timeout 5 xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+    sleep 0.3
+    xdotool key --clearmodifiers "$@"
+}
+
+type_text()
+{
+    xdotool type --clearmodifiers --delay 40 -- "$1"
+}
+
+# True once the list below the page's header picture shows a selected row
+# (the highlight colour of the toolkit's default palette): the rows are in.
+row_selected()
+{
+    local pixels
+    import -window "$1" "$work/probe.png" 2>/dev/null || return 1
+    pixels=$(convert "$work/probe.png" -crop 620x130+10+330 +repage -format %c histogram:info:- \
+        | awk 'toupper($0) ~ /#308CC6/ { print $1 + 0 }')
+    [ "${pixels:-0}" -gt 2000 ]
+}
+
+wait_for_rows()
+{
+    demo_wait_for 20 row_selected "$1" || demo_warn "the list of \"$2\" still shows no selected row"
+}
+
+screenshot()
+{
+    local file="$shots/$1.png"
+    # Let the page finish painting what just arrived.
+    sleep 0.7
+    import -window "$2" "$file"
+    demo_say "screenshot $file"
+}
+
+# The speaker in the first row: the one that was asked for its WLANs.
+chosen=
+
+# True once the chosen speaker (before the choice: any speaker) has received
+# a request of ACTION. The record files hold one JSON line per request.
+has_request()
+{
+    local index
+    for index in "${!SPEAKER_NAMES[@]}"; do
+        [ -z "$chosen" ] || [ "$chosen" = "$index" ] || continue
+        if grep -qsF "\\\"action\\\": \\\"$1\\\"" "$work/speaker$index.record"; then
+            chosen=$index
+            return 0
+        fi
+    done
+    return 1
+}
+
+# True while avahi announces a speaker named NAME (avahi-browse writes a
+# blank as \032).
+announced()
+{
+    timeout 5 avahi-browse -p -t -k _dockset._tcp 2>/dev/null \
+        | awk -F';' '$1 == "+" { print $4 }' | sed 's/\\032/ /g' | grep -qxF "$1"
+}
+
+program_exited()
+{
+    ! demo_is_running "$program_pid"
+}
+
+show_program_log()
+{
+    echo "run: --- the configurator's log ---" >&2
+    tail -n 30 "$work/program.log" >&2 || true
+}
+
+# The setconfig request as the speaker received it: request line, headers, body.
+print_setconfig_request()
+{
+    grep -F '\"action\": \"setconfig\"' "$work/speaker$chosen.record" | tail -n 1 \
+        | jq -r '"\(.method) \(.target) \(.version)",
+                 (.headers[] | "\(.[0]): \(.[1])"),
+                 "",
+                 .body'
+}
+
+walk_through_wizard()
+{
+    local window
+
+    mkdir -p "$shots"
+    start_virtual_display
+
+    # The source texts (no catalogue), so that the window titles are known.
+    LC_ALL=C.UTF-8 LANG=C.UTF-8 QT_QPA_PLATFORM=xcb "$PROGRAM" </dev/null >"$work/program.log" 2>&1 &
+    program_pid=$!
+    demo_say "configurator started (pid $program_pid)"
+
+    # 1. The speaker list; both speakers are announced already, so the first
+    # complete list is the one that the browser delivers right after start.
+    window=$(window_titled "VANTIR Ovix Configurator")
+    wait_for_rows "$window" "VANTIR Ovix Configurator"
+    screenshot 1-speaker-list "$window"
+    # "Next >>" is the default button and the first row is selected. Should the
+    # list still be empty, the press does nothing: try again.
+    local tries
+    for ((tries = 0; tries < 4; tries++)); do
+        press "$window" Return
+        demo_wait_for "$REPLY_TIMEOUT" has_request wifiscan && break
+        demo_is_running "$program_pid" || break
+    done
+    has_request wifiscan || { show_program_log; demo_die "the speaker was not asked for its WLANs"; }
+
+    # 2. The WLAN list of the speaker.
+    window=$(window_titled "Select WLAN")
+    demo_wait_for "$REPLY_TIMEOUT" has_request query || demo_warn "no device query arrived"
+    wait_for_rows "$window" "Select WLAN"
+    screenshot 2-select-wlan "$window"
+    press "$window" Return
+
+    # 3. The settings: a new name and the WLAN password.
+    window=$(window_titled "Speaker WLAN Settings")
+    screenshot 3-settings "$window"
+    press "$window" ctrl+a
+    type_text "$WALK_NAME"
+    xdotool key --clearmodifiers Tab
+    type_text "$WALK_PASSWORD"
+    screenshot 4-settings-filled "$window"
+    press "$window" Return
+    demo_wait_for "$REPLY_TIMEOUT" has_request setconfig \
+        || { show_program_log; demo_die "the speaker received no setconfig"; }
+
+    # 4. The speaker's answer.
+    # The whole screen: the box over the speaker list, which stays open.
+    window=$(window_titled "Info")
+    screenshot 5-success root
+    press "$window" Return
+
+    demo_say "the setconfig request that the speaker \"${SPEAKER_NAMES[$chosen]}\" received:"
+    echo "----------------------------------------------------------------"
+    print_setconfig_request
+    echo "----------------------------------------------------------------"
+
+    # 5. The speaker reboots into its new configuration and comes back under
+    # the new name, which the speaker list picks up by itself.
+    window=$(window_titled "VANTIR Ovix Configurator")
+    if demo_wait_for 20 announced "$WALK_NAME"; then
+        sleep 1
+        screenshot 6-speaker-list-after-reboot "$window"
+    else
+        demo_warn "the speaker did not come back as \"$WALK_NAME\""
+    fi
+
+    # 6. Escape on the speaker list closes the last window and ends the program.
+    press "$window" Escape
+    if ! demo_wait_for 10 program_exited; then
+        demo_warn "the configurator did not end by itself"
+        demo_stop "$program_pid" vantir-configurator
+    fi
+    wait "$program_pid" 2>/dev/null || true
+    program_pid=
+    demo_say "screenshots in $shots"
+}
