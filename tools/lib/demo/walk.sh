@@ -145,8 +145,8 @@ walk_through_wizard()
     mkdir -p "$shots"
     start_virtual_display
 
-    # The source texts (no catalogue), so that the window titles are known.
-    LC_ALL=C.UTF-8 LANG=C.UTF-8 QT_QPA_PLATFORM=xcb "$PROGRAM" </dev/null >"$work/program.log" 2>&1 &
+    # In English: the catalogue keeps the window titles that the walk looks for.
+    LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 QT_QPA_PLATFORM=xcb "$PROGRAM" </dev/null >"$work/program.log" 2>&1 &
     program_pid=$!
     demo_say "configurator started (pid $program_pid)"
 
