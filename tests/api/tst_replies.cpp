@@ -1,5 +1,5 @@
 #include "capturingserver.h"
-#include "logcapture.h"
+#include "messagelog.h"
 #include "speakerapi.h"
 #include "wizarddata.h"
 
@@ -58,8 +58,7 @@ class TestReplies : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
+    void initTestCase() { QVERIFY(m_server.listen()); }
     void init();
 
     void queryReply_data();
@@ -71,20 +70,8 @@ private slots:
     void endlessAnswerAbortedEarly();
 
 private:
-    QScopedPointer<LogCapture> m_log;
     CapturingServer m_server;
 };
-
-void TestReplies::initTestCase()
-{
-    m_log.reset(new LogCapture);
-    QVERIFY(m_server.listen());
-}
-
-void TestReplies::cleanupTestCase()
-{
-    m_log.reset();
-}
 
 void TestReplies::init()
 {
@@ -95,7 +82,6 @@ void TestReplies::init()
     wizardData.softwareVer = QStringLiteral("old software");
     wizardData.hardwareVer = QStringLiteral("old hardware");
     wizardData.ip = QStringLiteral("old ip");
-    LogCapture::lines().clear();
 }
 
 void TestReplies::queryReply_data()
@@ -185,13 +171,14 @@ void TestReplies::queryReply()
     QFETCH(QStringList, lines);
     QFETCH(QStringList, fields);
 
+    MessageLog log;
     m_server.enqueue(ScriptedResponse::json(body, status));
     Page page;
     SpeakerApi::postRequest(&page, m_server.url(), SpeakerApi::queryBody());
     QTRY_COMPARE(page.replies.size(), 1);
 
     QCOMPARE(page.body, body);
-    QCOMPARE(shown(LogCapture::lines()),
+    QCOMPARE(log.lines(),
              QStringList({ "debug: Client reply received", "debug: " + quoted(body) }) + lines);
     QCOMPARE(QStringList({ wizardData.name, wizardData.model, wizardData.softwareVer,
                            wizardData.hardwareVer, wizardData.ip }),
@@ -228,13 +215,14 @@ void TestReplies::wifiscanReply()
     QFETCH(QByteArray, json);
     QFETCH(QStringList, accessPoints);
 
+    MessageLog log;
     QStringList read;
     const auto list = SpeakerApi::readWifiscanReply(QJsonDocument::fromJson(json).object());
     for (const SpeakerApi::AccessPoint &accessPoint : list)
         read.append(accessPoint.ssid + QLatin1Char('|') + accessPoint.encryptType +
                     QLatin1Char('|') + accessPoint.signalLevel);
     QCOMPARE(read, accessPoints);
-    QCOMPARE(shown(LogCapture::lines()), QStringList());
+    QCOMPARE(log.lines(), QStringList());
 }
 
 void TestReplies::sizeLimit_data()
@@ -267,6 +255,7 @@ void TestReplies::sizeLimit()
     QFETCH(qint64, claimedLength);
     QFETCH(QString, why);
 
+    MessageLog log;
     ScriptedResponse response = ScriptedResponse::json(body);
     response.framing = ScriptedResponse::Framing(framing);
     response.claimedLength = claimedLength;
@@ -282,7 +271,7 @@ void TestReplies::sizeLimit()
         QCOMPARE(page.body, body);
         QVERIFY(page.usable);
         QCOMPARE(wizardData.name, QStringLiteral("Big"));
-        const QStringList lines = shown(LogCapture::lines());
+        const QStringList lines = log.lines();
         QCOMPARE(lines.size(), 7);
         QCOMPARE(lines.at(0), QStringLiteral("debug: Client reply received"));
         QVERIFY(lines.at(1) == QLatin1String("debug: ") + quoted(body));
@@ -293,9 +282,7 @@ void TestReplies::sizeLimit()
     QCOMPARE(reply->error(), QNetworkReply::OperationCanceledError);
     QCOMPARE(page.body, QByteArray());
     QVERIFY(!page.usable);
-    QCOMPARE(shown(LogCapture::lines()),
-             QStringList(
-                 { "debug: Client reply received", "debug: " + why, "debug: Document is NULL" }));
+    QCOMPARE(log.lines(), MessageLog::debugs({ "Client reply received", why, "Document is NULL" }));
     QCOMPARE(wizardData.name, QStringLiteral("old name"));
 }
 
@@ -303,6 +290,7 @@ void TestReplies::endlessAnswerAbortedEarly()
 {
     // A device that keeps sending is cut off soon after the limit instead of
     // being read to its end.
+    MessageLog log;
     const int size = 16 * 1024 * 1024;
     ScriptedResponse response = ScriptedResponse::json(paddedAnswer(size));
     response.framing = ScriptedResponse::WithoutLength;
@@ -311,16 +299,16 @@ void TestReplies::endlessAnswerAbortedEarly()
     SpeakerApi::postRequest(&page, m_server.url(), SpeakerApi::queryBody());
     QTRY_COMPARE(page.replies.size(), 1);
 
-    const LogLines lines = LogCapture::lines();
+    const QStringList lines = log.lines();
     QCOMPARE(lines.size(), 3);
     const QRegularExpressionMatch match =
-        QRegularExpression(QStringLiteral("^Reply too large, discarded after (\\d+) bytes$"))
-            .match(lines.at(1).second);
-    QVERIFY2(match.hasMatch(), qPrintable(lines.at(1).second));
+        QRegularExpression(QStringLiteral("^debug: Reply too large, discarded after (\\d+) bytes$"))
+            .match(lines.at(1));
+    QVERIFY2(match.hasMatch(), qPrintable(lines.at(1)));
     const qint64 received = match.captured(1).toLongLong();
     QVERIFY(received > SpeakerApi::MaxReplySize);
     QVERIFY(received < size);
-    QCOMPARE(lines.at(2).second, QStringLiteral("Document is NULL"));
+    QCOMPARE(lines.at(2), QStringLiteral("debug: Document is NULL"));
     QTRY_COMPARE(m_server.openConnections(), 0);
 }
 

@@ -1,5 +1,6 @@
 #include "capturingserver.h"
-#include "logcapture.h"
+#include "messagelog.h"
+#include "setconfig.h"
 #include "speakerapi.h"
 
 #include <QHostAddress>
@@ -28,50 +29,25 @@ class TestRequests : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void init();
-
+    void initTestCase() { QVERIFY(m_server.listen()); }
     void speakerUrl_data();
     void speakerUrl();
-    void fixedBodies();
     void jsonStringContent_data();
     void jsonStringContent();
-    void setconfigBody_data();
-    void setconfigBody();
     void wire_data();
     void wire();
     void configLineMasksPassword_data();
     void configLineMasksPassword();
-    void queryAndScanTogether();
-    void serverKeepsConnectionsAlive();
-    void serverLeavesRequestUnanswered();
 
 private:
-    QScopedPointer<LogCapture> m_log;
     CapturingServer m_server;
 };
 
+// The set-configuration body with empty values, byte for byte: 200 bytes.
 static const char EmptySetconfig[] =
     "{\"action\": \"setconfig\", \"deviceinfo\": {\"devicename\": \"\"},\"networkinfo\": "
     "{\"wifimode\": \"client\", \"clientinfo\": {\"encrypt_type\": \"WPA\", \"wifipwd\": \"\", "
     "\"wifissid\": \"\"}, \"ipaddressinfo\": {\"type\": \"DHCP\"}}}";
-
-void TestRequests::initTestCase()
-{
-    m_log.reset(new LogCapture);
-    QVERIFY(m_server.listen());
-}
-
-void TestRequests::cleanupTestCase()
-{
-    m_log.reset();
-}
-
-void TestRequests::init()
-{
-    LogCapture::lines().clear();
-}
 
 void TestRequests::speakerUrl_data()
 {
@@ -108,24 +84,12 @@ void TestRequests::speakerUrl()
 
     const QString built = SpeakerApi::speakerUrl(QHostAddress(address), port);
     QCOMPARE(built, url);
-
-    // The request is made from the text in tolerant mode: host and port must
-    // come back whole.
+    // The request is made from the text in tolerant mode: host and port must come back whole.
     const QUrl parsed(built, QUrl::TolerantMode);
     QVERIFY2(parsed.isValid(), qPrintable(parsed.errorString()));
-    QCOMPARE(parsed.scheme(), QStringLiteral("http"));
     QCOMPARE(parsed.host(), host);
     QCOMPARE(parsed.port(), port);
-    QCOMPARE(parsed.path(), QStringLiteral("/api/v14/configure.action"));
     QCOMPARE(QHostAddress(parsed.host()), QHostAddress(address));
-}
-
-void TestRequests::fixedBodies()
-{
-    QCOMPARE(SpeakerApi::queryBody().toUtf8(), QByteArray("{\"action\": \"query\"}"));
-    QCOMPARE(SpeakerApi::queryBody().toUtf8().size(), 19);
-    QCOMPARE(SpeakerApi::wifiscanBody().toUtf8(), QByteArray("{\"action\": \"wifiscan\"}"));
-    QCOMPARE(SpeakerApi::wifiscanBody().toUtf8().size(), 22);
 }
 
 void TestRequests::jsonStringContent_data()
@@ -163,114 +127,51 @@ void TestRequests::jsonStringContent()
     QCOMPARE(SpeakerApi::jsonStringContent(value), content);
 }
 
-void TestRequests::setconfigBody_data()
+static void addSetconfigRow(const char *row, const QString &name, const QString &password,
+                            const QString &ssid, const QByteArray &bytes)
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("password");
-    QTest::addColumn<QString>("ssid");
-    QTest::addColumn<QByteArray>("body");
-
-    QTest::newRow("empty values") << QString() << QString() << QString()
-                                  << QByteArray(EmptySetconfig);
-    QTest::newRow("plain values")
-        << "VANTIR Ovix"
-        << "secret12"
-        << "HomeNet"
-        << QByteArray("{\"action\": \"setconfig\", \"deviceinfo\": {\"devicename\": \"VANTIR "
-                      "Ovix\"},\"networkinfo\": {\"wifimode\": \"client\", \"clientinfo\": "
-                      "{\"encrypt_type\": \"WPA\", \"wifipwd\": \"secret12\", \"wifissid\": "
-                      "\"HomeNet\"}, \"ipaddressinfo\": {\"type\": \"DHCP\"}}}");
-    QTest::newRow("password with quotation mark, reverse solidus and control character")
-        << "Box" << QString::fromLatin1("p\"w\\x") + QChar(0x01) + QLatin1Char('\n') << "Net"
-        << QByteArray("{\"action\": \"setconfig\", \"deviceinfo\": {\"devicename\": \"Box\"},"
-                      "\"networkinfo\": {\"wifimode\": \"client\", \"clientinfo\": "
-                      "{\"encrypt_type\": \"WPA\", \"wifipwd\": \"p\\\"w\\\\x\\u0001\\n\", "
-                      "\"wifissid\": \"Net\"}, \"ipaddressinfo\": {\"type\": \"DHCP\"}}}");
-    QTest::newRow("name with umlauts")
-        << QString::fromUtf8("K\xc3\xbc"
-                             "che")
-        << "pw" << QString::fromUtf8("Caf\xc3\xa9")
-        << QByteArray("{\"action\": \"setconfig\", \"deviceinfo\": {\"devicename\": "
-                      "\"K\xc3\xbc"
-                      "che\"},\"networkinfo\": {\"wifimode\": \"client\", \"clientinfo\": "
-                      "{\"encrypt_type\": \"WPA\", \"wifipwd\": \"pw\", \"wifissid\": "
-                      "\"Caf\xc3\xa9\"}, \"ipaddressinfo\": {\"type\": \"DHCP\"}}}");
-    QTest::newRow("values that look like JSON")
-        << "\"},\"x\": {\""
-        << "\\"
-        << "\"}"
-        << QByteArray("{\"action\": \"setconfig\", \"deviceinfo\": {\"devicename\": "
-                      "\"\\\"},\\\"x\\\": {\\\"\"},\"networkinfo\": {\"wifimode\": \"client\", "
-                      "\"clientinfo\": {\"encrypt_type\": \"WPA\", \"wifipwd\": \"\\\\\", "
-                      "\"wifissid\": \"\\\"}\"}, \"ipaddressinfo\": {\"type\": \"DHCP\"}}}");
-}
-
-void TestRequests::setconfigBody()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, password);
-    QFETCH(QString, ssid);
-    QFETCH(QByteArray, body);
-
-    const QByteArray built = SpeakerApi::setconfigBody(name, password, ssid).toUtf8();
-    QCOMPARE(built, body);
-    QCOMPARE(QByteArray(EmptySetconfig).size(), 200);
-
-    // Whatever the values, the speaker gets one valid object that gives them back.
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(built, &error);
-    QVERIFY2(document.isObject(), qPrintable(error.errorString()));
-    const QJsonObject object = document.object();
-    QCOMPARE(object.keys(),
-             QStringList({ QStringLiteral("action"), QStringLiteral("deviceinfo"),
-                           QStringLiteral("networkinfo") }));
-    QCOMPARE(object.value(QLatin1String("action")).toString(), QStringLiteral("setconfig"));
-    QCOMPARE(object.value(QLatin1String("deviceinfo"))
-                 .toObject()
-                 .value(QLatin1String("devicename"))
-                 .toString(),
-             name);
-    const QJsonObject networkinfo = object.value(QLatin1String("networkinfo")).toObject();
-    QCOMPARE(networkinfo.value(QLatin1String("wifimode")).toString(), QStringLiteral("client"));
-    const QJsonObject clientinfo = networkinfo.value(QLatin1String("clientinfo")).toObject();
-    QCOMPARE(clientinfo.size(), 3);
-    QCOMPARE(clientinfo.value(QLatin1String("encrypt_type")).toString(), QStringLiteral("WPA"));
-    QCOMPARE(clientinfo.value(QLatin1String("wifipwd")).toString(), password);
-    QCOMPARE(clientinfo.value(QLatin1String("wifissid")).toString(), ssid);
-    QCOMPARE(networkinfo.value(QLatin1String("ipaddressinfo"))
-                 .toObject()
-                 .value(QLatin1String("type"))
-                 .toString(),
-             QStringLiteral("DHCP"));
+    QTest::newRow(row) << SpeakerApi::setconfigBody(name, password, ssid) << bytes
+                       << QStringList({ name, password, ssid });
 }
 
 void TestRequests::wire_data()
 {
     QTest::addColumn<QString>("body");
     QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("values"); // name, password, SSID of a set-configuration
 
-    QTest::newRow("query") << SpeakerApi::queryBody() << QByteArray("{\"action\": \"query\"}");
+    QTest::newRow("query") << SpeakerApi::queryBody() << QByteArray("{\"action\": \"query\"}")
+                           << QStringList();
     QTest::newRow("wifiscan") << SpeakerApi::wifiscanBody()
-                              << QByteArray("{\"action\": \"wifiscan\"}");
-    QTest::newRow("setconfig, empty values")
-        << SpeakerApi::setconfigBody({}, {}, {}) << QByteArray(EmptySetconfig);
-    QTest::newRow("setconfig, umlauts and escapes")
-        << SpeakerApi::setconfigBody(QString::fromUtf8("B\xc3\xbc"
-                                                       "ro"),
-                                     QString::fromLatin1("a\"\\") + QChar(0x1f),
-                                     QStringLiteral("N"))
-        << QByteArray("{\"action\": \"setconfig\", \"deviceinfo\": {\"devicename\": "
-                      "\"B\xc3\xbcro\"},\"networkinfo\": {\"wifimode\": \"client\", "
-                      "\"clientinfo\": {\"encrypt_type\": \"WPA\", \"wifipwd\": "
-                      "\"a\\\"\\\\\\u001f\", \"wifissid\": \"N\"}, \"ipaddressinfo\": "
-                      "{\"type\": \"DHCP\"}}}");
+                              << QByteArray("{\"action\": \"wifiscan\"}") << QStringList();
+    addSetconfigRow("setconfig, empty values", QString(), QString(), QString(),
+                    QByteArray(EmptySetconfig));
+    addSetconfigRow("setconfig, plain values", QStringLiteral("VANTIR Ovix"),
+                    QStringLiteral("secret12"), QStringLiteral("HomeNet"),
+                    setconfigBytes("VANTIR Ovix", "secret12", "HomeNet"));
+    addSetconfigRow("password with quotation mark, reverse solidus and control character",
+                    QStringLiteral("Box"),
+                    QString::fromLatin1("p\"w\\x") + QChar(0x01) + QLatin1Char('\n'),
+                    QStringLiteral("Net"), setconfigBytes("Box", "p\\\"w\\\\x\\u0001\\n", "Net"));
+    addSetconfigRow("name with umlauts",
+                    QString::fromUtf8("K\xc3\xbc"
+                                      "che"),
+                    QStringLiteral("pw"), QString::fromUtf8("Caf\xc3\xa9"),
+                    setconfigBytes("K\xc3\xbc"
+                                   "che",
+                                   "pw", "Caf\xc3\xa9"));
+    addSetconfigRow("values that look like JSON", QStringLiteral("\"},\"x\": {\""),
+                    QStringLiteral("\\"), QStringLiteral("\"}"),
+                    setconfigBytes("\\\"},\\\"x\\\": {\\\"", "\\\\", "\\\"}"));
 }
 
 void TestRequests::wire()
 {
     QFETCH(QString, body);
     QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, values);
 
+    MessageLog log;
     Page page;
     QSignalSpy received(&m_server, &CapturingServer::requestReceived);
     QNetworkAccessManager *manager = SpeakerApi::postRequest(&page, m_server.url(), body);
@@ -285,20 +186,34 @@ void TestRequests::wire()
     QCOMPARE(request.body, bytes);
     QVERIFY(request.raw.endsWith("\r\n\r\n" + bytes));
     QCOMPARE(request.header("Content-Length"), QByteArray::number(bytes.size()));
+    QCOMPARE(QByteArray(EmptySetconfig).size(), 200);
 
-    // The two headers of the interface, each once, as raw headers in this order
-    // and spelling; the charset is a header of its own.
+    // The two headers of the interface, each once, as raw headers in this order and spelling;
+    // the charset is a header of its own.
     const QList<QByteArray> names = request.headerNames();
     QCOMPARE(names.count("Content-Type"), 1);
     QCOMPARE(names.count("charset"), 1);
     QVERIFY(names.indexOf("Content-Type") < names.indexOf("charset"));
-    QCOMPARE(request.header("Content-Type"), QByteArray("text/plain"));
-    QCOMPARE(request.header("charset"), QByteArray("UTF-8"));
     QVERIFY(request.raw.contains("\r\nContent-Type: text/plain\r\n"));
     QVERIFY(request.raw.contains("\r\ncharset: UTF-8\r\n"));
-
     // Sending writes no lines of its own, nor any complaint of the network stack.
-    QCOMPARE(shown(LogCapture::lines()), QStringList());
+    QCOMPARE(log.lines(), QStringList());
+
+    // Whatever the values, the speaker gets one valid object that gives them back.
+    if (values.isEmpty())
+        return;
+    const QJsonObject clientinfo { { "encrypt_type", "WPA" },
+                                   { "wifipwd", values.at(1) },
+                                   { "wifissid", values.at(2) } };
+    const QJsonObject networkinfo { { "wifimode", "client" },
+                                    { "clientinfo", clientinfo },
+                                    { "ipaddressinfo", QJsonObject { { "type", "DHCP" } } } };
+    const QJsonObject expected { { "action", "setconfig" },
+                                 { "deviceinfo", QJsonObject { { "devicename", values.at(0) } } },
+                                 { "networkinfo", networkinfo } };
+    QJsonParseError error;
+    QCOMPARE(QJsonDocument::fromJson(request.body, &error).object(), expected);
+    QCOMPARE(error.error, QJsonParseError::NoError);
 }
 
 void TestRequests::configLineMasksPassword_data()
@@ -316,28 +231,19 @@ void TestRequests::configLineMasksPassword_data()
            "\"VANTIR Ovix\"},\"networkinfo\": {\"wifimode\": \"client\", \"clientinfo\": "
            "{\"encrypt_type\": \"WPA\", \"wifipwd\": \"********\", \"wifissid\": "
            "\"HomeNet\"}, \"ipaddressinfo\": {\"type\": \"DHCP\"}}}<<<\n\n";
-    QTest::newRow("short password masked to the same length")
-        << "A"
-        << "x"
-        << "B"
-        << "CONFIG STRING: >>>{\"action\": \"setconfig\", \"deviceinfo\": {\"devicename\": "
-           "\"A\"},\"networkinfo\": {\"wifimode\": \"client\", \"clientinfo\": "
-           "{\"encrypt_type\": \"WPA\", \"wifipwd\": \"********\", \"wifissid\": "
-           "\"B\"}, \"ipaddressinfo\": {\"type\": \"DHCP\"}}}<<<\n\n";
-    QTest::newRow("empty password stays empty")
-        << "A" << QString() << "B"
-        << "CONFIG STRING: >>>{\"action\": \"setconfig\", \"deviceinfo\": {\"devicename\": "
-           "\"A\"},\"networkinfo\": {\"wifimode\": \"client\", \"clientinfo\": "
-           "{\"encrypt_type\": \"WPA\", \"wifipwd\": \"\", \"wifissid\": "
-           "\"B\"}, \"ipaddressinfo\": {\"type\": \"DHCP\"}}}<<<\n\n";
+    const auto line = [](const QByteArray &name, const QByteArray &password,
+                         const QByteArray &ssid) {
+        return QStringLiteral("CONFIG STRING: >>>") +
+            QString::fromUtf8(setconfigBytes(name, password, ssid)) + QStringLiteral("<<<\n\n");
+    };
+    QTest::newRow("short password masked to eight stars") << "A"
+                                                          << "x"
+                                                          << "B" << line("A", "********", "B");
+    QTest::newRow("empty password stays empty") << "A" << QString() << "B" << line("A", "", "B");
     QTest::newRow("values escaped, not quoted by the log")
         << "a\"b"
         << "p\"w"
-        << "c\\d"
-        << "CONFIG STRING: >>>{\"action\": \"setconfig\", \"deviceinfo\": {\"devicename\": "
-           "\"a\\\"b\"},\"networkinfo\": {\"wifimode\": \"client\", \"clientinfo\": "
-           "{\"encrypt_type\": \"WPA\", \"wifipwd\": \"********\", \"wifissid\": "
-           "\"c\\\\d\"}, \"ipaddressinfo\": {\"type\": \"DHCP\"}}}<<<\n\n";
+        << "c\\d" << line("a\\\"b", "********", "c\\\\d");
 }
 
 void TestRequests::configLineMasksPassword()
@@ -347,91 +253,9 @@ void TestRequests::configLineMasksPassword()
     QFETCH(QString, ssid);
     QFETCH(QString, line);
 
-    Page page;
-    QSignalSpy received(&m_server, &CapturingServer::requestReceived);
+    MessageLog log;
     SpeakerApi::logSetconfig(name, password, ssid);
-    SpeakerApi::postRequest(&page, m_server.url(), SpeakerApi::setconfigBody(name, password, ssid));
-    QTRY_COMPARE(received.count(), 1);
-
-    QCOMPARE(shown(LogCapture::lines()), QStringList(QLatin1String("debug: ") + line));
-    // The speaker still gets the real password.
-    const CapturedRequest request = received.at(0).at(0).value<CapturedRequest>();
-    const QJsonObject clientinfo = QJsonDocument::fromJson(request.body)
-                                       .object()
-                                       .value(QLatin1String("networkinfo"))
-                                       .toObject()
-                                       .value(QLatin1String("clientinfo"))
-                                       .toObject();
-    QCOMPARE(clientinfo.value(QLatin1String("wifipwd")).toString(), password);
-    if (!password.isEmpty())
-        QVERIFY(!LogCapture::lines().at(0).second.contains(password));
-}
-
-void TestRequests::queryAndScanTogether()
-{
-    // The speaker list page sends the scan and the query right after each other,
-    // each on its own manager; both must arrive whole.
-    Page wlans;
-    Page client;
-    QSignalSpy received(&m_server, &CapturingServer::requestReceived);
-    const int connectionsBefore = m_server.connectionCount();
-    QNetworkAccessManager *scan =
-        SpeakerApi::postRequest(&wlans, m_server.url(), SpeakerApi::wifiscanBody());
-    QNetworkAccessManager *query =
-        SpeakerApi::postRequest(&client, m_server.url(), SpeakerApi::queryBody());
-    QVERIFY(scan != query);
-    QTRY_COMPARE(received.count(), 2);
-    QTRY_COMPARE(wlans.replies, 1);
-    QTRY_COMPARE(client.replies, 1);
-
-    QList<QByteArray> bodies;
-    for (const QList<QVariant> &arguments : received)
-        bodies.append(arguments.at(0).value<CapturedRequest>().body);
-    std::sort(bodies.begin(), bodies.end());
-    QCOMPARE(bodies,
-             QList<QByteArray>({ "{\"action\": \"query\"}", "{\"action\": \"wifiscan\"}" }));
-    QCOMPARE(m_server.connectionCount(), connectionsBefore + 2);
-}
-
-void TestRequests::serverKeepsConnectionsAlive()
-{
-    // Pages reuse the capturing server; one client sending twice must find it
-    // on the same connection.
-    QNetworkAccessManager manager;
-    QNetworkRequest request((QUrl(m_server.url())));
-    request.setRawHeader("Content-Type", "text/plain");
-    QSignalSpy received(&m_server, &CapturingServer::requestReceived);
-    QNetworkReply *first = manager.post(request, QByteArray("one"));
-    QTRY_VERIFY(first->isFinished());
-    QNetworkReply *second = manager.post(request, QByteArray("two"));
-    QTRY_VERIFY(second->isFinished());
-    QCOMPARE(first->readAll(), QByteArray("{}"));
-    QCOMPARE(second->readAll(), QByteArray("{}"));
-    QCOMPARE(received.count(), 2);
-    const CapturedRequest one = received.at(0).at(0).value<CapturedRequest>();
-    const CapturedRequest two = received.at(1).at(0).value<CapturedRequest>();
-    QCOMPARE(one.body, QByteArray("one"));
-    QCOMPARE(two.body, QByteArray("two"));
-    QCOMPARE(one.connection, two.connection);
-}
-
-void TestRequests::serverLeavesRequestUnanswered()
-{
-    // A speaker that never answers: the request stays pending until the
-    // connection goes away.
-    CapturingServer silent;
-    QVERIFY(silent.listen());
-    ScriptedResponse none;
-    none.framing = ScriptedResponse::NoAnswer;
-    silent.setDefaultResponse(none);
-    Page page;
-    QSignalSpy received(&silent, &CapturingServer::requestReceived);
-    SpeakerApi::postRequest(&page, silent.url(), SpeakerApi::queryBody());
-    QTRY_COMPARE(received.count(), 1);
-    QCOMPARE(silent.openConnections(), 1);
-    QCOMPARE(page.replies, 0);
-    silent.close();
-    QTRY_COMPARE(page.replies, 1);
+    QCOMPARE(log.lines(), MessageLog::debugs({ line }));
 }
 
 QTEST_GUILESS_MAIN(TestRequests)

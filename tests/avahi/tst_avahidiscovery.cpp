@@ -5,11 +5,11 @@
 #include "bonjourrecord.h"
 #include "bonjourservicebrowser.h"
 #include "bonjourserviceresolver.h"
+#include "messagelog.h"
 
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QList>
-#include <QPair>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -42,15 +42,8 @@ const QString kitchenHost = QStringLiteral("vantir-spk2.local");
 const QString kitchenAddress = QStringLiteral("127.0.0.2");
 const quint16 kitchenPort = 9090;
 
-QList<QPair<QtMsgType, QString>> messages;
-QtMessageHandler previousHandler = nullptr;
-
-void recordMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    messages.append(qMakePair(type, message));
-    if (previousHandler)
-        previousHandler(type, context, message);
-}
+const QString started = QStringLiteral("warning: first call of resolveBonjourRecord");
+const QString refused = QStringLiteral("warning: resolve in process, aborting");
 
 QList<BonjourRecord> sortedByName(QList<BonjourRecord> records)
 {
@@ -92,6 +85,7 @@ private:
 
     std::vector<std::unique_ptr<QProcess>> publishers;
     QProcess *firstPublisher = nullptr;
+    QScopedPointer<MessageLog> messages;
 };
 
 void tst_AvahiDiscovery::initTestCase()
@@ -104,12 +98,13 @@ void tst_AvahiDiscovery::initTestCase()
     QVERIFY2(QTextCodec::codecForLocale()->mibEnum() == 106, "needs a UTF-8 locale (C.UTF-8)");
     qRegisterMetaType<QList<BonjourRecord>>("QList<BonjourRecord>");
     qRegisterMetaType<QHostInfo>("QHostInfo");
-    previousHandler = qInstallMessageHandler(recordMessage);
+    // Passed on to the test log, where a failure can be read in context.
+    messages.reset(new MessageLog(true));
 }
 
 void tst_AvahiDiscovery::init()
 {
-    messages.clear();
+    messages->clear();
     publishSpeakers();
 }
 
@@ -203,14 +198,14 @@ void tst_AvahiDiscovery::browseListsPublishedSpeakers()
     QVERIFY(errors.isEmpty());
 
     // The start logs its three lines, then one line per reply and nothing else.
-    QVERIFY(messages.size() >= 3 + 2);
-    QCOMPARE(messages.at(0), qMakePair(QtWarningMsg, QStringLiteral("browseForServiceType()...")));
-    QCOMPARE(messages.at(1),
-             qMakePair(QtWarningMsg, QStringLiteral("DNSServiceBrowse() returned...")));
-    QCOMPARE(messages.at(2),
-             qMakePair(QtWarningMsg, QStringLiteral("browseForServiceType() success!")));
-    for (int i = 3; i < messages.size(); ++i)
-        QCOMPARE(messages.at(i), qMakePair(QtWarningMsg, QStringLiteral("bonjourBrowseReply()")));
+    const QStringList lines = messages->lines();
+    QVERIFY(lines.size() >= 3 + 2);
+    QCOMPARE(lines.mid(0, 3),
+             MessageLog::warnings({ QStringLiteral("browseForServiceType()..."),
+                                    QStringLiteral("DNSServiceBrowse() returned..."),
+                                    QStringLiteral("browseForServiceType() success!") }));
+    for (const QString &line : lines.mid(3))
+        QCOMPARE(line, QStringLiteral("warning: bonjourBrowseReply()"));
 }
 
 void tst_AvahiDiscovery::browseDropsWithdrawnSpeaker()
@@ -259,7 +254,7 @@ void tst_AvahiDiscovery::resolveGivesAddressAndPort()
     connect(&resolver, &BonjourServiceResolver::error,
             [&errors](DNSServiceErrorType error) { errors.append(error); });
     QSignalSpy resolvedSpy(&resolver, SIGNAL(bonjourRecordResolved(const QHostInfo &, int)));
-    messages.clear();
+    messages->clear();
 
     resolver.resolveBonjourRecord(*found);
     QTRY_VERIFY_WITH_TIMEOUT(!resolvedSpy.isEmpty(), discoveryTimeout);
@@ -270,8 +265,7 @@ void tst_AvahiDiscovery::resolveGivesAddressAndPort()
     QCOMPARE(hostInfo.addresses().first(), QHostAddress(address));
     QCOMPARE(resolvedSpy.first().at(1).toInt(), port);
     QVERIFY(errors.isEmpty());
-    QCOMPARE(messages.first(),
-             qMakePair(QtWarningMsg, QStringLiteral("first call of resolveBonjourRecord")));
+    QCOMPARE(messages->lines().value(0), started);
 }
 
 // The speaker list keeps one resolver for every "Next >>": once a result has been delivered and
@@ -286,24 +280,19 @@ void tst_AvahiDiscovery::resolverServesOneRequestAfterAnother()
 
     BonjourServiceResolver resolver(nullptr);
     QSignalSpy resolvedSpy(&resolver, SIGNAL(bonjourRecordResolved(const QHostInfo &, int)));
-    const QPair<QtMsgType, QString> started(QtWarningMsg,
-                                            QStringLiteral("first call of resolveBonjourRecord"));
-    const QPair<QtMsgType, QString> refused(QtWarningMsg,
-                                            QStringLiteral("resolve in process, aborting"));
-
-    messages.clear();
+    messages->clear();
     resolver.resolveBonjourRecord(listed.at(1)); // Speaker One
     // A request while the first one runs is dropped.
     resolver.resolveBonjourRecord(listed.at(0));
-    QCOMPARE(messages, (QList<QPair<QtMsgType, QString>>() << started << refused));
+    QCOMPARE(messages->lines(), QStringList({ started, refused }));
     QTRY_COMPARE_WITH_TIMEOUT(resolvedSpy.count(), 1, discoveryTimeout);
     QCOMPARE(resolvedSpy.at(0).at(1).toInt(), int(firstPort));
 
     // Let the queued clean-up run, then ask for the kitchen speaker.
     QCoreApplication::processEvents();
-    messages.clear();
+    messages->clear();
     resolver.resolveBonjourRecord(listed.at(0));
-    QCOMPARE(messages, (QList<QPair<QtMsgType, QString>>() << started));
+    QCOMPARE(messages->lines(), QStringList(started));
     QTRY_COMPARE_WITH_TIMEOUT(resolvedSpy.count(), 2, discoveryTimeout);
     const QHostInfo kitchenInfo = resolvedSpy.at(1).at(0).value<QHostInfo>();
     QVERIFY(!kitchenInfo.addresses().isEmpty());

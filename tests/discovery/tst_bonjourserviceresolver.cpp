@@ -1,4 +1,5 @@
 #include "bonjourserviceresolver.h"
+#include "declaredmethods.h"
 #include "fakednssd.h"
 #include "messagelog.h"
 
@@ -13,6 +14,11 @@
 namespace {
 
 const char *const fullName = "Kitchen._dockset._tcp.local.";
+
+const QStringList started =
+    MessageLog::warnings({ QStringLiteral("first call of resolveBonjourRecord") });
+const QStringList refused =
+    MessageLog::warnings({ QStringLiteral("resolve in process, aborting") });
 
 BonjourRecord kitchen()
 {
@@ -67,8 +73,7 @@ void tst_BonjourServiceResolver::startPassesRecord()
         BonjourRecord(QStringLiteral("K") + QChar(0xfc) + QStringLiteral("che"),
                       QStringLiteral("_dockset._tcp."), QStringLiteral("local.")));
 
-    QCOMPARE(log.lines(),
-             MessageLog::warnings({ QStringLiteral("first call of resolveBonjourRecord") }));
+    QCOMPARE(log.lines(), started);
     QCOMPARE(FakeDnssd::resolveCalls(), 1);
     QCOMPARE(FakeDnssd::lastResolveName(),
              QStringLiteral("K") + QChar(0xfc) + QStringLiteral("che"));
@@ -134,7 +139,7 @@ void tst_BonjourServiceResolver::refusedWhileResolving()
 
     MessageLog log;
     resolver.resolveBonjourRecord(BonjourRecord("Attic", "_dockset._tcp.", "local."));
-    QCOMPARE(log.lines(), MessageLog::warnings({ QStringLiteral("resolve in process, aborting") }));
+    QCOMPARE(log.lines(), refused);
     QCOMPARE(FakeDnssd::resolveCalls(), 1);
     QCOMPARE(FakeDnssd::lastResolveName(), QStringLiteral("Kitchen"));
     QCOMPARE(errorSpy.count(), 0);
@@ -168,8 +173,7 @@ void tst_BonjourServiceResolver::idleAgainAfterResult()
         resolver.resolveBonjourRecord(kitchen());
         FakeDnssd::resolveReply(0, 0, fullName, "localhost", 0x1F, 0x90);
         QTRY_COMPARE(deallocationsInSlot, 0);
-        QCOMPARE(linesInSlot,
-                 MessageLog::warnings({ QStringLiteral("resolve in process, aborting") }));
+        QCOMPARE(linesInSlot, refused);
     }
 
     // Back in the event loop the clean-up has run.
@@ -181,8 +185,7 @@ void tst_BonjourServiceResolver::idleAgainAfterResult()
     disconnect(&resolver, nullptr, this, nullptr);
     MessageLog log;
     resolver.resolveBonjourRecord(kitchen());
-    QCOMPARE(log.lines(),
-             MessageLog::warnings({ QStringLiteral("first call of resolveBonjourRecord") }));
+    QCOMPARE(log.lines(), started);
     QCOMPARE(FakeDnssd::resolveCalls(), 2);
 }
 
@@ -204,8 +207,7 @@ void tst_BonjourServiceResolver::errorReplyEndsResolve()
 
     // The next request starts afresh and succeeds.
     resolver.resolveBonjourRecord(kitchen());
-    QCOMPARE(log.lines(),
-             MessageLog::warnings({ QStringLiteral("first call of resolveBonjourRecord") }));
+    QCOMPARE(log.lines(), started);
     QCOMPARE(FakeDnssd::resolveCalls(), 2);
     FakeDnssd::resolveReply(0, 0, fullName, "127.0.0.1", 0x1F, 0x90);
     QTRY_COMPARE(resolvedSpy.count(), 1);
@@ -221,16 +223,14 @@ void tst_BonjourServiceResolver::resolveCallFails()
 
     FakeDnssd::failNextResolve(-65563);
     resolver.resolveBonjourRecord(kitchen());
-    QCOMPARE(log.lines(),
-             MessageLog::warnings({ QStringLiteral("first call of resolveBonjourRecord") }));
+    QCOMPARE(log.lines(), started);
     QCOMPARE(errorSpy.count(), 1);
     QCOMPARE(errorSpy.at(0).at(0).value<DNSServiceErrorType>(), -65563);
     QCOMPARE(FakeDnssd::liveRefs(), 0);
 
     log.clear();
     resolver.resolveBonjourRecord(kitchen());
-    QCOMPARE(log.lines(),
-             MessageLog::warnings({ QStringLiteral("first call of resolveBonjourRecord") }));
+    QCOMPARE(log.lines(), started);
     QCOMPARE(FakeDnssd::resolveCalls(), 2);
     QCOMPARE(errorSpy.count(), 1);
 }
@@ -251,8 +251,7 @@ void tst_BonjourServiceResolver::withoutSocketStaysRefused()
         QCoreApplication::processEvents();
         log.clear();
         resolver.resolveBonjourRecord(kitchen());
-        QCOMPARE(log.lines(),
-                 MessageLog::warnings({ QStringLiteral("resolve in process, aborting") }));
+        QCOMPARE(log.lines(), refused);
         QCOMPARE(FakeDnssd::resolveCalls(), 1);
         QCOMPARE(FakeDnssd::deallocations(), 0);
     }
@@ -288,8 +287,7 @@ void tst_BonjourServiceResolver::cleanupWhenIdleChangesNothing()
     QVERIFY(log.lines().isEmpty());
 
     resolver.resolveBonjourRecord(kitchen());
-    QCOMPARE(log.lines(),
-             MessageLog::warnings({ QStringLiteral("first call of resolveBonjourRecord") }));
+    QCOMPARE(log.lines(), started);
 }
 
 void tst_BonjourServiceResolver::destructionDeallocatesOnce()
@@ -314,23 +312,12 @@ void tst_BonjourServiceResolver::destructionDeallocatesOnce()
 
 void tst_BonjourServiceResolver::metaObject()
 {
-    const QMetaObject &meta = BonjourServiceResolver::staticMetaObject;
-    const int offset = meta.methodOffset();
-    const QList<QByteArray> expected = {
-        "bonjourRecordResolved(QHostInfo,int)",
-        "error(DNSServiceErrorType)",
-        "bonjourSocketReadyRead()",
-        "cleanupResolve()",
-        "finishConnect(QHostInfo)",
-    };
-    QCOMPARE(meta.methodCount() - offset, expected.size());
-    for (int i = 0; i < expected.size(); ++i) {
-        const QMetaMethod method = meta.method(offset + i);
-        QCOMPARE(method.methodSignature(), expected.at(i));
-        QCOMPARE(method.methodType(), i < 2 ? QMetaMethod::Signal : QMetaMethod::Slot);
-        if (i >= 2)
-            QCOMPARE(method.access(), QMetaMethod::Private);
-    }
+    QCOMPARE(declaredMethods(BonjourServiceResolver::staticMetaObject),
+             QStringList({ QStringLiteral("signal bonjourRecordResolved(QHostInfo,int)"),
+                           QStringLiteral("signal error(DNSServiceErrorType)"),
+                           QStringLiteral("private slot bonjourSocketReadyRead()"),
+                           QStringLiteral("private slot cleanupResolve()"),
+                           QStringLiteral("private slot finishConnect(QHostInfo)") }));
 }
 
 QTEST_GUILESS_MAIN(tst_BonjourServiceResolver)

@@ -1,3 +1,4 @@
+#include "catalogueentries.h"
 #include "startup.h"
 
 #include <QFile>
@@ -10,58 +11,6 @@
 #include <iterator>
 
 namespace {
-
-struct Entry
-{
-    const char *context;
-    const char *source;
-    const char *english;
-    const char *german;
-};
-
-// What the pages look up and what each catalogue must answer, byte for byte
-// (UTF-8).
-const Entry entries[] = {
-    { "Client", "<< Back", "< Back", "< Zurück" },
-    { "Client", "VANTIR Ovix Configurator", "VANTIR Ovix Configurator",
-      "VANTIR Ovix Konfigurator" },
-    { "Client", "Available VANTIR Speakers", "Available VANTIR Speakers",
-      "Verfügbare VANTIR Lautsprecher" },
-    { "Client", "Next >>", "Next >", "Weiter >" },
-    { "Client", "Quit", "Quit", "Beenden" },
-    { "Client", "The Speakers and your\ndevice have to be in\nthe same WLAN!",
-      "The Speakers and your\ndevice have to be in\nthe same WLAN!",
-      "Die Lautsprecher und\nIhr Mobilgerät müssen\nim selben WLAN sein!\n" },
-    { "Client_Settings", "<< Back", "< Back", "< Zurück" },
-    { "Client_Settings", "VANTIR Ovix", "VANTIR Ovix", "VANTIR Ovix" },
-    { "Client_Settings", "Clicking on SAVE will reboot your\nVANTIR Ovix-Speakers!",
-      "Clicking on SAVE will reboot your\nVANTIR Ovix-Speakers!",
-      "Klicken auf OK lässt Ihre\nVANTIR Ovixs neu starten!" },
-    { "Client_Settings", "IP Addr:", "IP Addr:", "IP Addr:" },
-    { "Client_Settings", "Info", "Info", "Info" },
-    { "Client_Settings", "Model:", "Model:", "Modell:" },
-    { "Client_Settings", "Name:", "Name:", "Name:" },
-    { "Client_Settings", "OK", "OK", "OK" },
-    { "Client_Settings", "Passwd:", "Passwd:", "Passwd:" },
-    { "Client_Settings", "SAVE", "SAVE", "OK" },
-    { "Client_Settings", "Speaker WLAN Settings", "Speaker WLAN Settings", "WLAN Einstellungen" },
-    { "Client_Settings", "Success",
-      "Success!\n\nYour VANTIR Speakers are booting\nand will be available in a minute...",
-      "Erfolg!\nIhr VANTIR Lautsprecher starten neu\nund sind in einer Minute "
-      "verfügbar...\n" },
-    { "Client_Settings", "Vers:", "Vers:", "Vers:" },
-    { "Client_Settings", "WLAN:", "WLAN:", "WLAN:" },
-    { "Client_WLANs", "<< Back", "< Back", "< Zurück" },
-    { "Client_WLANs", "Info", "Info", "Info" },
-    { "Client_WLANs", "Next >>", "Next >", "Weiter >" },
-    { "Client_WLANs", "No Speakers found", "No Speakers found", "Keine Lautsprecher gefunden" },
-    { "Client_WLANs", "Please select your private WLAN\n  ", "Please select your private WLAN",
-      "Bitte wählen Sie Ihr privates WLAN" },
-    { "Client_WLANs", "Reset!", "Reset!", "Reset!" },
-    { "Client_WLANs", "SSID", "WLAN", "WLAN" },
-    { "Client_WLANs", "Select WLAN", "Select WLAN", "WLAN auswählen" },
-    { "Client_WLANs", "Sig", "Sig", "Sig" },
-};
 
 QString expectedTranslation(const Entry &entry, const QString &language)
 {
@@ -82,61 +31,41 @@ struct StoredMessage
     QStringList translations;
 };
 
-quint32 readLength(const QByteArray &data, int &pos, bool &ok)
+// One length-prefixed block (32-bit big-endian length); sets ok to false past the end.
+QByteArray readBlock(const QByteArray &data, int &pos, bool &ok)
 {
-    if (pos + 4 > data.size()) {
-        ok = false;
-        return 0;
-    }
-    const quint32 value = qFromBigEndian<quint32>(data.constData() + pos);
-    pos += 4;
-    return value;
+    const quint32 length = pos + 4 <= data.size() ? qFromBigEndian<quint32>(data.constData() + pos)
+                                                  : quint32(data.size());
+    ok = ok && length <= quint32(data.size() - pos - 4);
+    pos += 4 + int(length);
+    return ok ? data.mid(pos - int(length), int(length)) : QByteArray();
 }
 
-QByteArray readBytes(const QByteArray &data, int &pos, bool &ok)
-{
-    const quint32 length = readLength(data, pos, ok);
-    if (!ok || length > quint32(data.size() - pos)) {
-        ok = false;
-        return QByteArray();
-    }
-    const QByteArray bytes = data.mid(pos, int(length));
-    pos += int(length);
-    return bytes;
-}
-
-// Walks the .qm file's sections and decodes every message of its message section.
-// Sets ok to false on anything this reader does not understand.
+// Decodes every message of the .qm file's message section (tag 0x69). Sets ok to false on
+// anything this reader does not understand.
 QList<StoredMessage> readMessages(const QByteArray &file, bool &ok)
 {
-    static const uchar magic[16] = { 0x3c, 0xb8, 0x64, 0x18, 0xca, 0xef, 0x9c, 0x95,
-                                     0xcd, 0x21, 0x1c, 0xbf, 0x60, 0xa1, 0xbd, 0xdd };
-    QList<StoredMessage> messages;
-    ok = file.startsWith(QByteArray::fromRawData(reinterpret_cast<const char *>(magic), 16));
-    int pos = 16;
+    static const char magic[] = "\x3c\xb8\x64\x18\xca\xef\x9c\x95\xcd\x21\x1c\xbf\x60\xa1\xbd\xdd";
+    ok = file.startsWith(QByteArray(magic, 16));
     QByteArray section;
-    while (ok && pos < file.size()) {
-        const uchar tag = uchar(file.at(pos++));
-        const QByteArray block = readBytes(file, pos, ok);
-        if (tag == 0x69) // messages
+    for (int pos = 16; ok && pos < file.size();) {
+        const char tag = file.at(pos++);
+        const QByteArray block = readBlock(file, pos, ok);
+        if (tag == 0x69)
             section = block;
     }
-    if (!ok || section.isEmpty()) {
-        ok = false;
-        return messages;
-    }
+    ok = ok && !section.isEmpty();
 
-    pos = 0;
+    QList<StoredMessage> messages;
     StoredMessage message;
-    while (ok && pos < section.size()) {
-        const uchar tag = uchar(section.at(pos++));
-        switch (tag) {
+    for (int pos = 0; ok && pos < section.size();) {
+        switch (section.at(pos++)) {
         case 1: // end of message
             messages.append(message);
             message = StoredMessage();
             break;
         case 3: { // translation, UTF-16 big endian
-            const QByteArray utf16 = readBytes(section, pos, ok);
+            const QByteArray utf16 = readBlock(section, pos, ok);
             QString text(utf16.size() / 2, Qt::Uninitialized);
             for (int i = 0; i < text.size(); ++i)
                 text[i] = QChar(qFromBigEndian<quint16>(utf16.constData() + 2 * i));
@@ -144,13 +73,13 @@ QList<StoredMessage> readMessages(const QByteArray &file, bool &ok)
             break;
         }
         case 6:
-            message.source = readBytes(section, pos, ok);
+            message.source = readBlock(section, pos, ok);
             break;
         case 7:
-            message.context = readBytes(section, pos, ok);
+            message.context = readBlock(section, pos, ok);
             break;
         case 8:
-            message.comment = readBytes(section, pos, ok);
+            message.comment = readBlock(section, pos, ok);
             break;
         default:
             ok = false;
@@ -202,11 +131,6 @@ void tst_Catalogues::translates()
     QTranslator translator;
     QVERIFY(translator.load(cataloguePath(language)));
     QCOMPARE(translator.translate(context.constData(), source.constData()), translation);
-
-    // The same answer through the application, the way the pages ask.
-    QVERIFY(QCoreApplication::installTranslator(&translator));
-    QCOMPARE(QCoreApplication::translate(context.constData(), source.constData()), translation);
-    QCoreApplication::removeTranslator(&translator);
 }
 
 void tst_Catalogues::holdsNothingElse_data()
@@ -222,7 +146,7 @@ void tst_Catalogues::holdsNothingElse()
 
     QFile file(cataloguePath(language));
     QVERIFY(file.open(QIODevice::ReadOnly));
-    bool ok = false;
+    bool ok = true;
     const QList<StoredMessage> messages = readMessages(file.readAll(), ok);
     QVERIFY(ok);
     QCOMPARE(messages.size(), int(std::size(entries)));

@@ -1,7 +1,6 @@
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
-#include <QMovie>
 #include <QPixmap>
 #include <QResource>
 #include <QSet>
@@ -15,7 +14,6 @@ private slots:
     void headers_data();
     void headers();
     void busyAnimation();
-    void busyAnimationAsMovie();
     void storedUncompressed_data();
     void storedUncompressed();
 };
@@ -94,17 +92,6 @@ void tst_Pictures::busyAnimation()
     }
     QVERIFY(!reader.canRead());
     QVERIFY2(colours.size() <= 16, QByteArray::number(colours.size()).constData());
-}
-
-void tst_Pictures::busyAnimationAsMovie()
-{
-    QMovie movie(QStringLiteral(":/GRAFX/ajax-loader.gif"));
-    QVERIFY(movie.isValid());
-    QCOMPARE(movie.frameCount(), 12);
-    QCOMPARE(movie.loopCount(), -1);
-    QVERIFY(movie.jumpToFrame(0));
-    QCOMPARE(movie.currentImage().size(), QSize(32, 32));
-    QCOMPARE(movie.nextFrameDelay(), 100);
 }
 
 void tst_Pictures::storedUncompressed_data()

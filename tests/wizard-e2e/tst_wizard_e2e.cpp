@@ -1,41 +1,21 @@
 #include "client.h"
 #include "client_settings.h"
 #include "client_wlans.h"
+#include "messagelog.h"
+#include "pagetest.h"
+#include "setconfig.h"
 #include "wizarddata.h"
 
-#include <QApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QProcess>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
-
-QStringList &debugLog()
-{
-    static QStringList lines;
-    return lines;
-}
-
-QtMessageHandler testLibHandler = nullptr;
-
-// Keeps the debug lines for the checks and passes everything on to the test
-// log, where a failure can be read in context.
-void recordMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type == QtDebugMsg)
-        debugLog().append(message);
-    if (testLibHandler)
-        testLibHandler(type, context, message);
-}
 
 // What the speaker sees of the WLANs and of itself, member by member in place
 // of the simulator's own description.
@@ -47,36 +27,6 @@ const char speakerDescription[] = R"({
     {"ssid": "Telekom_FON", "encrypt_type": "NONE", "signal_level": "-72"}
   ]
 })";
-
-// The set-configuration body as the speaker must receive it, from the texts as
-// they appear in JSON.
-QByteArray setconfigBody(const QByteArray &name, const QByteArray &password, const QByteArray &ssid)
-{
-    return "{\"action\": \"setconfig\", \"deviceinfo\": {\"devicename\": \"" + name +
-        "\"},\"networkinfo\": {\"wifimode\": \"client\", \"clientinfo\": {\"encrypt_type\": "
-        "\"WPA\", \"wifipwd\": \"" +
-        password + "\", \"wifissid\": \"" + ssid + "\"}, \"ipaddressinfo\": {\"type\": \"DHCP\"}}}";
-}
-
-QPushButton *buttonWithText(const QWidget *page, const QString &text)
-{
-    const QList<QPushButton *> buttons = page->findChildren<QPushButton *>();
-    for (QPushButton *button : buttons) {
-        if (button->text() == text)
-            return button;
-    }
-    return nullptr;
-}
-
-bool showsLabel(const QWidget *page, const QString &text)
-{
-    const QList<QLabel *> labels = page->findChildren<QLabel *>();
-    for (const QLabel *label : labels) {
-        if (label->text() == text)
-            return true;
-    }
-    return false;
-}
 
 // Types like a keyboard would; QTest's own typing knows only ASCII keys.
 void typeText(QWidget *widget, const QString &text)
@@ -109,14 +59,6 @@ struct Request
 
 } // namespace
 
-// A message box as the user saw it; closed by pressing its first button.
-struct ShownBox
-{
-    QString title;
-    QString text;
-    QStringList buttons;
-};
-
 class tst_WizardE2e : public QObject
 {
     Q_OBJECT
@@ -131,13 +73,12 @@ private slots:
 private:
     bool speakerListening();
     QList<Request> recordedRequests() const;
-    void closeBoxes();
 
     QTemporaryDir m_dir;
     QProcess *m_simulator = nullptr;
     QByteArray m_simulatorOutput;
-    QTimer m_boxTimer;
-    QList<ShownBox> m_boxes;
+    QScopedPointer<MessageLog> m_log;
+    QScopedPointer<MessageBoxCloser> m_closer;
 };
 
 void tst_WizardE2e::initTestCase()
@@ -150,10 +91,8 @@ void tst_WizardE2e::initTestCase()
     description.write(speakerDescription);
     description.close();
 
-    testLibHandler = qInstallMessageHandler(recordMessage);
-    // The pages show their boxes with exec(), inside the reply handlers.
-    connect(&m_boxTimer, &QTimer::timeout, this, &tst_WizardE2e::closeBoxes);
-    m_boxTimer.start(20);
+    // Passed on to the test log, where a failure can be read in context.
+    m_log.reset(new MessageLog(true));
 }
 
 void tst_WizardE2e::init()
@@ -161,8 +100,8 @@ void tst_WizardE2e::init()
     wizardData = WizardData();
     wlanPage = nullptr;
     settingsPage = nullptr;
-    debugLog().clear();
-    m_boxes.clear();
+    m_log->clear();
+    m_closer.reset(new MessageBoxCloser);
     m_simulatorOutput.clear();
 }
 
@@ -174,11 +113,8 @@ void tst_WizardE2e::cleanup()
         delete m_simulator;
         m_simulator = nullptr;
     }
-    const QList<QWidget *> windows = QApplication::topLevelWidgets();
-    for (QWidget *window : windows) {
-        if (qobject_cast<Client_WLANs *>(window) || qobject_cast<Client_Settings *>(window))
-            delete window;
-    }
+    deletePages<Client_Settings>();
+    deletePages<Client_WLANs>();
     wlanPage = nullptr;
     settingsPage = nullptr;
 }
@@ -213,25 +149,6 @@ QList<Request> tst_WizardE2e::recordedRequests() const
         requests.append(request);
     }
     return requests;
-}
-
-void tst_WizardE2e::closeBoxes()
-{
-    const QList<QWidget *> windows = QApplication::topLevelWidgets();
-    for (QWidget *window : windows) {
-        QMessageBox *box = qobject_cast<QMessageBox *>(window);
-        if (!box || !box->isVisible())
-            continue;
-        ShownBox shown { box->windowTitle(), box->text(), QStringList() };
-        const QList<QAbstractButton *> buttons = box->buttons();
-        for (const QAbstractButton *button : buttons)
-            shown.buttons.append(button->text());
-        m_boxes.append(shown);
-        if (buttons.isEmpty())
-            box->reject();
-        else
-            buttons.first()->click();
-    }
 }
 
 void tst_WizardE2e::configureFirstSpeaker_data()
@@ -325,10 +242,10 @@ void tst_WizardE2e::configureFirstSpeaker()
     QVERIFY(settings->isVisible());
     QVERIFY(!wlans->isVisible());
     QCOMPARE(wizardData.ssid, ssid);
-    QVERIFY(showsLabel(settings, QStringLiteral("Ovix Mini")));
-    QVERIFY(showsLabel(settings, ssid));
-    QVERIFY(showsLabel(settings, QStringLiteral("127.0.0.1")));
-    QVERIFY(showsLabel(settings, QStringLiteral("3.1.4")));
+    QVERIFY(labelWithText(settings, QStringLiteral("Ovix Mini")));
+    QVERIFY(labelWithText(settings, ssid));
+    QVERIFY(labelWithText(settings, QStringLiteral("127.0.0.1")));
+    QVERIFY(labelWithText(settings, QStringLiteral("3.1.4")));
 
     const QList<QLineEdit *> edits = settings->findChildren<QLineEdit *>();
     QCOMPARE(edits.size(), 2);
@@ -348,17 +265,18 @@ void tst_WizardE2e::configureFirstSpeaker()
     QTest::mouseClick(saveButton, Qt::LeftButton);
 
     // The speaker's answer: the page goes, the box says so.
-    QTRY_COMPARE_WITH_TIMEOUT(m_boxes.size(), 1, 15000);
-    QCOMPARE(m_boxes.first().title, QStringLiteral("Info"));
-    QCOMPARE(m_boxes.first().text, QStringLiteral("Success"));
-    QCOMPARE(m_boxes.first().buttons, QStringList(QStringLiteral("OK")));
+    QTRY_COMPARE_WITH_TIMEOUT(m_closer->boxes.size(), 1, 15000);
+    QCOMPARE(m_closer->boxes.first().title, QStringLiteral("Info"));
+    QCOMPARE(m_closer->boxes.first().text, QStringLiteral("Success"));
+    QCOMPARE(m_closer->boxes.first().buttons, QStringList(QStringLiteral("OK")));
     QVERIFY(!settings->isVisible());
     QVERIFY(!wlans->isVisible());
     QVERIFY(client.isVisible());
     // The log keeps the password out of sight.
-    QVERIFY(debugLog().contains(QLatin1String("CONFIG STRING: >>>") +
-                                QString::fromUtf8(setconfigBody(jsonName, "********", jsonSsid)) +
-                                QLatin1String("<<<\n\n")));
+    QVERIFY(m_log->debugLines().contains(
+        QLatin1String("CONFIG STRING: >>>") +
+        QString::fromUtf8(setconfigBytes(jsonName, "********", jsonSsid)) +
+        QLatin1String("<<<\n\n")));
 
     // What reached the speaker, byte for byte.
     const QList<Request> requests = recordedRequests();
@@ -369,7 +287,7 @@ void tst_WizardE2e::configureFirstSpeaker()
     QVERIFY(bodies.contains("{\"action\": \"query\"}"));
     QVERIFY(bodies.contains("{\"action\": \"wifiscan\"}"));
     const Request &setconfig = requests.last();
-    QCOMPARE(setconfig.body, setconfigBody(jsonName, jsonPassword, jsonSsid));
+    QCOMPARE(setconfig.body, setconfigBytes(jsonName, jsonPassword, jsonSsid));
     QCOMPARE(setconfig.method, QStringLiteral("POST"));
     QCOMPARE(setconfig.path, QStringLiteral("/api/v14/configure.action"));
     QVERIFY(setconfig.headers.contains(

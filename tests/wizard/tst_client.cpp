@@ -2,13 +2,14 @@
 #include "capturingserver.h"
 #include "client.h"
 #include "client_wlans.h"
+#include "declaredmethods.h"
 #include "fakednssd.h"
+#include "messagelog.h"
 #include "pagetest.h"
 #include "wizarddata.h"
 
 #include <QHostAddress>
 #include <QHostInfo>
-#include <QMetaMethod>
 #include <QMovie>
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -78,13 +79,14 @@ private:
 
     CapturingServer *server = nullptr;
     Client *page = nullptr;
+    QScopedPointer<MessageLog> log;
 };
 
 void tst_Client::initTestCase()
 {
     if (!FakeDnssd::available())
         QSKIP("the fake DNS-SD library is not loaded (LD_LIBRARY_PATH)");
-    qInstallMessageHandler(recordMessage);
+    log.reset(new MessageLog);
 }
 
 void tst_Client::init()
@@ -95,7 +97,7 @@ void tst_Client::init()
     server->setDefaultResponse(ScriptedResponse::json(SpeakerAnswer));
     wizardData = WizardData();
     wlanPage = nullptr;
-    recordedLog().clear();
+    log->clear();
     page = new Client(nullptr);
     page->show();
 }
@@ -149,19 +151,14 @@ QList<QByteArray> tst_Client::requestBodies() const
 
 void tst_Client::slotOrder()
 {
-    const QMetaObject &meta = Client::staticMetaObject;
-    const QList<QByteArray> expected { "updateRecords(QList<BonjourRecord>)",
-                                       "connectToServer(QHostInfo,int)",
-                                       "replyFinished(QNetworkReply*)", "requestWlans()",
-                                       "enableNextButton()" };
-    QCOMPARE(meta.methodCount() - meta.methodOffset(), expected.count());
-    for (int i = 0; i < expected.count(); ++i) {
-        const QMetaMethod method = meta.method(meta.methodOffset() + i);
-        QCOMPARE(method.methodSignature(), expected.at(i));
-        QCOMPARE(method.methodType(), QMetaMethod::Slot);
-        QCOMPARE(method.access(), QMetaMethod::Private);
-    }
-    QCOMPARE(meta.method(meta.methodOffset() + 1).parameterNames(),
+    QCOMPARE(declaredMethods(Client::staticMetaObject),
+             QStringList({ QStringLiteral("private slot updateRecords(QList<BonjourRecord>)"),
+                           QStringLiteral("private slot connectToServer(QHostInfo,int)"),
+                           QStringLiteral("private slot replyFinished(QNetworkReply*)"),
+                           QStringLiteral("private slot requestWlans()"),
+                           QStringLiteral("private slot enableNextButton()") }));
+    QCOMPARE(Client::staticMetaObject.method(Client::staticMetaObject.methodOffset() + 1)
+                 .parameterNames(),
              QList<QByteArray>() << "hostInfo" << QByteArray());
 }
 
@@ -185,22 +182,6 @@ void tst_Client::startState()
     QCOMPARE(FakeDnssd::browseCalls(), 1);
     QCOMPARE(FakeDnssd::lastBrowseType(), QStringLiteral("_dockset._tcp"));
     QCOMPARE(FakeDnssd::lastBrowseDomain(), QStringLiteral("local."));
-
-    QGridLayout *grid = qobject_cast<QGridLayout *>(page->layout());
-    QVERIFY(grid);
-    QCOMPARE(grid->count(), 7);
-    const int busyIndex = grid->indexOf(busyLabel());
-    int row, column, rowSpan, columnSpan;
-    grid->getItemPosition(busyIndex, &row, &column, &rowSpan, &columnSpan);
-    QCOMPARE(QList<int>() << row << column << rowSpan << columnSpan,
-             QList<int>() << 3 << 3 << 1 << 1);
-    QCOMPARE(grid->itemAt(busyIndex)->alignment(), Qt::AlignRight);
-    grid->getItemPosition(grid->indexOf(tree()), &row, &column, &rowSpan, &columnSpan);
-    QCOMPARE(QList<int>() << row << column << rowSpan << columnSpan,
-             QList<int>() << 1 << 0 << 2 << 4);
-    grid->getItemPosition(grid->indexOf(nextButton()), &row, &column, &rowSpan, &columnSpan);
-    QCOMPARE(QList<int>() << row << column << rowSpan << columnSpan,
-             QList<int>() << 4 << 3 << 1 << 1);
 
     // The layout may widen the page once it is shown.
     QCOMPARE(Client(nullptr).size(), QSize(640, 550));
@@ -246,13 +227,13 @@ void tst_Client::nextWithoutSelection()
 {
     addSpeakers({ "Ovix Kitchen" });
     tree()->clearSelection();
-    recordedLog().clear();
+    log->clear();
 
     QTest::mouseClick(nextButton(), Qt::LeftButton);
     QVERIFY(busyLabel()->isVisible());
     QCOMPARE(busyLabel()->movie()->state(), QMovie::Running);
     QVERIFY(!nextButton()->isEnabled());
-    QVERIFY(recordedLog().isEmpty());
+    QVERIFY(log->lines().isEmpty());
     QTest::qWait(20);
     QCOMPARE(FakeDnssd::resolveCalls(), 0);
 
@@ -267,13 +248,13 @@ void tst_Client::resolveOpensWlanPage()
 {
     addSpeakers({ "Ovix Kitchen", "Ovix Hall" });
     tree()->setCurrentItem(tree()->topLevelItem(1));
-    recordedLog().clear();
+    log->clear();
 
     nextButton()->click();
     QVERIFY(busyLabel()->isVisible());
     QVERIFY(!nextButton()->isEnabled());
     QCOMPARE(wizardData.name, QStringLiteral("Ovix Hall"));
-    QCOMPARE(debugLines(), QStringList(QStringLiteral("Name:  \"Ovix Hall\" \n")));
+    QCOMPARE(log->debugLines(), QStringList(QStringLiteral("Name:  \"Ovix Hall\" \n")));
     QCOMPARE(FakeDnssd::resolveCalls(), 1);
     QCOMPARE(FakeDnssd::lastResolveName(), QStringLiteral("Ovix Hall"));
     QCOMPARE(FakeDnssd::lastResolveType(), QStringLiteral("_dockset._tcp."));
@@ -300,7 +281,7 @@ void tst_Client::resolveOpensWlanPage()
     QCOMPARE(wizardData.softwareVer, QStringLiteral("1.2.3"));
     QCOMPARE(wizardData.hardwareVer, QStringLiteral("B"));
     QCOMPARE(wizardData.ip, QStringLiteral("192.168.1.20"));
-    const QStringList query = debugLinesFrom(QStringLiteral("Client reply received"));
+    const QStringList query = log->debugLines(QStringLiteral("Client reply received"));
     QVERIFY(query.count() >= 6);
     QCOMPARE(query.at(2), QStringLiteral("devicename: \"Ovix Kitchen\""));
     QCOMPARE(query.at(3), QStringLiteral("model: \"Ovix One\""));
@@ -336,7 +317,7 @@ void tst_Client::firstOfTwoAddresses()
                                QHostAddress(QStringLiteral("127.0.0.2")) }),
                     port);
     const QString line = QStringLiteral("URL:  \"%1\" \n").arg(speakerUrl(port));
-    QCOMPARE(debugLines().mid(0, 2), QStringList() << line << line);
+    QCOMPARE(log->debugLines().mid(0, 2), QStringList() << line << line);
     QCOMPARE(wizardData.url, speakerUrl(port));
     QCOMPARE(topLevelPages<Client_WLANs>().count(), 1);
     QTRY_COMPARE(server->requests().count(), 2);
@@ -347,9 +328,9 @@ void tst_Client::noAddress()
 {
     addSpeakers({ "Ovix Kitchen" });
     nextButton()->click();
-    recordedLog().clear();
+    log->clear();
     connectToServer(hostInfo({}), server->port());
-    QVERIFY(recordedLog().isEmpty());
+    QVERIFY(log->lines().isEmpty());
     QVERIFY(topLevelPages<Client_WLANs>().isEmpty());
     QVERIFY(wizardData.url.isNull());
     // The page keeps resolving.
@@ -380,7 +361,7 @@ void tst_Client::ipv6Speaker()
     const QString url =
         QStringLiteral("http://[::1]:%1/api/v14/configure.action").arg(speaker.serverPort());
     QCOMPARE(wizardData.url, url);
-    QCOMPARE(debugLines().first(), QStringLiteral("URL:  \"%1\" \n").arg(url));
+    QCOMPARE(log->debugLines().first(), QStringLiteral("URL:  \"%1\" \n").arg(url));
     QTRY_VERIFY(received.contains("{\"action\": \"query\"}"));
     QTRY_VERIFY(received.contains("{\"action\": \"wifiscan\"}"));
     QVERIFY(received.contains("POST /api/v14/configure.action HTTP/1.1\r\n"));
@@ -401,12 +382,12 @@ void tst_Client::queryAnswerOverEmptyList()
 
     QTRY_VERIFY(nextButton()->isEnabled());
     QCOMPARE(tree()->topLevelItemCount(), 0);
-    recordedLog().clear();
+    log->clear();
     const int resolves = FakeDnssd::resolveCalls();
     nextButton()->click();
     QVERIFY(busyLabel()->isVisible());
     QVERIFY(!nextButton()->isEnabled());
-    QVERIFY(recordedLog().isEmpty());
+    QVERIFY(log->lines().isEmpty());
     QCOMPARE(FakeDnssd::resolveCalls(), resolves);
 }
 
@@ -415,7 +396,7 @@ void tst_Client::unusableQueryAnswer()
     server->setDefaultResponse(ScriptedResponse::json("[]"));
     connectToServer(hostInfo({ QHostAddress(QStringLiteral("127.0.0.1")) }), server->port());
     QTRY_VERIFY(nextButton()->isEnabled());
-    QCOMPARE(debugLinesFrom(QStringLiteral("Client reply received")).mid(0, 3),
+    QCOMPARE(log->debugLines(QStringLiteral("Client reply received")).mid(0, 3),
              QStringList() << QStringLiteral("Client reply received") << QStringLiteral("\"[]\"")
                            << QStringLiteral("Object is empty"));
     QVERIFY(wizardData.model.isNull());

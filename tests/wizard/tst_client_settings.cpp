@@ -1,25 +1,13 @@
 #include "capturingserver.h"
 #include "client_settings.h"
+#include "declaredmethods.h"
+#include "messagelog.h"
 #include "pagetest.h"
+#include "setconfig.h"
 #include "wizarddata.h"
 
 #include <QLineEdit>
-#include <QMetaMethod>
-#include <QSignalSpy>
 #include <QTest>
-
-namespace {
-
-// The set-configuration body as the speaker must receive it.
-QByteArray setconfigBody(const QByteArray &name, const QByteArray &password, const QByteArray &ssid)
-{
-    return "{\"action\": \"setconfig\", \"deviceinfo\": {\"devicename\": \"" + name +
-        "\"},\"networkinfo\": {\"wifimode\": \"client\", \"clientinfo\": {\"encrypt_type\": "
-        "\"WPA\", \"wifipwd\": \"" +
-        password + "\", \"wifissid\": \"" + ssid + "\"}, \"ipaddressinfo\": {\"type\": \"DHCP\"}}}";
-}
-
-} // namespace
 
 class tst_Client_Settings : public QObject
 {
@@ -31,7 +19,7 @@ private slots:
     void cleanup();
 
     void slotOrder();
-    void layout();
+    void startState();
     void labelsCopiedOnce();
     void markupStaysLiteral();
     void saveUntouched();
@@ -39,8 +27,6 @@ private slots:
     void twoPresses();
     void unusableAnswer_data();
     void unusableAnswer();
-    void httpErrorStatus_data();
-    void httpErrorStatus();
 
 private:
     Client_Settings *shownPage();
@@ -52,11 +38,12 @@ private:
     }
 
     CapturingServer *server = nullptr;
+    QScopedPointer<MessageLog> log;
 };
 
 void tst_Client_Settings::initTestCase()
 {
-    qInstallMessageHandler(recordMessage);
+    log.reset(new MessageLog);
 }
 
 void tst_Client_Settings::init()
@@ -71,7 +58,7 @@ void tst_Client_Settings::init()
     wizardData.ip = QStringLiteral("192.168.1.20");
     wizardData.softwareVer = QStringLiteral("1.2.3");
     settingsPage = nullptr;
-    recordedLog().clear();
+    log->clear();
 }
 
 void tst_Client_Settings::cleanup()
@@ -105,66 +92,22 @@ QLineEdit *tst_Client_Settings::passwordEdit(Client_Settings *page)
 
 void tst_Client_Settings::slotOrder()
 {
-    const QMetaObject &meta = Client_Settings::staticMetaObject;
-    QCOMPARE(meta.methodCount() - meta.methodOffset(), 2);
-    QCOMPARE(meta.method(meta.methodOffset()).methodSignature(),
-             QByteArray("replyFinished(QNetworkReply*)"));
-    QCOMPARE(meta.method(meta.methodOffset() + 1).methodSignature(), QByteArray("setSSID()"));
+    QCOMPARE(declaredMethods(Client_Settings::staticMetaObject),
+             QStringList({ QStringLiteral("private slot replyFinished(QNetworkReply*)"),
+                           QStringLiteral("private slot setSSID()") }));
 }
 
-void tst_Client_Settings::layout()
+void tst_Client_Settings::startState()
 {
-    Client_Settings *page = new Client_Settings(nullptr);
-    // The layout may widen the page once it is shown.
-    QCOMPARE(page->size(), QSize(640, 550));
-    settingsPage = page;
-    page->show();
+    Client_Settings *page = shownPage();
     QCOMPARE(page->windowTitle(), QStringLiteral("Speaker WLAN Settings"));
     QCOMPARE(nameEdit(page)->text(), QStringLiteral("VANTIR Ovix"));
     QCOMPARE(passwordEdit(page)->text(), QString());
     QCOMPARE(passwordEdit(page)->echoMode(), QLineEdit::Normal);
-    QVERIFY(saveButton(page)->isEnabled());
     QVERIFY(saveButton(page)->isDefault());
-
-    QGridLayout *grid = qobject_cast<QGridLayout *>(page->layout());
-    QVERIFY(grid);
-    struct Cell
-    {
-        QWidget *widget;
-        int row, column, rowSpan, columnSpan;
-    };
-    const QList<Cell> cells {
-        { headerLabel(page), 0, 0, 1, 4 },
-        { labelWithText(page, QStringLiteral("Model:")), 1, 0, 1, 1 },
-        { labelWithText(page, QStringLiteral("Ovix One")), 1, 1, 1, 3 },
-        { labelWithText(page, QStringLiteral("Name:")), 2, 0, 1, 1 },
-        { nameEdit(page), 2, 1, 1, 3 },
-        { labelWithText(page, QStringLiteral("WLAN:")), 3, 0, 1, 1 },
-        { labelWithText(page, QStringLiteral("HomeNet")), 3, 1, 1, 3 },
-        { labelWithText(page, QStringLiteral("Passwd:")), 4, 0, 1, 1 },
-        { passwordEdit(page), 4, 1, 1, 3 },
-        { labelWithText(page, QStringLiteral("IP Addr:")), 6, 0, 1, 1 },
-        { labelWithText(page, QStringLiteral("192.168.1.20")), 6, 1, 1, 3 },
-        { labelWithText(page, QStringLiteral("Vers:")), 7, 0, 1, 1 },
-        { labelWithText(page, QStringLiteral("1.2.3")), 7, 1, 1, 3 },
-        { labelWithText(page,
-                        QStringLiteral("Clicking on SAVE will reboot your\nVANTIR Ovix-Speakers!")),
-          8, 0, 1, 4 },
-        { buttonWithText(page, QStringLiteral("<< Back")), 9, 2, 1, 1 },
-        { saveButton(page), 9, 3, 1, 1 },
-    };
-    QCOMPARE(grid->count(), cells.count());
-    for (const Cell &cell : cells) {
-        QVERIFY(cell.widget);
-        const int index = grid->indexOf(cell.widget);
-        QVERIFY(index >= 0);
-        int row, column, rowSpan, columnSpan;
-        grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
-        QCOMPARE(row, cell.row);
-        QCOMPARE(column, cell.column);
-        QCOMPARE(rowSpan, cell.rowSpan);
-        QCOMPARE(columnSpan, cell.columnSpan);
-    }
+    for (const char *text :
+         { "Model:", "Ovix One", "WLAN:", "HomeNet", "IP Addr:", "192.168.1.20", "Vers:", "1.2.3" })
+        QVERIFY2(labelWithText(page, QString::fromUtf8(text)), text);
 
     buttonWithText(page, QStringLiteral("<< Back"))->click();
     QVERIFY(!page->isVisible());
@@ -206,7 +149,7 @@ void tst_Client_Settings::saveUntouched()
 
     QTRY_COMPARE(closer.boxes.count(), 1);
     QCOMPARE(server->requests().count(), 1);
-    QCOMPARE(server->requests().first().body, setconfigBody("VANTIR Ovix", "", "HomeNet"));
+    QCOMPARE(server->requests().first().body, setconfigBytes("VANTIR Ovix", "", "HomeNet"));
     QCOMPARE(closer.boxes.first().title, QStringLiteral("Info"));
     QCOMPARE(closer.boxes.first().text, QStringLiteral("Success"));
     QCOMPARE(closer.boxes.first().buttons, QStringList(QStringLiteral("OK")));
@@ -215,11 +158,11 @@ void tst_Client_Settings::saveUntouched()
 
     const QStringList expected {
         QStringLiteral("CONFIG STRING: >>>") +
-            QString::fromUtf8(setconfigBody("VANTIR Ovix", "", "HomeNet")) +
+            QString::fromUtf8(setconfigBytes("VANTIR Ovix", "", "HomeNet")) +
             QStringLiteral("<<<\n\n"),
         QStringLiteral("reply received"), QStringLiteral("\"{\\\"returncode\\\": \\\"0\\\"}\"")
     };
-    QCOMPARE(debugLines(), expected);
+    QCOMPARE(log->debugLines(), expected);
 }
 
 void tst_Client_Settings::enterInPasswordSaves()
@@ -235,11 +178,11 @@ void tst_Client_Settings::enterInPasswordSaves()
     QTRY_COMPARE(closer.boxes.count(), 1);
     QCOMPARE(server->requests().count(), 1);
     QCOMPARE(server->requests().first().body,
-             setconfigBody("K\xc3\xbc"
-                           "che",
-                           "se\\\"cret", "HomeNet"));
+             setconfigBytes("K\xc3\xbc"
+                            "che",
+                            "se\\\"cret", "HomeNet"));
     // The password reaches the speaker but not the log.
-    QVERIFY(!debugLines().join(QLatin1Char('\n')).contains(QLatin1String("cret")));
+    QVERIFY(!log->debugLines().join(QLatin1Char('\n')).contains(QLatin1String("cret")));
 }
 
 void tst_Client_Settings::twoPresses()
@@ -251,70 +194,42 @@ void tst_Client_Settings::twoPresses()
     QTRY_COMPARE(closer.boxes.count(), 2);
     QCOMPARE(server->requests().count(), 2);
     QCOMPARE(server->requests().at(0).body, server->requests().at(1).body);
-    QCOMPARE(debugLines().count(QStringLiteral("reply received")), 2);
+    QCOMPARE(log->debugLines().count(QStringLiteral("reply received")), 2);
     QVERIFY(!page->isVisible());
 }
 
 void tst_Client_Settings::unusableAnswer_data()
 {
+    QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("answer");
-    QTest::addColumn<QStringList>("lines");
-    QTest::newRow("empty object") << QByteArray("{}")
-                                  << QStringList { QStringLiteral("\"{}\""),
-                                                   QStringLiteral("Object is empty") };
-    QTest::newRow("array") << QByteArray("[]")
-                           << QStringList { QStringLiteral("\"[]\""),
-                                            QStringLiteral("Object is empty") };
-    QTest::newRow("plain text") << QByteArray("saved")
-                                << QStringList { QStringLiteral("\"saved\""),
-                                                 QStringLiteral("Document is NULL") };
-    QTest::newRow("nothing") << QByteArray()
-                             << QStringList { QStringLiteral("\"\""),
-                                              QStringLiteral("Document is NULL") };
+    QTest::addColumn<QString>("why");
+    QTest::newRow("empty object") << 200 << QByteArray("{}") << QStringLiteral("Object is empty");
+    QTest::newRow("array") << 200 << QByteArray("[]") << QStringLiteral("Object is empty");
+    QTest::newRow("plain text") << 200 << QByteArray("saved") << QStringLiteral("Document is NULL");
+    QTest::newRow("nothing") << 200 << QByteArray() << QStringLiteral("Document is NULL");
+    QTest::newRow("500 with object")
+        << 500 << QByteArray("{\"returncode\": \"0\"}") << QStringLiteral("HTTP error status 500");
+    QTest::newRow("404 with object") << 404 << QByteArray("{\"error\": \"not found\"}")
+                                     << QStringLiteral("HTTP error status 404");
+    QTest::newRow("503 empty") << 503 << QByteArray() << QStringLiteral("HTTP error status 503");
 }
 
 void tst_Client_Settings::unusableAnswer()
 {
-    QFETCH(QByteArray, answer);
-    QFETCH(QStringList, lines);
-    MessageBoxCloser closer;
-    Client_Settings *page = shownPage();
-    ScriptedResponse response;
-    response.body = answer;
-    server->enqueue(response);
-    saveButton(page)->click();
-
-    QTRY_COMPARE(debugLines().count(), 4);
-    QCOMPARE(debugLinesFrom(QStringLiteral("reply received")),
-             QStringList(QStringLiteral("reply received")) + lines);
-    QTest::qWait(20);
-    QVERIFY(closer.boxes.isEmpty());
-    QVERIFY(page->isVisible());
-    QVERIFY(saveButton(page)->isEnabled());
-}
-
-void tst_Client_Settings::httpErrorStatus_data()
-{
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QByteArray>("answer");
-    QTest::newRow("500 with object") << 500 << QByteArray("{\"returncode\": \"0\"}");
-    QTest::newRow("404 with object") << 404 << QByteArray("{\"error\": \"not found\"}");
-    QTest::newRow("503 empty") << 503 << QByteArray();
-}
-
-void tst_Client_Settings::httpErrorStatus()
-{
     QFETCH(int, status);
     QFETCH(QByteArray, answer);
+    QFETCH(QString, why);
     MessageBoxCloser closer;
     Client_Settings *page = shownPage();
     server->enqueue(ScriptedResponse::json(answer, status));
     saveButton(page)->click();
 
-    QTRY_COMPARE(debugLines().count(), 4);
-    const QStringList tail = debugLinesFrom(QStringLiteral("reply received"));
-    QCOMPARE(tail.count(), 3);
-    QCOMPARE(tail.last(), QStringLiteral("HTTP error status %1").arg(status));
+    QTRY_COMPARE(log->debugLines().count(), 4);
+    const QString shown = QLatin1Char('"') +
+        QString::fromUtf8(answer).replace(QLatin1String("\""), QLatin1String("\\\"")) +
+        QLatin1Char('"');
+    QCOMPARE(log->debugLines(QStringLiteral("reply received")),
+             QStringList({ QStringLiteral("reply received"), shown, why }));
     QTest::qWait(20);
     QVERIFY(closer.boxes.isEmpty());
     QVERIFY(page->isVisible());

@@ -17,7 +17,6 @@ class tst_Startup : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void cleanup();
 
     void catalogue_data();
@@ -27,11 +26,6 @@ private slots:
     void headerPictures_data();
     void headerPictures();
 };
-
-void tst_Startup::initTestCase()
-{
-    qInstallMessageHandler(recordMessage);
-}
 
 void tst_Startup::cleanup()
 {

@@ -1,7 +1,9 @@
 #include "capturingserver.h"
+#include "catalogueentries.h"
 #include "client.h"
 #include "client_settings.h"
 #include "client_wlans.h"
+#include "messagelog.h"
 #include "pagetest.h"
 #include "startup.h"
 #include "wizarddata.h"
@@ -21,38 +23,14 @@ using Message = QPair<QString, QString>; // context, source text
 // Every text that the pages show: all catalogue entries but "Reset!".
 const QList<Message> &pageTexts()
 {
-    static const QList<Message> texts {
-        { QStringLiteral("Client"), QStringLiteral("<< Back") },
-        { QStringLiteral("Client"), QStringLiteral("VANTIR Ovix Configurator") },
-        { QStringLiteral("Client"), QStringLiteral("Available VANTIR Speakers") },
-        { QStringLiteral("Client"), QStringLiteral("Next >>") },
-        { QStringLiteral("Client"), QStringLiteral("Quit") },
-        { QStringLiteral("Client"),
-          QStringLiteral("The Speakers and your\ndevice have to be in\nthe same WLAN!") },
-        { QStringLiteral("Client_Settings"), QStringLiteral("<< Back") },
-        { QStringLiteral("Client_Settings"), QStringLiteral("VANTIR Ovix") },
-        { QStringLiteral("Client_Settings"),
-          QStringLiteral("Clicking on SAVE will reboot your\nVANTIR Ovix-Speakers!") },
-        { QStringLiteral("Client_Settings"), QStringLiteral("IP Addr:") },
-        { QStringLiteral("Client_Settings"), QStringLiteral("Info") },
-        { QStringLiteral("Client_Settings"), QStringLiteral("Model:") },
-        { QStringLiteral("Client_Settings"), QStringLiteral("Name:") },
-        { QStringLiteral("Client_Settings"), QStringLiteral("OK") },
-        { QStringLiteral("Client_Settings"), QStringLiteral("Passwd:") },
-        { QStringLiteral("Client_Settings"), QStringLiteral("SAVE") },
-        { QStringLiteral("Client_Settings"), QStringLiteral("Speaker WLAN Settings") },
-        { QStringLiteral("Client_Settings"), QStringLiteral("Success") },
-        { QStringLiteral("Client_Settings"), QStringLiteral("Vers:") },
-        { QStringLiteral("Client_Settings"), QStringLiteral("WLAN:") },
-        { QStringLiteral("Client_WLANs"), QStringLiteral("<< Back") },
-        { QStringLiteral("Client_WLANs"), QStringLiteral("Info") },
-        { QStringLiteral("Client_WLANs"), QStringLiteral("Next >>") },
-        { QStringLiteral("Client_WLANs"), QStringLiteral("No Speakers found") },
-        { QStringLiteral("Client_WLANs"), QStringLiteral("Please select your private WLAN\n  ") },
-        { QStringLiteral("Client_WLANs"), QStringLiteral("SSID") },
-        { QStringLiteral("Client_WLANs"), QStringLiteral("Select WLAN") },
-        { QStringLiteral("Client_WLANs"), QStringLiteral("Sig") },
-    };
+    static QList<Message> texts;
+    if (texts.isEmpty()) {
+        for (const Entry &entry : entries) {
+            if (qstrcmp(entry.source, "Reset!") != 0)
+                texts.append(
+                    Message(QString::fromUtf8(entry.context), QString::fromUtf8(entry.source)));
+        }
+    }
     return texts;
 }
 
@@ -94,11 +72,12 @@ private:
 
     CapturingServer *server = nullptr;
     MessageBoxCloser *closer = nullptr;
+    QScopedPointer<MessageLog> log;
 };
 
 void tst_Translations::initTestCase()
 {
-    qInstallMessageHandler(recordMessage);
+    log.reset(new MessageLog);
 }
 
 void tst_Translations::init()

@@ -102,9 +102,8 @@ void CapturingServer::close()
 void CapturingServer::acceptConnections()
 {
     while (QTcpSocket *socket = m_server->nextPendingConnection()) {
-        Connection connection;
-        connection.number = ++m_connectionCount;
-        m_connections.insert(socket, connection);
+        ++m_connectionCount;
+        m_connections.insert(socket, Connection());
         connect(socket, &QTcpSocket::readyRead, this, [this, socket]() { readRequests(socket); });
         connect(socket, &QTcpSocket::bytesWritten, this, [this, socket]() { writeMore(socket); });
         connect(socket, &QTcpSocket::disconnected, this,
@@ -129,12 +128,10 @@ void CapturingServer::readRequests(QTcpSocket *socket)
             return;
 
         CapturedRequest request;
-        request.connection = found->number;
         const QList<QByteArray> lines = input.left(headEnd).split('\n');
         const QList<QByteArray> requestLine = lines.first().trimmed().split(' ');
         request.method = requestLine.value(0);
         request.path = requestLine.value(1);
-        request.version = requestLine.value(2);
         for (int i = 1; i < lines.size(); ++i) {
             const QByteArray line = lines.at(i);
             const int colon = line.indexOf(':');
@@ -160,8 +157,6 @@ void CapturingServer::readRequests(QTcpSocket *socket)
 
 void CapturingServer::answer(QTcpSocket *socket, const ScriptedResponse &response)
 {
-    if (response.framing == ScriptedResponse::NoAnswer)
-        return;
     Connection &connection = m_connections[socket];
     QByteArray head =
         "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + response.reason + "\r\n";
@@ -179,8 +174,6 @@ void CapturingServer::answer(QTcpSocket *socket, const ScriptedResponse &respons
     case ScriptedResponse::WithoutLength:
         head += "Connection: close\r\n";
         connection.closeWhenWritten = true;
-        break;
-    case ScriptedResponse::NoAnswer:
         break;
     }
     head += "\r\n";

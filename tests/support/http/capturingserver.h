@@ -15,11 +15,9 @@ class QTcpSocket;
 // One HTTP request as it reached the server.
 struct CapturedRequest
 {
-    int connection = 0; // 1 for the first connection accepted, 2 for the next, ...
-    QByteArray raw;     // every byte of the request: request line, headers, body
-    QByteArray method;  // "POST"
-    QByteArray path;    // the request target as sent, "/api/v14/configure.action"
-    QByteArray version; // "HTTP/1.1"
+    QByteArray raw;    // every byte of the request: request line, headers, body
+    QByteArray method; // "POST"
+    QByteArray path;   // the request target as sent, "/api/v14/configure.action"
     QList<QPair<QByteArray, QByteArray>> headers; // in the order sent; values without
                                                   // the blanks around them
     QByteArray body;                              // exactly Content-Length bytes
@@ -43,8 +41,8 @@ struct ScriptedResponse
     // stays open for more requests. WithoutLength: no "Content-Length", the body
     // ends when the server closes the connection. ClaimedLength: "Content-Length"
     // = claimedLength whatever the body's size, then the body, then the server
-    // closes the connection. NoAnswer: the request is recorded and never answered.
-    enum Framing { WithLength, WithoutLength, ClaimedLength, NoAnswer };
+    // closes the connection.
+    enum Framing { WithLength, WithoutLength, ClaimedLength };
     Framing framing = WithLength;
     qint64 claimedLength = 0;
 
@@ -94,7 +92,6 @@ signals:
 private:
     struct Connection
     {
-        int number = 0;
         QByteArray input;
         QByteArray output; // what is still to be handed to the socket
         bool closeWhenWritten = false;

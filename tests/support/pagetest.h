@@ -1,8 +1,8 @@
 #ifndef PAGETEST_H
 #define PAGETEST_H
 
-// Shared by the page tests: the log lines the pages write, the message boxes
-// they show, and finding their widgets by what they display.
+// Shared by the page tests: the message boxes the pages show, and finding their
+// widgets by what they display.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -16,47 +16,6 @@
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
-
-struct LogLine
-{
-    QtMsgType type;
-    QString message;
-
-    bool operator==(const LogLine &other) const
-    {
-        return type == other.type && message == other.message;
-    }
-};
-
-inline QList<LogLine> &recordedLog()
-{
-    static QList<LogLine> lines;
-    return lines;
-}
-
-inline void recordMessage(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    recordedLog().append(LogLine { type, message });
-}
-
-// The debug lines recorded so far, in order.
-inline QStringList debugLines()
-{
-    QStringList lines;
-    for (const LogLine &line : recordedLog()) {
-        if (line.type == QtDebugMsg)
-            lines.append(line.message);
-    }
-    return lines;
-}
-
-// The debug lines from the first one equal to `first` on.
-inline QStringList debugLinesFrom(const QString &first)
-{
-    const QStringList lines = debugLines();
-    const int index = lines.indexOf(first);
-    return index < 0 ? QStringList() : lines.mid(index);
-}
 
 // A message box as the user saw it.
 struct ShownBox

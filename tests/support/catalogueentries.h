@@ -1,0 +1,56 @@
+#ifndef CATALOGUEENTRIES_H
+#define CATALOGUEENTRIES_H
+
+struct Entry
+{
+    const char *context;
+    const char *source;
+    const char *english;
+    const char *german;
+};
+
+// What the pages look up and what each catalogue must answer, byte for byte
+// (UTF-8).
+inline const Entry entries[] = {
+    { "Client", "<< Back", "< Back", "< Zurück" },
+    { "Client", "VANTIR Ovix Configurator", "VANTIR Ovix Configurator",
+      "VANTIR Ovix Konfigurator" },
+    { "Client", "Available VANTIR Speakers", "Available VANTIR Speakers",
+      "Verfügbare VANTIR Lautsprecher" },
+    { "Client", "Next >>", "Next >", "Weiter >" },
+    { "Client", "Quit", "Quit", "Beenden" },
+    { "Client", "The Speakers and your\ndevice have to be in\nthe same WLAN!",
+      "The Speakers and your\ndevice have to be in\nthe same WLAN!",
+      "Die Lautsprecher und\nIhr Mobilgerät müssen\nim selben WLAN sein!\n" },
+    { "Client_Settings", "<< Back", "< Back", "< Zurück" },
+    { "Client_Settings", "VANTIR Ovix", "VANTIR Ovix", "VANTIR Ovix" },
+    { "Client_Settings", "Clicking on SAVE will reboot your\nVANTIR Ovix-Speakers!",
+      "Clicking on SAVE will reboot your\nVANTIR Ovix-Speakers!",
+      "Klicken auf OK lässt Ihre\nVANTIR Ovixs neu starten!" },
+    { "Client_Settings", "IP Addr:", "IP Addr:", "IP Addr:" },
+    { "Client_Settings", "Info", "Info", "Info" },
+    { "Client_Settings", "Model:", "Model:", "Modell:" },
+    { "Client_Settings", "Name:", "Name:", "Name:" },
+    { "Client_Settings", "OK", "OK", "OK" },
+    { "Client_Settings", "Passwd:", "Passwd:", "Passwd:" },
+    { "Client_Settings", "SAVE", "SAVE", "OK" },
+    { "Client_Settings", "Speaker WLAN Settings", "Speaker WLAN Settings", "WLAN Einstellungen" },
+    { "Client_Settings", "Success",
+      "Success!\n\nYour VANTIR Speakers are booting\nand will be available in a minute...",
+      "Erfolg!\nIhr VANTIR Lautsprecher starten neu\nund sind in einer Minute "
+      "verfügbar...\n" },
+    { "Client_Settings", "Vers:", "Vers:", "Vers:" },
+    { "Client_Settings", "WLAN:", "WLAN:", "WLAN:" },
+    { "Client_WLANs", "<< Back", "< Back", "< Zurück" },
+    { "Client_WLANs", "Info", "Info", "Info" },
+    { "Client_WLANs", "Next >>", "Next >", "Weiter >" },
+    { "Client_WLANs", "No Speakers found", "No Speakers found", "Keine Lautsprecher gefunden" },
+    { "Client_WLANs", "Please select your private WLAN\n  ", "Please select your private WLAN",
+      "Bitte wählen Sie Ihr privates WLAN" },
+    { "Client_WLANs", "Reset!", "Reset!", "Reset!" },
+    { "Client_WLANs", "SSID", "WLAN", "WLAN" },
+    { "Client_WLANs", "Select WLAN", "Select WLAN", "WLAN auswählen" },
+    { "Client_WLANs", "Sig", "Sig", "Sig" },
+};
+
+#endif // CATALOGUEENTRIES_H
