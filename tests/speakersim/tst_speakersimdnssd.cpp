@@ -1,11 +1,5 @@
 #include <QHostInfo>
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "bonjourservicebrowser.h"
@@ -27,16 +21,14 @@ private slots:
 private:
     int indexOf(const QString &name) const;
     void resolve(const BonjourRecord &record);
-    void post(const QByteArray &body, QJsonObject &reply);
+    QJsonObject post(const QByteArray &body);
 
     QList<BonjourRecord> m_records;
     BonjourServiceResolver *m_resolver = nullptr;
     bool m_resolved = false;
     QHostInfo m_hostInfo;
     int m_port = -1;
-    QString m_url;
     SimulatorProcess *m_simulator = nullptr;
-    QNetworkAccessManager m_manager;
 };
 
 void tst_SpeakerSimDnssd::initTestCase()
@@ -76,21 +68,14 @@ void tst_SpeakerSimDnssd::resolve(const BonjourRecord &record)
     QTRY_VERIFY_WITH_TIMEOUT(m_resolved, 20000);
     QCOMPARE(m_hostInfo.error(), QHostInfo::NoError);
     QVERIFY(!m_hostInfo.addresses().isEmpty());
-    // The speaker URL as the speaker list page builds it.
-    m_url = QLatin1String("http://") + m_hostInfo.addresses().first().toString() +
-        QLatin1Char(':') + QString::number(m_port) + QLatin1String("/api/v14/configure.action");
+    QCOMPARE(m_port, m_simulator->port());
 }
 
-void tst_SpeakerSimDnssd::post(const QByteArray &body, QJsonObject &reply)
+// To the first resolved address, as the speaker list page does.
+QJsonObject tst_SpeakerSimDnssd::post(const QByteArray &body)
 {
-    QNetworkRequest request(QUrl(m_url, QUrl::TolerantMode));
-    request.setRawHeader("Content-Type", "text/plain");
-    request.setRawHeader("charset", "UTF-8");
-    QNetworkReply *networkReply = m_manager.post(request, body);
-    QTRY_VERIFY_WITH_TIMEOUT(networkReply->isFinished(), 10000);
-    QCOMPARE(networkReply->error(), QNetworkReply::NoError);
-    reply = QJsonDocument::fromJson(networkReply->readAll()).object();
-    networkReply->deleteLater();
+    const Exchange answer = exchange(m_hostInfo.addresses().first().toString(), m_port, body);
+    return answer.status == 200 ? answer.object : QJsonObject();
 }
 
 void tst_SpeakerSimDnssd::discoveredConfiguredAndBackUnderNewName()
@@ -116,26 +101,11 @@ void tst_SpeakerSimDnssd::discoveredConfiguredAndBackUnderNewName()
     resolve(found);
     if (QTest::currentTestFailed())
         return;
-    QCOMPARE(m_port, m_simulator->port());
-
-    QJsonObject reply;
-    post("{\"action\": \"query\"}", reply);
-    QCOMPARE(reply.value(QLatin1String("deviceinfo"))
-                 .toObject()
-                 .value(QLatin1String("devicename"))
-                 .toString(),
-             oldName);
-    post("{\"action\": \"wifiscan\"}", reply);
-    QVERIFY(!reply.value(QLatin1String("aplist")).toArray().isEmpty());
+    QCOMPARE(member(post(queryBody), QStringLiteral("deviceinfo/devicename")).toString(), oldName);
+    QVERIFY(!post(wifiscanBody).value(QLatin1String("aplist")).toArray().isEmpty());
     const QByteArray config =
-        QStringLiteral("{\"action\": \"setconfig\", \"deviceinfo\": {\"devicename\": \"%1\"},"
-                       "\"networkinfo\": {\"wifimode\": \"client\", \"clientinfo\": "
-                       "{\"encrypt_type\": \"WPA\", \"wifipwd\": \"secret12\", \"wifissid\": "
-                       "\"Hausnetz\"}, \"ipaddressinfo\": {\"type\": \"DHCP\"}}}")
-            .arg(newName)
-            .toUtf8();
-    post(config, reply);
-    QCOMPARE(reply.value(QLatin1String("returncode")).toString(), QStringLiteral("0"));
+        setconfigBody(newName, QStringLiteral("secret12"), QStringLiteral("Hausnetz"));
+    QCOMPARE(post(config).value(QLatin1String("returncode")).toString(), QStringLiteral("0"));
 
     // The old name is withdrawn, the new one announced once the speaker is back.
     QTRY_VERIFY_WITH_TIMEOUT(indexOf(newName) >= 0 && indexOf(oldName) < 0, 30000);
@@ -145,13 +115,7 @@ void tst_SpeakerSimDnssd::discoveredConfiguredAndBackUnderNewName()
     resolve(m_records.at(indexOf(newName)));
     if (QTest::currentTestFailed())
         return;
-    QCOMPARE(m_port, m_simulator->port());
-    post("{\"action\": \"query\"}", reply);
-    QCOMPARE(reply.value(QLatin1String("deviceinfo"))
-                 .toObject()
-                 .value(QLatin1String("devicename"))
-                 .toString(),
-             newName);
+    QCOMPARE(member(post(queryBody), QStringLiteral("deviceinfo/devicename")).toString(), newName);
 
     // Ending it withdraws the announcement.
     m_simulator->process.terminate();
