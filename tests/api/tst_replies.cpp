@@ -8,7 +8,6 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -114,18 +113,11 @@ void TestReplies::queryReply_data()
     QTest::newRow("error status with an object") << 500 << full << fullLines << fullFields;
     QTest::newRow("{}") << 200 << QByteArray("{}") << objectIsEmpty << untouched;
     QTest::newRow("[]") << 200 << QByteArray("[]") << objectIsEmpty << untouched;
-    QTest::newRow("array of objects")
-        << 200 << QByteArray("[{\"deviceinfo\": {}}]") << objectIsEmpty << untouched;
     QTest::newRow("nothing") << 200 << QByteArray() << documentIsNull << untouched;
     QTest::newRow("plain text") << 200 << QByteArray("Internal error") << documentIsNull
                                 << untouched;
-    QTest::newRow("error status with plain text")
-        << 404 << QByteArray("Not Found") << documentIsNull << untouched;
-    QTest::newRow("truncated JSON")
-        << 200 << QByteArray("{\"deviceinfo\": {") << documentIsNull << untouched;
     QTest::newRow("zero byte inside")
         << 200 << QByteArray("{\"deviceinfo\": {}}\0{\"x\": 1}", 28) << documentIsNull << untouched;
-    QTest::newRow("zero byte first") << 200 << QByteArray("\0{}", 3) << documentIsNull << untouched;
     QTest::newRow("without networkinfo")
         << 200 << QByteArray("{\"deviceinfo\": {\"devicename\": \"Box\", \"model\": \"M1\"}}")
         << QStringList({ "warning: QJsonValue(object, QJsonObject({\"devicename\":\"Box\","
@@ -150,18 +142,6 @@ void TestReplies::queryReply_data()
                          "debug: devicename: \"\"", "debug: model: \"\"", "debug: Name:  \"\" \n",
                          "debug: IP:  \"\" \n" })
         << QStringList({ "", "", "", "", "" });
-    QTest::newRow("nested members of other types")
-        << 200 << QByteArray("{\"deviceinfo\": \"Box\", \"networkinfo\": [\"10.0.0.5\"]}")
-        << QStringList({ "warning: QJsonValue(string, \"Box\")", "debug: devicename: \"\"",
-                         "debug: model: \"\"", "debug: Name:  \"\" \n", "debug: IP:  \"\" \n" })
-        << QStringList({ "", "", "", "", "" });
-    QTest::newRow("escapes in values")
-        << 200 << QByteArray("{\"deviceinfo\": {\"devicename\": \"a\\\"b\\\\c\"}}")
-        << QStringList({ "warning: QJsonValue(object, QJsonObject({\"devicename\":"
-                         "\"a\\\"b\\\\c\"}))",
-                         "debug: devicename: \"a\\\"b\\\\c\"", "debug: model: \"\"",
-                         "debug: Name:  \"a\\\"b\\\\c\" \n", "debug: IP:  \"\" \n" })
-        << QStringList({ "a\"b\\c", "", "", "", "" });
 }
 
 void TestReplies::queryReply()
@@ -198,9 +178,10 @@ void TestReplies::wifiscanReply_data()
                       "\"signal_level\": \"-40\"}, {\"ssid\": \"Alpha\", \"encrypt_type\": "
                       "\"NONE\", \"signal_level\": \"-80\"}]}")
         << QStringList({ "Zeta|WPA2|-40", "Alpha|NONE|-80" });
-    QTest::newRow("signal level a number")
-        << QByteArray("{\"aplist\": [{\"ssid\": \"Home\", \"signal_level\": -40}]}")
-        << QStringList({ "Home||" });
+    QTest::newRow("numbers for texts")
+        << QByteArray("{\"aplist\": [{\"ssid\": \"Home\", \"signal_level\": -40}, "
+                      "{\"ssid\": 5, \"signal_level\": \"-70\"}]}")
+        << QStringList({ "Home||", "||-70" });
     QTest::newRow("element not an object")
         << QByteArray("{\"aplist\": [\"Home\", 7, {\"ssid\": \"Next\"}]}")
         << QStringList({ "||", "||", "Next||" });
@@ -279,7 +260,6 @@ void TestReplies::sizeLimit()
     }
 
     QCOMPARE(reply->property(SpeakerApi::DiscardedProperty).toString(), why);
-    QCOMPARE(reply->error(), QNetworkReply::OperationCanceledError);
     QCOMPARE(page.body, QByteArray());
     QVERIFY(!page.usable);
     QCOMPARE(log.lines(), MessageLog::debugs({ "Client reply received", why, "Document is NULL" }));
@@ -301,13 +281,12 @@ void TestReplies::endlessAnswerAbortedEarly()
 
     const QStringList lines = log.lines();
     QCOMPARE(lines.size(), 3);
-    const QRegularExpressionMatch match =
-        QRegularExpression(QStringLiteral("^debug: Reply too large, discarded after (\\d+) bytes$"))
-            .match(lines.at(1));
-    QVERIFY2(match.hasMatch(), qPrintable(lines.at(1)));
-    const qint64 received = match.captured(1).toLongLong();
-    QVERIFY(received > SpeakerApi::MaxReplySize);
-    QVERIFY(received < size);
+    const QString discarded = QStringLiteral("debug: Reply too large, discarded after ");
+    QVERIFY2(lines.at(1).startsWith(discarded) && lines.at(1).endsWith(QLatin1String(" bytes")),
+             qPrintable(lines.at(1)));
+    const qint64 received =
+        lines.at(1).mid(discarded.size()).section(QLatin1Char(' '), 0, 0).toLongLong();
+    QVERIFY(received > SpeakerApi::MaxReplySize && received < size);
     QCOMPARE(lines.at(2), QStringLiteral("debug: Document is NULL"));
     QTRY_COMPARE(m_server.openConnections(), 0);
 }

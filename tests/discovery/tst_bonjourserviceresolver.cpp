@@ -25,6 +25,11 @@ BonjourRecord kitchen()
     return BonjourRecord("Kitchen", "_dockset._tcp.", "local.");
 }
 
+int firstError(const QSignalSpy &spy)
+{
+    return spy.isEmpty() ? 0 : spy.at(0).at(0).value<DNSServiceErrorType>();
+}
+
 } // namespace
 
 class tst_BonjourServiceResolver : public QObject
@@ -35,17 +40,13 @@ private slots:
     void initTestCase();
     void init();
 
-    void startPassesRecord();
-    void resolvedPort_data();
-    void resolvedPort();
-    void failedLookupStillDelivers();
-    void refusedWhileResolving();
+    void resolve_data();
+    void resolve();
     void idleAgainAfterResult();
-    void errorReplyEndsResolve();
-    void resolveCallFails();
-    void withoutSocketStaysRefused();
-    void failedProcessResultKeepsResolve();
-    void cleanupWhenIdleChangesNothing();
+    void failedReply_data();
+    void failedReply();
+    void startFailures_data();
+    void startFailures();
     void destructionDeallocatesOnce();
     void metaObject();
 };
@@ -63,91 +64,62 @@ void tst_BonjourServiceResolver::init()
     FakeDnssd::reset();
 }
 
-void tst_BonjourServiceResolver::startPassesRecord()
+void tst_BonjourServiceResolver::resolve_data()
 {
+    QTest::addColumn<QByteArray>("host"); // null: no host target, the look-up fails
+    QTest::addColumn<int>("portHi");
+    QTest::addColumn<int>("portLo");
+    QTest::addColumn<int>("port");
+
+    QTest::newRow("8080") << QByteArray("127.0.0.1") << 0x1F << 0x90 << 8080;
+    QTest::newRow("highest") << QByteArray("127.0.0.1") << 0xFF << 0xFF << 65535;
+    QTest::newRow("high byte only") << QByteArray("127.0.0.1") << 0x90 << 0x00 << 36864;
+    QTest::newRow("no host, still delivered") << QByteArray() << 0x1F << 0x90 << 8080;
+}
+
+// The record goes out unchanged, a second request meanwhile is refused, and the result comes
+// back with the port read in network byte order.
+void tst_BonjourServiceResolver::resolve()
+{
+    QFETCH(QByteArray, host);
+    QFETCH(int, portHi);
+    QFETCH(int, portLo);
+    QFETCH(int, port);
+
     MessageLog log;
     BonjourServiceResolver resolver(nullptr);
+    QSignalSpy resolvedSpy(&resolver, SIGNAL(bonjourRecordResolved(QHostInfo, int)));
     QSignalSpy errorSpy(&resolver, SIGNAL(error(DNSServiceErrorType)));
-
+    const QString name = QLatin1String("K") + QChar(0xfc) + QLatin1String("che");
     resolver.resolveBonjourRecord(
-        BonjourRecord(QStringLiteral("K") + QChar(0xfc) + QStringLiteral("che"),
-                      QStringLiteral("_dockset._tcp."), QStringLiteral("local.")));
-
+        BonjourRecord(name, QStringLiteral("_dockset._tcp."), QStringLiteral("local.")));
     QCOMPARE(log.lines(), started);
-    QCOMPARE(FakeDnssd::resolveCalls(), 1);
-    QCOMPARE(FakeDnssd::lastResolveName(),
-             QStringLiteral("K") + QChar(0xfc) + QStringLiteral("che"));
+    QCOMPARE(FakeDnssd::lastResolveName(), name);
     QCOMPARE(FakeDnssd::lastResolveType(), QStringLiteral("_dockset._tcp."));
     QCOMPARE(FakeDnssd::lastResolveDomain(), QStringLiteral("local."));
     QCOMPARE(FakeDnssd::lastResolveFlags(), 0u);
     QCOMPARE(FakeDnssd::lastResolveInterface(), 0u);
     QCOMPARE(resolver.findChildren<QSocketNotifier *>().size(), 1);
-    QCOMPARE(errorSpy.count(), 0);
-}
 
-void tst_BonjourServiceResolver::resolvedPort_data()
-{
-    QTest::addColumn<int>("portHi");
-    QTest::addColumn<int>("portLo");
-    QTest::addColumn<int>("port");
-
-    QTest::newRow("8080") << 0x1F << 0x90 << 8080;
-    QTest::newRow("80") << 0x00 << 0x50 << 80;
-    QTest::newRow("highest") << 0xFF << 0xFF << 65535;
-    QTest::newRow("high byte only") << 0x90 << 0x00 << 36864;
-}
-
-void tst_BonjourServiceResolver::resolvedPort()
-{
-    QFETCH(int, portHi);
-    QFETCH(int, portLo);
-    QFETCH(int, port);
-
-    BonjourServiceResolver resolver(nullptr);
-    QSignalSpy resolvedSpy(&resolver, SIGNAL(bonjourRecordResolved(QHostInfo, int)));
+    log.clear();
     resolver.resolveBonjourRecord(kitchen());
-    QVERIFY(FakeDnssd::resolveReply(0, 0, fullName, "127.0.0.1", portHi, portLo));
-
-    QTRY_COMPARE(resolvedSpy.count(), 1);
-    const QHostInfo hostInfo = resolvedSpy.at(0).at(0).value<QHostInfo>();
-    QCOMPARE(hostInfo.error(), QHostInfo::NoError);
-    QVERIFY(!hostInfo.addresses().isEmpty());
-    QCOMPARE(hostInfo.addresses().first(), QHostAddress(QHostAddress::LocalHost));
-    QCOMPARE(resolvedSpy.at(0).at(1).toInt(), port);
-}
-
-void tst_BonjourServiceResolver::failedLookupStillDelivers()
-{
-    BonjourServiceResolver resolver(nullptr);
-    QSignalSpy resolvedSpy(&resolver, SIGNAL(bonjourRecordResolved(QHostInfo, int)));
-    resolver.resolveBonjourRecord(kitchen());
-    // No host target: the look-up fails, and the receiver gets to see that.
-    FakeDnssd::resolveReply(0, 0, fullName, nullptr, 0x1F, 0x90);
-
-    QTRY_COMPARE(resolvedSpy.count(), 1);
-    QVERIFY(resolvedSpy.at(0).at(0).value<QHostInfo>().error() != QHostInfo::NoError);
-    QCOMPARE(resolvedSpy.at(0).at(1).toInt(), 8080);
-    QTRY_COMPARE(FakeDnssd::deallocations(), 1);
-}
-
-void tst_BonjourServiceResolver::refusedWhileResolving()
-{
-    BonjourServiceResolver resolver(nullptr);
-    QSignalSpy resolvedSpy(&resolver, SIGNAL(bonjourRecordResolved(QHostInfo, int)));
-    QSignalSpy errorSpy(&resolver, SIGNAL(error(DNSServiceErrorType)));
-    resolver.resolveBonjourRecord(kitchen());
-
-    MessageLog log;
-    resolver.resolveBonjourRecord(BonjourRecord("Attic", "_dockset._tcp.", "local."));
     QCOMPARE(log.lines(), refused);
     QCOMPARE(FakeDnssd::resolveCalls(), 1);
-    QCOMPARE(FakeDnssd::lastResolveName(), QStringLiteral("Kitchen"));
-    QCOMPARE(errorSpy.count(), 0);
+    QCOMPARE(FakeDnssd::lastResolveName(), name);
 
-    // The first resolve runs on untouched.
-    FakeDnssd::resolveReply(0, 0, fullName, "127.0.0.1", 0x1F, 0x90);
+    QVERIFY(FakeDnssd::resolveReply(0, 0, fullName, host.isNull() ? nullptr : host.constData(),
+                                    portHi, portLo));
     QTRY_COMPARE(resolvedSpy.count(), 1);
-    QCOMPARE(resolvedSpy.at(0).at(1).toInt(), 8080);
+    const QHostInfo hostInfo = resolvedSpy.at(0).at(0).value<QHostInfo>();
+    if (host.isNull()) {
+        QVERIFY(hostInfo.error() != QHostInfo::NoError);
+    } else {
+        QCOMPARE(hostInfo.error(), QHostInfo::NoError);
+        QCOMPARE(hostInfo.addresses().value(0), QHostAddress(QHostAddress::LocalHost));
+    }
+    QCOMPARE(resolvedSpy.at(0).at(1).toInt(), port);
+    QTRY_COMPARE(FakeDnssd::deallocations(), 1);
+    QCOMPARE(errorSpy.count(), 0);
 }
 
 void tst_BonjourServiceResolver::idleAgainAfterResult()
@@ -155,21 +127,15 @@ void tst_BonjourServiceResolver::idleAgainAfterResult()
     BonjourServiceResolver resolver(nullptr);
     QStringList linesInSlot;
     int deallocationsInSlot = -1;
-    int deallocationsAfterSlot = -1;
     {
         // A receiver that asks again from within its slot is refused: the resolve is still open.
         MessageLog log;
-        connect(&resolver, &BonjourServiceResolver::bonjourRecordResolved, this,
-                [&](const QHostInfo &, int) {
-                    log.clear();
-                    resolver.resolveBonjourRecord(kitchen());
-                    linesInSlot = log.lines();
-                    deallocationsInSlot = FakeDnssd::deallocations();
-                    // Queued before the clean-up, so it runs before it.
-                    QMetaObject::invokeMethod(
-                        this, [&] { deallocationsAfterSlot = FakeDnssd::deallocations(); },
-                        Qt::QueuedConnection);
-                });
+        connect(&resolver, &BonjourServiceResolver::bonjourRecordResolved, this, [&] {
+            log.clear();
+            resolver.resolveBonjourRecord(kitchen());
+            linesInSlot = log.lines();
+            deallocationsInSlot = FakeDnssd::deallocations();
+        });
         resolver.resolveBonjourRecord(kitchen());
         FakeDnssd::resolveReply(0, 0, fullName, "localhost", 0x1F, 0x90);
         QTRY_COMPARE(deallocationsInSlot, 0);
@@ -178,7 +144,6 @@ void tst_BonjourServiceResolver::idleAgainAfterResult()
 
     // Back in the event loop the clean-up has run.
     QTRY_COMPARE(FakeDnssd::deallocations(), 1);
-    QCOMPARE(deallocationsAfterSlot, 0);
     QCOMPARE(FakeDnssd::liveRefs(), 0);
     QVERIFY(resolver.findChildren<QSocketNotifier *>().isEmpty());
 
@@ -189,105 +154,88 @@ void tst_BonjourServiceResolver::idleAgainAfterResult()
     QCOMPARE(FakeDnssd::resolveCalls(), 2);
 }
 
-void tst_BonjourServiceResolver::errorReplyEndsResolve()
+void tst_BonjourServiceResolver::failedReply_data()
 {
+    QTest::addColumn<bool>("processFails");
+    QTest::addColumn<bool>("ends");
+
+    // What Avahi sends after a few seconds for a speaker that has just left ends the resolve;
+    // a reply that could not be read leaves it waiting for the next one.
+    QTest::newRow("error reply") << false << true;
+    QTest::newRow("failed process result") << true << false;
+}
+
+void tst_BonjourServiceResolver::failedReply()
+{
+    QFETCH(bool, processFails);
+    QFETCH(bool, ends);
+
     BonjourServiceResolver resolver(nullptr);
     QSignalSpy resolvedSpy(&resolver, SIGNAL(bonjourRecordResolved(QHostInfo, int)));
     QSignalSpy errorSpy(&resolver, SIGNAL(error(DNSServiceErrorType)));
     resolver.resolveBonjourRecord(kitchen());
 
-    // What Avahi sends after a few seconds for a speaker that has just left.
     MessageLog log;
-    FakeDnssd::resolveReply(0, -65537, nullptr, nullptr, 0, 0);
+    if (processFails)
+        FakeDnssd::failNextProcess(-65537);
+    FakeDnssd::resolveReply(0, processFails ? 0 : -65537, nullptr, nullptr, 0, 0);
     QTRY_COMPARE(errorSpy.count(), 1);
-    QCOMPARE(errorSpy.at(0).at(0).value<DNSServiceErrorType>(), -65537);
-    QTRY_COMPARE(FakeDnssd::deallocations(), 1);
-    QVERIFY(resolver.findChildren<QSocketNotifier *>().isEmpty());
+    QCOMPARE(firstError(errorSpy), -65537);
+    QCoreApplication::processEvents();
+    QCOMPARE(FakeDnssd::deallocations(), ends ? 1 : 0);
+    QCOMPARE(resolver.findChildren<QSocketNotifier *>().size(), ends ? 0 : 1);
     QVERIFY(log.lines().isEmpty());
 
-    // The next request starts afresh and succeeds.
+    // The next request starts afresh, or is refused while the first still waits.
     resolver.resolveBonjourRecord(kitchen());
-    QCOMPARE(log.lines(), started);
-    QCOMPARE(FakeDnssd::resolveCalls(), 2);
+    QCOMPARE(log.lines(), ends ? started : refused);
+    QCOMPARE(FakeDnssd::resolveCalls(), ends ? 2 : 1);
     FakeDnssd::resolveReply(0, 0, fullName, "127.0.0.1", 0x1F, 0x90);
     QTRY_COMPARE(resolvedSpy.count(), 1);
     QCOMPARE(resolvedSpy.at(0).at(1).toInt(), 8080);
     QCOMPARE(errorSpy.count(), 1);
 }
 
-void tst_BonjourServiceResolver::resolveCallFails()
+void tst_BonjourServiceResolver::startFailures_data()
 {
-    BonjourServiceResolver resolver(nullptr);
-    QSignalSpy errorSpy(&resolver, SIGNAL(error(DNSServiceErrorType)));
-    MessageLog log;
+    QTest::addColumn<bool>("withoutSocket");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<bool>("refusedAfter");
 
-    FakeDnssd::failNextResolve(-65563);
-    resolver.resolveBonjourRecord(kitchen());
-    QCOMPARE(log.lines(), started);
-    QCOMPARE(errorSpy.count(), 1);
-    QCOMPARE(errorSpy.at(0).at(0).value<DNSServiceErrorType>(), -65563);
-    QCOMPARE(FakeDnssd::liveRefs(), 0);
-
-    log.clear();
-    resolver.resolveBonjourRecord(kitchen());
-    QCOMPARE(log.lines(), started);
-    QCOMPARE(FakeDnssd::resolveCalls(), 2);
-    QCOMPARE(errorSpy.count(), 1);
+    QTest::newRow("resolve call fails") << false << -65563 << false;
+    // Kept open until the resolver goes: nothing would ever answer it.
+    QTest::newRow("no socket") << true << -65549 << true;
 }
 
-void tst_BonjourServiceResolver::withoutSocketStaysRefused()
+void tst_BonjourServiceResolver::startFailures()
 {
+    QFETCH(bool, withoutSocket);
+    QFETCH(int, error);
+    QFETCH(bool, refusedAfter);
+
+    FakeDnssd::setNextWithoutSocket(withoutSocket);
+    if (!withoutSocket)
+        FakeDnssd::failNextResolve(error);
     {
         BonjourServiceResolver resolver(nullptr);
         QSignalSpy errorSpy(&resolver, SIGNAL(error(DNSServiceErrorType)));
         MessageLog log;
-
-        FakeDnssd::setNextWithoutSocket(true);
         resolver.resolveBonjourRecord(kitchen());
+        QCOMPARE(log.lines(), started);
         QCOMPARE(errorSpy.count(), 1);
-        QCOMPARE(errorSpy.at(0).at(0).value<DNSServiceErrorType>(), -65549);
+        QCOMPARE(firstError(errorSpy), error);
         QVERIFY(resolver.findChildren<QSocketNotifier *>().isEmpty());
 
         QCoreApplication::processEvents();
         log.clear();
         resolver.resolveBonjourRecord(kitchen());
-        QCOMPARE(log.lines(), refused);
-        QCOMPARE(FakeDnssd::resolveCalls(), 1);
+        QCOMPARE(log.lines(), refusedAfter ? refused : started);
+        QCOMPARE(FakeDnssd::resolveCalls(), refusedAfter ? 1 : 2);
         QCOMPARE(FakeDnssd::deallocations(), 0);
     }
+    // The one live reference, with or without socket, is given back.
     QCOMPARE(FakeDnssd::deallocations(), 1);
     QCOMPARE(FakeDnssd::liveRefs(), 0);
-}
-
-void tst_BonjourServiceResolver::failedProcessResultKeepsResolve()
-{
-    BonjourServiceResolver resolver(nullptr);
-    QSignalSpy resolvedSpy(&resolver, SIGNAL(bonjourRecordResolved(QHostInfo, int)));
-    QSignalSpy errorSpy(&resolver, SIGNAL(error(DNSServiceErrorType)));
-    resolver.resolveBonjourRecord(kitchen());
-
-    FakeDnssd::failNextProcess(-65537);
-    FakeDnssd::resolveReply(0, 0, fullName, "127.0.0.1", 0x1F, 0x90);
-    QTRY_COMPARE(errorSpy.count(), 1);
-    QCOMPARE(errorSpy.at(0).at(0).value<DNSServiceErrorType>(), -65537);
-    QCoreApplication::processEvents();
-    QCOMPARE(FakeDnssd::deallocations(), 0);
-
-    FakeDnssd::resolveReply(0, 0, fullName, "127.0.0.1", 0x00, 0x50);
-    QTRY_COMPARE(resolvedSpy.count(), 1);
-    QCOMPARE(resolvedSpy.at(0).at(1).toInt(), 80);
-}
-
-void tst_BonjourServiceResolver::cleanupWhenIdleChangesNothing()
-{
-    BonjourServiceResolver resolver(nullptr);
-    MessageLog log;
-    QVERIFY(QMetaObject::invokeMethod(&resolver, "cleanupResolve"));
-    QCOMPARE(FakeDnssd::deallocations(), 0);
-    QVERIFY(log.lines().isEmpty());
-
-    resolver.resolveBonjourRecord(kitchen());
-    QCOMPARE(log.lines(), started);
 }
 
 void tst_BonjourServiceResolver::destructionDeallocatesOnce()
@@ -295,15 +243,12 @@ void tst_BonjourServiceResolver::destructionDeallocatesOnce()
     auto resolver = std::make_unique<BonjourServiceResolver>(nullptr);
     QSignalSpy resolvedSpy(resolver.get(), SIGNAL(bonjourRecordResolved(QHostInfo, int)));
     resolver->resolveBonjourRecord(kitchen());
-    const QList<QSocketNotifier *> notifiers = resolver->findChildren<QSocketNotifier *>();
-    QCOMPARE(notifiers.size(), 1);
-    QSignalSpy destroyedSpy(notifiers.first(), SIGNAL(destroyed(QObject *)));
 
+    // A reply is waiting on the socket when the resolver goes.
     FakeDnssd::resolveReply(0, 0, fullName, "127.0.0.1", 0x1F, 0x90);
     resolver.reset();
     QCOMPARE(FakeDnssd::deallocations(), 1);
     QCOMPARE(FakeDnssd::liveRefs(), 0);
-    QCOMPARE(destroyedSpy.count(), 1);
 
     QCoreApplication::processEvents();
     QCOMPARE(FakeDnssd::processCalls(), 0);

@@ -1,5 +1,4 @@
 #include "bonjourservicebrowser.h"
-#include "bonjourserviceresolver.h"
 #include "dnssdapi.h"
 #include "dnssdbinding.h"
 #include "fakeplatform.h"
@@ -71,12 +70,10 @@ private slots:
     void loadedBeforeStaticConstructors();
     void withoutLibrary_data();
     void withoutLibrary();
-    void withoutLibraryLeavesReferences();
     void forwardsAndCaches();
     void missingEntryPointAskedAgain();
     void callAfterRelease();
     void browserWithoutLibrary();
-    void resolverWithoutLibrary();
 };
 
 void tst_DnssdBinding::initTestCase()
@@ -95,7 +92,6 @@ void tst_DnssdBinding::loadedBeforeStaticConstructors()
     QCOMPARE(startupProbe.loads, 1);
     QVERIFY(dnssdLibrary);
     QCOMPARE(dnssdLibrary->handle, FakePlatform::dummyHandle());
-    QCOMPARE(int(kDNSServiceErr_ServiceNotRunning), -65563);
 }
 
 void tst_DnssdBinding::withoutLibrary_data()
@@ -159,20 +155,6 @@ void tst_DnssdBinding::withoutLibrary()
     QVERIFY(!dnssdLibrary);
 }
 
-void tst_DnssdBinding::withoutLibraryLeavesReferences()
-{
-    restart(false);
-    DNSServiceRef browseRef = marker();
-    QCOMPARE(DNSServiceBrowse(&browseRef, 0, 0, "_dockset._tcp", "local.", nullptr, nullptr),
-             -65563);
-    QCOMPARE(browseRef, marker());
-    DNSServiceRef resolveRef = marker();
-    QCOMPARE(DNSServiceResolve(&resolveRef, 0, 0, "Kitchen", "_dockset._tcp.", "local.", nullptr,
-                               nullptr),
-             -65563);
-    QCOMPARE(resolveRef, marker());
-}
-
 void tst_DnssdBinding::forwardsAndCaches()
 {
     restart(true);
@@ -233,7 +215,6 @@ void tst_DnssdBinding::browserWithoutLibrary()
     MessageLog log;
     BonjourServiceBrowser browser(nullptr);
     QSignalSpy errorSpy(&browser, SIGNAL(error(DNSServiceErrorType)));
-    QSignalSpy listSpy(&browser, SIGNAL(currentBonjourRecordsChanged(QList<BonjourRecord>)));
 
     browser.browseForServiceType(QStringLiteral("_dockset._tcp"));
 
@@ -244,29 +225,6 @@ void tst_DnssdBinding::browserWithoutLibrary()
     QCOMPARE(errorSpy.count(), 1);
     QCOMPARE(errorSpy.at(0).at(0).value<DNSServiceErrorType>(), -65563);
     QVERIFY(browser.findChildren<QSocketNotifier *>().isEmpty());
-    QCoreApplication::processEvents();
-    QCOMPARE(listSpy.count(), 0);
-}
-
-void tst_DnssdBinding::resolverWithoutLibrary()
-{
-    restart(false);
-    MessageLog log;
-    BonjourServiceResolver resolver(nullptr);
-    QSignalSpy errorSpy(&resolver, SIGNAL(error(DNSServiceErrorType)));
-    const BonjourRecord kitchen("Kitchen", "_dockset._tcp.", "local.");
-
-    resolver.resolveBonjourRecord(kitchen);
-    QCOMPARE(log.lines(),
-             MessageLog::warnings({ QStringLiteral("first call of resolveBonjourRecord") }));
-    QCOMPARE(errorSpy.count(), 1);
-    QCOMPARE(errorSpy.at(0).at(0).value<DNSServiceErrorType>(), -65563);
-
-    log.clear();
-    resolver.resolveBonjourRecord(kitchen);
-    QCOMPARE(log.lines(),
-             MessageLog::warnings({ QStringLiteral("first call of resolveBonjourRecord") }));
-    QCOMPARE(errorSpy.count(), 2);
 }
 
 QTEST_GUILESS_MAIN(tst_DnssdBinding)

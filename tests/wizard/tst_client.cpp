@@ -12,8 +12,6 @@
 #include <QHostInfo>
 #include <QMovie>
 #include <QSignalSpy>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -23,25 +21,23 @@ const uint32_t MoreComing = 0x1; // kDNSServiceFlagsMoreComing
 const uint32_t Add = 0x2;        // kDNSServiceFlagsAdd
 const char ServiceType[] = "_dockset._tcp.";
 const char Domain[] = "local.";
+const QByteArray query = "{\"action\": \"query\"}";
+const QByteArray wifiscan = "{\"action\": \"wifiscan\"}";
 
 // One answer that serves both requests of a resolved speaker: the device query
 // and the WLAN scan each read only their own members.
 const char SpeakerAnswer[] =
-    "{\"deviceinfo\": {\"devicename\": \"Ovix Kitchen\", \"model\": \"Ovix One\", "
-    "\"softwarever\": \"1.2.3\", \"hardwarever\": \"B\"}, \"networkinfo\": "
-    "{\"ipaddressinfo\": {\"ipaddress\": \"192.168.1.20\"}}, \"aplist\": [{\"ssid\": "
-    "\"HomeNet\", \"encrypt_type\": \"WPA2\", \"signal_level\": \"-40\"}]}";
+    "{\"deviceinfo\": {\"devicename\": \"Ovix Kitchen\", \"model\": \"Ovix One\"}, "
+    "\"aplist\": [{\"ssid\": \"HomeNet\", \"signal_level\": \"-40\"}]}";
 
-QString speakerUrl(quint16 port)
-{
-    return QStringLiteral("http://127.0.0.1:%1/api/v14/configure.action").arg(port);
-}
-
-QHostInfo hostInfo(const QList<QHostAddress> &addresses)
+QHostInfo hostInfo(const QStringList &addresses)
 {
     QHostInfo info;
     info.setHostName(QStringLiteral("ovix-kitchen.local"));
-    info.setAddresses(addresses);
+    QList<QHostAddress> list;
+    for (const QString &address : addresses)
+        list.append(QHostAddress(address));
+    info.setAddresses(list);
     return info;
 }
 
@@ -58,19 +54,17 @@ private slots:
 
     void slotOrder();
     void startState();
-    void rowsInBrowserOrder();
     void changeReselectsFirstRow();
     void nextWithoutSelection();
     void resolveOpensWlanPage();
-    void eachResolveOpensAnotherPage();
-    void firstOfTwoAddresses();
+    void firstAddress_data();
+    void firstAddress();
     void noAddress();
-    void ipv6Speaker();
-    void queryAnswerOverEmptyList();
-    void unusableQueryAnswer();
+    void anyAnswerOverEmptyList();
 
 private:
     QTreeWidget *tree() { return page->findChild<QTreeWidget *>(); }
+    QStringList rows(bool selectedOnly = false);
     QPushButton *nextButton() { return buttonWithText(page, QStringLiteral("Next >>")); }
     QLabel *busyLabel();
     void addSpeakers(const QList<const char *> &names);
@@ -110,6 +104,16 @@ void tst_Client::cleanup()
     wlanPage = nullptr;
     delete server;
     server = nullptr;
+}
+
+QStringList tst_Client::rows(bool selectedOnly)
+{
+    QStringList texts;
+    for (int i = 0; i < tree()->topLevelItemCount(); ++i) {
+        if (!selectedOnly || tree()->topLevelItem(i)->isSelected())
+            texts.append(tree()->topLevelItem(i)->text(0));
+    }
+    return texts;
 }
 
 QLabel *tst_Client::busyLabel()
@@ -157,25 +161,15 @@ void tst_Client::slotOrder()
                            QStringLiteral("private slot replyFinished(QNetworkReply*)"),
                            QStringLiteral("private slot requestWlans()"),
                            QStringLiteral("private slot enableNextButton()") }));
-    QCOMPARE(Client::staticMetaObject.method(Client::staticMetaObject.methodOffset() + 1)
-                 .parameterNames(),
-             QList<QByteArray>() << "hostInfo" << QByteArray());
 }
 
 void tst_Client::startState()
 {
-    QCOMPARE(page->windowTitle(), QStringLiteral("VANTIR Ovix Configurator"));
-    QCOMPARE(tree()->columnCount(), 1);
-    QCOMPARE(tree()->headerItem()->text(0), QStringLiteral("Available VANTIR Speakers"));
-    QCOMPARE(tree()->topLevelItemCount(), 0);
+    QCOMPARE(rows(), QStringList());
     QCOMPARE(page->focusWidget(), tree());
     QVERIFY(!nextButton()->isEnabled());
     QVERIFY(nextButton()->isDefault());
     QVERIFY(!buttonWithText(page, QStringLiteral("<< Back"))->isEnabled());
-    QVERIFY(buttonWithText(page, QStringLiteral("Quit"))->isEnabled());
-    QVERIFY(labelWithText(
-        page, QStringLiteral("The Speakers and your\ndevice have to be in\nthe same WLAN!")));
-    QVERIFY(busyLabel());
     QVERIFY(!busyLabel()->isVisible());
     QCOMPARE(busyLabel()->movie()->state(), QMovie::NotRunning);
 
@@ -187,39 +181,29 @@ void tst_Client::startState()
     QCOMPARE(Client(nullptr).size(), QSize(640, 550));
 }
 
-void tst_Client::rowsInBrowserOrder()
-{
-    addSpeakers({ "Ovix Kitchen", "Ovix Hall", "ovix hall" });
-    QCOMPARE(tree()->topLevelItem(0)->text(0), QStringLiteral("Ovix Kitchen"));
-    QCOMPARE(tree()->topLevelItem(1)->text(0), QStringLiteral("Ovix Hall"));
-    QCOMPARE(tree()->topLevelItem(2)->text(0), QStringLiteral("ovix hall"));
-    const QVariant data = tree()->topLevelItem(1)->data(0, Qt::UserRole);
-    QCOMPARE(data.userType(), qMetaTypeId<BonjourRecord>());
-    QVERIFY(data.value<BonjourRecord>() ==
-            BonjourRecord(QStringLiteral("Ovix Hall"), QStringLiteral("_dockset._tcp."),
-                          QStringLiteral("local.")));
-    QCOMPARE(tree()->selectedItems(), QList<QTreeWidgetItem *>() << tree()->topLevelItem(0));
-    QVERIFY(nextButton()->isEnabled());
-}
-
+// Rows in the browser's order, the first selected after every change.
 void tst_Client::changeReselectsFirstRow()
 {
-    addSpeakers({ "Ovix Kitchen", "Ovix Hall" });
-    tree()->setCurrentItem(tree()->topLevelItem(1));
+    addSpeakers({ "Ovix Kitchen", "Ovix Hall", "ovix hall" });
+    QCOMPARE(rows(), QStringList({ "Ovix Kitchen", "Ovix Hall", "ovix hall" }));
+    QCOMPARE(rows(true), QStringList({ "Ovix Kitchen" }));
+    QVERIFY(nextButton()->isEnabled());
+
+    tree()->setCurrentItem(tree()->topLevelItem(2));
     QVERIFY(FakeDnssd::browseReply(0, 0, "Ovix Kitchen", ServiceType, Domain));
-    QTRY_COMPARE(tree()->topLevelItemCount(), 1);
-    QCOMPARE(tree()->topLevelItem(0)->text(0), QStringLiteral("Ovix Hall"));
-    QCOMPARE(tree()->selectedItems(), QList<QTreeWidgetItem *>() << tree()->topLevelItem(0));
+    QTRY_COMPARE(rows(), QStringList({ "Ovix Hall", "ovix hall" }));
+    QCOMPARE(rows(true), QStringList({ "Ovix Hall" }));
 
     tree()->clearSelection();
     QVERIFY(FakeDnssd::browseReply(Add, 0, "Ovix Bath", ServiceType, Domain));
-    QTRY_COMPARE(tree()->topLevelItemCount(), 2);
-    QCOMPARE(tree()->selectedItems(), QList<QTreeWidgetItem *>() << tree()->topLevelItem(0));
+    QTRY_COMPARE(rows(), QStringList({ "Ovix Hall", "ovix hall", "Ovix Bath" }));
+    QCOMPARE(rows(true), QStringList({ "Ovix Hall" }));
 
-    // The last speaker leaves: nothing to choose.
-    QVERIFY(FakeDnssd::browseReply(MoreComing, 0, "Ovix Hall", ServiceType, Domain));
+    // The last speakers leave: nothing to choose.
+    for (const char *name : { "Ovix Hall", "ovix hall" })
+        QVERIFY(FakeDnssd::browseReply(MoreComing, 0, name, ServiceType, Domain));
     QVERIFY(FakeDnssd::browseReply(0, 0, "Ovix Bath", ServiceType, Domain));
-    QTRY_COMPARE(tree()->topLevelItemCount(), 0);
+    QTRY_COMPARE(rows(), QStringList());
     QVERIFY(!nextButton()->isEnabled());
 }
 
@@ -267,61 +251,50 @@ void tst_Client::resolveOpensWlanPage()
     Client_WLANs *wlans = topLevelPages<Client_WLANs>().first();
     QCOMPARE(wlanPage, wlans);
     QVERIFY(wlans->isVisible());
-    QCOMPARE(wizardData.url, speakerUrl(port));
+    QCOMPARE(wizardData.url, server->url());
     QVERIFY(!busyLabel()->isVisible());
     QVERIFY(page->isVisible());
 
     // The query's answer fills the record and gives the button back.
     QTRY_VERIFY(nextButton()->isEnabled());
-    QCOMPARE(requestBodies(),
-             QList<QByteArray>() << "{\"action\": \"query\"}"
-                                 << "{\"action\": \"wifiscan\"}");
+    QCOMPARE(requestBodies(), QList<QByteArray>({ query, wifiscan }));
     QCOMPARE(wizardData.name, QStringLiteral("Ovix Kitchen"));
     QCOMPARE(wizardData.model, QStringLiteral("Ovix One"));
-    QCOMPARE(wizardData.softwareVer, QStringLiteral("1.2.3"));
-    QCOMPARE(wizardData.hardwareVer, QStringLiteral("B"));
-    QCOMPARE(wizardData.ip, QStringLiteral("192.168.1.20"));
-    const QStringList query = log->debugLines(QStringLiteral("Client reply received"));
-    QVERIFY(query.count() >= 6);
-    QCOMPARE(query.at(2), QStringLiteral("devicename: \"Ovix Kitchen\""));
-    QCOMPARE(query.at(3), QStringLiteral("model: \"Ovix One\""));
-}
 
-void tst_Client::eachResolveOpensAnotherPage()
-{
-    addSpeakers({ "Ovix Kitchen" });
-    const quint16 port = server->port();
-    for (int round = 1; round <= 2; ++round) {
-        QTRY_VERIFY(nextButton()->isEnabled());
-        nextButton()->click();
-        QTRY_COMPARE(FakeDnssd::resolveCalls(), round);
-        QVERIFY(FakeDnssd::resolveReply(0, 0, "Ovix Kitchen._dockset._tcp.local.", "127.0.0.1",
-                                        port >> 8, port & 0xff));
-        QTRY_COMPARE(topLevelPages<Client_WLANs>().count(), round);
-        QTRY_COMPARE(server->requests().count(), 2 * round);
-    }
+    // Each resolve opens one more WLAN page and sends one more query; the handle names the
+    // newest page.
+    nextButton()->click();
+    QTRY_COMPARE(FakeDnssd::resolveCalls(), 2);
+    QVERIFY(FakeDnssd::resolveReply(0, 0, "Ovix Hall._dockset._tcp.local.", "127.0.0.1", port >> 8,
+                                    port & 0xff));
+    QTRY_COMPARE(topLevelPages<Client_WLANs>().count(), 2);
     QTRY_VERIFY(nextButton()->isEnabled());
-    QCOMPARE(requestBodies().count("{\"action\": \"query\"}"), 2);
-    QCOMPARE(requestBodies().count("{\"action\": \"wifiscan\"}"), 2);
-    // Both WLAN pages stay open; the handle names the newer one.
-    const QList<Client_WLANs *> pages = topLevelPages<Client_WLANs>();
-    QVERIFY(pages.at(0)->isVisible());
-    QVERIFY(pages.at(1)->isVisible());
-    QVERIFY(pages.contains(wlanPage));
+    QTRY_COMPARE(requestBodies(), QList<QByteArray>({ query, query, wifiscan, wifiscan }));
+    QVERIFY(wlans->isVisible());
+    QVERIFY(wlanPage != wlans);
+    QVERIFY(wlanPage->isVisible());
 }
 
-void tst_Client::firstOfTwoAddresses()
+void tst_Client::firstAddress_data()
 {
-    const quint16 port = server->port();
-    connectToServer(hostInfo({ QHostAddress(QStringLiteral("127.0.0.1")),
-                               QHostAddress(QStringLiteral("127.0.0.2")) }),
-                    port);
-    const QString line = QStringLiteral("URL:  \"%1\" \n").arg(speakerUrl(port));
-    QCOMPARE(log->debugLines().mid(0, 2), QStringList() << line << line);
-    QCOMPARE(wizardData.url, speakerUrl(port));
+    QTest::addColumn<QStringList>("addresses");
+    QTest::addColumn<QString>("host"); // of the first, as the URL has it
+    QTest::newRow("two IPv4") << QStringList({ "127.0.0.1", "127.0.0.2" }) << "127.0.0.1";
+    QTest::newRow("IPv6 first") << QStringList({ "::1", "127.0.0.1" }) << "[::1]";
+}
+
+// The page and the record each log the URL once.
+void tst_Client::firstAddress()
+{
+    QFETCH(QStringList, addresses);
+    QFETCH(QString, host);
+    connectToServer(hostInfo(addresses), server->port());
+    const QString url =
+        QStringLiteral("http://%1:%2/api/v14/configure.action").arg(host).arg(server->port());
+    const QString line = QStringLiteral("URL:  \"%1\" \n").arg(url);
+    QCOMPARE(log->debugLines().mid(0, 2), QStringList({ line, line }));
+    QCOMPARE(wizardData.url, url);
     QCOMPARE(topLevelPages<Client_WLANs>().count(), 1);
-    QTRY_COMPARE(server->requests().count(), 2);
-    QTRY_VERIFY(nextButton()->isEnabled());
 }
 
 void tst_Client::noAddress()
@@ -340,66 +313,31 @@ void tst_Client::noAddress()
     QCOMPARE(server->connectionCount(), 0);
 }
 
-void tst_Client::ipv6Speaker()
+// Any answer, even one that is of no use, gives the button back, even over an empty list.
+void tst_Client::anyAnswerOverEmptyList()
 {
-    // A speaker reached over IPv6: the address must go in brackets.
-    QTcpServer speaker;
-    if (!speaker.listen(QHostAddress::LocalHostIPv6))
-        QSKIP("no IPv6 loopback");
-    QList<QTcpSocket *> sockets;
-    QByteArray received;
-    connect(&speaker, &QTcpServer::newConnection, [&] {
-        while (QTcpSocket *socket = speaker.nextPendingConnection()) {
-            sockets.append(socket);
-            connect(socket, &QTcpSocket::readyRead,
-                    [&received, socket] { received += socket->readAll(); });
-        }
-    });
-    connectToServer(hostInfo({ QHostAddress(QStringLiteral("::1")),
-                               QHostAddress(QStringLiteral("127.0.0.1")) }),
-                    speaker.serverPort());
-    const QString url =
-        QStringLiteral("http://[::1]:%1/api/v14/configure.action").arg(speaker.serverPort());
-    QCOMPARE(wizardData.url, url);
-    QCOMPARE(log->debugLines().first(), QStringLiteral("URL:  \"%1\" \n").arg(url));
-    QTRY_VERIFY(received.contains("{\"action\": \"query\"}"));
-    QTRY_VERIFY(received.contains("{\"action\": \"wifiscan\"}"));
-    QVERIFY(received.contains("POST /api/v14/configure.action HTTP/1.1\r\n"));
-    QVERIFY(
-        received.contains(QByteArray("Host: [::1]:") + QByteArray::number(speaker.serverPort())));
-}
-
-void tst_Client::queryAnswerOverEmptyList()
-{
+    server->setDefaultResponse(ScriptedResponse::json("[]"));
     addSpeakers({ "Ovix Kitchen" });
     nextButton()->click();
-    connectToServer(hostInfo({ QHostAddress(QStringLiteral("127.0.0.1")) }), server->port());
+    connectToServer(hostInfo({ "127.0.0.1" }), server->port());
     // The speaker leaves while its answer is on the way.
     QVERIFY(QMetaObject::invokeMethod(page, "updateRecords",
                                       Q_ARG(QList<BonjourRecord>, QList<BonjourRecord>())));
-    QCOMPARE(tree()->topLevelItemCount(), 0);
     QVERIFY(!nextButton()->isEnabled());
 
     QTRY_VERIFY(nextButton()->isEnabled());
-    QCOMPARE(tree()->topLevelItemCount(), 0);
+    QCOMPARE(log->debugLines(QStringLiteral("Client reply received")).mid(0, 3),
+             QStringList({ "Client reply received", "\"[]\"", "Object is empty" }));
+    QVERIFY(wizardData.model.isNull());
+    QCOMPARE(rows(), QStringList());
+
+    // Pressed over the empty list, it resolves nothing.
     log->clear();
-    const int resolves = FakeDnssd::resolveCalls();
     nextButton()->click();
     QVERIFY(busyLabel()->isVisible());
     QVERIFY(!nextButton()->isEnabled());
     QVERIFY(log->lines().isEmpty());
-    QCOMPARE(FakeDnssd::resolveCalls(), resolves);
-}
-
-void tst_Client::unusableQueryAnswer()
-{
-    server->setDefaultResponse(ScriptedResponse::json("[]"));
-    connectToServer(hostInfo({ QHostAddress(QStringLiteral("127.0.0.1")) }), server->port());
-    QTRY_VERIFY(nextButton()->isEnabled());
-    QCOMPARE(log->debugLines(QStringLiteral("Client reply received")).mid(0, 3),
-             QStringList() << QStringLiteral("Client reply received") << QStringLiteral("\"[]\"")
-                           << QStringLiteral("Object is empty"));
-    QVERIFY(wizardData.model.isNull());
+    QCOMPARE(FakeDnssd::resolveCalls(), 1);
 }
 
 QTEST_MAIN(tst_Client)

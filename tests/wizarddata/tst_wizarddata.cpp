@@ -62,8 +62,6 @@ void TestWizardData::setters_data()
             << i << QStringLiteral("Kitchen \"2\" C:\\speaker")
             << QStringLiteral("\"Kitchen \\\"2\\\" C:\\\\speaker\"");
         QTest::addRow("%s, empty", name) << i << QString() << QStringLiteral("\"\"");
-        QTest::addRow("%s, plain", name)
-            << i << QStringLiteral("192.168.1.20") << QStringLiteral("\"192.168.1.20\"");
     }
 }
 
