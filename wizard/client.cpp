@@ -3,7 +3,7 @@
 #include "bonjourservicebrowser.h"
 #include "bonjourserviceresolver.h"
 #include "client_wlans.h"
-#include "pixelratio.h"
+#include "headerpicture.h"
 #include "speakerapi.h"
 #include "wizarddata.h"
 
@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QMovie>
 #include <QNetworkReply>
-#include <QPixmap>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
@@ -31,12 +30,7 @@ Client::Client(QWidget *parent) : QDialog(parent), resolver(nullptr)
     connect(browser, SIGNAL(currentBonjourRecordsChanged(const QList<BonjourRecord> &)), this,
             SLOT(updateRecords(const QList<BonjourRecord> &)));
 
-    // One picture pixel per device pixel: the header is laid out at 640 / ratio.
-    // The screen's ratio from start-up, not the widget's own QPaintDevice one.
-    QPixmap headerPixmap(QStringLiteral(":/GRAFX/Palette_640px.png"));
-    headerPixmap.setDevicePixelRatio(::devicePixelRatio());
-    QLabel *headerLabel = new QLabel;
-    headerLabel->setPixmap(headerPixmap);
+    QLabel *headerLabel = headerPictureLabel(QStringLiteral(":/GRAFX/Palette_640px.png"));
 
     hintLabel = new QLabel(tr("The Speakers and your\ndevice have to be in\nthe same WLAN!"));
 

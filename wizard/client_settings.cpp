@@ -1,6 +1,6 @@
 #include "client_settings.h"
 
-#include "pixelratio.h"
+#include "headerpicture.h"
 #include "speakerapi.h"
 #include "wizarddata.h"
 
@@ -12,7 +12,6 @@
 #include <QMessageBox>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QPixmap>
 #include <QPushButton>
 
 namespace {
@@ -32,11 +31,7 @@ Client_Settings::Client_Settings(QWidget *parent) : QDialog(parent)
 {
     resize(640, 550);
 
-    QPixmap headerPixmap(QStringLiteral(":/GRAFX/Ovix_640px.png"));
-    // The process-wide ratio, not the widget's own (QPaintDevice::devicePixelRatio).
-    headerPixmap.setDevicePixelRatio(::devicePixelRatio());
-    QLabel *headerLabel = new QLabel;
-    headerLabel->setPixmap(headerPixmap);
+    QLabel *headerLabel = headerPictureLabel(QStringLiteral(":/GRAFX/Ovix_640px.png"));
 
     hintLabel = new QLabel(tr("Clicking on SAVE will reboot your\nVANTIR Ovix-Speakers!"));
 

@@ -1,7 +1,7 @@
 #include "client_wlans.h"
 
 #include "client_settings.h"
-#include "pixelratio.h"
+#include "headerpicture.h"
 #include "speakerapi.h"
 #include "wizarddata.h"
 
@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QNetworkReply>
-#include <QPixmap>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
@@ -25,11 +24,7 @@ Client_WLANs::Client_WLANs(QWidget *parent) : QDialog(parent)
     wlanTree->setColumnWidth(0, 200);
     wlanTree->setColumnWidth(1, 30);
 
-    QPixmap headerPixmap(QStringLiteral(":/GRAFX/Funk_640px.png"));
-    // The process-wide ratio, not the widget's own (QPaintDevice::devicePixelRatio).
-    headerPixmap.setDevicePixelRatio(::devicePixelRatio());
-    QLabel *headerLabel = new QLabel;
-    headerLabel->setPixmap(headerPixmap);
+    QLabel *headerLabel = headerPictureLabel(QStringLiteral(":/GRAFX/Funk_640px.png"));
 
     hintLabel = new QLabel(tr("Please select your private WLAN\n  "));
 
