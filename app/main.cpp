@@ -8,6 +8,7 @@
 
 int main(int argc, char *argv[])
 {
+    avoidOpenGlOnX11(argc, argv);
     QApplication app(argc, argv);
     recordScreenRatio();
 

@@ -44,6 +44,7 @@ int main(int argc, char *argv[])
     const int wanted = argc > 1 ? std::atoi(argv[1]) : 1;
     const int timeoutS = argc > 2 ? std::atoi(argv[2]) : 60;
 
+    avoidOpenGlOnX11(argc, argv);
     QApplication app(argc, argv);
     recordScreenRatio();
     QTranslator translator;
