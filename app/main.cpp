@@ -8,6 +8,8 @@
 
 int main(int argc, char *argv[])
 {
+    // Before the application object: its platform reads the switch as it starts.
+    avoidOpenGlOnX11(argc, argv);
     QApplication app(argc, argv);
     recordScreenRatio();
 

@@ -4,6 +4,12 @@
 class QLocale;
 class QTranslator;
 
+// Starts the program without the toolkit's OpenGL integration where it will
+// run on X11 (QT_XCB_GL_INTEGRATION=none), unless the user has set that switch.
+// Reads the command line and the environment only; call it before the
+// application object exists. Does nothing on other platforms.
+void avoidOpenGlOnX11(int argc, char *argv[]);
+
 // Loads "VANTIR_" + the locale's name from the compiled-in catalogues, with the
 // toolkit's default fallback (de_AT reaches VANTIR_de.qm). Returns whether a
 // catalogue was found; the caller installs the translator either way.

@@ -8,7 +8,12 @@ VANTIR_PACKAGES=(
     avahi-daemon avahi-utils libnss-mdns dbus dbus-daemon iproute2
     libcpp-httplib-dev nlohmann-json3-dev
     xvfb xauth xdotool imagemagick fonts-dejavu-core jq
+    libxcb1-dev
 )
+
+# What the benchmark command tools/bench/run needs beyond that: it publishes
+# speakers through Avahi's D-Bus interface.
+VANTIR_BENCH_PACKAGES=(python3 python3-avahi python3-dbus)
 
 # Runs a command as root: directly when we are root, through sudo otherwise.
 as_root()
