@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""The benchmark, run by tools/bench/run inside a private DNS-SD network.
+"""The benchmark, run by tools/bench inside a private DNS-SD network.
 
 Measures each thing side by side with a yardstick in one run, alternating the
 two sides, and prints medians and ratios:
@@ -207,8 +207,8 @@ def program_env(display, extra=None):
 
 def measure_startup(args, display):
     program = os.path.join(args.build, "app", "vantir-configurator")
-    bare = os.path.join(args.build, "tools", "bench", "bench-baredialog")
-    watch = os.path.join(args.build, "tools", "bench", "bench-startwatch")
+    bare = os.path.join(args.build, "tools", "benchmark", "bench-baredialog")
+    watch = os.path.join(args.build, "tools", "benchmark", "bench-startwatch")
     sides = [("configurator", [program], {})]
     if args.gl_side:
         sides.append(("configurator, QT_XCB_GL_INTEGRATION=xcb_glx", [program],
@@ -330,7 +330,7 @@ def browse_until_listed(count, env, timeout=RUN_TIMEOUT):
 
 
 def measure_discovery(args, display):
-    watch = os.path.join(args.build, "tools", "bench", "bench-listwatch")
+    watch = os.path.join(args.build, "tools", "benchmark", "bench-listwatch")
     env = program_env(display)
     publisher = Publisher()
     rows = []
@@ -378,7 +378,7 @@ def measure_discovery(args, display):
 
 
 def measure_wlan(args):
-    watch = os.path.join(args.build, "tools", "bench", "bench-wlanwatch")
+    watch = os.path.join(args.build, "tools", "benchmark", "bench-wlanwatch")
     env = {key: value for key, value in os.environ.items() if not key.startswith("QT_")}
     env.update({"QT_QPA_PLATFORM": "offscreen", "LC_ALL": "C.UTF-8"})
     rows = []
