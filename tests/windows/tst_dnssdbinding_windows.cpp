@@ -41,8 +41,8 @@ bool check(bool condition, const char *what, int line)
 
 #define CHECK(condition) check((condition), #condition, __LINE__)
 
-template<typename A, typename B> bool checkEqual(const A &actual, const B &expected, const char *what,
-                                                 int line)
+template<typename A, typename B>
+bool checkEqual(const A &actual, const B &expected, const char *what, int line)
 {
     if (check(actual == expected, what, line))
         return true;
@@ -52,7 +52,8 @@ template<typename A, typename B> bool checkEqual(const A &actual, const B &expec
     return false;
 }
 
-#define CHECK_EQUAL(actual, expected) checkEqual((actual), (expected), #actual " == " #expected, __LINE__)
+#define CHECK_EQUAL(actual, expected) \
+    checkEqual((actual), (expected), #actual " == " #expected, __LINE__)
 
 // What the binding had done by the time an ordinary static constructor of this program ran. This
 // file is linked after the binding's, and the runtime runs the constructor lists of later files
@@ -60,8 +61,7 @@ template<typename A, typename B> bool checkEqual(const A &actual, const B &expec
 struct StartupProbe
 {
     StartupProbe()
-        : bound(dnssdLibrary != nullptr),
-          handle(bound ? dnssdLibrary->handle : nullptr),
+        : bound(dnssdLibrary != nullptr), handle(bound ? dnssdLibrary->handle : nullptr),
           loadedModule(GetModuleHandleW(L"dnssd.dll"))
     {
     }
@@ -90,7 +90,8 @@ bool countLookups()
     const auto *ntHeaders = reinterpret_cast<const IMAGE_NT_HEADERS *>(base + dosHeader->e_lfanew);
     const IMAGE_DATA_DIRECTORY &imports =
         ntHeaders->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    auto *library = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR *>(base + imports.VirtualAddress);
+    auto *library =
+        reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR *>(base + imports.VirtualAddress);
     for (; library->Name; ++library) {
         auto *name = reinterpret_cast<const IMAGE_THUNK_DATA *>(base + library->OriginalFirstThunk);
         auto *slot = reinterpret_cast<IMAGE_THUNK_DATA *>(base + library->FirstThunk);
@@ -193,8 +194,9 @@ template<typename Result, typename... Arguments> struct Signature<Result (*)(Arg
             function(fromValue<Arguments>(argumentFor<Arguments>(number, Positions))...);
             return { false, 0 };
         } else {
-            return { true, resultValue(function(
-                               fromValue<Arguments>(argumentFor<Arguments>(number, Positions))...)) };
+            return { true,
+                     resultValue(function(
+                         fromValue<Arguments>(argumentFor<Arguments>(number, Positions))...)) };
         }
     }
 };
@@ -208,7 +210,6 @@ template<auto function> EntryPoint entryPoint(int number, const char *name, Unav
                  return S::template call<function>(n, std::make_index_sequence<S::count>());
              } };
 }
-
 
 // The 28 entry points in the binding's order, with what each gives when it is unavailable.
 const std::vector<EntryPoint> &entryPoints()
@@ -251,8 +252,9 @@ const std::vector<EntryPoint> &entryPoints()
 
 // The entry points that the partial fake does not export (dnssd-partial.def).
 const std::set<std::string> missingFromPartial = {
-    "DNSServiceResolve",     "DNSServiceNATPortMappingCreate", "DNSServiceGetAddrInfo",
-    "DNSServiceGetProperty", "TXTRecordDeallocate",            "TXTRecordGetBytesPtr",
+    "DNSServiceResolve",     "DNSServiceNATPortMappingCreate",
+    "DNSServiceGetAddrInfo", "DNSServiceGetProperty",
+    "TXTRecordDeallocate",   "TXTRecordGetBytesPtr",
 };
 
 bool isPointerResult(const EntryPoint &entry)
@@ -267,7 +269,8 @@ void checkForwarded(const EntryPoint &entry, const FakeDnssdRecord &record, int 
 {
     if (!CHECK_EQUAL(record.calls, callsBefore + 1))
         return;
-    CHECK(std::strcmp(record.last.name, entry.name) == 0);
+    if (!CHECK(std::strcmp(record.last.name, entry.name) == 0))
+        std::printf("     called %s instead\n", record.last.name);
     const std::vector<std::uint64_t> expected = entry.arguments(entry.number);
     if (CHECK_EQUAL(record.last.argumentCount, static_cast<int>(expected.size()))) {
         for (std::size_t i = 0; i < expected.size(); ++i)
@@ -276,7 +279,8 @@ void checkForwarded(const EntryPoint &entry, const FakeDnssdRecord &record, int 
     if (entry.unavailable == Unavailable::NoResult) {
         CHECK(!outcome.returned);
     } else if (isPointerResult(entry)) {
-        CHECK_EQUAL(static_cast<std::uint64_t>(outcome.result), fakeDnssdPointerBase + entry.number);
+        CHECK_EQUAL(static_cast<std::uint64_t>(outcome.result),
+                    fakeDnssdPointerBase + entry.number);
     } else {
         CHECK_EQUAL(outcome.result, fakeDnssdResultBase + entry.number);
     }

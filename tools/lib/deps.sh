@@ -10,6 +10,11 @@ VANTIR_PACKAGES=(
     xvfb xauth xdotool imagemagick fonts-dejavu-core jq
 )
 
+# The MinGW-w64 cross compiler and Wine, for the Windows build of the DNS-SD binding and its test.
+# tools/test installs them in a step of their own: where they cannot be installed, that stage is
+# skipped (but not in CI).
+VANTIR_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64)
+
 # Runs a command as root: directly when we are root, through sudo otherwise.
 as_root()
 {
@@ -20,10 +25,13 @@ as_root()
     fi
 }
 
+# ensure_packages [PACKAGE...]: installs those of the packages (VANTIR_PACKAGES by default) that
+# are missing.
 ensure_packages()
 {
-    local missing=() pkg
-    for pkg in "${VANTIR_PACKAGES[@]}"; do
+    local wanted=("$@") missing=() pkg
+    [ ${#wanted[@]} -eq 0 ] && wanted=("${VANTIR_PACKAGES[@]}")
+    for pkg in "${wanted[@]}"; do
         if [ "$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null)" != "install ok installed" ]; then
             missing+=("$pkg")
         fi
