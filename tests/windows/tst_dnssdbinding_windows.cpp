@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <set>
@@ -322,12 +323,12 @@ void checkStartup(bool libraryExpected)
 
 // Each entry point twice: forwarded, or its fixed value where the library lacks it; looked up
 // once and then taken from the cache, or looked up again on every call while it is missing.
-int runWithLibrary(const std::set<std::string> &missing)
+void runWithLibrary(const std::set<std::string> &missing)
 {
     const FakeDnssdRecord *record = dllRecord();
     currentCase = "library";
     if (!CHECK(record != nullptr))
-        return 0;
+        return;
 
     for (const EntryPoint &entry : entryPoints()) {
         currentCase = entry.name;
@@ -345,8 +346,29 @@ int runWithLibrary(const std::set<std::string> &missing)
             }
         }
     }
-    return record->calls;
 }
+
+// The static set-up is undone in reverse order, so the library is freed only after the ordinary
+// static objects are gone: the destructor of this one still reaches it, and its call is the last
+// that the runner expects the DLL to have seen when it is detached.
+struct LastCall
+{
+    ~LastCall()
+    {
+        if (!expected)
+            return;
+        const int result = DNSServiceRefSockFD(nullptr);
+        const FakeDnssdRecord *record = dllRecord();
+        std::printf("calls into dnssd.dll: %d\n", record ? record->calls : -1);
+        if (result != fakeDnssdResultBase + 1) {
+            std::printf("FAIL static destructor: DNSServiceRefSockFD gave %d\n", result);
+            std::fflush(stdout);
+            std::_Exit(1);
+        }
+        std::fflush(stdout);
+    }
+    bool expected = false;
+} lastCall; // after the look-up counter, so that it goes before it
 
 void runWithoutLibrary()
 {
@@ -373,18 +395,15 @@ int main(int argc, char *argv[])
     currentCase = "set-up";
     CHECK(countLookups());
 
-    int calls = 0;
     if (mode == "full")
-        calls = runWithLibrary({});
+        runWithLibrary({});
     else if (mode == "partial")
-        calls = runWithLibrary(missingFromPartial);
+        runWithLibrary(missingFromPartial);
     else
         runWithoutLibrary();
+    lastCall.expected = mode != "missing";
 
     std::printf("%s: %d checks, %d failed\n", mode.c_str(), checks, failures);
-    // The runner compares this with the mark that the DLL leaves when the exit handler frees it.
-    if (mode != "missing")
-        std::printf("calls into dnssd.dll: %d\n", calls);
     std::fflush(stdout);
     return failures == 0 ? 0 : 1;
 }
