@@ -1,7 +1,7 @@
 // The DNS-SD binding as built for Windows, against the fake dnssd.dll, under Wine or on Windows.
 // One process per case, since the library is loaded once before main:
 //   tst_dnssdbinding_windows full      the complete fake dnssd.dll is on the search path
-//   tst_dnssdbinding_windows partial   the fake that lacks a few entry points is
+//   tst_dnssdbinding_windows partial   the fake without a few of the entry points is
 //   tst_dnssdbinding_windows missing   there is no dnssd.dll at all
 // The runner script puts the right DLL into the working directory and, after the process has
 // ended, checks the mark that the DLL leaves when it is detached.
