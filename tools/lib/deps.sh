@@ -11,9 +11,14 @@ VANTIR_PACKAGES=(
     libxcb1-dev
 )
 
-# What the benchmark command tools/bench/run needs beyond that: it publishes
+# What the benchmark command tools/bench needs beyond that: it publishes
 # speakers through Avahi's D-Bus interface.
 VANTIR_BENCH_PACKAGES=(python3 python3-avahi python3-dbus)
+
+# The MinGW-w64 cross compiler and Wine, for the Windows build of the DNS-SD binding and its test.
+# tools/test installs them in a step of their own: where they cannot be installed, that stage is
+# skipped (but not in CI).
+VANTIR_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64)
 
 # Runs a command as root: directly when we are root, through sudo otherwise.
 as_root()
@@ -25,10 +30,13 @@ as_root()
     fi
 }
 
+# ensure_packages [PACKAGE...]: installs those of the packages (VANTIR_PACKAGES by default) that
+# are missing.
 ensure_packages()
 {
-    local missing=() pkg
-    for pkg in "${VANTIR_PACKAGES[@]}"; do
+    local wanted=("$@") missing=() pkg
+    [ ${#wanted[@]} -eq 0 ] && wanted=("${VANTIR_PACKAGES[@]}")
+    for pkg in "${wanted[@]}"; do
         if [ "$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null)" != "install ok installed" ]; then
             missing+=("$pkg")
         fi
