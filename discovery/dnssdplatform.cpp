@@ -4,6 +4,7 @@
 #include <windows.h>
 #else
 #include <dlfcn.h>
+#include <stdlib.h>
 #endif
 
 namespace DnssdPlatform {
@@ -31,6 +32,10 @@ void freeLibrary(Handle handle)
 
 Handle loadLibrary()
 {
+    // Avahi's compatibility library warns on standard error, at the first call, that the program
+    // should use Avahi's own interface. We use the portable one on purpose, so a user has nothing
+    // to fix: keep it quiet, unless whoever started us has decided otherwise.
+    setenv("AVAHI_COMPAT_NOWARN", "1", 0);
     // RTLD_LOCAL keeps the library's symbols out of the global scope: our binding defines the
     // same DNSService* names, and neither side may end up calling the other by accident.
     return dlopen("libdns_sd.so.1", RTLD_NOW | RTLD_LOCAL);

@@ -9,8 +9,9 @@ namespace DnssdPlatform {
 using Handle = void *;
 using Symbol = void (*)();
 
-// "dnssd.dll" on Windows, "libdns_sd.so.1" (Avahi's compatibility library) elsewhere.
-// Returns null when the library is missing or cannot be loaded.
+// "dnssd.dll" on Windows, "libdns_sd.so.1" (Avahi's compatibility library) elsewhere, where it
+// first sets AVAHI_COMPAT_NOWARN=1 unless that is set already: the one environment variable the
+// program touches. Returns null when the library is missing or cannot be loaded.
 Handle loadLibrary();
 
 // The address of the named entry point in the library, or null when it has none.

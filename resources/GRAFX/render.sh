@@ -7,6 +7,8 @@
 #   Funk_640px.png     WLAN selection page header, RGBA
 #   Ovix_640px.png     settings page header, RGBA
 #   ajax-loader.gif    busy animation: 12 frames of 100 ms, looping, at most 16 colours
+#   Icon_<N>px.png     application icon for the desktop menu, RGBA, 48, 128 and 256 pixels
+#                      (installed, not compiled in)
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -36,6 +38,11 @@ for name in Funk_640px Ovix_640px; do
     "$convert" "$work/$name.png" "${png_options[@]}" -define png:color-type=6 "PNG32:$name.png"
 done
 
+for size in 48 128 256; do
+    rsvg-convert -w $size -h $size Icon.svg -o "$work/icon$size.png"
+    "$convert" "$work/icon$size.png" "${png_options[@]}" -define png:color-type=6 "PNG32:Icon_${size}px.png"
+done
+
 # The busy symbol. GIF transparency is all or nothing, so the soft dot edges are
 # blended onto the light grey of a dialog and cut off where they cover less than
 # half a pixel. The palette is the dots' own tints plus two edge blends of each,
@@ -63,4 +70,4 @@ for step in $(seq 0 11); do
 done
 "$convert" -dispose previous -delay 10 -loop 0 "${frames[@]}" ajax-loader.gif
 
-echo "Rendered: Palette_640px.png Funk_640px.png Ovix_640px.png ajax-loader.gif"
+echo "Rendered: Palette_640px.png Funk_640px.png Ovix_640px.png ajax-loader.gif Icon_*px.png"

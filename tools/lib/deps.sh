@@ -9,6 +9,7 @@ VANTIR_PACKAGES=(
     libcpp-httplib-dev nlohmann-json3-dev
     xvfb xauth xdotool imagemagick fonts-dejavu-core jq
     libxcb1-dev
+    dpkg-dev lintian desktop-file-utils appstream man-db
 )
 
 # What the benchmark command tools/bench needs beyond that: it publishes
@@ -25,13 +26,30 @@ as_root()
 {
     if [ "$(id -u)" -eq 0 ]; then
         "$@"
-    else
+    elif command -v sudo >/dev/null; then
         sudo "$@"
+    else
+        echo "needs root for: $*" >&2
+        echo "run this as root, or install sudo and allow this user to use it" >&2
+        return 1
     fi
 }
 
 # ensure_packages [PACKAGE...]: installs those of the packages (VANTIR_PACKAGES by default) that
 # are missing.
+# Asks for the sudo password once, up front, so that the steps that need root
+# later on (tools/dnssd-net uses sudo -n) do not stop to ask. Nothing to do as root.
+prime_sudo()
+{
+    [ "$(id -u)" -eq 0 ] && return 0
+    if ! command -v sudo >/dev/null; then
+        echo "note: not root and no sudo: the tests on the private DNS-SD network are skipped" >&2
+        return 0
+    fi
+    echo "Some steps need root (the private DNS-SD network); sudo may ask for your password."
+    sudo -v || echo "note: sudo failed: the tests on the private DNS-SD network are skipped" >&2
+}
+
 ensure_packages()
 {
     local wanted=("$@") missing=() pkg
@@ -43,7 +61,7 @@ ensure_packages()
     done
     [ ${#missing[@]} -eq 0 ] && return 0
 
-    echo "Installing missing packages: ${missing[*]}"
+    echo "Installing missing packages (as root): ${missing[*]}"
     # avahi-daemon must never start on the machine's own interfaces: keep the
     # package scripts from starting any service while we install.
     local policy=/usr/sbin/policy-rc.d added_policy=
