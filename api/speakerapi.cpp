@@ -42,6 +42,18 @@ static void discardReply(QNetworkReply *reply, const QString &why)
 
 namespace SpeakerApi {
 
+static int currentTransferTimeout = DefaultTransferTimeout;
+
+int transferTimeout()
+{
+    return currentTransferTimeout;
+}
+
+void setTransferTimeout(int msecs)
+{
+    currentTransferTimeout = msecs;
+}
+
 QString speakerUrl(const QHostAddress &address, int port)
 {
     QString host;
@@ -76,7 +88,8 @@ QString jsonStringContent(const QString &value)
 {
     QString content;
     content.reserve(value.size());
-    for (const QChar c : value) {
+    for (int i = 0; i < value.size(); ++i) {
+        const QChar c = value.at(i);
         switch (c.unicode()) {
         case '"':
             content += QLatin1String("\\\"");
@@ -100,11 +113,17 @@ QString jsonStringContent(const QString &value)
             content += QLatin1String("\\t");
             break;
         default:
-            if (c.unicode() < 0x20)
+            if (c.isHighSurrogate() && i + 1 < value.size() && value.at(i + 1).isLowSurrogate()) {
+                content += c;
+                content += value.at(++i);
+            } else if (c.unicode() < 0x20 || c.isSurrogate()) {
+                // A lone surrogate would reach the wire as "?"; escaped, the
+                // speaker gets back the code unit it sent.
                 content += QLatin1String("\\u") +
                     QString::number(c.unicode(), 16).rightJustified(4, QLatin1Char('0'));
-            else
+            } else {
                 content += c;
+            }
         }
     }
     return content;
@@ -138,6 +157,10 @@ QNetworkAccessManager *postRequest(QObject *page, const QString &url, const QStr
     request.setUrl(QUrl(url, QUrl::TolerantMode));
     request.setRawHeader("Content-Type", "text/plain");
     request.setRawHeader("charset", "UTF-8");
+    request.setTransferTimeout(transferTimeout());
+    // What the speaker is sent goes to the speaker shown, nowhere else.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::ManualRedirectPolicy);
     const QByteArray data = body.toUtf8();
     QObject::connect(manager, SIGNAL(finished(QNetworkReply *)), page,
                      SLOT(replyFinished(QNetworkReply *)));
@@ -147,6 +170,13 @@ QNetworkAccessManager *postRequest(QObject *page, const QString &url, const QStr
 
 void limitReplySize(QNetworkReply *reply)
 {
+    // Qt's network thread reads ahead only this far while nobody takes the
+    // data, so the checks below see the cap crossed before memory runs away.
+    // Said again once the request has started: Qt connects the reply to its
+    // network thread only then, and a change made before would not reach it.
+    reply->setReadBufferSize(ReadBufferSize);
+    QMetaObject::invokeMethod(
+        reply, [reply]() { reply->setReadBufferSize(ReadBufferSize); }, Qt::QueuedConnection);
     QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [reply]() {
         const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
         if (length.isValid() && length.toLongLong() > MaxReplySize)
@@ -215,8 +245,13 @@ QList<AccessPoint> readWifiscanReply(const QJsonObject &object)
 {
     QList<AccessPoint> accessPoints;
     const QJsonArray aplist = object.value(QLatin1String("aplist")).toArray();
-    for (const QJsonValue &element : aplist) {
-        const QJsonObject entry = element.toObject();
+    for (int index = 0; index < aplist.size(); ++index) {
+        const QJsonObject entry = aplist.at(index).toObject();
+        // Without a name there is nothing to send back to join it.
+        if (entry.value(QLatin1String("ssid")).toString().isEmpty()) {
+            qDebug() << "Access point" << index << "left out: no SSID";
+            continue;
+        }
         AccessPoint accessPoint;
         accessPoint.ssid = entry.value(QLatin1String("ssid")).toString();
         accessPoint.encryptType = entry.value(QLatin1String("encrypt_type")).toString();
@@ -224,6 +259,76 @@ QList<AccessPoint> readWifiscanReply(const QJsonObject &object)
         accessPoints.append(accessPoint);
     }
     return accessPoints;
+}
+
+Transfer transferOf(const QNetworkReply *reply)
+{
+    Transfer transfer;
+    transfer.error = reply->error();
+    transfer.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    transfer.discarded = reply->property(DiscardedProperty).isValid();
+    return transfer;
+}
+
+bool checkTransfer(const Transfer &transfer)
+{
+    if (transfer.discarded) // its line is written already
+        return false;
+    if (transfer.status != 0 && (transfer.status < 200 || transfer.status > 299)) {
+        qDebug() << "HTTP error status" << transfer.status;
+        return false;
+    }
+    switch (transfer.error) {
+    case QNetworkReply::NoError:
+        break;
+    // The transfer timeout aborts the request; Qt versions name it either way.
+    case QNetworkReply::OperationCanceledError:
+    case QNetworkReply::TimeoutError:
+        qDebug() << "Transfer failed: no answer in time";
+        return false;
+    default:
+        qDebug() << "Transfer failed:" << transfer.error;
+        return false;
+    }
+    if (transfer.status == 0) {
+        qDebug() << "Transfer failed: no HTTP status";
+        return false;
+    }
+    return true;
+}
+
+bool readWifiscanAnswer(const Transfer &transfer, const QByteArray &body,
+                        QList<AccessPoint> *accessPoints)
+{
+    QJsonObject object;
+    const bool parsed = parseReply(body, &object);
+    if (!checkTransfer(transfer) || !parsed)
+        return false;
+    *accessPoints = readWifiscanReply(object);
+    return true;
+}
+
+SaveOutcome readSetconfigAnswer(const Transfer &transfer, const QByteArray &body)
+{
+    QJsonObject object;
+    const bool parsed = parseReply(body, &object);
+    if (!checkTransfer(transfer)) {
+        // A status is an answer; a reset or silence is none, and the settings
+        // may have been taken before it.
+        return transfer.status >= 300 ? SaveOutcome::Refused : SaveOutcome::NoAnswer;
+    }
+    if (!parsed)
+        return SaveOutcome::NoAnswer;
+
+    const QJsonValue returncode = object.value(QLatin1String("returncode"));
+    const bool accepted = returncode.isUndefined() ||
+        (returncode.isString() && returncode.toString() == QLatin1String("0")) ||
+        (returncode.isDouble() && returncode.toDouble() == 0);
+    if (!accepted) {
+        qDebug() << "Refused, returncode" << returncode;
+        return SaveOutcome::Refused;
+    }
+    return SaveOutcome::Saved;
 }
 
 } // namespace SpeakerApi

@@ -4,11 +4,11 @@
 #include <QByteArray>
 #include <QJsonObject>
 #include <QList>
+#include <QNetworkReply>
 #include <QString>
 
 class QHostAddress;
 class QNetworkAccessManager;
-class QNetworkReply;
 class QObject;
 
 // The speaker's configuration interface: one path that takes JSON by POST and
@@ -19,6 +19,18 @@ namespace SpeakerApi {
 // Answers larger than this are aborted as they arrive: a genuine answer is a few
 // kilobytes, and anything on the LAN can pretend to be a speaker.
 const qint64 MaxReplySize = 1024 * 1024;
+
+// How far Qt's network thread reads ahead of the page: past the cap, so that the
+// cap is seen crossed, and by more than one network read, which Qt hands on
+// only whole once the buffer is nearly full.
+const qint64 ReadBufferSize = 2 * MaxReplySize;
+
+// The longest a request may wait for the next byte of its answer before it is
+// given up: long enough for a speaker's WLAN scan. The default of every request;
+// tests lower it with setTransferTimeout().
+const int DefaultTransferTimeout = 30 * 1000; // ms
+int transferTimeout();
+void setTransferTimeout(int msecs);
 
 // Dynamic property set on a reply that was aborted for its size; holds the log
 // line that tells why.
@@ -32,7 +44,8 @@ QString queryBody();
 QString wifiscanBody();
 
 // The value as JSON string content: quotation mark, reverse solidus and the
-// control characters escaped, everything else unchanged.
+// control characters escaped, and a UTF-16 surrogate without its partner (which
+// has no UTF-8 form) as \uXXXX; everything else unchanged.
 QString jsonStringContent(const QString &value);
 
 // The set-configuration body: fixed text with the three values inserted.
@@ -43,11 +56,14 @@ QString setconfigBody(const QString &name, const QString &password, const QStrin
 void logSetconfig(const QString &name, const QString &password, const QString &ssid);
 
 // Posts body to url on a new manager owned by page; the manager's finished()
-// goes to the page's replyFinished(QNetworkReply *) slot. Returns the manager.
+// goes to the page's replyFinished(QNetworkReply *) slot. The request gives up
+// after transferTimeout() without a byte, and follows no redirect. Returns the
+// manager.
 QNetworkAccessManager *postRequest(QObject *page, const QString &url, const QString &body);
 
 // Aborts the reply as soon as it announces or delivers more than MaxReplySize
-// bytes, and marks it with DiscardedProperty. postRequest() does this itself.
+// bytes, and marks it with DiscardedProperty; until then Qt's network thread
+// reads no further ahead than that. postRequest() does this itself.
 void limitReplySize(QNetworkReply *reply);
 
 // Reads the whole body and writes the arrival text and the quoted body (up to
@@ -70,8 +86,40 @@ struct AccessPoint
     QString signalLevel;
 };
 
-// The WLAN scan's answer: the "aplist" entries in the speaker's order.
+// The WLAN scan's answer: the "aplist" entries in the speaker's order that can
+// be chosen, those whose "ssid" is a non-empty text; one line for each left out.
 QList<AccessPoint> readWifiscanReply(const QJsonObject &object);
+
+// How a transfer ended, apart from its body.
+struct Transfer
+{
+    QNetworkReply::NetworkError error = QNetworkReply::NoError;
+    int status = 0;         // the HTTP status; 0 when none arrived
+    bool discarded = false; // aborted for its size
+};
+
+Transfer transferOf(const QNetworkReply *reply);
+
+// Whether the transfer brought a whole answer with a 2xx status; otherwise
+// writes why not ("HTTP error status N", "Transfer failed: ...").
+bool checkTransfer(const Transfer &transfer);
+
+// The WLAN scan as the page gets it: the reply procedure's lines for the body,
+// then false when the speaker gave no usable answer (failed transfer, status
+// other than 2xx, no JSON object), else true with the access points that can
+// be chosen (possibly none).
+bool readWifiscanAnswer(const Transfer &transfer, const QByteArray &body,
+                        QList<AccessPoint> *accessPoints);
+
+enum class SaveOutcome {
+    Saved,    // a 2xx answer, a non-empty object, "returncode" absent or "0"
+    Refused,  // an answer that says no: a status of 300 or more, another returncode
+    NoAnswer, // none or none usable: the speaker may have taken the settings
+};
+
+// The set-configuration's answer: the reply procedure's lines for the body,
+// then why it is not Saved.
+SaveOutcome readSetconfigAnswer(const Transfer &transfer, const QByteArray &body);
 
 } // namespace SpeakerApi
 

@@ -2,6 +2,7 @@
 
 #include "bonjourservicebrowser.h"
 #include "bonjourserviceresolver.h"
+#include "client_settings.h"
 #include "client_wlans.h"
 #include "headerpicture.h"
 #include "speakerapi.h"
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
+#include <QUrl>
 #include <QVariant>
 
 Client::Client(QWidget *parent) : QDialog(parent), resolver(nullptr)
@@ -94,6 +96,12 @@ void Client::connectToServer(const QHostInfo &hostInfo, int port)
     // The WLAN page sends its scan to the stored URL while it is being built.
     wizardData.setURL(url);
 
+    // Only the newest speaker's pages stay in sight: an earlier settings page
+    // would send its password to a speaker the user has left.
+    if (wlanPage)
+        wlanPage->hide();
+    if (settingsPage)
+        settingsPage->hide();
     Client_WLANs *page = new Client_WLANs(nullptr);
     wlanPage = page;
     page->show();
@@ -107,6 +115,12 @@ void Client::connectToServer(const QHostInfo &hostInfo, int port)
 void Client::replyFinished(QNetworkReply *reply)
 {
     const QByteArray body = SpeakerApi::readReply(reply, "Client reply received");
+    // The user has chosen another speaker since: its details are not this one's.
+    if (reply->request().url() != QUrl(wizardData.url, QUrl::TolerantMode)) {
+        qDebug() << "Reply from" << reply->request().url().toString()
+                 << "ignored, another speaker is chosen";
+        return;
+    }
     // Any answer, usable or not, lets the user pick a speaker again.
     nextButton->setEnabled(true);
 

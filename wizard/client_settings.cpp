@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QPushButton>
 
 namespace {
@@ -27,7 +26,10 @@ QLabel *speakerTextLabel(const QString &text)
 
 } // namespace
 
-Client_Settings::Client_Settings(QWidget *parent) : QDialog(parent)
+// The speaker and the WLAN are those of the moment the page is built, the ones
+// its labels show: later choices on other pages do not redirect the password.
+Client_Settings::Client_Settings(QWidget *parent)
+    : QDialog(parent), speakerUrl(wizardData.url), ssid(wizardData.ssid)
 {
     resize(640, 550);
 
@@ -53,7 +55,7 @@ Client_Settings::Client_Settings(QWidget *parent) : QDialog(parent)
     nameEdit = new QLineEdit(tr("VANTIR Ovix"));
     layout->addWidget(nameEdit, 2, 1, 1, 3);
     layout->addWidget(new QLabel(tr("WLAN:")), 3, 0, 1, 1);
-    layout->addWidget(speakerTextLabel(wizardData.ssid), 3, 1, 1, 3);
+    layout->addWidget(speakerTextLabel(ssid), 3, 1, 1, 3);
     passwordEdit = new QLineEdit;
     layout->addWidget(new QLabel(tr("Passwd:")), 4, 0, 1, 1);
     layout->addWidget(passwordEdit, 4, 1, 1, 3);
@@ -73,24 +75,24 @@ Client_Settings::Client_Settings(QWidget *parent) : QDialog(parent)
 void Client_Settings::replyFinished(QNetworkReply *reply)
 {
     const QByteArray body = SpeakerApi::readReply(reply, "reply received");
-
-    // A speaker that refused the settings has not taken them: no "Success",
-    // and SAVE stays available for another try.
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (status.isValid() && status.toInt() >= 400) {
-        qDebug() << "HTTP error status" << status.toInt();
-        return;
+    QString text;
+    switch (SpeakerApi::readSetconfigAnswer(SpeakerApi::transferOf(reply), body)) {
+    case SpeakerApi::SaveOutcome::Saved:
+        hide();
+        text = tr("Success");
+        break;
+    // SAVE stays available, to correct the settings and send them again.
+    case SpeakerApi::SaveOutcome::Refused:
+        text = tr("The speaker refused the settings.\nPlease check them and press SAVE again.");
+        break;
+    case SpeakerApi::SaveOutcome::NoAnswer:
+        text = tr("The speaker did not answer.\nIt may have taken the settings and be "
+                  "restarting:\nwait a minute and look for it in the speaker list\nbefore you "
+                  "try again.");
+        break;
     }
 
-    QJsonObject object;
-    if (!SpeakerApi::parseReply(body, &object))
-        return;
-
-    if (settingsPage)
-        settingsPage->hide();
-
-    QMessageBox box(QMessageBox::Information, tr("Info"), tr("Success"), QMessageBox::NoButton,
-                    this);
+    QMessageBox box(QMessageBox::Information, tr("Info"), text, QMessageBox::NoButton, this);
     box.addButton(tr("OK"), QMessageBox::AcceptRole);
     box.exec();
 }
@@ -99,8 +101,7 @@ void Client_Settings::setSSID()
 {
     const QString name = nameEdit->text();
     const QString password = passwordEdit->text();
-    const QString ssid = wizardData.ssid;
 
     SpeakerApi::logSetconfig(name, password, ssid);
-    SpeakerApi::postRequest(this, wizardData.url, SpeakerApi::setconfigBody(name, password, ssid));
+    SpeakerApi::postRequest(this, speakerUrl, SpeakerApi::setconfigBody(name, password, ssid));
 }

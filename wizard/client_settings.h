@@ -2,6 +2,7 @@
 #define CLIENT_SETTINGS_H
 
 #include <QDialog>
+#include <QString>
 
 class QLabel;
 class QLineEdit;
@@ -27,6 +28,8 @@ private:
     QLabel *hintLabel;
     QPushButton *saveButton;
     QPushButton *backButton;
+    const QString speakerUrl;
+    const QString ssid;
 };
 
 #endif // CLIENT_SETTINGS_H

@@ -54,11 +54,12 @@ Client_WLANs::Client_WLANs(QWidget *parent) : QDialog(parent)
 void Client_WLANs::replyFinished(QNetworkReply *reply)
 {
     const QByteArray body = SpeakerApi::readReply(reply, "Client WLANS  reply received");
-    QJsonObject object;
-    if (!SpeakerApi::parseReply(body, &object))
+    QList<SpeakerApi::AccessPoint> accessPoints;
+    if (!SpeakerApi::readWifiscanAnswer(SpeakerApi::transferOf(reply), body, &accessPoints)) {
+        showInfo(tr("The speaker did not answer.\nPlease go back and try again."));
         return;
+    }
 
-    const QList<SpeakerApi::AccessPoint> accessPoints = SpeakerApi::readWifiscanReply(object);
     wlanTree->clear();
     int count = 0;
     for (const SpeakerApi::AccessPoint &accessPoint : accessPoints) {
@@ -73,27 +74,19 @@ void Client_WLANs::replyFinished(QNetworkReply *reply)
         enableNextButton();
         return;
     }
-
-    // The button reads "OK" in every language.
-    QMessageBox box(QMessageBox::Information, tr("Info"), tr("No Speakers found"),
-                    QMessageBox::NoButton, this);
-    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    box.exec();
+    showInfo(tr("The speaker found no WLANs.\nPlease go back and try again."));
 }
 
 void Client_WLANs::setSSID()
 {
-    // Stays disabled: the page offers no second choice.
-    nextButton->setEnabled(false);
-
+    // Without a choice there is nothing to do; the button stays for the choice.
     const QList<QTreeWidgetItem *> selection = wlanTree->selectedItems();
     if (selection.isEmpty())
         return;
+    nextButton->setEnabled(false);
 
     wizardData.setSSID(selection.first()->text(0));
-    // The newest WLAN page moves aside, which need not be this one.
-    if (wlanPage)
-        wlanPage->hide();
+    hide();
 
     Client_Settings *page = new Client_Settings(nullptr);
     settingsPage = page;
@@ -103,4 +96,12 @@ void Client_WLANs::setSSID()
 void Client_WLANs::enableNextButton()
 {
     nextButton->setEnabled(wlanTree->topLevelItemCount() > 0);
+}
+
+void Client_WLANs::showInfo(const QString &text)
+{
+    // The button reads "OK" in every language.
+    QMessageBox box(QMessageBox::Information, tr("Info"), text, QMessageBox::NoButton, this);
+    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.exec();
 }

@@ -24,6 +24,8 @@ private slots:
     void enableNextButton();
 
 private:
+    void showInfo(const QString &text);
+
     QTreeWidget *wlanTree;
     QLabel *hintLabel;
     QPushButton *backButton;

@@ -96,6 +96,22 @@ und sind in einer Minute verfügbar...
         <source>WLAN:</source>
         <translation>WLAN:</translation>
     </message>
+    <message>
+        <source>The speaker refused the settings.
+Please check them and press SAVE again.</source>
+        <translation>Der Lautsprecher hat die Einstellungen abgelehnt.
+Bitte prüfen Sie sie und klicken Sie erneut auf OK.</translation>
+    </message>
+    <message>
+        <source>The speaker did not answer.
+It may have taken the settings and be restarting:
+wait a minute and look for it in the speaker list
+before you try again.</source>
+        <translation>Der Lautsprecher hat nicht geantwortet.
+Vielleicht hat er die Einstellungen übernommen und startet neu:
+Warten Sie eine Minute und suchen Sie ihn in der Lautsprecherliste,
+bevor Sie es erneut versuchen.</translation>
+    </message>
 </context>
 <context>
     <name>Client_WLANs</name>
@@ -135,6 +151,18 @@ und sind in einer Minute verfügbar...
     <message>
         <source>Sig</source>
         <translation>Sig</translation>
+    </message>
+    <message>
+        <source>The speaker did not answer.
+Please go back and try again.</source>
+        <translation>Der Lautsprecher hat nicht geantwortet.
+Bitte gehen Sie zurück und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The speaker found no WLANs.
+Please go back and try again.</source>
+        <translation>Der Lautsprecher hat kein WLAN gefunden.
+Bitte gehen Sie zurück und versuchen Sie es erneut.</translation>
     </message>
 </context>
 </TS>

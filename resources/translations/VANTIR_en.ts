@@ -95,6 +95,22 @@ and will be available in a minute...</translation>
         <source>WLAN:</source>
         <translation>WLAN:</translation>
     </message>
+    <message>
+        <source>The speaker refused the settings.
+Please check them and press SAVE again.</source>
+        <translation>The speaker refused the settings.
+Please check them and press SAVE again.</translation>
+    </message>
+    <message>
+        <source>The speaker did not answer.
+It may have taken the settings and be restarting:
+wait a minute and look for it in the speaker list
+before you try again.</source>
+        <translation>The speaker did not answer.
+It may have taken the settings and be restarting:
+wait a minute and look for it in the speaker list
+before you try again.</translation>
+    </message>
 </context>
 <context>
     <name>Client_WLANs</name>
@@ -134,6 +150,18 @@ and will be available in a minute...</translation>
     <message>
         <source>Sig</source>
         <translation>Sig</translation>
+    </message>
+    <message>
+        <source>The speaker did not answer.
+Please go back and try again.</source>
+        <translation>The speaker did not answer.
+Please go back and try again.</translation>
+    </message>
+    <message>
+        <source>The speaker found no WLANs.
+Please go back and try again.</source>
+        <translation>The speaker found no WLANs.
+Please go back and try again.</translation>
     </message>
 </context>
 </TS>

@@ -3,13 +3,20 @@
 #include "speakerapi.h"
 #include "wizarddata.h"
 
+#include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QThread>
 #include <QtTest>
+
+#include <atomic>
+#include <thread>
 
 // Stands in for the speaker list page: the reply procedure with the query
 // reply, as the page's slot runs it.
@@ -52,6 +59,68 @@ static QByteArray paddedAnswer(int size)
     return body;
 }
 
+// A device that answers with an endless chunked body from a thread of its own, as fast as the
+// client takes it, and counts what the client has taken (stopping at Cap).
+class EndlessSpeaker
+{
+public:
+    static const qint64 Cap = 64 * 1024 * 1024;
+
+    EndlessSpeaker() : m_thread([this] { run(); })
+    {
+        while (m_port == 0)
+            QThread::msleep(1);
+    }
+    ~EndlessSpeaker()
+    {
+        m_stop = true;
+        m_thread.join();
+    }
+
+    QString url() const
+    {
+        return QStringLiteral("http://127.0.0.1:%1/api/v14/configure.action").arg(m_port);
+    }
+    bool requested() const { return m_requested; }
+    qint64 taken() const { return m_taken; }
+
+private:
+    void run()
+    {
+        QTcpServer server;
+        if (!server.listen(QHostAddress::LocalHost, 0)) {
+            m_port = -1;
+            return;
+        }
+        m_port = server.serverPort();
+        if (!server.waitForNewConnection(30000))
+            return;
+        QTcpSocket *socket = server.nextPendingConnection();
+        QByteArray request;
+        while (!m_stop && !request.contains("\r\n\r\n") && socket->waitForReadyRead(100))
+            request += socket->readAll();
+        m_requested = true;
+        const int piece = 64 * 1024;
+        const QByteArray chunk =
+            QByteArray::number(piece, 16) + "\r\n" + QByteArray(piece, ' ') + "\r\n";
+        qint64 queued = socket->write("HTTP/1.1 200 OK\r\nContent-Type: application/json\r\n"
+                                      "Transfer-Encoding: chunked\r\n\r\n");
+        while (!m_stop && m_taken < Cap && socket->state() == QAbstractSocket::ConnectedState) {
+            if (socket->bytesToWrite() < piece)
+                queued += socket->write(chunk);
+            socket->waitForBytesWritten(50);
+            m_taken = queued - socket->bytesToWrite();
+        }
+        socket->abort();
+    }
+
+    std::atomic<int> m_port { 0 };
+    std::atomic<bool> m_requested { false };
+    std::atomic<bool> m_stop { false };
+    std::atomic<qint64> m_taken { 0 };
+    std::thread m_thread;
+};
+
 class TestReplies : public QObject
 {
     Q_OBJECT
@@ -67,6 +136,7 @@ private slots:
     void sizeLimit_data();
     void sizeLimit();
     void endlessAnswerAbortedEarly();
+    void unreadAnswerHeldBack();
 
 private:
     CapturingServer m_server;
@@ -172,29 +242,38 @@ void TestReplies::wifiscanReply_data()
 {
     QTest::addColumn<QByteArray>("json");
     QTest::addColumn<QStringList>("accessPoints"); // ssid|encryptType|signalLevel
+    QTest::addColumn<QStringList>("lines");
 
     QTest::newRow("in the speaker's order")
         << QByteArray("{\"aplist\": [{\"ssid\": \"Zeta\", \"encrypt_type\": \"WPA2\", "
                       "\"signal_level\": \"-40\"}, {\"ssid\": \"Alpha\", \"encrypt_type\": "
                       "\"NONE\", \"signal_level\": \"-80\"}]}")
-        << QStringList({ "Zeta|WPA2|-40", "Alpha|NONE|-80" });
+        << QStringList({ "Zeta|WPA2|-40", "Alpha|NONE|-80" }) << QStringList();
+    // Only an access point with an SSID to send back can be chosen; the others are left out.
+    const QString leftOut = QStringLiteral("debug: Access point %1 left out: no SSID");
     QTest::newRow("numbers for texts")
         << QByteArray("{\"aplist\": [{\"ssid\": \"Home\", \"signal_level\": -40}, "
                       "{\"ssid\": 5, \"signal_level\": \"-70\"}]}")
-        << QStringList({ "Home||", "||-70" });
+        << QStringList({ "Home||" }) << QStringList({ leftOut.arg(1) });
     QTest::newRow("element not an object")
         << QByteArray("{\"aplist\": [\"Home\", 7, {\"ssid\": \"Next\"}]}")
-        << QStringList({ "||", "||", "Next||" });
-    QTest::newRow("empty list") << QByteArray("{\"aplist\": []}") << QStringList();
-    QTest::newRow("without aplist") << QByteArray("{\"returncode\": \"0\"}") << QStringList();
+        << QStringList({ "Next||" }) << QStringList({ leftOut.arg(0), leftOut.arg(1) });
+    QTest::newRow("empty or missing SSID")
+        << QByteArray("{\"aplist\": [{\"ssid\": \"\"}, {\"ssid\": null}, {}, {\"ssid\": \" \"}]}")
+        << QStringList({ " ||" })
+        << QStringList({ leftOut.arg(0), leftOut.arg(1), leftOut.arg(2) });
+    QTest::newRow("empty list") << QByteArray("{\"aplist\": []}") << QStringList() << QStringList();
+    QTest::newRow("without aplist")
+        << QByteArray("{\"returncode\": \"0\"}") << QStringList() << QStringList();
     QTest::newRow("aplist an object")
-        << QByteArray("{\"aplist\": {\"ssid\": \"Home\"}}") << QStringList();
+        << QByteArray("{\"aplist\": {\"ssid\": \"Home\"}}") << QStringList() << QStringList();
 }
 
 void TestReplies::wifiscanReply()
 {
     QFETCH(QByteArray, json);
     QFETCH(QStringList, accessPoints);
+    QFETCH(QStringList, lines);
 
     MessageLog log;
     QStringList read;
@@ -203,7 +282,7 @@ void TestReplies::wifiscanReply()
         read.append(accessPoint.ssid + QLatin1Char('|') + accessPoint.encryptType +
                     QLatin1Char('|') + accessPoint.signalLevel);
     QCOMPARE(read, accessPoints);
-    QCOMPARE(log.lines(), QStringList());
+    QCOMPARE(log.lines(), lines);
 }
 
 void TestReplies::sizeLimit_data()
@@ -289,6 +368,41 @@ void TestReplies::endlessAnswerAbortedEarly()
     QVERIFY(received > SpeakerApi::MaxReplySize && received < size);
     QCOMPARE(lines.at(2), QStringLiteral("debug: Document is NULL"));
     QTRY_COMPARE(m_server.openConnections(), 0);
+}
+
+// While the page takes nothing (its thread busy), Qt's network thread stops reading once it holds
+// its read buffer, instead of reading into memory all that the device sends.
+void TestReplies::unreadAnswerHeldBack()
+{
+    MessageLog log;
+    EndlessSpeaker speaker;
+    Page page;
+    SpeakerApi::postRequest(&page, speaker.url(), SpeakerApi::queryBody());
+    QTRY_VERIFY(speaker.requested());
+
+    // Blocks this thread until the device can send no more, or has sent all it would.
+    QElapsedTimer since;
+    since.start();
+    QElapsedTimer stalled;
+    stalled.start();
+    qint64 taken = -1;
+    while (since.elapsed() < 30000 && taken < EndlessSpeaker::Cap && stalled.elapsed() < 1000) {
+        if (speaker.taken() != taken) {
+            taken = speaker.taken();
+            stalled.restart();
+        }
+        QThread::msleep(10);
+    }
+
+    // The page runs again and finds all that Qt read meanwhile.
+    QTRY_COMPARE(page.replies.size(), 1);
+    const QString discarded = QStringLiteral("debug: Reply too large, discarded after ");
+    QCOMPARE(log.lines().size(), 3);
+    const QString line = log.lines().at(1);
+    QVERIFY2(line.startsWith(discarded), qPrintable(line));
+    QVERIFY2(line.mid(discarded.size()).section(QLatin1Char(' '), 0, 0).toLongLong() <=
+                 SpeakerApi::ReadBufferSize,
+             qPrintable(line));
 }
 
 QTEST_GUILESS_MAIN(TestReplies)

@@ -121,6 +121,13 @@ void TestRequests::wire_data()
                     { "K\xc3\xbc"
                       "che \xf0\x9f\x8e\xb5",
                       "x", "Caf\xc3\xa9" });
+    // A lone UTF-16 code unit (as a speaker may send in "\ud800") has no UTF-8 form: it goes
+    // back escaped, so the speaker gets the SSID it sent; a whole pair stays UTF-8.
+    addSetconfigRow("SSID with lone surrogates",
+                    { QStringLiteral("Box"), QStringLiteral("x"),
+                      QString(QChar(0xd800)) + QLatin1Char('a') + QChar(0xdc00) + QChar(0xd83c) +
+                          QChar(0xdfb5) + QChar(0xdbff) },
+                    { "Box", "x", "\\ud800a\\udc00\xf0\x9f\x8e\xb5\\udbff" });
     addSetconfigRow(
         "values that look like JSON",
         { QStringLiteral("\"},\"x\": {\""), QStringLiteral("\\"), QStringLiteral("\"}") },

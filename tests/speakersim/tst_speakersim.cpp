@@ -17,6 +17,7 @@ private slots:
 
     void queryAndWifiscan();
     void setconfigRecordedAndRebootsUnderNewName();
+    void setconfigRefusedOnRequest();
     void badRequests_data();
     void badRequests();
     void endsOnSigterm();
@@ -120,6 +121,28 @@ void tst_SpeakerSim::setconfigRecordedAndRebootsUnderNewName()
     const Exchange after = post(queryBody);
     QCOMPARE(after.status, 200);
     QCOMPARE(member(after.object, QStringLiteral("deviceinfo/devicename")).toString(), name);
+}
+
+// With --refuse-setconfig a well-formed setconfig is answered with a non-zero returncode and
+// changes nothing: no reboot, the same name.
+void tst_SpeakerSim::setconfigRefusedOnRequest()
+{
+    delete m_simulator;
+    m_simulator = new SimulatorProcess;
+    QVERIFY(m_simulator->start({ QStringLiteral("--no-advertise"), QStringLiteral("--port"),
+                                 QStringLiteral("0"), QStringLiteral("--reboot-seconds"),
+                                 QStringLiteral("0"), QStringLiteral("--refuse-setconfig") }));
+    QTRY_COMPARE_WITH_TIMEOUT(m_simulator->listeningLines(), 1, 10000);
+
+    const Exchange refused = post(
+        setconfigBody(QStringLiteral("Box"), QStringLiteral("pw"), QStringLiteral("Hausnetz")));
+    QCOMPARE(refused.status, 200);
+    QCOMPARE(refused.object.value(QLatin1String("returncode")).toString(), QStringLiteral("1"));
+    const Exchange after = post(queryBody);
+    QCOMPARE(after.status, 200);
+    QCOMPARE(member(after.object, QStringLiteral("deviceinfo/devicename")).toString(),
+             QStringLiteral("Ovix-3C7A"));
+    QCOMPARE(m_simulator->listeningLines(), 1);
 }
 
 void tst_SpeakerSim::badRequests_data()

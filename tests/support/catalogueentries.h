@@ -10,7 +10,7 @@ struct Entry
 };
 
 // What the pages look up and what each catalogue must answer, byte for byte
-// (UTF-8).
+// (UTF-8). Each page's group ends with the texts of its failure boxes, if it has any.
 inline const Entry entries[] = {
     { "Client", "<< Back", "< Back", "< Zurück" },
     { "Client", "VANTIR Ovix Configurator", "VANTIR Ovix Configurator",
@@ -41,6 +41,19 @@ inline const Entry entries[] = {
       "verfügbar...\n" },
     { "Client_Settings", "Vers:", "Vers:", "Vers:" },
     { "Client_Settings", "WLAN:", "WLAN:", "WLAN:" },
+    { "Client_Settings",
+      "The speaker refused the settings.\nPlease check them and press SAVE again.",
+      "The speaker refused the settings.\nPlease check them and press SAVE again.",
+      "Der Lautsprecher hat die Einstellungen abgelehnt.\nBitte prüfen Sie sie und klicken Sie "
+      "erneut auf OK." },
+    { "Client_Settings",
+      "The speaker did not answer.\nIt may have taken the settings and be restarting:\nwait a "
+      "minute and look for it in the speaker list\nbefore you try again.",
+      "The speaker did not answer.\nIt may have taken the settings and be restarting:\nwait a "
+      "minute and look for it in the speaker list\nbefore you try again.",
+      "Der Lautsprecher hat nicht geantwortet.\nVielleicht hat er die Einstellungen übernommen und "
+      "startet neu:\nWarten Sie eine Minute und suchen Sie ihn in der Lautsprecherliste,\nbevor "
+      "Sie es erneut versuchen." },
     { "Client_WLANs", "<< Back", "< Back", "< Zurück" },
     { "Client_WLANs", "Info", "Info", "Info" },
     { "Client_WLANs", "Next >>", "Next >", "Weiter >" },
@@ -51,6 +64,14 @@ inline const Entry entries[] = {
     { "Client_WLANs", "SSID", "WLAN", "WLAN" },
     { "Client_WLANs", "Select WLAN", "Select WLAN", "WLAN auswählen" },
     { "Client_WLANs", "Sig", "Sig", "Sig" },
+    { "Client_WLANs", "The speaker did not answer.\nPlease go back and try again.",
+      "The speaker did not answer.\nPlease go back and try again.",
+      "Der Lautsprecher hat nicht geantwortet.\nBitte gehen Sie zurück und versuchen Sie es "
+      "erneut." },
+    { "Client_WLANs", "The speaker found no WLANs.\nPlease go back and try again.",
+      "The speaker found no WLANs.\nPlease go back and try again.",
+      "Der Lautsprecher hat kein WLAN gefunden.\nBitte gehen Sie zurück und versuchen Sie es "
+      "erneut." },
 };
 
 #endif // CATALOGUEENTRIES_H

@@ -161,11 +161,13 @@ void tst_WizardE2e::configureFirstSpeaker_data()
     QTest::addColumn<QByteArray>("jsonName");
     QTest::addColumn<QByteArray>("jsonPassword");
     QTest::addColumn<QByteArray>("jsonSsid");
+    // The speaker refuses the settings (with a non-zero returncode): no "Success".
+    QTest::addColumn<bool>("refused");
 
     QTest::newRow("plain") << QStringLiteral("VANTIR Ovix Living Room") << 0
                            << QStringLiteral("VANTIR Ovix Studio") << QStringLiteral("Sommer-2024!")
                            << QByteArray("VANTIR Ovix Studio") << QByteArray("Sommer-2024!")
-                           << QByteArray("Hausnetz");
+                           << QByteArray("Hausnetz") << false;
     // Quotation marks and reverse solidi escaped, umlauts in UTF-8.
     QTest::newRow("escaped") << QStringLiteral("VANTIR Ovix Kitchen") << 1
                              << QStringLiteral("K\u00fcche \"S\u00fcd\"")
@@ -174,7 +176,11 @@ void tst_WizardE2e::configureFirstSpeaker_data()
                                            "che \\\"S\xc3\xbc"
                                            "d\\\"")
                              << QByteArray("a\\\\b\\\"c \xc3\xa4")
-                             << QByteArray("G\xc3\xa4ste-WLAN");
+                             << QByteArray("G\xc3\xa4ste-WLAN") << false;
+    QTest::newRow("refused") << QStringLiteral("VANTIR Ovix Office") << 2
+                             << QStringLiteral("VANTIR Ovix Office") << QStringLiteral("falsch")
+                             << QByteArray("VANTIR Ovix Office") << QByteArray("falsch")
+                             << QByteArray("Telekom_FON") << true;
 }
 
 void tst_WizardE2e::configureFirstSpeaker()
@@ -186,6 +192,7 @@ void tst_WizardE2e::configureFirstSpeaker()
     QFETCH(QByteArray, jsonName);
     QFETCH(QByteArray, jsonPassword);
     QFETCH(QByteArray, jsonSsid);
+    QFETCH(bool, refused);
 
     m_simulator = new QProcess;
     // Through setpriv, so that the speaker goes when a crashed test does.
@@ -195,6 +202,8 @@ void tst_WizardE2e::configureFirstSpeaker()
           QStringLiteral("--name"), speakerName, QStringLiteral("--device"),
           m_dir.filePath(QStringLiteral("speaker.json")), QStringLiteral("--record"),
           m_dir.filePath(QStringLiteral("record.jsonl")) });
+    if (refused)
+        m_simulator->setArguments(m_simulator->arguments() << QStringLiteral("--refuse-setconfig"));
     m_simulator->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_simulator->start();
     QVERIFY(m_simulator->waitForStarted(5000));
@@ -264,12 +273,17 @@ void tst_WizardE2e::configureFirstSpeaker()
     QVERIFY(saveButton);
     QTest::mouseClick(saveButton, Qt::LeftButton);
 
-    // The speaker's answer: the page goes, the box says so.
+    // The speaker's answer: the page goes, the box says so; a refusal keeps the page for
+    // another try.
     QTRY_COMPARE_WITH_TIMEOUT(m_closer->boxes.size(), 1, 15000);
     QCOMPARE(m_closer->boxes.first().title, QStringLiteral("Info"));
-    QCOMPARE(m_closer->boxes.first().text, QStringLiteral("Success"));
+    QCOMPARE(m_closer->boxes.first().text,
+             refused ? QStringLiteral("The speaker refused the settings.\nPlease check them and "
+                                      "press SAVE again.")
+                     : QStringLiteral("Success"));
     QCOMPARE(m_closer->boxes.first().buttons, QStringList(QStringLiteral("OK")));
-    QVERIFY(!settings->isVisible());
+    QCOMPARE(settings->isVisible(), refused);
+    QVERIFY(saveButton->isEnabled());
     QVERIFY(!wlans->isVisible());
     QVERIFY(client.isVisible());
     // The log keeps the password out of sight.

@@ -1,11 +1,13 @@
 #include "bonjourrecord.h"
 #include "capturingserver.h"
 #include "client.h"
+#include "client_settings.h"
 #include "client_wlans.h"
 #include "declaredmethods.h"
 #include "fakednssd.h"
 #include "messagelog.h"
 #include "pagetest.h"
+#include "speakerapi.h"
 #include "wizarddata.h"
 
 #include <QHostAddress>
@@ -61,6 +63,8 @@ private slots:
     void firstAddress();
     void noAddress();
     void anyAnswerOverEmptyList();
+    void silentSpeakerTimesOut();
+    void lateAnswerIgnored();
 
 private:
     QTreeWidget *tree() { return page->findChild<QTreeWidget *>(); }
@@ -74,6 +78,7 @@ private:
     CapturingServer *server = nullptr;
     Client *page = nullptr;
     QScopedPointer<MessageLog> log;
+    QScopedPointer<MessageBoxCloser> closer; // the WLAN pages tell of unusable scans
 };
 
 void tst_Client::initTestCase()
@@ -91,7 +96,9 @@ void tst_Client::init()
     server->setDefaultResponse(ScriptedResponse::json(SpeakerAnswer));
     wizardData = WizardData();
     wlanPage = nullptr;
+    settingsPage = nullptr;
     log->clear();
+    closer.reset(new MessageBoxCloser);
     page = new Client(nullptr);
     page->show();
 }
@@ -100,10 +107,14 @@ void tst_Client::cleanup()
 {
     delete page;
     page = nullptr;
+    deletePages<Client_Settings>();
     deletePages<Client_WLANs>();
     wlanPage = nullptr;
+    settingsPage = nullptr;
+    closer.reset();
     delete server;
     server = nullptr;
+    SpeakerApi::setTransferTimeout(SpeakerApi::DefaultTransferTimeout);
 }
 
 QStringList tst_Client::rows(bool selectedOnly)
@@ -262,7 +273,11 @@ void tst_Client::resolveOpensWlanPage()
     QCOMPARE(wizardData.model, QStringLiteral("Ovix One"));
 
     // Each resolve opens one more WLAN page and sends one more query; the handle names the
-    // newest page.
+    // newest page, the earlier WLAN and settings pages go out of sight.
+    QTRY_COMPARE(wlans->findChild<QTreeWidget *>()->topLevelItemCount(), 1);
+    buttonWithText(wlans, QStringLiteral("Next >>"))->click();
+    Client_Settings *settings = settingsPage;
+    QVERIFY(settings && settings->isVisible());
     nextButton()->click();
     QTRY_COMPARE(FakeDnssd::resolveCalls(), 2);
     QVERIFY(FakeDnssd::resolveReply(0, 0, "Ovix Hall._dockset._tcp.local.", "127.0.0.1", port >> 8,
@@ -270,7 +285,8 @@ void tst_Client::resolveOpensWlanPage()
     QTRY_COMPARE(topLevelPages<Client_WLANs>().count(), 2);
     QTRY_VERIFY(nextButton()->isEnabled());
     QTRY_COMPARE(requestBodies(), QList<QByteArray>({ query, query, wifiscan, wifiscan }));
-    QVERIFY(wlans->isVisible());
+    QVERIFY(!wlans->isVisible());
+    QVERIFY(!settings->isVisible());
     QVERIFY(wlanPage != wlans);
     QVERIFY(wlanPage->isVisible());
 }
@@ -338,6 +354,54 @@ void tst_Client::anyAnswerOverEmptyList()
     QVERIFY(!nextButton()->isEnabled());
     QVERIFY(log->lines().isEmpty());
     QCOMPARE(FakeDnssd::resolveCalls(), 1);
+}
+
+// A speaker that takes the query and never answers gives the button back once the request
+// times out, with the lines of any failed answer.
+void tst_Client::silentSpeakerTimesOut()
+{
+    SpeakerApi::setTransferTimeout(300);
+    ScriptedResponse silence;
+    silence.held = true;
+    server->setDefaultResponse(silence);
+    addSpeakers({ "Ovix Kitchen" });
+    nextButton()->click();
+    connectToServer(hostInfo({ "127.0.0.1" }), server->port());
+    QVERIFY(!nextButton()->isEnabled());
+
+    QTRY_VERIFY(nextButton()->isEnabled());
+    QCOMPARE(log->debugLines(QStringLiteral("Client reply received")).mid(0, 3),
+             QStringList({ "Client reply received", "\"\"", "Document is NULL" }));
+}
+
+// The answer of a speaker that the user has left for another is not taken for the new one's.
+void tst_Client::lateAnswerIgnored()
+{
+    CapturingServer left;
+    QVERIFY(left.listen());
+    ScriptedResponse held = ScriptedResponse::json(
+        "{\"deviceinfo\": {\"devicename\": \"Ovix Hall\", \"model\": \"Ovix Max\"}, "
+        "\"networkinfo\": {\"ipaddressinfo\": {\"ipaddress\": \"127.0.0.1\"}}}");
+    held.held = true;
+    left.setDefaultResponse(held);
+    connectToServer(hostInfo({ "127.0.0.1" }), left.port());
+    QTRY_COMPARE(left.requests().count(), 2);
+    const QString leftUrl = wizardData.url;
+
+    connectToServer(hostInfo({ "127.0.0.1" }), server->port());
+    QTRY_VERIFY(nextButton()->isEnabled());
+    QCOMPARE(wizardData.name, QStringLiteral("Ovix Kitchen"));
+    log->clear();
+
+    left.releaseHeld();
+    QTRY_VERIFY(!log->debugLines(QStringLiteral("Client reply received")).isEmpty());
+    QCOMPARE(
+        log->debugLines(QStringLiteral("Client reply received")).mid(2, 1),
+        QStringList(
+            QStringLiteral("Reply from \"%1\" ignored, another speaker is chosen").arg(leftUrl)));
+    QCOMPARE(wizardData.name, QStringLiteral("Ovix Kitchen"));
+    QCOMPARE(wizardData.model, QStringLiteral("Ovix One"));
+    QCOMPARE(wizardData.url, server->url());
 }
 
 QTEST_MAIN(tst_Client)

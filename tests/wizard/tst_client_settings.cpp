@@ -4,10 +4,20 @@
 #include "messagelog.h"
 #include "pagetest.h"
 #include "setconfig.h"
+#include "speakerapi.h"
 #include "wizarddata.h"
 
 #include <QLineEdit>
 #include <QTest>
+
+Q_DECLARE_METATYPE(ScriptedResponse)
+
+namespace {
+const char Refused[] = "The speaker refused the settings.\nPlease check them and press SAVE again.";
+const char NoAnswer[] = "The speaker did not answer.\nIt may have taken the settings and be "
+                        "restarting:\nwait a minute and look for it in the speaker list\nbefore "
+                        "you try again.";
+} // namespace
 
 class tst_Client_Settings : public QObject
 {
@@ -23,8 +33,10 @@ private slots:
     void markupStaysLiteral();
     void saveTwice();
     void enterInPasswordSaves();
-    void unusableAnswer_data();
-    void unusableAnswer();
+    void saveOutcome_data();
+    void saveOutcome();
+    void sendsWhereBuilt();
+    void successHidesOnlyItself();
 
 private:
     Client_Settings *shownPage();
@@ -68,6 +80,7 @@ void tst_Client_Settings::cleanup()
     settingsPage = nullptr;
     delete server;
     server = nullptr;
+    SpeakerApi::setTransferTimeout(SpeakerApi::DefaultTransferTimeout);
 }
 
 // Built and shown as the WLAN page does it.
@@ -165,44 +178,133 @@ void tst_Client_Settings::enterInPasswordSaves()
                  QStringLiteral("<<<\n\n"));
 }
 
-// The answers that the reply procedure does not take, and one it takes but for its status.
-void tst_Client_Settings::unusableAnswer_data()
+// What the speaker did with a save, and what the page tells: "Success" only for a whole 2xx
+// answer that is a non-empty object without a refusing "returncode". Each press sends one
+// request; Qt itself sends it once more when the connection closed without any answer.
+void tst_Client_Settings::saveOutcome_data()
 {
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QByteArray>("answer");
-    QTest::addColumn<QString>("why");
-    QTest::newRow("empty object") << 200 << QByteArray("{}") << QStringLiteral("Object is empty");
-    QTest::newRow("plain text") << 200 << QByteArray("saved") << QStringLiteral("Document is NULL");
-    QTest::newRow("500 with object")
-        << 500 << QByteArray("{\"returncode\": \"0\"}") << QStringLiteral("HTTP error status 500");
+    QTest::addColumn<ScriptedResponse>("response");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QStringList>("lines"); // after the arrival line and the body line
+    QTest::addColumn<int>("sent");
+
+    const QString success = QStringLiteral("Success");
+    const auto json = [](const char *body, int status = 200) {
+        return ScriptedResponse::json(body, status);
+    };
+    QTest::newRow("returncode 0") << json("{\"returncode\": \"0\"}") << success << QStringList()
+                                  << 1;
+    QTest::newRow("no returncode") << json("{\"saved\": true}") << success << QStringList() << 1;
+    QTest::newRow("returncode 0 as a number")
+        << json("{\"returncode\": 0}") << success << QStringList() << 1;
+    QTest::newRow("returncode 1")
+        << json("{\"returncode\": \"1\", \"error\": \"wrong password, not saved\"}") << Refused
+        << QStringList({ "Refused, returncode QJsonValue(string, \"1\")" }) << 1;
+    QTest::newRow("returncode empty")
+        << json("{\"returncode\": \"\"}") << Refused
+        << QStringList({ "Refused, returncode QJsonValue(string, \"\")" }) << 1;
+    QTest::newRow("400 with returncode 0") << json("{\"returncode\": \"0\"}", 400) << Refused
+                                           << QStringList({ "HTTP error status 400" }) << 1;
+    QTest::newRow("500 with text")
+        << json("internal error", 500) << Refused
+        << QStringList({ "Document is NULL", "HTTP error status 500" }) << 1;
+    ScriptedResponse redirect = json("{\"returncode\": \"0\"}", 302);
+    redirect.headers.append(qMakePair(QByteArray("Location"), QByteArray("/elsewhere")));
+    QTest::newRow("302 redirect") << redirect << Refused << QStringList({ "HTTP error status 302" })
+                                  << 1;
+    QTest::newRow("empty object") << json("{}") << NoAnswer << QStringList({ "Object is empty" })
+                                  << 1;
+    QTest::newRow("array") << json("[{\"returncode\": \"0\"}]") << NoAnswer
+                           << QStringList({ "Object is empty" }) << 1;
+    QTest::newRow("plain text") << json("saved") << NoAnswer << QStringList({ "Document is NULL" })
+                                << 1;
+    ScriptedResponse cutShort = json("{\"returncode\": \"0\"}");
+    cutShort.framing = ScriptedResponse::ClaimedLength;
+    cutShort.claimedLength = 1000;
+    QTest::newRow("closed after the object")
+        << cutShort << NoAnswer
+        << QStringList({ "Transfer failed: QNetworkReply::RemoteHostClosedError" }) << 1;
+    ScriptedResponse reset;
+    reset.framing = ScriptedResponse::Reset;
+    QTest::newRow("closed without answer")
+        << reset << NoAnswer
+        << QStringList(
+               { "Document is NULL", "Transfer failed: QNetworkReply::RemoteHostClosedError" })
+        << 2;
+    ScriptedResponse silence;
+    silence.held = true;
+    QTest::newRow("silence") << silence << NoAnswer
+                             << QStringList(
+                                    { "Document is NULL", "Transfer failed: no answer in time" })
+                             << 1;
+    ScriptedResponse away; // status 0: nobody listens
+    away.status = 0;
+    QTest::newRow("refused connection")
+        << away << NoAnswer
+        << QStringList(
+               { "Document is NULL", "Transfer failed: QNetworkReply::ConnectionRefusedError" })
+        << 0;
 }
 
-void tst_Client_Settings::unusableAnswer()
+void tst_Client_Settings::saveOutcome()
 {
-    QFETCH(int, status);
-    QFETCH(QByteArray, answer);
-    QFETCH(QString, why);
+    QFETCH(ScriptedResponse, response);
+    QFETCH(QString, box);
+    QFETCH(QStringList, lines);
+    QFETCH(int, sent);
+
+    MessageBoxCloser closer;
+    if (response.held)
+        SpeakerApi::setTransferTimeout(300);
+    Client_Settings *page = shownPage();
+    if (response.status == 0)
+        server->close();
+    else
+        server->setDefaultResponse(response); // also for what Qt sends again
+    saveButton(page)->click();
+
+    QTRY_COMPARE(closer.boxes.count(), 1);
+    QCOMPARE(closer.boxes.first().title, QStringLiteral("Info"));
+    QCOMPARE(closer.boxes.first().text, box);
+    QCOMPARE(closer.boxes.first().buttons, QStringList(QStringLiteral("OK")));
+    QCOMPARE(closer.boxes.first().parent.data(), page);
+    QCOMPARE(log->debugLines(QStringLiteral("reply received")).mid(2), lines);
+    QCOMPARE(server->requests().count(), sent);
+    // Only a save leaves the page; after a failure SAVE can be pressed again.
+    QCOMPARE(page->isVisible(), box != QLatin1String("Success"));
+    QVERIFY(saveButton(page)->isEnabled());
+    QTest::qWait(20);
+    QCOMPARE(closer.boxes.count(), 1);
+}
+
+// The page sends to the speaker and with the WLAN that it shows, whatever was chosen since.
+void tst_Client_Settings::sendsWhereBuilt()
+{
+    CapturingServer other;
+    QVERIFY(other.listen());
     MessageBoxCloser closer;
     Client_Settings *page = shownPage();
-    server->enqueue(ScriptedResponse::json(answer, status));
-    saveButton(page)->click();
+    wizardData.url = other.url();
+    wizardData.ssid = QStringLiteral("OtherNet");
 
-    QTRY_COMPARE(log->debugLines().count(), 4);
-    const QString shown = QLatin1Char('"') +
-        QString::fromUtf8(answer).replace(QLatin1String("\""), QLatin1String("\\\"")) +
-        QLatin1Char('"');
-    QCOMPARE(log->debugLines(QStringLiteral("reply received")),
-             QStringList({ QStringLiteral("reply received"), shown, why }));
-    QTest::qWait(20);
-    QVERIFY(closer.boxes.isEmpty());
-    QVERIFY(page->isVisible());
-    QVERIFY(saveButton(page)->isEnabled());
-
-    // The next try that the speaker accepts is a success.
     saveButton(page)->click();
     QTRY_COMPARE(closer.boxes.count(), 1);
+    QCOMPARE(server->requests().count(), 1);
+    QCOMPARE(server->requests().first().body, setconfigBytes("VANTIR Ovix", "", "HomeNet"));
+    QCOMPARE(other.requests().count(), 0);
+}
+
+// A saved page hides itself, not the newest settings page.
+void tst_Client_Settings::successHidesOnlyItself()
+{
+    MessageBoxCloser closer;
+    Client_Settings *older = shownPage();
+    Client_Settings *newer = shownPage();
+    saveButton(older)->click();
+    QTRY_COMPARE(closer.boxes.count(), 1);
     QCOMPARE(closer.boxes.first().text, QStringLiteral("Success"));
-    QCOMPARE(server->requests().count(), 2);
+    QVERIFY(!older->isVisible());
+    QVERIFY(newer->isVisible());
 }
 
 QTEST_MAIN(tst_Client_Settings)

@@ -4,10 +4,18 @@
 #include "declaredmethods.h"
 #include "messagelog.h"
 #include "pagetest.h"
+#include "speakerapi.h"
 #include "wizarddata.h"
 
 #include <QTest>
 #include <QTreeWidget>
+
+Q_DECLARE_METATYPE(ScriptedResponse)
+
+namespace {
+const char NoAnswer[] = "The speaker did not answer.\nPlease go back and try again.";
+const char NoWlans[] = "The speaker found no WLANs.\nPlease go back and try again.";
+} // namespace
 
 class tst_Client_WLANs : public QObject
 {
@@ -20,7 +28,8 @@ private slots:
 
     void slotOrder();
     void listsAccessPoints();
-    void unusableAnswers();
+    void scanOutcome_data();
+    void scanOutcome();
     void nextStoresSsid();
     void nextWithoutSelection();
 
@@ -60,6 +69,7 @@ void tst_Client_WLANs::cleanup()
     settingsPage = nullptr;
     delete server;
     server = nullptr;
+    SpeakerApi::setTransferTimeout(SpeakerApi::DefaultTransferTimeout);
 }
 
 // Builds a page as the speaker list page does and waits until it has read the
@@ -87,13 +97,15 @@ void tst_Client_WLANs::slotOrder()
 }
 
 // The scan goes out once while the page is built; its access points fill the list in the
-// speaker's order, a level that is a number shows as no text.
+// speaker's order, a level that is a number shows as no text. One without an SSID that can be
+// sent back cannot be chosen: it is left out.
 void tst_Client_WLANs::listsAccessPoints()
 {
     const QByteArray answer = "{\"aplist\": [{\"ssid\": \"HomeNet\", \"encrypt_type\": \"WPA2\", "
-                              "\"signal_level\": \"-40\"}, {\"ssid\": \"Cafe\", \"encrypt_type\": "
-                              "\"NONE\", \"signal_level\": 70}, {\"ssid\": \"HomeNet\", "
-                              "\"signal_level\": \"-80\"}]}";
+                              "\"signal_level\": \"-40\"}, {\"ssid\": \"\", \"signal_level\": "
+                              "\"-50\"}, {\"ssid\": \"Cafe\", \"encrypt_type\": \"NONE\", "
+                              "\"signal_level\": 70}, {\"ssid\": 7}, \"Hotel\", {\"signal_level\": "
+                              "\"-60\"}, {\"ssid\": \"HomeNet\", \"signal_level\": \"-80\"}]}";
     Client_WLANs *page = scannedPage(answer);
     QVERIFY(page);
     QCOMPARE(server->requests().count(), 1);
@@ -109,45 +121,98 @@ void tst_Client_WLANs::listsAccessPoints()
     QVERIFY(nextButton(page)->isEnabled());
     QVERIFY(nextButton(page)->isDefault());
 
-    const QStringList expected {
-        QStringLiteral("Client WLANS  reply received"),
-        QLatin1Char('"') +
-            QString::fromUtf8(answer).replace(QLatin1String("\""), QLatin1String("\\\"")) +
-            QLatin1Char('"'),
-        QStringLiteral("# 0  SSID:  \"HomeNet\""), QStringLiteral("# 1  SSID:  \"Cafe\""),
-        QStringLiteral("# 2  SSID:  \"HomeNet\"")
-    };
+    const QStringList expected { QStringLiteral("Client WLANS  reply received"),
+                                 QLatin1Char('"') +
+                                     QString::fromUtf8(answer).replace(QLatin1String("\""),
+                                                                       QLatin1String("\\\"")) +
+                                     QLatin1Char('"'),
+                                 QStringLiteral("Access point 1 left out: no SSID"),
+                                 QStringLiteral("Access point 3 left out: no SSID"),
+                                 QStringLiteral("Access point 4 left out: no SSID"),
+                                 QStringLiteral("Access point 5 left out: no SSID"),
+                                 QStringLiteral("# 0  SSID:  \"HomeNet\""),
+                                 QStringLiteral("# 1  SSID:  \"Cafe\""),
+                                 QStringLiteral("# 2  SSID:  \"HomeNet\"") };
     QCOMPARE(log->debugLines(), expected);
 }
 
-// An empty list brings the "No Speakers found" box, an answer that cannot be read nothing.
-void tst_Client_WLANs::unusableAnswers()
+// An answer that cannot be read, or none, says so; a readable one without a WLAN that can be
+// chosen says that. Either way the list stays empty and "Next >>" disabled.
+void tst_Client_WLANs::scanOutcome_data()
 {
-    MessageBoxCloser closer;
-    Client_WLANs *empty = scannedPage("{\"aplist\": []}");
-    QVERIFY(empty);
-    QTRY_COMPARE(closer.boxes.count(), 1);
-    QCOMPARE(closer.boxes.first().title, QStringLiteral("Info"));
-    QCOMPARE(closer.boxes.first().text, QStringLiteral("No Speakers found"));
-    QCOMPARE(closer.boxes.first().buttons, QStringList(QStringLiteral("OK")));
-    QCOMPARE(closer.boxes.first().parent.data(), empty);
+    QTest::addColumn<ScriptedResponse>("response");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QStringList>("lines"); // after the arrival line and the body line
 
-    log->clear();
-    Client_WLANs *unread = scannedPage("busy");
-    QVERIFY(unread);
-    QCOMPARE(log->debugLines(),
-             QStringList({ "Client WLANS  reply received", "\"busy\"", "Document is NULL" }));
-    QTest::qWait(20);
-    QCOMPARE(closer.boxes.count(), 1);
-    for (Client_WLANs *page : { empty, unread }) {
-        QCOMPARE(tree(page)->topLevelItemCount(), 0);
-        QVERIFY(!nextButton(page)->isEnabled());
-        QVERIFY(page->isVisible());
-    }
+    const auto json = [](const char *body, int status = 200) {
+        return ScriptedResponse::json(body, status);
+    };
+    QTest::newRow("empty aplist") << json("{\"aplist\": []}") << NoWlans << QStringList();
+    QTest::newRow("without aplist") << json("{\"returncode\": \"0\"}") << NoWlans << QStringList();
+    QTest::newRow("no SSID to choose")
+        << json("{\"aplist\": [{\"ssid\": \"\"}, {\"signal_level\": \"-40\"}]}") << NoWlans
+        << QStringList({ "Access point 0 left out: no SSID", "Access point 1 left out: no SSID" });
+    QTest::newRow("500 with a list") << json("{\"aplist\": [{\"ssid\": \"HomeNet\"}]}", 500)
+                                     << NoAnswer << QStringList({ "HTTP error status 500" });
+    QTest::newRow("not JSON") << json("busy") << NoAnswer << QStringList({ "Document is NULL" });
+    QTest::newRow("not an object")
+        << json("[{\"ssid\": \"HomeNet\"}]") << NoAnswer << QStringList({ "Object is empty" });
+    QTest::newRow("empty object") << json("{}") << NoAnswer << QStringList({ "Object is empty" });
+    ScriptedResponse cutShort = json("{\"aplist\": [{\"ssid\": \"HomeNet\"}]}");
+    cutShort.framing = ScriptedResponse::ClaimedLength;
+    cutShort.claimedLength = 1000;
+    QTest::newRow("closed after the object")
+        << cutShort << NoAnswer
+        << QStringList({ "Transfer failed: QNetworkReply::RemoteHostClosedError" });
+    ScriptedResponse reset;
+    reset.framing = ScriptedResponse::Reset;
+    QTest::newRow("closed without answer")
+        << reset << NoAnswer
+        << QStringList(
+               { "Document is NULL", "Transfer failed: QNetworkReply::RemoteHostClosedError" });
+    ScriptedResponse silence;
+    silence.held = true;
+    QTest::newRow("silence") << silence << NoAnswer
+                             << QStringList(
+                                    { "Document is NULL", "Transfer failed: no answer in time" });
+    ScriptedResponse away; // status 0: nobody listens
+    away.status = 0;
+    QTest::newRow("refused connection")
+        << away << NoAnswer
+        << QStringList(
+               { "Document is NULL", "Transfer failed: QNetworkReply::ConnectionRefusedError" });
 }
 
-// Next stores the SSID, opens the settings page and hides the newest WLAN page, which the
-// handle names: not this one when a later resolve opened another.
+void tst_Client_WLANs::scanOutcome()
+{
+    QFETCH(ScriptedResponse, response);
+    QFETCH(QString, box);
+    QFETCH(QStringList, lines);
+
+    MessageBoxCloser closer;
+    if (response.held)
+        SpeakerApi::setTransferTimeout(300);
+    if (response.status == 0)
+        server->close();
+    else
+        server->setDefaultResponse(response); // also for what Qt sends again
+    Client_WLANs *page = new Client_WLANs(nullptr);
+    wlanPage = page;
+    page->show();
+
+    QTRY_COMPARE(closer.boxes.count(), 1);
+    QCOMPARE(closer.boxes.first().title, QStringLiteral("Info"));
+    QCOMPARE(closer.boxes.first().text, box);
+    QCOMPARE(closer.boxes.first().buttons, QStringList(QStringLiteral("OK")));
+    QCOMPARE(closer.boxes.first().parent.data(), page);
+    QCOMPARE(log->debugLines(QStringLiteral("Client WLANS  reply received")).mid(2), lines);
+    QCOMPARE(tree(page)->topLevelItemCount(), 0);
+    QVERIFY(!nextButton(page)->isEnabled());
+    QVERIFY(page->isVisible());
+}
+
+// Next stores the SSID, opens the settings page and hides this page, also when it is not the
+// newest.
 void tst_Client_WLANs::nextStoresSsid()
 {
     Client_WLANs *page = scannedPage("{\"aplist\": [{\"ssid\": \"HomeNet\", \"signal_level\": "
@@ -162,8 +227,8 @@ void tst_Client_WLANs::nextStoresSsid()
     nextButton(page)->click();
     QCOMPARE(wizardData.ssid, QStringLiteral("Cafe"));
     QCOMPARE(log->debugLines(), QStringList(QStringLiteral("SSID:  \"Cafe\" \n")));
-    QVERIFY(!newer->isVisible());
-    QVERIFY(page->isVisible());
+    QVERIFY(newer->isVisible());
+    QVERIFY(!page->isVisible());
     QVERIFY(!nextButton(page)->isEnabled());
 
     const QList<Client_Settings *> settings = topLevelPages<Client_Settings>();
@@ -174,6 +239,7 @@ void tst_Client_WLANs::nextStoresSsid()
     QVERIFY(labelWithText(settingsPage, QStringLiteral("Cafe")));
 }
 
+// Without a choice "Next >>" does nothing and stays available for the choice.
 void tst_Client_WLANs::nextWithoutSelection()
 {
     Client_WLANs *page = scannedPage("{\"aplist\": [{\"ssid\": \"HomeNet\", \"signal_level\": "
@@ -184,15 +250,17 @@ void tst_Client_WLANs::nextWithoutSelection()
     log->clear();
 
     QTest::mouseClick(nextButton(page), Qt::LeftButton);
-    QVERIFY(!nextButton(page)->isEnabled());
+    QVERIFY(nextButton(page)->isEnabled());
     QVERIFY(page->isVisible());
     QVERIFY(log->debugLines().isEmpty());
     QVERIFY(wizardData.ssid.isNull());
     QVERIFY(topLevelPages<Client_Settings>().isEmpty());
 
-    // Choosing a row again does not bring the button back.
     list->setCurrentItem(list->topLevelItem(0));
+    QTest::mouseClick(nextButton(page), Qt::LeftButton);
+    QCOMPARE(wizardData.ssid, QStringLiteral("HomeNet"));
     QVERIFY(!nextButton(page)->isEnabled());
+    QCOMPARE(topLevelPages<Client_Settings>().count(), 1);
 }
 
 QTEST_MAIN(tst_Client_WLANs)

@@ -20,13 +20,15 @@ namespace {
 
 using Message = QPair<QString, QString>; // context, source text
 
-// Every text that the pages show: all catalogue entries but "Reset!".
+// Every text that the pages show: all catalogue entries but "Reset!" and "No Speakers found",
+// which stay in the catalogues unused.
 const QList<Message> &pageTexts()
 {
     static QList<Message> texts;
     if (texts.isEmpty()) {
         for (const Entry &entry : entries) {
-            if (qstrcmp(entry.source, "Reset!") != 0)
+            if (qstrcmp(entry.source, "Reset!") != 0 &&
+                qstrcmp(entry.source, "No Speakers found") != 0)
                 texts.append(
                     Message(QString::fromUtf8(entry.context), QString::fromUtf8(entry.source)));
         }
@@ -79,7 +81,8 @@ private slots:
 
 private:
     // Presses through the wizard: the speaker list, a WLAN page without access
-    // points, one with an access point, its settings page and a saved answer.
+    // points, one without a usable answer, one with an access point, its
+    // settings page and a refused, an unanswered and a saved answer.
     void walkThroughPages();
 
     CapturingServer *server = nullptr;
@@ -124,6 +127,10 @@ void tst_Translations::walkThroughPages()
     Client_WLANs *empty = new Client_WLANs(nullptr);
     empty->show();
     QTRY_COMPARE(closer->boxes.count(), 1);
+    server->enqueue(ScriptedResponse::json("busy"));
+    Client_WLANs *unread = new Client_WLANs(nullptr);
+    unread->show();
+    QTRY_COMPARE(closer->boxes.count(), 2);
 
     server->enqueue(ScriptedResponse::json("{\"aplist\": [{\"ssid\": \"HomeNet\"}]}"));
     Client_WLANs *wlans = new Client_WLANs(nullptr);
@@ -133,13 +140,18 @@ void tst_Translations::walkThroughPages()
     wlans->findChildren<QPushButton *>().last()->click();
     QVERIFY(settingsPage);
 
-    server->enqueue(ScriptedResponse::json("{\"returncode\": \"0\"}"));
-    QList<QPushButton *> buttons = settingsPage->findChildren<QPushButton *>();
-    for (QPushButton *button : buttons) {
-        if (button->isDefault())
-            button->click();
+    const QList<QByteArray> answers = { "{\"returncode\": \"1\"}", "{}",
+                                        "{\"returncode\": \"0\"}" };
+    for (const QByteArray &answer : answers) {
+        server->enqueue(ScriptedResponse::json(answer));
+        const int shown = closer->boxes.count();
+        const QList<QPushButton *> buttons = settingsPage->findChildren<QPushButton *>();
+        for (QPushButton *button : buttons) {
+            if (button->isDefault())
+                button->click();
+        }
+        QTRY_COMPARE(closer->boxes.count(), shown + 1);
     }
-    QTRY_COMPARE(closer->boxes.count(), 2);
 }
 
 void tst_Translations::translatedPages_data()
@@ -192,9 +204,17 @@ void tst_Translations::translatedPages()
     QCOMPARE(buttonTexts(scan),
              QStringList({ text("Client_WLANs", "<< Back"), text("Client_WLANs", "Next >>") }));
     // The button of this box reads "OK" in every language.
-    QCOMPARE(closer->boxes.at(0).title, text("Client_WLANs", "Info"));
-    QCOMPARE(closer->boxes.at(0).text, text("Client_WLANs", "No Speakers found"));
-    QCOMPARE(closer->boxes.at(0).buttons, QStringList(QStringLiteral("OK")));
+    const QStringList wlanBoxes = { text("Client_WLANs",
+                                         "The speaker found no WLANs.\nPlease go back "
+                                         "and try again."),
+                                    text("Client_WLANs",
+                                         "The speaker did not answer.\nPlease go "
+                                         "back and try again.") };
+    for (int i = 0; i < wlanBoxes.size(); ++i) {
+        QCOMPARE(closer->boxes.at(i).title, text("Client_WLANs", "Info"));
+        QCOMPARE(closer->boxes.at(i).text, wlanBoxes.at(i));
+        QCOMPARE(closer->boxes.at(i).buttons, QStringList(QStringLiteral("OK")));
+    }
 
     QCOMPARE(settingsPage->windowTitle(), text("Client_Settings", "Speaker WLAN Settings"));
     for (const char *source : { "Model:", "Name:", "WLAN:", "Passwd:", "IP Addr:", "Vers:",
@@ -206,9 +226,19 @@ void tst_Translations::translatedPages()
         QCOMPARE(text("Client_Settings", "SAVE"), QStringLiteral("OK"));
     QCOMPARE(settingsPage->findChildren<QLineEdit *>().first()->text(),
              QStringLiteral("VANTIR Ovix"));
-    QCOMPARE(closer->boxes.at(1).title, text("Client_Settings", "Info"));
-    QCOMPARE(closer->boxes.at(1).text, text("Client_Settings", "Success"));
-    QCOMPARE(closer->boxes.at(1).buttons, QStringList({ text("Client_Settings", "OK") }));
+    const QStringList settingsBoxes = {
+        text("Client_Settings",
+             "The speaker refused the settings.\nPlease check them and press SAVE again."),
+        text("Client_Settings",
+             "The speaker did not answer.\nIt may have taken the settings and be restarting:\nwait "
+             "a minute and look for it in the speaker list\nbefore you try again."),
+        text("Client_Settings", "Success")
+    };
+    for (int i = 0; i < settingsBoxes.size(); ++i) {
+        QCOMPARE(closer->boxes.at(2 + i).title, text("Client_Settings", "Info"));
+        QCOMPARE(closer->boxes.at(2 + i).text, settingsBoxes.at(i));
+        QCOMPARE(closer->boxes.at(2 + i).buttons, QStringList({ text("Client_Settings", "OK") }));
+    }
 }
 
 QTEST_MAIN(tst_Translations)

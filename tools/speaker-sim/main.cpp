@@ -52,6 +52,9 @@ Options:
                          not in wire order), body as text and as
                          body_base64 (the exact bytes), reply status
   --reboot-seconds SECS  how long a reboot takes (default 3, may be fractional)
+  --refuse-setconfig     refuse every well-formed setconfig: status 200 with
+                         {"returncode": "1", "error": "settings refused"},
+                         and no reboot
   --no-advertise         serve HTTP only, without DNS-SD
   --help                 show this text
 
@@ -75,6 +78,7 @@ struct Options
     std::string recordFile;
     double rebootSeconds = 3;
     bool advertise = true;
+    bool refuseSetconfig = false;
 };
 
 int signalPipe[2] = { -1, -1 };
@@ -118,6 +122,8 @@ Options parseOptions(int argc, char **argv)
             std::exit(0);
         } else if (option == "--no-advertise") {
             options.advertise = false;
+        } else if (option == "--refuse-setconfig") {
+            options.refuseSetconfig = true;
         } else if (option == "--name") {
             options.name = takeValue();
             if (options.name.empty() || options.name.size() > 63)
@@ -189,6 +195,7 @@ public:
             return fail(error);
         if (!m_options.name.empty())
             m_speaker.setName(m_options.name);
+        m_speaker.setRefuseSetconfig(m_options.refuseSetconfig);
         if (!m_options.recordFile.empty() && !m_speaker.openRecord(m_options.recordFile, error))
             return fail(error);
         if (::pipe2(m_wakePipe, O_CLOEXEC | O_NONBLOCK) != 0)

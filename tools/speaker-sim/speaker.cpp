@@ -200,8 +200,7 @@ bool Speaker::handle(const httplib::Request &request, httplib::Response &respons
         } else if (*action == "wifiscan") {
             reply = Json { { "aplist", m_description.value("aplist", Json::array()) } };
         } else if (*action == "setconfig") {
-            reply = setconfig(document, status);
-            accepted = status == 200;
+            reply = setconfig(document, status, accepted);
         } else {
             status = 400;
             reply = errorReply(status, "unknown action: " + action->get<std::string>());
@@ -239,7 +238,7 @@ void Speaker::reject(const httplib::Request &request, httplib::Response &respons
     response.set_content(dump(errorReply(status, why)), "application/json");
 }
 
-Json Speaker::setconfig(const Json &request, int &status)
+Json Speaker::setconfig(const Json &request, int &status, bool &accepted)
 {
     static const std::initializer_list<const char *> required[] = {
         { "deviceinfo", "devicename" },
@@ -265,8 +264,11 @@ Json Speaker::setconfig(const Json &request, int &status)
         return errorReply(status, "devicename must have 1 to 63 bytes");
     }
 
-    m_pendingConfig = request;
     status = 200;
+    if (m_refuseSetconfig)
+        return Json { { "returncode", "1" }, { "error", "settings refused" } };
+    m_pendingConfig = request;
+    accepted = true;
     // "0": accepted, the speaker reboots into the new WLAN.
     return Json { { "returncode", "0" } };
 }

@@ -31,6 +31,9 @@ public:
     std::string name() const;
     void setName(const std::string &name);
     std::string model() const;
+    // Refuses every well-formed setconfig with returncode "1", as a speaker
+    // does that does not take the settings; it then stays as it is.
+    void setRefuseSetconfig(bool refuse) { m_refuseSetconfig = refuse; }
 
     // Answers a request that was read in full. Returns true for an accepted
     // setconfig: the speaker reboots once the reply is out.
@@ -44,12 +47,13 @@ public:
     void applyPendingConfig();
 
 private:
-    Json setconfig(const Json &request, int &status);
+    Json setconfig(const Json &request, int &status, bool &accepted);
     void record(const httplib::Request &request, int status, const std::string &fault);
 
     Json m_description;
     Json m_pendingConfig;
     std::FILE *m_record = nullptr;
+    bool m_refuseSetconfig = false;
 };
 
 std::string toBase64(const std::string &data);

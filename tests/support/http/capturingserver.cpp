@@ -72,6 +72,18 @@ void CapturingServer::enqueue(const ScriptedResponse &response)
     m_queue.append(response);
 }
 
+void CapturingServer::releaseHeld()
+{
+    const QList<QPair<QTcpSocket *, ScriptedResponse>> held = m_held;
+    m_held.clear();
+    for (const auto &answer : held) {
+        ScriptedResponse response = answer.second;
+        response.held = false;
+        if (m_connections.contains(answer.first))
+            this->answer(answer.first, response);
+    }
+}
+
 QList<CapturedRequest> CapturingServer::requests() const
 {
     return m_requests;
@@ -90,6 +102,7 @@ int CapturingServer::openConnections() const
 void CapturingServer::close()
 {
     m_server->close();
+    m_held.clear();
     const QList<QTcpSocket *> sockets = m_connections.keys();
     m_connections.clear();
     for (QTcpSocket *socket : sockets) {
@@ -150,13 +163,21 @@ void CapturingServer::readRequests(QTcpSocket *socket)
         const ScriptedResponse response =
             m_queue.isEmpty() ? m_defaultResponse : m_queue.takeFirst();
         m_requests.append(request);
-        answer(socket, response);
+        if (response.held)
+            m_held.append(qMakePair(socket, response));
+        else
+            answer(socket, response);
         emit requestReceived(request);
     }
 }
 
 void CapturingServer::answer(QTcpSocket *socket, const ScriptedResponse &response)
 {
+    if (response.framing == ScriptedResponse::Reset) {
+        dropConnection(socket);
+        socket->abort();
+        return;
+    }
     Connection &connection = m_connections[socket];
     QByteArray head =
         "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + response.reason + "\r\n";
@@ -174,6 +195,8 @@ void CapturingServer::answer(QTcpSocket *socket, const ScriptedResponse &respons
     case ScriptedResponse::WithoutLength:
         head += "Connection: close\r\n";
         connection.closeWhenWritten = true;
+        break;
+    case ScriptedResponse::Reset: // handled above
         break;
     }
     head += "\r\n";
@@ -201,4 +224,8 @@ void CapturingServer::dropConnection(QTcpSocket *socket)
 {
     if (m_connections.remove(socket))
         socket->deleteLater();
+    for (int i = m_held.size() - 1; i >= 0; --i) {
+        if (m_held.at(i).first == socket)
+            m_held.removeAt(i);
+    }
 }

@@ -41,10 +41,13 @@ struct ScriptedResponse
     // stays open for more requests. WithoutLength: no "Content-Length", the body
     // ends when the server closes the connection. ClaimedLength: "Content-Length"
     // = claimedLength whatever the body's size, then the body, then the server
-    // closes the connection.
-    enum Framing { WithLength, WithoutLength, ClaimedLength };
+    // closes the connection. Reset: no answer at all, the server closes the
+    // connection at once.
+    enum Framing { WithLength, WithoutLength, ClaimedLength, Reset };
     Framing framing = WithLength;
     qint64 claimedLength = 0;
+    // Kept back until releaseHeld(); never released, it plays a silent speaker.
+    bool held = false;
 
     static ScriptedResponse json(const QByteArray &body, int status = 200);
 };
@@ -78,6 +81,7 @@ public:
 
     void setDefaultResponse(const ScriptedResponse &response); // initially 200 with "{}"
     void enqueue(const ScriptedResponse &response); // for the next request not yet answered
+    void releaseHeld(); // sends the held answers whose connections are still open
 
     QList<CapturedRequest> requests() const;
     int connectionCount() const; // connections accepted so far
@@ -107,6 +111,7 @@ private:
     QHash<QTcpSocket *, Connection> m_connections;
     QList<CapturedRequest> m_requests;
     QList<ScriptedResponse> m_queue;
+    QList<QPair<QTcpSocket *, ScriptedResponse>> m_held;
     ScriptedResponse m_defaultResponse;
     int m_connectionCount = 0;
 };
