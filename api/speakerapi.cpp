@@ -1,5 +1,6 @@
 #include "speakerapi.h"
 
+#include "logtext.h"
 #include "wizarddata.h"
 
 #include <QDebug>
@@ -174,7 +175,7 @@ QByteArray readReply(QNetworkReply *reply, const char *arrivalText)
     }
     const QByteArray body = reply->readAll();
     qDebug() << arrivalText;
-    qDebug() << QString::fromUtf8(body.constData());
+    qDebug() << LogText(QString::fromUtf8(body.constData()));
     return body;
 }
 
@@ -196,10 +197,10 @@ bool parseReply(const QByteArray &body, QJsonObject *object)
 void readQueryReply(const QJsonObject &object)
 {
     const QJsonValue deviceinfo = object.value(QLatin1String("deviceinfo"));
-    qWarning() << deviceinfo;
+    qWarning() << LogJson(deviceinfo);
     const QJsonObject device = deviceinfo.toObject();
-    qDebug() << "devicename:" << device.value(QLatin1String("devicename")).toString();
-    qDebug() << "model:" << device.value(QLatin1String("model")).toString();
+    qDebug() << "devicename:" << LogText(device.value(QLatin1String("devicename")).toString());
+    qDebug() << "model:" << LogText(device.value(QLatin1String("model")).toString());
 
     wizardData.setName(device.value(QLatin1String("devicename")).toString());
     wizardData.model = device.value(QLatin1String("model")).toString();

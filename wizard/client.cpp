@@ -4,6 +4,7 @@
 #include "bonjourserviceresolver.h"
 #include "client_wlans.h"
 #include "headerpicture.h"
+#include "logtext.h"
 #include "speakerapi.h"
 #include "wizarddata.h"
 
@@ -90,7 +91,7 @@ void Client::connectToServer(const QHostInfo &hostInfo, int port)
 
     // Brackets and an encoded zone id keep an IPv6 link-local speaker reachable.
     const QString url = SpeakerApi::speakerUrl(addresses.first(), port);
-    qDebug() << "URL: " << url << "\n";
+    qDebug() << "URL: " << LogText(url) << "\n";
     // The WLAN page sends its scan to the stored URL while it is being built.
     wizardData.setURL(url);
 

@@ -35,12 +35,14 @@ private slots:
 };
 
 // A body as the log shows it: in quotation marks, quotation marks and reverse
-// solidi escaped (the bodies here hold no other characters that need it).
+// solidi escaped, and U+1FAE0 of Unicode 14 (the bodies here hold no other characters that need
+// it).
 static QString quoted(const QByteArray &body)
 {
     QString text = QString::fromUtf8(body.constData());
     text.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
     text.replace(QLatin1Char('"'), QLatin1String("\\\""));
+    text.replace(QString::fromUtf8("\xf0\x9f\xab\xa0"), QLatin1String("\\U0001FAE0"));
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
@@ -132,6 +134,24 @@ void TestReplies::queryReply_data()
                          "debug: model: \"\"", "debug: Name:  \"\" \n",
                          "debug: IP:  \"10.0.0.5\" \n" })
         << QStringList({ "", "", "", "", "10.0.0.5" });
+    // Qt 6 would write the character plainly and the integer in full.
+    QTest::newRow("character of Unicode 14, integer beyond 2^53")
+        << 200
+        << QByteArray("{\"deviceinfo\": {\"devicename\": \"\\ud83e\\udee0\", \"model\": "
+                      "\"Ovix \xf0\x9f\xab\xa0\", \"uptime\": 9007199254740993}}")
+        << QStringList(
+               { QString::fromUtf8("warning: QJsonValue(object, QJsonObject({\"devicename\":"
+                                   "\"\xf0\x9f\xab\xa0\",\"model\":\"Ovix \xf0\x9f\xab\xa0\","
+                                   "\"uptime\":9007199254740992}))"),
+                 "debug: devicename: \"\\U0001FAE0\"", "debug: model: \"Ovix \\U0001FAE0\"",
+                 "debug: Name:  \"\\U0001FAE0\" \n", "debug: IP:  \"\" \n" })
+        << QStringList({ QString::fromUtf8("\xf0\x9f\xab\xa0"),
+                         QString::fromUtf8("Ovix \xf0\x9f\xab\xa0"), "", "", "" });
+    QTest::newRow("deviceinfo a number")
+        << 200 << QByteArray("{\"deviceinfo\": 1234567}")
+        << QStringList({ "warning: QJsonValue(double, 1.23457e+06)", "debug: devicename: \"\"",
+                         "debug: model: \"\"", "debug: Name:  \"\" \n", "debug: IP:  \"\" \n" })
+        << QStringList({ "", "", "", "", "" });
     QTest::newRow("members that are numbers")
         << 200
         << QByteArray("{\"deviceinfo\": {\"devicename\": 5, \"model\": true, \"softwarever\": 1.5, "

@@ -87,13 +87,15 @@ void tst_Client_WLANs::slotOrder()
 }
 
 // The scan goes out once while the page is built; its access points fill the list in the
-// speaker's order, a level that is a number shows as no text.
+// speaker's order, a level that is a number shows as no text. The log escapes a character of
+// Unicode 14 as Qt 5.15 does (Qt 6.4 would not).
 void tst_Client_WLANs::listsAccessPoints()
 {
-    const QByteArray answer = "{\"aplist\": [{\"ssid\": \"HomeNet\", \"encrypt_type\": \"WPA2\", "
-                              "\"signal_level\": \"-40\"}, {\"ssid\": \"Cafe\", \"encrypt_type\": "
-                              "\"NONE\", \"signal_level\": 70}, {\"ssid\": \"HomeNet\", "
-                              "\"signal_level\": \"-80\"}]}";
+    const QByteArray answer =
+        "{\"aplist\": [{\"ssid\": \"HomeNet\", \"encrypt_type\": \"WPA2\", "
+        "\"signal_level\": \"-40\"}, {\"ssid\": \"Cafe \xf0\x9f\xab\xa0\", \"encrypt_type\": "
+        "\"NONE\", \"signal_level\": 70}, {\"ssid\": \"HomeNet\", "
+        "\"signal_level\": \"-80\"}]}";
     Client_WLANs *page = scannedPage(answer);
     QVERIFY(page);
     QCOMPARE(server->requests().count(), 1);
@@ -104,19 +106,23 @@ void tst_Client_WLANs::listsAccessPoints()
     for (int i = 0; i < list->topLevelItemCount(); ++i)
         rows.append(list->topLevelItem(i)->text(0) + QLatin1Char('|') +
                     list->topLevelItem(i)->text(1));
-    QCOMPARE(rows, QStringList({ "HomeNet|-40", "Cafe|", "HomeNet|-80" }));
+    QCOMPARE(
+        rows,
+        QStringList({ "HomeNet|-40", QString::fromUtf8("Cafe \xf0\x9f\xab\xa0|"), "HomeNet|-80" }));
     QCOMPARE(list->selectedItems(), QList<QTreeWidgetItem *>() << list->topLevelItem(0));
     QVERIFY(nextButton(page)->isEnabled());
     QVERIFY(nextButton(page)->isDefault());
 
-    const QStringList expected {
-        QStringLiteral("Client WLANS  reply received"),
-        QLatin1Char('"') +
-            QString::fromUtf8(answer).replace(QLatin1String("\""), QLatin1String("\\\"")) +
-            QLatin1Char('"'),
-        QStringLiteral("# 0  SSID:  \"HomeNet\""), QStringLiteral("# 1  SSID:  \"Cafe\""),
-        QStringLiteral("# 2  SSID:  \"HomeNet\"")
-    };
+    const QStringList expected { QStringLiteral("Client WLANS  reply received"),
+                                 QLatin1Char('"') +
+                                     QString::fromUtf8(answer)
+                                         .replace(QLatin1String("\""), QLatin1String("\\\""))
+                                         .replace(QString::fromUtf8("\xf0\x9f\xab\xa0"),
+                                                  QLatin1String("\\U0001FAE0")) +
+                                     QLatin1Char('"'),
+                                 QStringLiteral("# 0  SSID:  \"HomeNet\""),
+                                 QStringLiteral("# 1  SSID:  \"Cafe \\U0001FAE0\""),
+                                 QStringLiteral("# 2  SSID:  \"HomeNet\"") };
     QCOMPARE(log->debugLines(), expected);
 }
 
