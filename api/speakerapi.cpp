@@ -139,6 +139,10 @@ QNetworkAccessManager *postRequest(QObject *page, const QString &url, const QStr
     request.setUrl(QUrl(url, QUrl::TolerantMode));
     request.setRawHeader("Content-Type", "text/plain");
     request.setRawHeader("charset", "UTF-8");
+    // The answer is read where it was asked for. Qt 6 would follow a redirect by itself, and
+    // could send the set-configuration, WLAN password and all, on to any address it names.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::ManualRedirectPolicy);
     const QByteArray data = body.toUtf8();
     QObject::connect(manager, SIGNAL(finished(QNetworkReply *)), page,
                      SLOT(replyFinished(QNetworkReply *)));

@@ -64,6 +64,8 @@ private slots:
 
     void queryReply_data();
     void queryReply();
+    void redirectNotFollowed_data();
+    void redirectNotFollowed();
     void wifiscanReply_data();
     void wifiscanReply();
     void sizeLimit_data();
@@ -186,6 +188,37 @@ void TestReplies::queryReply()
     QVERIFY(wizardData.url.isNull());
     QVERIFY(wizardData.ssid.isNull());
     QVERIFY(wizardData.pw.isNull());
+}
+
+void TestReplies::redirectNotFollowed_data()
+{
+    QTest::addColumn<int>("status");
+    for (int status : { 301, 302, 303, 307, 308 })
+        QTest::addRow("%d", status) << status;
+}
+
+// A redirect is an answer like any other: read where it came from, and nothing is sent on to
+// the address it names.
+void TestReplies::redirectNotFollowed()
+{
+    QFETCH(int, status);
+
+    MessageLog log;
+    ScriptedResponse response =
+        ScriptedResponse::json("{\"deviceinfo\": {\"devicename\": \"Moved\"}}", status);
+    response.headers.append(
+        qMakePair(QByteArray("Location"), m_server.url(QStringLiteral("/elsewhere")).toLatin1()));
+    m_server.enqueue(response);
+    const int requestsBefore = m_server.requests().count();
+    Page page;
+    SpeakerApi::postRequest(&page, m_server.url(), SpeakerApi::queryBody());
+    QTRY_COMPARE(page.replies.size(), 1);
+
+    QCOMPARE(page.replies.at(0)->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
+             status);
+    QCOMPARE(m_server.requests().count(), requestsBefore + 1);
+    QVERIFY(page.usable);
+    QCOMPARE(wizardData.name, QStringLiteral("Moved"));
 }
 
 void TestReplies::wifiscanReply_data()
