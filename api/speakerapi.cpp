@@ -1,5 +1,6 @@
 #include "speakerapi.h"
 
+#include "logtext.h"
 #include "wizarddata.h"
 
 #include <QDebug>
@@ -158,7 +159,9 @@ QNetworkAccessManager *postRequest(QObject *page, const QString &url, const QStr
     request.setRawHeader("Content-Type", "text/plain");
     request.setRawHeader("charset", "UTF-8");
     request.setTransferTimeout(transferTimeout());
-    // What the speaker is sent goes to the speaker shown, nowhere else.
+    // The answer is read where it was asked for, and what the speaker is sent goes to the speaker
+    // shown, nowhere else. Qt 6 would follow a redirect by itself, and could send the
+    // set-configuration, WLAN password and all, on to any address it names.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::ManualRedirectPolicy);
     const QByteArray data = body.toUtf8();
@@ -204,7 +207,7 @@ QByteArray readReply(QNetworkReply *reply, const char *arrivalText)
     }
     const QByteArray body = reply->readAll();
     qDebug() << arrivalText;
-    qDebug() << QString::fromUtf8(body.constData());
+    qDebug() << LogText(QString::fromUtf8(body.constData()));
     return body;
 }
 
@@ -226,10 +229,10 @@ bool parseReply(const QByteArray &body, QJsonObject *object)
 void readQueryReply(const QJsonObject &object)
 {
     const QJsonValue deviceinfo = object.value(QLatin1String("deviceinfo"));
-    qWarning() << deviceinfo;
+    qWarning() << LogJson(deviceinfo);
     const QJsonObject device = deviceinfo.toObject();
-    qDebug() << "devicename:" << device.value(QLatin1String("devicename")).toString();
-    qDebug() << "model:" << device.value(QLatin1String("model")).toString();
+    qDebug() << "devicename:" << LogText(device.value(QLatin1String("devicename")).toString());
+    qDebug() << "model:" << LogText(device.value(QLatin1String("model")).toString());
 
     wizardData.setName(device.value(QLatin1String("devicename")).toString());
     wizardData.model = device.value(QLatin1String("model")).toString();
@@ -325,7 +328,7 @@ SaveOutcome readSetconfigAnswer(const Transfer &transfer, const QByteArray &body
         (returncode.isString() && returncode.toString() == QLatin1String("0")) ||
         (returncode.isDouble() && returncode.toDouble() == 0);
     if (!accepted) {
-        qDebug() << "Refused, returncode" << returncode;
+        qDebug() << "Refused, returncode" << LogJson(returncode);
         return SaveOutcome::Refused;
     }
     return SaveOutcome::Saved;

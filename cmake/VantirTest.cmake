@@ -6,7 +6,7 @@
 function(vantir_add_test name)
     cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBRARIES;ENVIRONMENT;COMMAND_PREFIX" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
-    target_link_libraries(${name} PRIVATE Qt5::Test ${ARG_LIBRARIES})
+    target_link_libraries(${name} PRIVATE Qt::Test ${ARG_LIBRARIES})
     add_test(NAME ${name} COMMAND ${ARG_COMMAND_PREFIX} $<TARGET_FILE:${name}>)
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT 120)

@@ -5,6 +5,7 @@
 #include "client_settings.h"
 #include "client_wlans.h"
 #include "headerpicture.h"
+#include "logtext.h"
 #include "speakerapi.h"
 #include "wizarddata.h"
 
@@ -92,7 +93,7 @@ void Client::connectToServer(const QHostInfo &hostInfo, int port)
 
     // Brackets and an encoded zone id keep an IPv6 link-local speaker reachable.
     const QString url = SpeakerApi::speakerUrl(addresses.first(), port);
-    qDebug() << "URL: " << url << "\n";
+    qDebug() << "URL: " << LogText(url) << "\n";
     // The WLAN page sends its scan to the stored URL while it is being built.
     wizardData.setURL(url);
 
@@ -117,7 +118,7 @@ void Client::replyFinished(QNetworkReply *reply)
     const QByteArray body = SpeakerApi::readReply(reply, "Client reply received");
     // The user has chosen another speaker since: its details are not this one's.
     if (reply->request().url() != QUrl(wizardData.url, QUrl::TolerantMode)) {
-        qDebug() << "Reply from" << reply->request().url().toString()
+        qDebug() << "Reply from" << LogText(reply->request().url().toString())
                  << "ignored, another speaker is chosen";
         return;
     }

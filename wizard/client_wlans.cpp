@@ -2,6 +2,7 @@
 
 #include "client_settings.h"
 #include "headerpicture.h"
+#include "logtext.h"
 #include "speakerapi.h"
 #include "wizarddata.h"
 
@@ -63,7 +64,7 @@ void Client_WLANs::replyFinished(QNetworkReply *reply)
     wlanTree->clear();
     int count = 0;
     for (const SpeakerApi::AccessPoint &accessPoint : accessPoints) {
-        qDebug() << "#" << count << " SSID: " << accessPoint.ssid;
+        qDebug() << "#" << count << " SSID: " << LogText(accessPoint.ssid);
         new QTreeWidgetItem(wlanTree, QStringList() << accessPoint.ssid << accessPoint.signalLevel);
         ++count;
     }

@@ -1,5 +1,7 @@
 #include "wizarddata.h"
 
+#include "logtext.h"
+
 #include <QDebug>
 
 WizardData wizardData;
@@ -9,29 +11,29 @@ Client_Settings *settingsPage = nullptr;
 void WizardData::setName(const QString &value)
 {
     name = value;
-    qDebug() << "Name: " << name << "\n";
+    qDebug() << "Name: " << LogText(name) << "\n";
 }
 
 void WizardData::setURL(const QString &value)
 {
     url = value;
-    qDebug() << "URL: " << url << "\n";
+    qDebug() << "URL: " << LogText(url) << "\n";
 }
 
 void WizardData::setSSID(const QString &value)
 {
     ssid = value;
-    qDebug() << "SSID: " << ssid << "\n";
+    qDebug() << "SSID: " << LogText(ssid) << "\n";
 }
 
 void WizardData::setPW(const QString &value)
 {
     pw = value;
-    qDebug() << "PW: " << pw << "\n";
+    qDebug() << "PW: " << LogText(pw) << "\n";
 }
 
 void WizardData::setIP(const QString &value)
 {
     ip = value;
-    qDebug() << "IP: " << ip << "\n";
+    qDebug() << "IP: " << LogText(ip) << "\n";
 }

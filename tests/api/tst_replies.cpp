@@ -42,12 +42,14 @@ private slots:
 };
 
 // A body as the log shows it: in quotation marks, quotation marks and reverse
-// solidi escaped (the bodies here hold no other characters that need it).
+// solidi escaped, and U+1FAE0 of Unicode 14 (the bodies here hold no other characters that need
+// it).
 static QString quoted(const QByteArray &body)
 {
     QString text = QString::fromUtf8(body.constData());
     text.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
     text.replace(QLatin1Char('"'), QLatin1String("\\\""));
+    text.replace(QString::fromUtf8("\xf0\x9f\xab\xa0"), QLatin1String("\\U0001FAE0"));
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
@@ -131,6 +133,8 @@ private slots:
 
     void queryReply_data();
     void queryReply();
+    void redirectNotFollowed_data();
+    void redirectNotFollowed();
     void wifiscanReply_data();
     void wifiscanReply();
     void sizeLimit_data();
@@ -202,6 +206,24 @@ void TestReplies::queryReply_data()
                          "debug: model: \"\"", "debug: Name:  \"\" \n",
                          "debug: IP:  \"10.0.0.5\" \n" })
         << QStringList({ "", "", "", "", "10.0.0.5" });
+    // Qt 6 would write the character plainly and the integer in full.
+    QTest::newRow("character of Unicode 14, integer beyond 2^53")
+        << 200
+        << QByteArray("{\"deviceinfo\": {\"devicename\": \"\\ud83e\\udee0\", \"model\": "
+                      "\"Ovix \xf0\x9f\xab\xa0\", \"uptime\": 9007199254740993}}")
+        << QStringList(
+               { QString::fromUtf8("warning: QJsonValue(object, QJsonObject({\"devicename\":"
+                                   "\"\xf0\x9f\xab\xa0\",\"model\":\"Ovix \xf0\x9f\xab\xa0\","
+                                   "\"uptime\":9007199254740992}))"),
+                 "debug: devicename: \"\\U0001FAE0\"", "debug: model: \"Ovix \\U0001FAE0\"",
+                 "debug: Name:  \"\\U0001FAE0\" \n", "debug: IP:  \"\" \n" })
+        << QStringList({ QString::fromUtf8("\xf0\x9f\xab\xa0"),
+                         QString::fromUtf8("Ovix \xf0\x9f\xab\xa0"), "", "", "" });
+    QTest::newRow("deviceinfo a number")
+        << 200 << QByteArray("{\"deviceinfo\": 1234567}")
+        << QStringList({ "warning: QJsonValue(double, 1.23457e+06)", "debug: devicename: \"\"",
+                         "debug: model: \"\"", "debug: Name:  \"\" \n", "debug: IP:  \"\" \n" })
+        << QStringList({ "", "", "", "", "" });
     QTest::newRow("members that are numbers")
         << 200
         << QByteArray("{\"deviceinfo\": {\"devicename\": 5, \"model\": true, \"softwarever\": 1.5, "
@@ -236,6 +258,37 @@ void TestReplies::queryReply()
     QVERIFY(wizardData.url.isNull());
     QVERIFY(wizardData.ssid.isNull());
     QVERIFY(wizardData.pw.isNull());
+}
+
+void TestReplies::redirectNotFollowed_data()
+{
+    QTest::addColumn<int>("status");
+    for (int status : { 301, 302, 303, 307, 308 })
+        QTest::addRow("%d", status) << status;
+}
+
+// A redirect is an answer like any other: read where it came from, and nothing is sent on to
+// the address it names.
+void TestReplies::redirectNotFollowed()
+{
+    QFETCH(int, status);
+
+    MessageLog log;
+    ScriptedResponse response =
+        ScriptedResponse::json("{\"deviceinfo\": {\"devicename\": \"Moved\"}}", status);
+    response.headers.append(
+        qMakePair(QByteArray("Location"), m_server.url(QStringLiteral("/elsewhere")).toLatin1()));
+    m_server.enqueue(response);
+    const int requestsBefore = m_server.requests().count();
+    Page page;
+    SpeakerApi::postRequest(&page, m_server.url(), SpeakerApi::queryBody());
+    QTRY_COMPARE(page.replies.size(), 1);
+
+    QCOMPARE(page.replies.at(0)->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
+             status);
+    QCOMPARE(m_server.requests().count(), requestsBefore + 1);
+    QVERIFY(page.usable);
+    QCOMPARE(wizardData.name, QStringLiteral("Moved"));
 }
 
 void TestReplies::wifiscanReply_data()

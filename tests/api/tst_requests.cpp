@@ -158,11 +158,11 @@ void TestRequests::wire()
     QCOMPARE(request.header("Content-Length"), QByteArray::number(bytes.size()));
 
     // The two headers of the interface, each once, as raw headers in this order and spelling;
-    // the charset is a header of its own.
-    const QList<QByteArray> names = request.headerNames();
-    QCOMPARE(names.count("Content-Type"), 1);
-    QCOMPARE(names.count("charset"), 1);
-    QVERIFY(names.indexOf("Content-Type") < names.indexOf("charset"));
+    // the charset is a header of its own. Around them what Qt adds, the same headers in the same
+    // order with Qt 5 and Qt 6.
+    QCOMPARE(request.headerNames(),
+             QList<QByteArray>({ "Host", "Content-Type", "charset", "Content-Length", "Connection",
+                                 "Accept-Encoding", "Accept-Language", "User-Agent" }));
     QVERIFY(request.raw.contains("\r\nContent-Type: text/plain\r\n"));
     QVERIFY(request.raw.contains("\r\ncharset: UTF-8\r\n"));
     // Sending writes no lines of its own, nor any complaint of the network stack.

@@ -7,13 +7,13 @@
 #include "bonjourserviceresolver.h"
 #include "messagelog.h"
 
+#include <QFile>
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QList>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTextCodec>
 #include <QtTest>
 
 #include <algorithm>
@@ -94,8 +94,9 @@ void tst_AvahiDiscovery::initTestCase()
         QSKIP("needs the private DNS-SD network: run through tools/dnssd-net run");
     QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("avahi-publish")).isEmpty(),
              "avahi-publish not found (package avahi-utils)");
-    // The speaker names go to avahi-publish through the locale's encoding.
-    QVERIFY2(QTextCodec::codecForLocale()->mibEnum() == 106, "needs a UTF-8 locale (C.UTF-8)");
+    // The speaker names go to avahi-publish as its arguments, encoded like file names.
+    QVERIFY2(QFile::encodeName(QStringLiteral("\u00e4")) == QByteArray("\xc3\xa4"),
+             "needs a UTF-8 locale (C.UTF-8)");
     qRegisterMetaType<QList<BonjourRecord>>("QList<BonjourRecord>");
     qRegisterMetaType<QHostInfo>("QHostInfo");
     // Passed on to the test log, where a failure can be read in context.

@@ -3,8 +3,11 @@
 #include "client_wlans.h"
 #include "pagetest.h"
 #include "pixelratio.h"
+#include "startup.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QImage>
 #include <QProcess>
 #include <QTest>
 
@@ -20,6 +23,9 @@ private slots:
     void noAvahiWarning();
     void headerPictures_data();
     void headerPictures();
+    void picturesOnScaledScreen_data();
+    void picturesOnScaledScreen();
+    void headerPicturesDrawn();
 };
 
 void tst_Startup::cleanup()
@@ -128,6 +134,55 @@ void tst_Startup::headerPictures()
         QCOMPARE(pixmap.size(), QSize(640, 289));
         QCOMPARE(pixmap.devicePixelRatio(), ratio);
         QCOMPARE(label->sizeHint().width(), width);
+    }
+}
+
+void tst_Startup::picturesOnScaledScreen_data()
+{
+    QTest::addColumn<QString>("scale");
+    for (const char *scale : { "1.25", "1.5", "2" })
+        QTest::newRow(scale) << QString::fromLatin1(scale);
+}
+
+// The screen's scale is read when the application starts: headerPicturesDrawn runs in a
+// process of its own on a scaled screen.
+void tst_Startup::picturesOnScaledScreen()
+{
+    QFETCH(QString, scale);
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
+    QProcess test;
+    test.setProcessEnvironment(environment);
+    test.setProcessChannelMode(QProcess::MergedChannels);
+    test.start(QCoreApplication::applicationFilePath(), { QStringLiteral("headerPicturesDrawn") });
+    QVERIFY(test.waitForFinished(60000));
+    QVERIFY2(test.exitStatus() == QProcess::NormalExit && test.exitCode() == 0,
+             test.readAll().constData());
+}
+
+// As the program starts: the ratio from the screen, then the pages. Each header picture is
+// drawn one picture pixel per device pixel, not resampled.
+void tst_Startup::headerPicturesDrawn()
+{
+    recordScreenRatio();
+    Client client(nullptr);
+    Client_WLANs wlans(nullptr);
+    Client_Settings settings(nullptr);
+    const QList<QPair<QWidget *, QString>> pages = {
+        { &client, QStringLiteral(":/GRAFX/Palette_640px.png") },
+        { &wlans, QStringLiteral(":/GRAFX/Funk_640px.png") },
+        { &settings, QStringLiteral(":/GRAFX/Ovix_640px.png") },
+    };
+    for (const auto &page : pages) {
+        QLabel *label = headerLabel(page.first);
+        QVERIFY(label);
+        const QImage drawn = label->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage picture = QImage(page.second).convertToFormat(QImage::Format_RGB32);
+        // At the label's top left; the label may be larger than the picture.
+        QVERIFY2(drawn.width() >= picture.width() && drawn.height() >= picture.height() &&
+                     drawn.copy(picture.rect()) == picture,
+                 qPrintable(page.second));
     }
 }
 

@@ -62,6 +62,10 @@ void TestWizardData::setters_data()
             << i << QStringLiteral("Kitchen \"2\" C:\\speaker")
             << QStringLiteral("\"Kitchen \\\"2\\\" C:\\\\speaker\"");
         QTest::addRow("%s, empty", name) << i << QString() << QStringLiteral("\"\"");
+        // Escaped as Qt 5.15 escapes it; Qt 6.4 would print it plainly.
+        QTest::addRow("%s, character of Unicode 14", name)
+            << i << QString::fromUtf8("Melting \xf0\x9f\xab\xa0")
+            << QStringLiteral("\"Melting \\U0001FAE0\"");
     }
 }
 

@@ -4,6 +4,7 @@
 VANTIR_PACKAGES=(
     cmake g++ make pkg-config
     qtbase5-dev qttools5-dev qttools5-dev-tools
+    qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
     libavahi-compat-libdnssd-dev libavahi-compat-libdnssd1
     avahi-daemon avahi-utils libnss-mdns dbus dbus-daemon iproute2
     libcpp-httplib-dev nlohmann-json3-dev

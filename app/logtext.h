@@ -1,0 +1,38 @@
+#ifndef LOGTEXT_H
+#define LOGTEXT_H
+
+#include <QJsonValue>
+#include <QString>
+
+class QDebug;
+
+// A text value of a log line, streamed into QDebug: in double quotation marks, with QDebug's
+// escaping of quotation marks, reverse solidi and unprintable characters, exactly as Qt 5.15
+// writes it. Qt 6 knows more of Unicode and writes the characters assigned after Unicode 13
+// plainly; they are escaped here as Qt 5.15 escapes them, so a line reads the same with either.
+//
+//     qDebug() << "SSID: " << LogText(ssid);
+class LogText
+{
+public:
+    explicit LogText(const QString &text) : text(text) { }
+    const QString text;
+};
+QDebug operator<<(QDebug debug, const LogText &value);
+
+// The quoted form on its own: "\"" + escaped text + "\"".
+QString quotedLogText(const QString &text);
+
+// A JSON value of a log line, in QDebug's form as Qt 5.15 writes it. Qt 6 keeps integers apart
+// from doubles and writes them in full ("QJsonValue(double, 1234567)" where Qt 5.15 writes
+// "1.23457e+06", and 2^53 + 1 exactly in an object); here every number is a double, and
+// strings are quoted as by LogText.
+class LogJson
+{
+public:
+    explicit LogJson(const QJsonValue &value) : value(value) { }
+    const QJsonValue value;
+};
+QDebug operator<<(QDebug debug, const LogJson &value);
+
+#endif // LOGTEXT_H
