@@ -8,6 +8,7 @@ VANTIR_PACKAGES=(
     avahi-daemon avahi-utils libnss-mdns dbus dbus-daemon iproute2
     libcpp-httplib-dev nlohmann-json3-dev
     xvfb xauth xdotool imagemagick fonts-dejavu-core jq
+    clang-14 libclang-rt-14-dev libfuzzer-14-dev
 )
 
 # Runs a command as root: directly when we are root, through sudo otherwise.
