@@ -21,9 +21,10 @@ namespace {
 const int MaxReplies = 48;
 const int DeliveryTimeoutMs = 5000;
 
-// A few names that come up again and again, so that adds and removals meet the same records.
-const char *const names[] = { "VANTIR Ovix Kitchen", "VANTIR Ovix Living Room", "K\xc3\xbc" "che",
-                              "K\xfc" "che" };
+// A few names that come up again and again, so that adds and removals meet the same records
+// (the last one is not UTF-8).
+const char *const names[] = { "VANTIR Ovix Kitchen", "VANTIR Ovix Living Room", "K\u00fcche",
+                              "Kueche \xfc" };
 const char *const types[] = { "_dockset._tcp.", "_dockset._tcp" };
 const char *const domains[] = { "local.", "local" };
 
@@ -134,8 +135,9 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
     FuzzSupport::silenceMessages();
     FuzzSupport::createApplication();
     if (!FakeDnssd::available()) {
-        std::fprintf(stderr, "The fake libdns_sd.so.1 is not loaded: put its folder first on "
-                             "LD_LIBRARY_PATH.\n");
+        std::fprintf(stderr,
+                     "The fake libdns_sd.so.1 is not loaded: put its folder first on "
+                     "LD_LIBRARY_PATH.\n");
         std::abort();
     }
     return 0;
@@ -165,9 +167,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (kind & 2)
             flags |= kDNSServiceFlagsMoreComing;
         const bool failed = (kind & 0xF0) == 0xF0;
-        const DNSServiceErrorType err =
-            failed ? kDNSServiceErr_Unknown - input.ConsumeIntegralInRange<int>(0, 30)
-                   : kDNSServiceErr_NoError;
+        const DNSServiceErrorType err = failed
+            ? kDNSServiceErr_Unknown - input.ConsumeIntegralInRange<int>(0, 30)
+            : kDNSServiceErr_NoError;
         const Text name = takeText(input, names);
         const Text type = takeText(input, types);
         const Text domain = takeText(input, domains);

@@ -50,8 +50,9 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
     FuzzSupport::silenceMessages();
     FuzzSupport::createApplication();
     if (!FakeDnssd::available()) {
-        std::fprintf(stderr, "The fake libdns_sd.so.1 is not loaded: put its folder first on "
-                             "LD_LIBRARY_PATH.\n");
+        std::fprintf(stderr,
+                     "The fake libdns_sd.so.1 is not loaded: put its folder first on "
+                     "LD_LIBRARY_PATH.\n");
         std::abort();
     }
     // Look the local address up once, so that later look-ups come from Qt's cache through the
