@@ -19,7 +19,7 @@
 namespace {
 
 const int MaxReplies = 48;
-const int DeliveryTimeoutMs = 5000;
+const int DeliveryTimeoutMs = 10000; // generous: the machine may be busy
 
 // A few names that come up again and again, so that adds and removals meet the same records
 // (the last one is not UTF-8).
