@@ -1,3 +1,14 @@
+# The sanitizers' run-time options, for every test of a sanitizer build (empty otherwise): leaks
+# are checked, the first error ends the test, and the leaks that are not ours are suppressed by
+# the commented list in tests/sanitizers/.
+if(VANTIR_SANITIZE)
+    set(VANTIR_ASAN_OPTIONS "detect_leaks=1:check_initialization_order=1:halt_on_error=1")
+    set(VANTIR_SANITIZER_ENVIRONMENT
+        "ASAN_OPTIONS=${VANTIR_ASAN_OPTIONS}"
+        "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/sanitizers/lsan.supp:print_suppressions=0"
+        "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+endif()
+
 # vantir_add_test(<name> SOURCES <files...> LIBRARIES <targets...>
 #                 [ENVIRONMENT <VAR=value...>] [COMMAND_PREFIX <args...>] [TIMEOUT <s>])
 #
@@ -12,7 +23,7 @@ function(vantir_add_test name)
         set(ARG_TIMEOUT 120)
     endif()
     set_tests_properties(${name} PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${ARG_ENVIRONMENT}"
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${ARG_ENVIRONMENT};${VANTIR_SANITIZER_ENVIRONMENT}"
         SKIP_RETURN_CODE 77
         TIMEOUT ${ARG_TIMEOUT})
 endfunction()

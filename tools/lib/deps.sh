@@ -11,6 +11,7 @@ VANTIR_PACKAGES=(
     xvfb xauth xdotool imagemagick fonts-dejavu-core jq
     libxcb1-dev
     dpkg-dev lintian desktop-file-utils appstream man-db
+    clang-14 libclang-rt-14-dev libfuzzer-14-dev
 )
 
 # What the benchmark command tools/bench needs beyond that: it publishes
