@@ -3,8 +3,38 @@
 #include <QSocketNotifier>
 #include <QtDebug>
 
+#ifdef _WIN32
+#include <winsock2.h>
+#else
+#include <poll.h>
+#endif
+
+namespace {
+
+// Avahi's library never sets kDNSServiceFlagsMoreComing; what is already waiting on the socket
+// is the batch it would have announced. Bounded, so that a socket that stays readable cannot
+// hold the event loop.
+const int maxRepliesPerBatch = 4096;
+
+bool socketReadable(qintptr socket)
+{
+#ifdef _WIN32
+    WSAPOLLFD entry = { static_cast<SOCKET>(socket), POLLRDNORM, 0 };
+    return WSAPoll(&entry, 1, 0) > 0;
+#else
+    pollfd entry = { static_cast<int>(socket), POLLIN, 0 };
+    return poll(&entry, 1, 0) > 0;
+#endif
+}
+
+} // namespace
+
 BonjourServiceBrowser::BonjourServiceBrowser(QObject *parent)
-    : QObject(parent), browseRef(nullptr), socketNotifier(nullptr)
+    : QObject(parent),
+      browseRef(nullptr),
+      socketNotifier(nullptr),
+      inBatch(false),
+      listPending(false)
 {
     // Known by name, so that the list can also travel through queued connections and spies.
     qRegisterMetaType<BonjourRecord>("BonjourRecord");
@@ -19,10 +49,11 @@ BonjourServiceBrowser::~BonjourServiceBrowser()
 void BonjourServiceBrowser::browseForServiceType(const QString &type)
 {
     // A second browse replaces the first; its speakers will be announced again.
-    if (browseRef) {
+    // The list of the old browse stays with the receiver until the new one sends its own.
+    if (browseRef || socketNotifier)
         stopBrowse();
-        records.clear();
-    }
+    records.clear();
+    announcements.clear();
 
     qWarning("browseForServiceType()...");
     const QByteArray regType = type.toUtf8();
@@ -49,9 +80,30 @@ void BonjourServiceBrowser::browseForServiceType(const QString &type)
 
 void BonjourServiceBrowser::bonjourSocketReadyRead()
 {
-    DNSServiceErrorType err = DNSServiceProcessResult(browseRef);
-    if (err != kDNSServiceErr_NoError)
+    const qintptr socket = socketNotifier->socket();
+    DNSServiceErrorType err = kDNSServiceErr_NoError;
+    inBatch = true;
+    for (int replies = 0; replies < maxRepliesPerBatch; ++replies) {
+        err = DNSServiceProcessResult(browseRef);
+        if (err != kDNSServiceErr_NoError || !socketReadable(socket))
+            break;
+    }
+    inBatch = false;
+
+    if (listPending) {
+        listPending = false;
+        emit currentBonjourRecordsChanged(records);
+    }
+    if (err != kDNSServiceErr_NoError) {
+        // The reference cannot be read any more (its daemon has gone): give it back rather than
+        // be woken for it again and again. The list stays until a new browse sends its own.
+        socketNotifier->setEnabled(false);
+        socketNotifier->deleteLater();
+        socketNotifier = nullptr;
+        DNSServiceRefDeallocate(browseRef);
+        browseRef = nullptr;
         emit error(err);
+    }
 }
 
 void BonjourServiceBrowser::bonjourBrowseReply(DNSServiceRef, DNSServiceFlags flags, uint32_t,
@@ -66,16 +118,25 @@ void BonjourServiceBrowser::bonjourBrowseReply(DNSServiceRef, DNSServiceFlags fl
         return;
     }
 
-    // The interface is not part of the record: a speaker seen on two interfaces is one entry.
+    // The interface is not part of the record: a speaker seen on two interfaces is one entry,
+    // which goes with the last withdrawal.
     BonjourRecord bonjourRecord(serviceName, regtype, replyDomain);
     if (flags & kDNSServiceFlagsAdd) {
-        if (!serviceBrowser->records.contains(bonjourRecord))
+        int &count = serviceBrowser->announcements[bonjourRecord];
+        if (count++ == 0)
             serviceBrowser->records.append(bonjourRecord);
     } else {
-        serviceBrowser->records.removeAll(bonjourRecord);
+        auto found = serviceBrowser->announcements.find(bonjourRecord);
+        if (found != serviceBrowser->announcements.end() && --found.value() == 0) {
+            serviceBrowser->announcements.erase(found);
+            serviceBrowser->records.removeOne(bonjourRecord);
+        }
     }
-    // Hold the list back until the last reply of a batch, so the page is rebuilt once.
-    if (!(flags & kDNSServiceFlagsMoreComing))
+    // Hold the list back until the last reply of a batch, so the page is updated once.
+    const bool batchComplete = !(flags & kDNSServiceFlagsMoreComing);
+    if (serviceBrowser->inBatch)
+        serviceBrowser->listPending = batchComplete;
+    else if (batchComplete)
         emit serviceBrowser->currentBonjourRecordsChanged(serviceBrowser->records);
 }
 
@@ -90,4 +151,5 @@ void BonjourServiceBrowser::stopBrowse()
     }
     delete socketNotifier;
     socketNotifier = nullptr;
+    listPending = false;
 }

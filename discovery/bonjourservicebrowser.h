@@ -4,13 +4,16 @@
 #include "bonjourrecord.h"
 #include "dnssdapi.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 
 class QSocketNotifier;
 
 // Browses for one service type in "local." and hands out the whole list of advertised instances
-// each time a batch of replies is complete.
+// each time a batch of replies is complete. Replies that are already waiting on the socket count
+// as one batch. An instance announced on several interfaces or over both IP protocols stays
+// listed until its last announcement is withdrawn.
 class BonjourServiceBrowser : public QObject
 {
     Q_OBJECT
@@ -39,6 +42,9 @@ private:
     DNSServiceRef browseRef;
     QSocketNotifier *socketNotifier;
     QList<BonjourRecord> records;
+    QHash<BonjourRecord, int> announcements; // per listed record
+    bool inBatch;     // handling the replies waiting on the socket
+    bool listPending; // a reply of the batch asks for the list to go out
 };
 
 #endif // BONJOURSERVICEBROWSER_H
