@@ -34,7 +34,8 @@ BonjourServiceBrowser::BonjourServiceBrowser(QObject *parent)
       browseRef(nullptr),
       socketNotifier(nullptr),
       inBatch(false),
-      listPending(false)
+      listPending(false),
+      replyFailed(false)
 {
     // Known by name, so that the list can also travel through queued connections and spies.
     qRegisterMetaType<BonjourRecord>("BonjourRecord");
@@ -83,9 +84,10 @@ void BonjourServiceBrowser::bonjourSocketReadyRead()
     const qintptr socket = socketNotifier->socket();
     DNSServiceErrorType err = kDNSServiceErr_NoError;
     inBatch = true;
+    replyFailed = false;
     for (int replies = 0; replies < maxRepliesPerBatch; ++replies) {
         err = DNSServiceProcessResult(browseRef);
-        if (err != kDNSServiceErr_NoError || !socketReadable(socket))
+        if (err != kDNSServiceErr_NoError || replyFailed || !socketReadable(socket))
             break;
     }
     inBatch = false;
@@ -94,16 +96,19 @@ void BonjourServiceBrowser::bonjourSocketReadyRead()
         listPending = false;
         emit currentBonjourRecordsChanged(records);
     }
-    if (err != kDNSServiceErr_NoError) {
-        // The reference cannot be read any more (its daemon has gone): give it back rather than
-        // be woken for it again and again. The list stays until a new browse sends its own.
-        socketNotifier->setEnabled(false);
-        socketNotifier->deleteLater();
-        socketNotifier = nullptr;
-        DNSServiceRefDeallocate(browseRef);
-        browseRef = nullptr;
+    if (err == kDNSServiceErr_NoError && !replyFailed)
+        return;
+
+    // After a failure the reference is dead (Avahi reports its daemon's exit as an error reply):
+    // give it back rather than be woken for it again. The list stays until a new browse sends
+    // its own.
+    socketNotifier->setEnabled(false);
+    socketNotifier->deleteLater();
+    socketNotifier = nullptr;
+    DNSServiceRefDeallocate(browseRef);
+    browseRef = nullptr;
+    if (err != kDNSServiceErr_NoError)
         emit error(err);
-    }
 }
 
 void BonjourServiceBrowser::bonjourBrowseReply(DNSServiceRef, DNSServiceFlags flags, uint32_t,
@@ -114,6 +119,7 @@ void BonjourServiceBrowser::bonjourBrowseReply(DNSServiceRef, DNSServiceFlags fl
     qWarning("bonjourBrowseReply()");
     BonjourServiceBrowser *serviceBrowser = static_cast<BonjourServiceBrowser *>(context);
     if (errorCode != kDNSServiceErr_NoError) {
+        serviceBrowser->replyFailed = true;
         emit serviceBrowser->error(errorCode);
         return;
     }

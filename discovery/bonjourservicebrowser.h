@@ -45,6 +45,7 @@ private:
     QHash<BonjourRecord, int> announcements; // per listed record
     bool inBatch;     // handling the replies waiting on the socket
     bool listPending; // a reply of the batch asks for the list to go out
+    bool replyFailed; // a reply of the batch reported an error
 };
 
 #endif // BONJOURSERVICEBROWSER_H
