@@ -1,5 +1,6 @@
 #include "bonjourservicebrowser.h"
 
+#include <QElapsedTimer>
 #include <QSocketNotifier>
 #include <QtDebug>
 
@@ -15,19 +16,23 @@ namespace {
 // is the batch it would have announced. Bounded, so that a socket that stays readable cannot
 // hold the event loop.
 const int maxRepliesPerBatch = 4096;
+const qint64 maxBatchMilliseconds = 100;
 
-bool socketReadable(qintptr socket)
+bool socketReadable(qintptr socket, int waitMicroseconds)
 {
 #ifdef _WIN32
     WSAPOLLFD entry = { static_cast<SOCKET>(socket), POLLRDNORM, 0 };
-    return WSAPoll(&entry, 1, 0) > 0;
+    return WSAPoll(&entry, 1, (waitMicroseconds + 999) / 1000) > 0;
 #else
     pollfd entry = { static_cast<int>(socket), POLLIN, 0 };
-    return poll(&entry, 1, 0) > 0;
+    const timespec wait = { 0, long(waitMicroseconds) * 1000 };
+    return ppoll(&entry, 1, &wait, nullptr) > 0;
 #endif
 }
 
 } // namespace
+
+int BonjourServiceBrowser::batchGap = 1000;
 
 BonjourServiceBrowser::BonjourServiceBrowser(QObject *parent)
     : QObject(parent),
@@ -83,11 +88,14 @@ void BonjourServiceBrowser::bonjourSocketReadyRead()
 {
     const qintptr socket = socketNotifier->socket();
     DNSServiceErrorType err = kDNSServiceErr_NoError;
+    QElapsedTimer batchTime;
+    batchTime.start();
     inBatch = true;
     replyFailed = false;
     for (int replies = 0; replies < maxRepliesPerBatch; ++replies) {
         err = DNSServiceProcessResult(browseRef);
-        if (err != kDNSServiceErr_NoError || replyFailed || !socketReadable(socket))
+        if (err != kDNSServiceErr_NoError || replyFailed ||
+            batchTime.elapsed() >= maxBatchMilliseconds || !socketReadable(socket, batchGap))
             break;
     }
     inBatch = false;

@@ -11,8 +11,8 @@
 class QSocketNotifier;
 
 // Browses for one service type in "local." and hands out the whole list of advertised instances
-// each time a batch of replies is complete. Replies that are already waiting on the socket count
-// as one batch. An instance announced on several interfaces or over both IP protocols stays
+// each time a batch of replies is complete. Replies that are already waiting on the socket, or
+// follow within batchGap, count as one batch. An instance announced on several interfaces or over both IP protocols stays
 // listed until its last announcement is withdrawn.
 class BonjourServiceBrowser : public QObject
 {
@@ -23,6 +23,11 @@ public:
     ~BonjourServiceBrowser() override;
 
     void browseForServiceType(const QString &type);
+
+    // Microseconds to wait for the next reply of a batch. Avahi's library hands each reply over
+    // from a thread of its own, so the next one of a burst may still be on its way when the
+    // previous one has been handled.
+    static int batchGap;
 
 signals:
     void currentBonjourRecordsChanged(const QList<BonjourRecord> &list);
