@@ -21,11 +21,14 @@ const qint64 maxBatchMilliseconds = 100;
 bool socketReadable(qintptr socket, int waitMicroseconds)
 {
 #ifdef _WIN32
-    WSAPOLLFD entry = { static_cast<SOCKET>(socket), POLLRDNORM, 0 };
-    return WSAPoll(&entry, 1, (waitMicroseconds + 999) / 1000) > 0;
+    fd_set readable;
+    FD_ZERO(&readable);
+    FD_SET(static_cast<SOCKET>(socket), &readable);
+    timeval wait = { waitMicroseconds / 1000000, waitMicroseconds % 1000000 };
+    return select(0, &readable, nullptr, nullptr, &wait) > 0;
 #else
     pollfd entry = { static_cast<int>(socket), POLLIN, 0 };
-    const timespec wait = { 0, long(waitMicroseconds) * 1000 };
+    const timespec wait = { waitMicroseconds / 1000000, long(waitMicroseconds % 1000000) * 1000 };
     return ppoll(&entry, 1, &wait, nullptr) > 0;
 #endif
 }
@@ -35,12 +38,8 @@ bool socketReadable(qintptr socket, int waitMicroseconds)
 int BonjourServiceBrowser::batchGap = 1000;
 
 BonjourServiceBrowser::BonjourServiceBrowser(QObject *parent)
-    : QObject(parent),
-      browseRef(nullptr),
-      socketNotifier(nullptr),
-      inBatch(false),
-      listPending(false),
-      replyFailed(false)
+    : QObject(parent), browseRef(nullptr), socketNotifier(nullptr), inBatch(false),
+      listPending(false), replyFailed(false)
 {
     // Known by name, so that the list can also travel through queued connections and spies.
     qRegisterMetaType<BonjourRecord>("BonjourRecord");

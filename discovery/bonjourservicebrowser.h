@@ -12,8 +12,8 @@ class QSocketNotifier;
 
 // Browses for one service type in "local." and hands out the whole list of advertised instances
 // each time a batch of replies is complete. Replies that are already waiting on the socket, or
-// follow within batchGap, count as one batch. An instance announced on several interfaces or over both IP protocols stays
-// listed until its last announcement is withdrawn.
+// follow within batchGap, count as one batch. An instance announced on several interfaces or over
+// both IP protocols stays listed until its last announcement is withdrawn.
 class BonjourServiceBrowser : public QObject
 {
     Q_OBJECT
@@ -48,9 +48,9 @@ private:
     QSocketNotifier *socketNotifier;
     QList<BonjourRecord> records;
     QHash<BonjourRecord, int> announcements; // per listed record
-    bool inBatch;     // handling the replies waiting on the socket
-    bool listPending; // a reply of the batch asks for the list to go out
-    bool replyFailed; // a reply of the batch reported an error
+    bool inBatch;                            // handling the replies waiting on the socket
+    bool listPending;                        // a reply of the batch asks for the list to go out
+    bool replyFailed;                        // a reply of the batch reported an error
 };
 
 #endif // BONJOURSERVICEBROWSER_H

@@ -9,13 +9,8 @@
 int BonjourServiceResolver::resolveTimeout = 10000;
 
 BonjourServiceResolver::BonjourServiceResolver(QObject *parent)
-    : QObject(parent),
-      resolveRef(nullptr),
-      socketNotifier(nullptr),
-      port(-1),
-      timeoutTimer(new QTimer(this)),
-      lookupId(-1),
-      answered(false)
+    : QObject(parent), resolveRef(nullptr), socketNotifier(nullptr), port(-1),
+      timeoutTimer(new QTimer(this)), lookupId(-1), answered(false)
 {
     timeoutTimer->setSingleShot(true);
     connect(timeoutTimer, &QTimer::timeout, this, [this] { failResolve(kDNSServiceErr_Timeout); });
@@ -132,6 +127,6 @@ void BonjourServiceResolver::bonjourResolveReply(DNSServiceRef, DNSServiceFlags,
     // The reply carries the port in network byte order.
     serviceResolver->port = qFromBigEndian<quint16>(port);
     const QString hostName = hosttarget ? QString::fromUtf8(hosttarget) : QString();
-    serviceResolver->lookupId = QHostInfo::lookupHost(hostName, serviceResolver,
-                                                      SLOT(finishConnect(const QHostInfo &)));
+    serviceResolver->lookupId =
+        QHostInfo::lookupHost(hostName, serviceResolver, SLOT(finishConnect(const QHostInfo &)));
 }

@@ -23,7 +23,7 @@ extern "C" {
 
 enum {
     kDNSServiceErr_ServiceNotRunning = -65563, // 0xFFFEFFE5: the daemon (or its library) is absent
-    kDNSServiceErr_Timeout = -65568 // 0xFFFEFFE0: an operation gave no answer in time
+    kDNSServiceErr_Timeout = -65568            // 0xFFFEFFE0: an operation gave no answer in time
 };
 
 typedef uint32_t DNSServiceProtocol;

@@ -55,10 +55,7 @@ QTreeWidgetItem *newRow(const BonjourRecord &record)
 int Client::browseRetryInterval = 5000;
 
 Client::Client(QWidget *parent)
-    : QDialog(parent),
-      resolver(nullptr),
-      browseRetryTimer(nullptr),
-      browseUnavailable(false),
+    : QDialog(parent), resolver(nullptr), browseRetryTimer(nullptr), browseUnavailable(false),
       browseFailed(false)
 {
     resize(640, 550);
@@ -258,8 +255,7 @@ void Client::reportResolveFailure()
     busyMovie->stop();
     busyLabel->hide();
     enableNextButton();
-    showInformation(
-        QT_TR_NOOP("The speaker could not be reached.\nPlease try again."), QString());
+    showInformation(QT_TR_NOOP("The speaker could not be reached.\nPlease try again."), QString());
 }
 
 void Client::reportBrowseFailure()
@@ -294,8 +290,7 @@ void Client::showInformation(const char *text, const QString &argument)
         if (!argument.isNull())
             message = message.arg(argument);
         // The button reads "OK" in every language.
-        QMessageBox box(QMessageBox::Information, tr("Info"), message, QMessageBox::NoButton,
-                        this);
+        QMessageBox box(QMessageBox::Information, tr("Info"), message, QMessageBox::NoButton, this);
         box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         box.exec();
     });

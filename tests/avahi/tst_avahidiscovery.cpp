@@ -343,8 +343,7 @@ void tst_AvahiDiscovery::speakerOnTwoLinksStaysListed()
     QCOMPARE(names(lastList(listSpy)), QStringList({ kitchenName, firstName }));
 
     stopPublisher(firstPublisher);
-    QTRY_COMPARE_WITH_TIMEOUT(names(lastList(listSpy)), QStringList(kitchenName),
-                              discoveryTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(names(lastList(listSpy)), QStringList(kitchenName), discoveryTimeout);
 }
 
 // The daemon goes away under an open speaker list and comes back: the page says so once and

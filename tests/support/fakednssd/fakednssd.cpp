@@ -190,9 +190,8 @@ FAKEDNSSD_EXPORT DNSServiceErrorType DNSServiceProcessResult(DNSServiceRef sdRef
     const Reply reply = sdRef->replies.front();
     sdRef->replies.pop_front();
     if (sdRef->kind == Kind::Browse) {
-        sdRef->browseCallback(sdRef, reply.flags, reply.interfaceIndex, reply.err,
-                              reply.name.get(), reply.type.get(), reply.domain.get(),
-                              sdRef->context);
+        sdRef->browseCallback(sdRef, reply.flags, reply.interfaceIndex, reply.err, reply.name.get(),
+                              reply.type.get(), reply.domain.get(), sdRef->context);
     } else {
         sdRef->resolveCallback(sdRef, reply.flags, reply.interfaceIndex, reply.err,
                                reply.name.get(), reply.type.get(), reply.port, 0, nullptr,
@@ -233,8 +232,8 @@ FAKEDNSSD_EXPORT void fakednssd_set_next_without_socket(int withoutSocket)
     state.nextWithoutSocket = withoutSocket != 0;
 }
 
-FAKEDNSSD_EXPORT int fakednssd_browse_reply_on(uint32_t interfaceIndex, uint32_t flags,
-                                               int32_t err, const char *name, const char *type,
+FAKEDNSSD_EXPORT int fakednssd_browse_reply_on(uint32_t interfaceIndex, uint32_t flags, int32_t err,
+                                               const char *name, const char *type,
                                                const char *domain)
 {
     Reply reply;

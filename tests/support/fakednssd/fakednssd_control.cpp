@@ -96,8 +96,7 @@ bool browseReply(uint32_t flags, int32_t err, const char *name, const char *type
 bool browseReplyOn(uint32_t interfaceIndex, uint32_t flags, int32_t err, const char *name,
                    const char *type, const char *domain)
 {
-    using Function =
-        int (*)(uint32_t, uint32_t, int32_t, const char *, const char *, const char *);
+    using Function = int (*)(uint32_t, uint32_t, int32_t, const char *, const char *, const char *);
     auto function = control<Function>("fakednssd_browse_reply_on");
     return function && function(interfaceIndex, flags, err, name, type, domain) != 0;
 }
