@@ -99,11 +99,13 @@ void BonjourServiceBrowser::bonjourSocketReadyRead()
     }
     inBatch = false;
 
+    const DNSServiceRef batchRef = browseRef;
     if (listPending) {
         listPending = false;
         emit currentBonjourRecordsChanged(records);
     }
-    if (err == kDNSServiceErr_NoError && !replyFailed)
+    // A receiver may have started a new browse meanwhile; that one is not the one that failed.
+    if ((err == kDNSServiceErr_NoError && !replyFailed) || browseRef != batchRef)
         return;
 
     // After a failure the reference is dead (Avahi reports its daemon's exit as an error reply):
