@@ -1,6 +1,7 @@
 #ifndef BONJOURRECORD_H
 #define BONJOURRECORD_H
 
+#include <QHash>
 #include <QList>
 #include <QMetaType>
 #include <QString>
@@ -37,6 +38,17 @@ private:
         return text ? QString::fromUtf8(text) : QString();
     }
 };
+
+// For sets and maps of records (the browser counts announcements per record).
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+inline size_t qHash(const BonjourRecord &record, size_t seed = 0)
+#else
+inline uint qHash(const BonjourRecord &record, uint seed = 0)
+#endif
+{
+    return qHash(record.instanceName, seed) ^ qHash(record.serviceType, seed + 1) ^
+        qHash(record.domain, seed + 2);
+}
 
 Q_DECLARE_METATYPE(BonjourRecord)
 

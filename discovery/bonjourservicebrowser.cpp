@@ -1,10 +1,45 @@
 #include "bonjourservicebrowser.h"
 
+#include <QElapsedTimer>
 #include <QSocketNotifier>
 #include <QtDebug>
 
+#ifdef _WIN32
+#include <winsock2.h>
+#else
+#include <poll.h>
+#endif
+
+namespace {
+
+// Avahi's library never sets kDNSServiceFlagsMoreComing; what is already waiting on the socket
+// is the batch it would have announced. Bounded, so that a socket that stays readable cannot
+// hold the event loop.
+const int maxRepliesPerBatch = 4096;
+const qint64 maxBatchMilliseconds = 100;
+
+bool socketReadable(qintptr socket, int waitMicroseconds)
+{
+#ifdef _WIN32
+    fd_set readable;
+    FD_ZERO(&readable);
+    FD_SET(static_cast<SOCKET>(socket), &readable);
+    timeval wait = { waitMicroseconds / 1000000, waitMicroseconds % 1000000 };
+    return select(0, &readable, nullptr, nullptr, &wait) > 0;
+#else
+    pollfd entry = { static_cast<int>(socket), POLLIN, 0 };
+    const timespec wait = { waitMicroseconds / 1000000, long(waitMicroseconds % 1000000) * 1000 };
+    return ppoll(&entry, 1, &wait, nullptr) > 0;
+#endif
+}
+
+} // namespace
+
+int BonjourServiceBrowser::batchGap = 1000;
+
 BonjourServiceBrowser::BonjourServiceBrowser(QObject *parent)
-    : QObject(parent), browseRef(nullptr), socketNotifier(nullptr)
+    : QObject(parent), browseRef(nullptr), socketNotifier(nullptr), inBatch(false),
+      listPending(false), replyFailed(false)
 {
     // Known by name, so that the list can also travel through queued connections and spies.
     qRegisterMetaType<BonjourRecord>("BonjourRecord");
@@ -19,10 +54,11 @@ BonjourServiceBrowser::~BonjourServiceBrowser()
 void BonjourServiceBrowser::browseForServiceType(const QString &type)
 {
     // A second browse replaces the first; its speakers will be announced again.
-    if (browseRef) {
+    // The list of the old browse stays with the receiver until the new one sends its own.
+    if (browseRef || socketNotifier)
         stopBrowse();
-        records.clear();
-    }
+    records.clear();
+    announcements.clear();
 
     qWarning("browseForServiceType()...");
     const QByteArray regType = type.toUtf8();
@@ -49,7 +85,37 @@ void BonjourServiceBrowser::browseForServiceType(const QString &type)
 
 void BonjourServiceBrowser::bonjourSocketReadyRead()
 {
-    DNSServiceErrorType err = DNSServiceProcessResult(browseRef);
+    const qintptr socket = socketNotifier->socket();
+    DNSServiceErrorType err = kDNSServiceErr_NoError;
+    QElapsedTimer batchTime;
+    batchTime.start();
+    inBatch = true;
+    replyFailed = false;
+    for (int replies = 0; replies < maxRepliesPerBatch; ++replies) {
+        err = DNSServiceProcessResult(browseRef);
+        if (err != kDNSServiceErr_NoError || replyFailed ||
+            batchTime.elapsed() >= maxBatchMilliseconds || !socketReadable(socket, batchGap))
+            break;
+    }
+    inBatch = false;
+
+    const DNSServiceRef batchRef = browseRef;
+    if (listPending) {
+        listPending = false;
+        emit currentBonjourRecordsChanged(records);
+    }
+    // A receiver may have started a new browse meanwhile; that one is not the one that failed.
+    if ((err == kDNSServiceErr_NoError && !replyFailed) || browseRef != batchRef)
+        return;
+
+    // After a failure the reference is dead (Avahi reports its daemon's exit as an error reply):
+    // give it back rather than be woken for it again. The list stays until a new browse sends
+    // its own.
+    socketNotifier->setEnabled(false);
+    socketNotifier->deleteLater();
+    socketNotifier = nullptr;
+    DNSServiceRefDeallocate(browseRef);
+    browseRef = nullptr;
     if (err != kDNSServiceErr_NoError)
         emit error(err);
 }
@@ -62,20 +128,30 @@ void BonjourServiceBrowser::bonjourBrowseReply(DNSServiceRef, DNSServiceFlags fl
     qWarning("bonjourBrowseReply()");
     BonjourServiceBrowser *serviceBrowser = static_cast<BonjourServiceBrowser *>(context);
     if (errorCode != kDNSServiceErr_NoError) {
+        serviceBrowser->replyFailed = true;
         emit serviceBrowser->error(errorCode);
         return;
     }
 
-    // The interface is not part of the record: a speaker seen on two interfaces is one entry.
+    // The interface is not part of the record: a speaker seen on two interfaces is one entry,
+    // which goes with the last withdrawal.
     BonjourRecord bonjourRecord(serviceName, regtype, replyDomain);
     if (flags & kDNSServiceFlagsAdd) {
-        if (!serviceBrowser->records.contains(bonjourRecord))
+        int &count = serviceBrowser->announcements[bonjourRecord];
+        if (count++ == 0)
             serviceBrowser->records.append(bonjourRecord);
     } else {
-        serviceBrowser->records.removeAll(bonjourRecord);
+        auto found = serviceBrowser->announcements.find(bonjourRecord);
+        if (found != serviceBrowser->announcements.end() && --found.value() == 0) {
+            serviceBrowser->announcements.erase(found);
+            serviceBrowser->records.removeOne(bonjourRecord);
+        }
     }
-    // Hold the list back until the last reply of a batch, so the page is rebuilt once.
-    if (!(flags & kDNSServiceFlagsMoreComing))
+    // Hold the list back until the last reply of a batch, so the page is updated once.
+    const bool batchComplete = !(flags & kDNSServiceFlagsMoreComing);
+    if (serviceBrowser->inBatch)
+        serviceBrowser->listPending = batchComplete;
+    else if (batchComplete)
         emit serviceBrowser->currentBonjourRecordsChanged(serviceBrowser->records);
 }
 
@@ -90,4 +166,5 @@ void BonjourServiceBrowser::stopBrowse()
     }
     delete socketNotifier;
     socketNotifier = nullptr;
+    listPending = false;
 }

@@ -4,13 +4,16 @@
 #include "bonjourrecord.h"
 #include "dnssdapi.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 
 class QSocketNotifier;
 
 // Browses for one service type in "local." and hands out the whole list of advertised instances
-// each time a batch of replies is complete.
+// each time a batch of replies is complete. Replies that are already waiting on the socket, or
+// follow within batchGap, count as one batch. An instance announced on several interfaces or over
+// both IP protocols stays listed until its last announcement is withdrawn.
 class BonjourServiceBrowser : public QObject
 {
     Q_OBJECT
@@ -20,6 +23,11 @@ public:
     ~BonjourServiceBrowser() override;
 
     void browseForServiceType(const QString &type);
+
+    // Microseconds to wait for the next reply of a batch. Avahi's library hands each reply over
+    // from a thread of its own, so the next one of a burst may still be on its way when the
+    // previous one has been handled.
+    static int batchGap;
 
 signals:
     void currentBonjourRecordsChanged(const QList<BonjourRecord> &list);
@@ -39,6 +47,10 @@ private:
     DNSServiceRef browseRef;
     QSocketNotifier *socketNotifier;
     QList<BonjourRecord> records;
+    QHash<BonjourRecord, int> announcements; // per listed record
+    bool inBatch;                            // handling the replies waiting on the socket
+    bool listPending;                        // a reply of the batch asks for the list to go out
+    bool replyFailed;                        // a reply of the batch reported an error
 };
 
 #endif // BONJOURSERVICEBROWSER_H

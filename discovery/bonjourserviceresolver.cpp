@@ -2,12 +2,18 @@
 
 #include <QHostInfo>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <QtDebug>
 #include <QtEndian>
 
+int BonjourServiceResolver::resolveTimeout = 10000;
+
 BonjourServiceResolver::BonjourServiceResolver(QObject *parent)
-    : QObject(parent), resolveRef(nullptr), socketNotifier(nullptr), port(-1)
+    : QObject(parent), resolveRef(nullptr), socketNotifier(nullptr), port(-1),
+      timeoutTimer(new QTimer(this)), lookupId(-1), answered(false)
 {
+    timeoutTimer->setSingleShot(true);
+    connect(timeoutTimer, &QTimer::timeout, this, [this] { failResolve(kDNSServiceErr_Timeout); });
 }
 
 BonjourServiceResolver::~BonjourServiceResolver()
@@ -30,26 +36,33 @@ void BonjourServiceResolver::resolveBonjourRecord(const BonjourRecord &record)
         DNSServiceResolve(&resolveRef, 0, 0, name.constData(), regType.constData(),
                           domain.constData(), bonjourResolveReply, this);
     if (err != kDNSServiceErr_NoError) {
+        resolveRef = nullptr;
         emit error(err);
         return;
     }
 
     int sockfd = DNSServiceRefSockFD(resolveRef);
     if (sockfd == -1) {
-        // No reply can ever arrive; the reference is kept, so later requests stay refused.
+        // No reply could ever arrive: give the reference back, so the next request starts afresh.
+        DNSServiceRefDeallocate(resolveRef);
+        resolveRef = nullptr;
         emit error(kDNSServiceErr_Invalid);
         return;
     }
 
+    answered = false;
     socketNotifier = new QSocketNotifier(sockfd, QSocketNotifier::Read, this);
     connect(socketNotifier, SIGNAL(activated(int)), this, SLOT(bonjourSocketReadyRead()));
+    // A speaker whose host has no address, or a daemon that has gone, never answers.
+    timeoutTimer->start(resolveTimeout);
 }
 
 void BonjourServiceResolver::bonjourSocketReadyRead()
 {
     DNSServiceErrorType err = DNSServiceProcessResult(resolveRef);
+    // A reference that cannot be read (the daemon has gone) would only fail again.
     if (err != kDNSServiceErr_NoError)
-        emit error(err);
+        failResolve(err);
 }
 
 void BonjourServiceResolver::cleanupResolve()
@@ -57,6 +70,11 @@ void BonjourServiceResolver::cleanupResolve()
     if (!resolveRef)
         return;
 
+    timeoutTimer->stop();
+    if (lookupId != -1) {
+        QHostInfo::abortHostLookup(lookupId);
+        lookupId = -1;
+    }
     // Off the event loop before the library closes the socket under it.
     if (socketNotifier)
         socketNotifier->setEnabled(false);
@@ -65,12 +83,29 @@ void BonjourServiceResolver::cleanupResolve()
     delete socketNotifier;
     socketNotifier = nullptr;
     port = -1;
+    answered = false;
 }
 
 void BonjourServiceResolver::finishConnect(const QHostInfo &hostInfo)
 {
+    // Only the running request's look-up counts; one of an ended request is stale.
+    if (answered || lookupId == -1 || hostInfo.lookupId() != lookupId)
+        return;
+    answered = true;
+    timeoutTimer->stop();
     emit bonjourRecordResolved(hostInfo, port);
     // Not from inside the emission: a receiver may still be using what the resolve delivered.
+    QMetaObject::invokeMethod(this, "cleanupResolve", Qt::QueuedConnection);
+}
+
+void BonjourServiceResolver::failResolve(DNSServiceErrorType err)
+{
+    if (answered || !resolveRef)
+        return;
+    answered = true;
+    timeoutTimer->stop();
+    emit error(err);
+    // Through the event loop, as after a result: this may run inside DNSServiceProcessResult.
     QMetaObject::invokeMethod(this, "cleanupResolve", Qt::QueuedConnection);
 }
 
@@ -80,16 +115,18 @@ void BonjourServiceResolver::bonjourResolveReply(DNSServiceRef, DNSServiceFlags,
                                                  const unsigned char *, void *context)
 {
     BonjourServiceResolver *serviceResolver = static_cast<BonjourServiceResolver *>(context);
+    // A speaker on several interfaces answers once per interface: the first answer counts.
+    if (serviceResolver->answered || serviceResolver->lookupId != -1)
+        return;
     if (errorCode != kDNSServiceErr_NoError) {
-        emit serviceResolver->error(errorCode);
-        // A speaker that has just left answers with an error and nothing more; end the resolve so
-        // that the next request is not refused forever.
-        QMetaObject::invokeMethod(serviceResolver, "cleanupResolve", Qt::QueuedConnection);
+        // A speaker that has just left answers with an error and nothing more.
+        serviceResolver->failResolve(errorCode);
         return;
     }
 
     // The reply carries the port in network byte order.
     serviceResolver->port = qFromBigEndian<quint16>(port);
     const QString hostName = hosttarget ? QString::fromUtf8(hosttarget) : QString();
-    QHostInfo::lookupHost(hostName, serviceResolver, SLOT(finishConnect(const QHostInfo &)));
+    serviceResolver->lookupId =
+        QHostInfo::lookupHost(hostName, serviceResolver, SLOT(finishConnect(const QHostInfo &)));
 }

@@ -8,8 +8,10 @@
 
 class QHostInfo;
 class QSocketNotifier;
+class QTimer;
 
 // Resolves a speaker's record to its host's addresses and its service port, one record at a time.
+// Each request ends with exactly one signal: bonjourRecordResolved or error.
 class BonjourServiceResolver : public QObject
 {
     Q_OBJECT
@@ -19,6 +21,10 @@ public:
     ~BonjourServiceResolver() override;
 
     void resolveBonjourRecord(const BonjourRecord &record);
+
+    // Milliseconds a request may take before it ends as failed (kDNSServiceErr_Timeout). Avahi
+    // itself gives up a resolve after about 5 s; the host look-up comes on top.
+    static int resolveTimeout;
 
 signals:
     void bonjourRecordResolved(const QHostInfo &hostInfo, int port);
@@ -37,9 +43,14 @@ private:
                                               uint16_t txtLen, const unsigned char *txtRecord,
                                               void *context);
 
+    void failResolve(DNSServiceErrorType err);
+
     DNSServiceRef resolveRef;
     QSocketNotifier *socketNotifier;
     int port;
+    QTimer *timeoutTimer;
+    int lookupId;  // of the request's one host look-up; -1 before it starts
+    bool answered; // the request's signal is out, its clean-up queued
 };
 
 #endif // BONJOURSERVICERESOLVER_H

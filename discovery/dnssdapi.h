@@ -22,7 +22,8 @@ extern "C" {
 #endif
 
 enum {
-    kDNSServiceErr_ServiceNotRunning = -65563 // 0xFFFEFFE5: the daemon (or its library) is absent
+    kDNSServiceErr_ServiceNotRunning = -65563, // 0xFFFEFFE5: the daemon (or its library) is absent
+    kDNSServiceErr_Timeout = -65568            // 0xFFFEFFE0: an operation gave no answer in time
 };
 
 typedef uint32_t DNSServiceProtocol;

@@ -14,15 +14,52 @@
 #include <QHostAddress>
 #include <QJsonObject>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMovie>
 #include <QNetworkReply>
 #include <QPushButton>
+#include <QSet>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
 #include <QUrl>
 #include <QVariant>
 
-Client::Client(QWidget *parent) : QDialog(parent), resolver(nullptr)
+namespace {
+
+const QString serviceType = QStringLiteral("_dockset._tcp");
+
+// How the user knows the DNS-SD service of this platform.
+QString dnssdServiceName()
+{
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    return QStringLiteral("Bonjour");
+#else
+    return QStringLiteral("avahi-daemon");
+#endif
+}
+
+BonjourRecord rowRecord(const QTreeWidgetItem *item)
+{
+    return item->data(0, Qt::UserRole).value<BonjourRecord>();
+}
+
+QTreeWidgetItem *newRow(const BonjourRecord &record)
+{
+    QVariant variant;
+    variant.setValue(record);
+    QTreeWidgetItem *item = new QTreeWidgetItem(QStringList(record.instanceName));
+    item->setData(0, Qt::UserRole, variant);
+    return item;
+}
+
+} // namespace
+
+int Client::browseRetryInterval = 5000;
+
+Client::Client(QWidget *parent)
+    : QDialog(parent), resolver(nullptr), browseRetryTimer(nullptr), browseUnavailable(false),
+      browseFailed(false)
 {
     resize(640, 550);
 
@@ -32,6 +69,10 @@ Client::Client(QWidget *parent) : QDialog(parent), resolver(nullptr)
     treeWidget->setHeaderLabels(QStringList(tr("Available VANTIR Speakers")));
     connect(browser, SIGNAL(currentBonjourRecordsChanged(const QList<BonjourRecord> &)), this,
             SLOT(updateRecords(const QList<BonjourRecord> &)));
+    connect(browser, SIGNAL(error(DNSServiceErrorType)), this, SLOT(reportBrowseFailure()));
+    browseRetryTimer = new QTimer(this);
+    browseRetryTimer->setSingleShot(true);
+    connect(browseRetryTimer, SIGNAL(timeout()), this, SLOT(retryBrowse()));
 
     QLabel *headerLabel = headerPictureLabel(QStringLiteral(":/GRAFX/Palette_640px.png"));
 
@@ -67,29 +108,93 @@ Client::Client(QWidget *parent) : QDialog(parent), resolver(nullptr)
     treeWidget->setFocus(Qt::OtherFocusReason);
 
     // Last, so that the first list already finds updateRecords() connected.
-    browser->browseForServiceType(QStringLiteral("_dockset._tcp"));
+    browser->browseForServiceType(serviceType);
 }
 
 void Client::updateRecords(const QList<BonjourRecord> &list)
 {
-    treeWidget->clear();
+    // The rows are updated in place: a burst of speakers costs one row each, and the user's
+    // choice stays while its speaker is listed.
+    const QList<QTreeWidgetItem *> selection = treeWidget->selectedItems();
+    const bool hadChoice = !selection.isEmpty();
+    const BonjourRecord chosen = hadChoice ? rowRecord(selection.first()) : BonjourRecord();
+
+    const bool onlyAdded = list.size() >= listedRecords.size() &&
+        std::equal(listedRecords.cbegin(), listedRecords.cend(), list.cbegin());
+    if (!onlyAdded)
+        removeGoneRows(list);
+
+    // The remaining rows are in the list's order unless a new browse reordered them.
+    int row = 0;
     for (const BonjourRecord &record : list) {
-        QVariant variant;
-        variant.setValue(record);
-        QTreeWidgetItem *item = new QTreeWidgetItem(treeWidget, QStringList(record.instanceName));
-        item->setData(0, Qt::UserRole, variant);
+        if (row < listedRecords.size() && listedRecords.at(row) == record)
+            ++row;
     }
-    if (treeWidget->topLevelItemCount() > 0)
+    if (row == listedRecords.size()) {
+        QList<QTreeWidgetItem *> appended;
+        row = 0;
+        for (const BonjourRecord &record : list) {
+            if (row < listedRecords.size() && listedRecords.at(row) == record) {
+                ++row;
+            } else if (row < listedRecords.size()) {
+                treeWidget->insertTopLevelItem(row, newRow(record));
+                listedRecords.insert(row++, record);
+            } else {
+                appended.append(newRow(record));
+            }
+        }
+        treeWidget->addTopLevelItems(appended);
+        listedRecords = list;
+    } else {
+        reorderRows(list);
+    }
+
+    const bool choiceListed = hadChoice && listedRecords.contains(chosen);
+    if (treeWidget->topLevelItemCount() > 0 && !choiceListed)
         treeWidget->setCurrentItem(treeWidget->topLevelItem(0));
     enableNextButton();
     busyLabel->hide();
 }
 
+// Drops the rows of speakers that are not in the list any more.
+void Client::removeGoneRows(const QList<BonjourRecord> &list)
+{
+    const QSet<BonjourRecord> listed(list.cbegin(), list.cend());
+    for (int row = listedRecords.size() - 1; row >= 0; --row) {
+        if (!listed.contains(listedRecords.at(row))) {
+            delete treeWidget->takeTopLevelItem(row);
+            listedRecords.removeAt(row);
+        }
+    }
+}
+
+// Puts the rows into the list's order, keeping the items (and so the choice) of listed speakers.
+void Client::reorderRows(const QList<BonjourRecord> &list)
+{
+    QTreeWidgetItem *chosen = treeWidget->currentItem();
+    const QList<QTreeWidgetItem *> items = treeWidget->invisibleRootItem()->takeChildren();
+    QHash<BonjourRecord, QTreeWidgetItem *> kept;
+    for (QTreeWidgetItem *item : items)
+        kept.insert(rowRecord(item), item);
+    QList<QTreeWidgetItem *> ordered;
+    for (const BonjourRecord &record : list) {
+        QTreeWidgetItem *item = kept.take(record);
+        ordered.append(item ? item : newRow(record));
+    }
+    qDeleteAll(kept);
+    treeWidget->addTopLevelItems(ordered);
+    listedRecords = list;
+    if (chosen && ordered.contains(chosen))
+        treeWidget->setCurrentItem(chosen);
+}
+
 void Client::connectToServer(const QHostInfo &hostInfo, int port)
 {
     const QList<QHostAddress> addresses = hostInfo.addresses();
-    if (addresses.isEmpty())
+    if (addresses.isEmpty()) {
+        reportResolveFailure();
         return;
+    }
 
     // Brackets and an encoded zone id keep an IPv6 link-local speaker reachable.
     const QString url = SpeakerApi::speakerUrl(addresses.first(), port);
@@ -133,18 +238,20 @@ void Client::replyFinished(QNetworkReply *reply)
 
 void Client::requestWlans()
 {
-    busyMovie->start();
-    busyLabel->show();
-    nextButton->setEnabled(false);
-
+    // A list update may have left no row chosen: then there is nothing to wait for.
     const QList<QTreeWidgetItem *> selection = treeWidget->selectedItems();
     if (selection.isEmpty())
         return;
+
+    busyMovie->start();
+    busyLabel->show();
+    nextButton->setEnabled(false);
 
     if (!resolver) {
         resolver = new BonjourServiceResolver(this);
         connect(resolver, SIGNAL(bonjourRecordResolved(const QHostInfo &, int)), this,
                 SLOT(connectToServer(const QHostInfo &, int)));
+        connect(resolver, SIGNAL(error(DNSServiceErrorType)), this, SLOT(reportResolveFailure()));
     }
 
     const QTreeWidgetItem *item = selection.first();
@@ -156,4 +263,50 @@ void Client::requestWlans()
 void Client::enableNextButton()
 {
     nextButton->setEnabled(treeWidget->invisibleRootItem()->childCount() > 0);
+}
+
+void Client::reportResolveFailure()
+{
+    busyMovie->stop();
+    busyLabel->hide();
+    enableNextButton();
+    showInformation(QT_TR_NOOP("The speaker could not be reached.\nPlease try again."), QString());
+}
+
+void Client::reportBrowseFailure()
+{
+    browseFailed = true;
+    // The list fills by itself once the service answers again.
+    browseRetryTimer->start(browseRetryInterval);
+    if (browseUnavailable)
+        return;
+    browseUnavailable = true;
+    showInformation(QT_TR_NOOP("The search for speakers is not available: this computer's DNS-SD "
+                               "service (%1) does not answer.\nStart it, and the list fills by "
+                               "itself."),
+                    dnssdServiceName());
+}
+
+void Client::retryBrowse()
+{
+    browseFailed = false;
+    browser->browseForServiceType(serviceType);
+    // Running again: a later failure is news to the user.
+    if (!browseFailed)
+        browseUnavailable = false;
+}
+
+// Shown from the event loop: the failures are reported from inside DNS-SD callbacks and host
+// look-up deliveries, which the box's own event loop must not run into again.
+void Client::showInformation(const char *text, const QString &argument)
+{
+    QTimer::singleShot(0, this, [this, text, argument] {
+        QString message = tr(text);
+        if (!argument.isNull())
+            message = message.arg(argument);
+        // The button reads "OK" in every language.
+        QMessageBox box(QMessageBox::Information, tr("Info"), message, QMessageBox::NoButton, this);
+        box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.exec();
+    });
 }

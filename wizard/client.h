@@ -14,11 +14,14 @@ class QLabel;
 class QMovie;
 class QNetworkReply;
 class QPushButton;
+class QTimer;
 class QTreeWidget;
 
 // The first wizard page and the program's main window: the speakers found on
 // the network. "Next >>" resolves the chosen one, opens its WLAN page and asks
-// the speaker for its device information.
+// the speaker for its device information. A failed resolve is reported and can
+// be tried again; while the DNS-SD service does not answer, the browse is
+// retried until it does.
 class Client : public QDialog
 {
     Q_OBJECT
@@ -26,14 +29,24 @@ class Client : public QDialog
 public:
     explicit Client(QWidget *parent);
 
+    // Milliseconds between two tries to browse while the DNS-SD service does not answer.
+    static int browseRetryInterval;
+
 private slots:
     void updateRecords(const QList<BonjourRecord> &list);
     void connectToServer(const QHostInfo &hostInfo, int);
     void replyFinished(QNetworkReply *reply);
     void requestWlans();
     void enableNextButton();
+    void reportResolveFailure();
+    void reportBrowseFailure();
+    void retryBrowse();
 
 private:
+    void removeGoneRows(const QList<BonjourRecord> &list);
+    void reorderRows(const QList<BonjourRecord> &list);
+    void showInformation(const char *text, const QString &argument);
+
     QGridLayout *gridLayout;
     QTreeWidget *treeWidget;
     QLabel *busyLabel;
@@ -44,6 +57,10 @@ private:
     QLabel *hintLabel;
     BonjourServiceBrowser *browser;
     BonjourServiceResolver *resolver;
+    QList<BonjourRecord> listedRecords; // what the rows show, in their order
+    QTimer *browseRetryTimer;
+    bool browseUnavailable; // the user has been told; no second box until the browse runs
+    bool browseFailed;      // set by a failure while a retry starts the browse
 };
 
 #endif // CLIENT_H

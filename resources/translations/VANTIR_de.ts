@@ -32,6 +32,22 @@ Ihr Mobilgerät müssen
 im selben WLAN sein!
 </translation>
     </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>The speaker could not be reached.
+Please try again.</source>
+        <translation>Der Lautsprecher war nicht erreichbar.
+Bitte versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>The search for speakers is not available: this computer&apos;s DNS-SD service (%1) does not answer.
+Start it, and the list fills by itself.</source>
+        <translation>Die Suche nach Lautsprechern ist nicht verfügbar: Der DNS-SD-Dienst dieses Computers (%1) antwortet nicht.
+Starten Sie ihn, dann füllt sich die Liste von selbst.</translation>
+    </message>
 </context>
 <context>
     <name>Client_Settings</name>

@@ -31,6 +31,22 @@ the same WLAN!</source>
 device have to be in
 the same WLAN!</translation>
     </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>The speaker could not be reached.
+Please try again.</source>
+        <translation>The speaker could not be reached.
+Please try again.</translation>
+    </message>
+    <message>
+        <source>The search for speakers is not available: this computer&apos;s DNS-SD service (%1) does not answer.
+Start it, and the list fills by itself.</source>
+        <translation>The search for speakers is not available: this computer&apos;s DNS-SD service (%1) does not answer.
+Start it, and the list fills by itself.</translation>
+    </message>
 </context>
 <context>
     <name>Client_Settings</name>

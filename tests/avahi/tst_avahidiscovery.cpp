@@ -5,7 +5,9 @@
 #include "bonjourrecord.h"
 #include "bonjourservicebrowser.h"
 #include "bonjourserviceresolver.h"
+#include "client.h"
 #include "messagelog.h"
+#include "pagetest.h"
 
 #include <QFile>
 #include <QHostAddress>
@@ -14,6 +16,7 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <algorithm>
@@ -60,6 +63,22 @@ QList<BonjourRecord> lastList(const QSignalSpy &spy)
     return spy.last().at(0).value<QList<BonjourRecord>>();
 }
 
+QStringList names(const QList<BonjourRecord> &records)
+{
+    QStringList list;
+    for (const BonjourRecord &record : records)
+        list.append(record.instanceName);
+    list.sort();
+    return list;
+}
+
+// Changes the private network through tools/dnssd-net ("daemon stop", "link add", ...). Each
+// command waits for its effect, within the script's own bounds.
+bool changeNetwork(const QString &command, const QString &argument)
+{
+    return QProcess::execute(QStringLiteral(VANTIR_DNSSD_NET), { command, argument }) == 0;
+}
+
 } // namespace
 
 class tst_AvahiDiscovery : public QObject
@@ -76,6 +95,8 @@ private slots:
     void resolveGivesAddressAndPort_data();
     void resolveGivesAddressAndPort();
     void resolverServesOneRequestAfterAnother();
+    void speakerOnTwoLinksStaysListed();
+    void listFillsAgainAfterDaemonRestart();
 
 private:
     QProcess *startPublisher(const QStringList &arguments);
@@ -301,5 +322,62 @@ void tst_AvahiDiscovery::resolverServesOneRequestAfterAnother()
     QCOMPARE(resolvedSpy.at(1).at(1).toInt(), int(kitchenPort));
 }
 
-QTEST_GUILESS_MAIN(tst_AvahiDiscovery)
+// Avahi announces a speaker once per interface and withdraws it once per interface: it stays
+// listed until the last withdrawal.
+void tst_AvahiDiscovery::speakerOnTwoLinksStaysListed()
+{
+    QVERIFY(changeNetwork(QStringLiteral("link"), QStringLiteral("add")));
+    BonjourServiceBrowser browser(nullptr);
+    QSignalSpy listSpy(&browser,
+                       SIGNAL(currentBonjourRecordsChanged(const QList<BonjourRecord> &)));
+    const auto replies = [this] {
+        return messages->lines().count(QStringLiteral("warning: bonjourBrowseReply()"));
+    };
+    messages->clear();
+    browser.browseForServiceType(serviceType);
+    // Both speakers on both interfaces.
+    QTRY_COMPARE_WITH_TIMEOUT(replies(), 4, discoveryTimeout);
+    QTRY_COMPARE(names(lastList(listSpy)), QStringList({ kitchenName, firstName }));
+
+    QVERIFY(changeNetwork(QStringLiteral("link"), QStringLiteral("del")));
+    QTRY_COMPARE_WITH_TIMEOUT(replies(), 6, discoveryTimeout);
+    QCOMPARE(names(lastList(listSpy)), QStringList({ kitchenName, firstName }));
+
+    stopPublisher(firstPublisher);
+    QTRY_COMPARE_WITH_TIMEOUT(names(lastList(listSpy)), QStringList(kitchenName), discoveryTimeout);
+}
+
+// The daemon goes away under an open speaker list and comes back: the page says so once and
+// lists the speakers again without the user doing anything.
+void tst_AvahiDiscovery::listFillsAgainAfterDaemonRestart()
+{
+    Client::browseRetryInterval = 200;
+    MessageBoxCloser closer;
+    Client page(nullptr);
+    page.show();
+    QTreeWidget *tree = page.findChild<QTreeWidget *>();
+    const auto rows = [tree] {
+        QStringList texts;
+        for (int i = 0; i < tree->topLevelItemCount(); ++i)
+            texts.append(tree->topLevelItem(i)->text(0));
+        texts.sort();
+        return texts;
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(rows(), QStringList({ kitchenName, firstName }), discoveryTimeout);
+
+    QVERIFY(changeNetwork(QStringLiteral("daemon"), QStringLiteral("stop")));
+    QTRY_COMPARE_WITH_TIMEOUT(closer.boxes.count(), 1, discoveryTimeout);
+    QVERIFY(closer.boxes.at(0).text.contains(QLatin1String("(avahi-daemon)")));
+    QCOMPARE(rows(), QStringList({ kitchenName, firstName }));
+
+    // The publishers went with the daemon; the kitchen speaker comes back alone.
+    QVERIFY(changeNetwork(QStringLiteral("daemon"), QStringLiteral("start")));
+    cleanup();
+    publishSpeakers();
+    stopPublisher(firstPublisher);
+    QTRY_COMPARE_WITH_TIMEOUT(rows(), QStringList(kitchenName), discoveryTimeout);
+    QCOMPARE(closer.boxes.count(), 1);
+}
+
+QTEST_MAIN(tst_AvahiDiscovery)
 #include "tst_avahidiscovery.moc"

@@ -21,6 +21,7 @@ struct ScriptedReply
     uint32_t flags;
     const char *name;
     const char *domain;
+    uint32_t interfaceIndex = 0;
 };
 
 BonjourRecord record(const QString &name, const char *domain = local)
@@ -160,6 +161,20 @@ void tst_BonjourServiceBrowser::listUpdates_data()
     QTest::newRow("removal of the last")
         << QVector<ScriptedReply> { { add, "Kitchen", local }, { 0, "Kitchen", local } }
         << QList<BonjourRecord>();
+    // Avahi announces and withdraws a speaker once per interface and IP protocol.
+    QTest::newRow("two interfaces, one withdrawn")
+        << QVector<ScriptedReply> { { add, "Kitchen", local, 1 },
+                                    { add, "Bath", local, 1 },
+                                    { add, "Kitchen", local, 3 },
+                                    { 0, "Kitchen", local, 1 } }
+        << QList<BonjourRecord> { record("Kitchen"), record("Bath") };
+    QTest::newRow("two interfaces, both withdrawn")
+        << QVector<ScriptedReply> { { add, "Kitchen", local, 1 },
+                                    { add, "Kitchen", local, 3 },
+                                    { 0, "Kitchen", local, 3 },
+                                    { add, "Bath", local, 1 },
+                                    { 0, "Kitchen", local, 1 } }
+        << QList<BonjourRecord> { record("Bath") };
     QTest::newRow("null and UTF-8 names")
         << QVector<ScriptedReply> { { add | moreComing, nullptr, local },
                                     { add,
@@ -176,26 +191,41 @@ void tst_BonjourServiceBrowser::listUpdates()
     QFETCH(QVector<ScriptedReply>, replies);
     QFETCH(QList<BonjourRecord>, records);
 
+    // One reply at a time: every reply without "more coming" sends the list, changed or not.
+    {
+        BonjourServiceBrowser browser(nullptr);
+        QSignalSpy listSpy(&browser, SIGNAL(currentBonjourRecordsChanged(QList<BonjourRecord>)));
+        browser.browseForServiceType(QStringLiteral("_dockset._tcp"));
+        MessageLog log;
+        int lists = 0;
+        for (const ScriptedReply &reply : replies) {
+            QVERIFY(FakeDnssd::browseReplyOn(reply.interfaceIndex, reply.flags, 0, reply.name,
+                                             dockset, reply.domain));
+            QTRY_COMPARE(FakeDnssd::processCalls(), int(&reply - replies.constData()) + 1);
+            lists += (reply.flags & moreComing) ? 0 : 1;
+            QCOMPARE(listSpy.count(), lists);
+        }
+        QCOMPARE(lastList(listSpy), records);
+        for (int i = 0; i < records.size(); ++i)
+            QCOMPARE(lastList(listSpy).at(i).instanceName.isNull(),
+                     records.at(i).instanceName.isNull());
+        QCOMPARE(log.lines(),
+                 QVector<QString>(replies.size(), QStringLiteral("warning: bonjourBrowseReply()"))
+                     .toList());
+    }
+
+    // All waiting on the socket at once: one list, the same as at the end of the above.
+    FakeDnssd::reset();
     BonjourServiceBrowser browser(nullptr);
     QSignalSpy listSpy(&browser, SIGNAL(currentBonjourRecordsChanged(QList<BonjourRecord>)));
     browser.browseForServiceType(QStringLiteral("_dockset._tcp"));
-    MessageLog log;
-    int lists = 0;
-    for (const ScriptedReply &reply : replies) {
-        QVERIFY(FakeDnssd::browseReply(reply.flags, 0, reply.name, dockset, reply.domain));
-        lists += (reply.flags & moreComing) ? 0 : 1;
-    }
-
-    // Every reply without "more coming" sends the list, changed or not.
+    for (const ScriptedReply &reply : replies)
+        QVERIFY(FakeDnssd::browseReplyOn(reply.interfaceIndex, reply.flags, 0, reply.name, dockset,
+                                         reply.domain));
     QTRY_COMPARE(FakeDnssd::processCalls(), replies.size());
-    QCOMPARE(listSpy.count(), lists);
-    QCOMPARE(lastList(listSpy), records);
-    for (int i = 0; i < records.size(); ++i)
-        QCOMPARE(lastList(listSpy).at(i).instanceName.isNull(),
-                 records.at(i).instanceName.isNull());
-    QCOMPARE(
-        log.lines(),
-        QVector<QString>(replies.size(), QStringLiteral("warning: bonjourBrowseReply()")).toList());
+    QCOMPARE(listSpy.count(), (replies.constLast().flags & moreComing) ? 0 : 1);
+    if (!listSpy.isEmpty())
+        QCOMPARE(lastList(listSpy), records);
 }
 
 void tst_BonjourServiceBrowser::failedReply_data()
@@ -203,7 +233,8 @@ void tst_BonjourServiceBrowser::failedReply_data()
     QTest::addColumn<bool>("processFails");
     QTest::addColumn<QStringList>("lines");
 
-    // An error code in the reply, and a failure to read the reply at all.
+    // An error code in the reply (how Avahi reports that its daemon has gone), and a failure to
+    // read the reply at all: either way the reference is dead and given back.
     QTest::newRow("error reply") << false
                                  << MessageLog::warnings(
                                         { QStringLiteral("bonjourBrowseReply()") });
@@ -230,11 +261,18 @@ void tst_BonjourServiceBrowser::failedReply()
     QCOMPARE(errorSpy.at(0).at(0).value<DNSServiceErrorType>(), -65537);
     QCOMPARE(listSpy.count(), 1);
     QCOMPARE(log.lines(), lines);
+    QTRY_VERIFY(browser.findChildren<QSocketNotifier *>().isEmpty());
+    QCOMPARE(FakeDnssd::liveRefs(), 0);
 
-    // The failed reply left the list alone, and the browse goes on.
-    FakeDnssd::browseReply(0, 0, "Nobody", dockset, local);
+    // Browsing again starts afresh: the old list goes with the new browse's first list.
+    log.clear();
+    browser.browseForServiceType(QStringLiteral("_dockset._tcp"));
+    QCOMPARE(log.lines().value(2), QStringLiteral("warning: browseForServiceType() success!"));
+    QCOMPARE(FakeDnssd::liveRefs(), 1);
+    QCOMPARE(listSpy.count(), 1);
+    FakeDnssd::browseReply(add, 0, "Attic", dockset, local);
     QTRY_COMPARE(listSpy.count(), 2);
-    QCOMPARE(lastList(listSpy), QList<BonjourRecord> { record("Kitchen") });
+    QCOMPARE(lastList(listSpy), QList<BonjourRecord> { record("Attic") });
     QCOMPARE(errorSpy.count(), 1);
 }
 

@@ -43,8 +43,9 @@ private slots:
     void resolve_data();
     void resolve();
     void idleAgainAfterResult();
-    void failedReply_data();
-    void failedReply();
+    void failedRequest_data();
+    void failedRequest();
+    void oneResultPerRequest();
     void startFailures_data();
     void startFailures();
     void destructionDeallocatesOnce();
@@ -62,6 +63,7 @@ void tst_BonjourServiceResolver::initTestCase()
 void tst_BonjourServiceResolver::init()
 {
     FakeDnssd::reset();
+    BonjourServiceResolver::resolveTimeout = 10000;
 }
 
 void tst_BonjourServiceResolver::resolve_data()
@@ -154,22 +156,27 @@ void tst_BonjourServiceResolver::idleAgainAfterResult()
     QCOMPARE(FakeDnssd::resolveCalls(), 2);
 }
 
-void tst_BonjourServiceResolver::failedReply_data()
+void tst_BonjourServiceResolver::failedRequest_data()
 {
+    QTest::addColumn<int>("replyError"); // 0: no reply at all
     QTest::addColumn<bool>("processFails");
-    QTest::addColumn<bool>("ends");
+    QTest::addColumn<int>("error");
 
-    // What Avahi sends after a few seconds for a speaker that has just left ends the resolve;
-    // a reply that could not be read leaves it waiting for the next one.
-    QTest::newRow("error reply") << false << true;
-    QTest::newRow("failed process result") << true << false;
+    // What Avahi sends for a speaker that has just left, a reply that could not be read, and a
+    // resolve that never answers (a host without address record, a daemon gone).
+    QTest::newRow("error reply") << -65537 << false << -65537;
+    QTest::newRow("failed process result") << 0 << true << -65537;
+    QTest::newRow("no answer") << 0 << false << -65568;
 }
 
-void tst_BonjourServiceResolver::failedReply()
+// Every failure ends the request once, and the next request starts afresh.
+void tst_BonjourServiceResolver::failedRequest()
 {
+    QFETCH(int, replyError);
     QFETCH(bool, processFails);
-    QFETCH(bool, ends);
+    QFETCH(int, error);
 
+    BonjourServiceResolver::resolveTimeout = 100;
     BonjourServiceResolver resolver(nullptr);
     QSignalSpy resolvedSpy(&resolver, SIGNAL(bonjourRecordResolved(QHostInfo, int)));
     QSignalSpy errorSpy(&resolver, SIGNAL(error(DNSServiceErrorType)));
@@ -178,40 +185,52 @@ void tst_BonjourServiceResolver::failedReply()
     MessageLog log;
     if (processFails)
         FakeDnssd::failNextProcess(-65537);
-    FakeDnssd::resolveReply(0, processFails ? 0 : -65537, nullptr, nullptr, 0, 0);
+    if (replyError || processFails)
+        FakeDnssd::resolveReply(0, replyError, nullptr, nullptr, 0, 0);
     QTRY_COMPARE(errorSpy.count(), 1);
-    QCOMPARE(firstError(errorSpy), -65537);
-    QCoreApplication::processEvents();
-    QCOMPARE(FakeDnssd::deallocations(), ends ? 1 : 0);
-    QCOMPARE(resolver.findChildren<QSocketNotifier *>().size(), ends ? 0 : 1);
+    QCOMPARE(firstError(errorSpy), error);
+    QTRY_COMPARE(FakeDnssd::deallocations(), 1);
+    QVERIFY(resolver.findChildren<QSocketNotifier *>().isEmpty());
     QVERIFY(log.lines().isEmpty());
 
-    // The next request starts afresh, or is refused while the first still waits.
     resolver.resolveBonjourRecord(kitchen());
-    QCOMPARE(log.lines(), ends ? started : refused);
-    QCOMPARE(FakeDnssd::resolveCalls(), ends ? 2 : 1);
+    QCOMPARE(log.lines(), started);
+    QCOMPARE(FakeDnssd::resolveCalls(), 2);
     FakeDnssd::resolveReply(0, 0, fullName, "127.0.0.1", 0x1F, 0x90);
     QTRY_COMPARE(resolvedSpy.count(), 1);
     QCOMPARE(resolvedSpy.at(0).at(1).toInt(), 8080);
     QCOMPARE(errorSpy.count(), 1);
 }
 
+// A speaker on two interfaces answers twice: the first answer is the result, with its own port.
+void tst_BonjourServiceResolver::oneResultPerRequest()
+{
+    BonjourServiceResolver resolver(nullptr);
+    QSignalSpy resolvedSpy(&resolver, SIGNAL(bonjourRecordResolved(QHostInfo, int)));
+    resolver.resolveBonjourRecord(kitchen());
+    FakeDnssd::resolveReply(0, 0, fullName, "127.0.0.1", 0x1F, 0x90);
+    FakeDnssd::resolveReply(0, 0, fullName, "127.0.0.1", 0x23, 0x82);
+    QTRY_COMPARE(FakeDnssd::deallocations(), 1);
+    // Time for a second look-up to come back, had one been started.
+    QTest::qWait(100);
+    QCOMPARE(resolvedSpy.count(), 1);
+    QCOMPARE(resolvedSpy.at(0).at(1).toInt(), 8080);
+}
+
 void tst_BonjourServiceResolver::startFailures_data()
 {
     QTest::addColumn<bool>("withoutSocket");
     QTest::addColumn<int>("error");
-    QTest::addColumn<bool>("refusedAfter");
 
-    QTest::newRow("resolve call fails") << false << -65563 << false;
-    // Kept open until the resolver goes: nothing would ever answer it.
-    QTest::newRow("no socket") << true << -65549 << true;
+    QTest::newRow("resolve call fails") << false << -65563;
+    QTest::newRow("no socket") << true << -65549;
 }
 
+// A failed start leaves the resolver idle: nothing holds on to a reference.
 void tst_BonjourServiceResolver::startFailures()
 {
     QFETCH(bool, withoutSocket);
     QFETCH(int, error);
-    QFETCH(bool, refusedAfter);
 
     FakeDnssd::setNextWithoutSocket(withoutSocket);
     if (!withoutSocket)
@@ -219,22 +238,23 @@ void tst_BonjourServiceResolver::startFailures()
     {
         BonjourServiceResolver resolver(nullptr);
         QSignalSpy errorSpy(&resolver, SIGNAL(error(DNSServiceErrorType)));
+        QList<int> liveRefsAtError;
+        connect(&resolver, &BonjourServiceResolver::error, this,
+                [&] { liveRefsAtError.append(FakeDnssd::liveRefs()); });
         MessageLog log;
         resolver.resolveBonjourRecord(kitchen());
         QCOMPARE(log.lines(), started);
         QCOMPARE(errorSpy.count(), 1);
         QCOMPARE(firstError(errorSpy), error);
+        QCOMPARE(liveRefsAtError, QList<int>({ 0 }));
         QVERIFY(resolver.findChildren<QSocketNotifier *>().isEmpty());
 
-        QCoreApplication::processEvents();
         log.clear();
         resolver.resolveBonjourRecord(kitchen());
-        QCOMPARE(log.lines(), refusedAfter ? refused : started);
-        QCOMPARE(FakeDnssd::resolveCalls(), refusedAfter ? 1 : 2);
-        QCOMPARE(FakeDnssd::deallocations(), 0);
+        QCOMPARE(log.lines(), started);
+        QCOMPARE(FakeDnssd::resolveCalls(), 2);
+        QCOMPARE(FakeDnssd::liveRefs(), 1);
     }
-    // The one live reference, with or without socket, is given back.
-    QCOMPARE(FakeDnssd::deallocations(), 1);
     QCOMPARE(FakeDnssd::liveRefs(), 0);
 }
 

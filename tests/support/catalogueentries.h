@@ -22,6 +22,18 @@ inline const Entry entries[] = {
     { "Client", "The Speakers and your\ndevice have to be in\nthe same WLAN!",
       "The Speakers and your\ndevice have to be in\nthe same WLAN!",
       "Die Lautsprecher und\nIhr Mobilgerät müssen\nim selben WLAN sein!\n" },
+    // Shown when a speaker cannot be resolved or the DNS-SD service does not answer.
+    { "Client", "Info", "Info", "Info" },
+    { "Client", "The speaker could not be reached.\nPlease try again.",
+      "The speaker could not be reached.\nPlease try again.",
+      "Der Lautsprecher war nicht erreichbar.\nBitte versuchen Sie es noch einmal." },
+    { "Client",
+      "The search for speakers is not available: this computer's DNS-SD service (%1) does not "
+      "answer.\nStart it, and the list fills by itself.",
+      "The search for speakers is not available: this computer's DNS-SD service (%1) does not "
+      "answer.\nStart it, and the list fills by itself.",
+      "Die Suche nach Lautsprechern ist nicht verfügbar: Der DNS-SD-Dienst dieses Computers (%1) "
+      "antwortet nicht.\nStarten Sie ihn, dann füllt sich die Liste von selbst." },
     { "Client_Settings", "<< Back", "< Back", "< Zurück" },
     { "Client_Settings", "VANTIR Ovix", "VANTIR Ovix", "VANTIR Ovix" },
     { "Client_Settings", "Clicking on SAVE will reboot your\nVANTIR Ovix-Speakers!",

@@ -1,4 +1,5 @@
 #include "bonjourrecord.h"
+#include "bonjourserviceresolver.h"
 #include "capturingserver.h"
 #include "client.h"
 #include "client_settings.h"
@@ -25,6 +26,10 @@ const char ServiceType[] = "_dockset._tcp.";
 const char Domain[] = "local.";
 const QByteArray query = "{\"action\": \"query\"}";
 const QByteArray wifiscan = "{\"action\": \"wifiscan\"}";
+const QString unreachable = QStringLiteral("The speaker could not be reached.\nPlease try again.");
+const QString noSearch =
+    QStringLiteral("The search for speakers is not available: this computer's DNS-SD service "
+                   "(avahi-daemon) does not answer.\nStart it, and the list fills by itself.");
 
 // One answer that serves both requests of a resolved speaker: the device query
 // and the WLAN scan each read only their own members.
@@ -56,12 +61,15 @@ private slots:
 
     void slotOrder();
     void startState();
-    void changeReselectsFirstRow();
+    void selectionKept();
     void nextWithoutSelection();
     void resolveOpensWlanPage();
     void firstAddress_data();
     void firstAddress();
-    void noAddress();
+    void resolveFails_data();
+    void resolveFails();
+    void browseUnavailable();
+    void browseLost();
     void anyAnswerOverEmptyList();
     void silentSpeakerTimesOut();
     void lateAnswerIgnored();
@@ -78,7 +86,7 @@ private:
     CapturingServer *server = nullptr;
     Client *page = nullptr;
     QScopedPointer<MessageLog> log;
-    QScopedPointer<MessageBoxCloser> closer; // the WLAN pages tell of unusable scans
+    QScopedPointer<MessageBoxCloser> closer; // the pages tell of failures in boxes
 };
 
 void tst_Client::initTestCase()
@@ -98,6 +106,8 @@ void tst_Client::init()
     wlanPage = nullptr;
     settingsPage = nullptr;
     log->clear();
+    BonjourServiceResolver::resolveTimeout = 10000;
+    Client::browseRetryInterval = 5000;
     closer.reset(new MessageBoxCloser);
     page = new Client(nullptr);
     page->show();
@@ -171,7 +181,10 @@ void tst_Client::slotOrder()
                            QStringLiteral("private slot connectToServer(QHostInfo,int)"),
                            QStringLiteral("private slot replyFinished(QNetworkReply*)"),
                            QStringLiteral("private slot requestWlans()"),
-                           QStringLiteral("private slot enableNextButton()") }));
+                           QStringLiteral("private slot enableNextButton()"),
+                           QStringLiteral("private slot reportResolveFailure()"),
+                           QStringLiteral("private slot reportBrowseFailure()"),
+                           QStringLiteral("private slot retryBrowse()") }));
 }
 
 void tst_Client::startState()
@@ -192,32 +205,44 @@ void tst_Client::startState()
     QCOMPARE(Client(nullptr).size(), QSize(640, 550));
 }
 
-// Rows in the browser's order, the first selected after every change.
-void tst_Client::changeReselectsFirstRow()
+// Rows in the browser's order; the user's choice stays while its speaker is listed.
+void tst_Client::selectionKept()
 {
     addSpeakers({ "Ovix Kitchen", "Ovix Hall", "ovix hall" });
     QCOMPARE(rows(), QStringList({ "Ovix Kitchen", "Ovix Hall", "ovix hall" }));
     QCOMPARE(rows(true), QStringList({ "Ovix Kitchen" }));
     QVERIFY(nextButton()->isEnabled());
 
+    // A speaker arrives and another leaves while the user has picked the third row.
     tree()->setCurrentItem(tree()->topLevelItem(2));
+    QVERIFY(FakeDnssd::browseReply(Add, 0, "Ovix Bath", ServiceType, Domain));
+    QTRY_COMPARE(rows(), QStringList({ "Ovix Kitchen", "Ovix Hall", "ovix hall", "Ovix Bath" }));
+    QCOMPARE(rows(true), QStringList({ "ovix hall" }));
     QVERIFY(FakeDnssd::browseReply(0, 0, "Ovix Kitchen", ServiceType, Domain));
-    QTRY_COMPARE(rows(), QStringList({ "Ovix Hall", "ovix hall" }));
+    QTRY_COMPARE(rows(), QStringList({ "Ovix Hall", "ovix hall", "Ovix Bath" }));
+    QCOMPARE(rows(true), QStringList({ "ovix hall" }));
+    QCOMPARE(tree()->currentItem()->text(0), QStringLiteral("ovix hall"));
+
+    // The chosen speaker leaves: the first row is chosen.
+    QVERIFY(FakeDnssd::browseReply(0, 0, "ovix hall", ServiceType, Domain));
+    QTRY_COMPARE(rows(), QStringList({ "Ovix Hall", "Ovix Bath" }));
     QCOMPARE(rows(true), QStringList({ "Ovix Hall" }));
 
+    // Nothing chosen: the next list chooses the first row.
     tree()->clearSelection();
-    QVERIFY(FakeDnssd::browseReply(Add, 0, "Ovix Bath", ServiceType, Domain));
-    QTRY_COMPARE(rows(), QStringList({ "Ovix Hall", "ovix hall", "Ovix Bath" }));
+    QVERIFY(FakeDnssd::browseReply(Add, 0, "Ovix Attic", ServiceType, Domain));
+    QTRY_COMPARE(rows(), QStringList({ "Ovix Hall", "Ovix Bath", "Ovix Attic" }));
     QCOMPARE(rows(true), QStringList({ "Ovix Hall" }));
 
     // The last speakers leave: nothing to choose.
-    for (const char *name : { "Ovix Hall", "ovix hall" })
+    for (const char *name : { "Ovix Hall", "Ovix Bath" })
         QVERIFY(FakeDnssd::browseReply(MoreComing, 0, name, ServiceType, Domain));
-    QVERIFY(FakeDnssd::browseReply(0, 0, "Ovix Bath", ServiceType, Domain));
+    QVERIFY(FakeDnssd::browseReply(0, 0, "Ovix Attic", ServiceType, Domain));
     QTRY_COMPARE(rows(), QStringList());
     QVERIFY(!nextButton()->isEnabled());
 }
 
+// Without a chosen row "Next >>" does nothing at all.
 void tst_Client::nextWithoutSelection()
 {
     addSpeakers({ "Ovix Kitchen" });
@@ -225,18 +250,11 @@ void tst_Client::nextWithoutSelection()
     log->clear();
 
     QTest::mouseClick(nextButton(), Qt::LeftButton);
-    QVERIFY(busyLabel()->isVisible());
-    QCOMPARE(busyLabel()->movie()->state(), QMovie::Running);
-    QVERIFY(!nextButton()->isEnabled());
-    QVERIFY(log->lines().isEmpty());
-    QTest::qWait(20);
-    QCOMPARE(FakeDnssd::resolveCalls(), 0);
-
-    // Only the next list brings the page back.
-    QVERIFY(FakeDnssd::browseReply(Add, 0, "Ovix Hall", ServiceType, Domain));
-    QTRY_COMPARE(tree()->topLevelItemCount(), 2);
     QVERIFY(!busyLabel()->isVisible());
+    QCOMPARE(busyLabel()->movie()->state(), QMovie::NotRunning);
     QVERIFY(nextButton()->isEnabled());
+    QVERIFY(log->lines().isEmpty());
+    QCOMPARE(FakeDnssd::resolveCalls(), 0);
 }
 
 void tst_Client::resolveOpensWlanPage()
@@ -313,20 +331,101 @@ void tst_Client::firstAddress()
     QCOMPARE(topLevelPages<Client_WLANs>().count(), 1);
 }
 
-void tst_Client::noAddress()
+void tst_Client::resolveFails_data()
 {
-    addSpeakers({ "Ovix Kitchen" });
+    QTest::addColumn<int>("failure");
+    enum { ResolveCallFails, NoSocket, ErrorReply, NoAnswer, NoAddress };
+    QTest::newRow("resolve call fails") << int(ResolveCallFails);
+    QTest::newRow("no socket") << int(NoSocket);
+    QTest::newRow("error reply") << int(ErrorReply);
+    QTest::newRow("no answer") << int(NoAnswer);
+    QTest::newRow("host without address") << int(NoAddress);
+}
+
+// However the resolve fails, the page says so once and lets the user try again.
+void tst_Client::resolveFails()
+{
+    QFETCH(int, failure);
+    enum { ResolveCallFails, NoSocket, ErrorReply, NoAnswer, NoAddress };
+
+    addSpeakers({ "Ovix Kitchen", "Ovix Hall" });
+    BonjourServiceResolver::resolveTimeout = 100;
+    if (failure == ResolveCallFails)
+        FakeDnssd::failNextResolve(-65537);
+    FakeDnssd::setNextWithoutSocket(failure == NoSocket);
     nextButton()->click();
-    log->clear();
-    connectToServer(hostInfo({}), server->port());
-    QVERIFY(log->lines().isEmpty());
+    if (failure == ErrorReply)
+        QVERIFY(FakeDnssd::resolveReply(0, -65537, nullptr, nullptr, 0, 0));
+    if (failure == NoAddress) // a host target that the look-up cannot find
+        QVERIFY(FakeDnssd::resolveReply(0, 0, "Ovix Kitchen._dockset._tcp.local.", nullptr, 0, 80));
+
+    QTRY_COMPARE(closer->boxes.count(), 1);
+    QCOMPARE(closer->boxes.at(0).title, QStringLiteral("Info"));
+    QCOMPARE(closer->boxes.at(0).text, unreachable);
+    QCOMPARE(closer->boxes.at(0).parent.data(), page);
+    QVERIFY(!busyLabel()->isVisible());
+    QCOMPARE(busyLabel()->movie()->state(), QMovie::NotRunning);
+    QVERIFY(nextButton()->isEnabled());
     QVERIFY(topLevelPages<Client_WLANs>().isEmpty());
     QVERIFY(wizardData.url.isNull());
-    // The page keeps resolving.
-    QVERIFY(busyLabel()->isVisible());
-    QVERIFY(!nextButton()->isEnabled());
-    QTest::qWait(20);
     QCOMPARE(server->connectionCount(), 0);
+
+    // The next try is a fresh resolve that opens the WLAN page.
+    const int resolves = FakeDnssd::resolveCalls();
+    nextButton()->click();
+    QTRY_COMPARE(FakeDnssd::resolveCalls(), resolves + 1);
+    const quint16 port = server->port();
+    QVERIFY(FakeDnssd::resolveReply(0, 0, "Ovix Kitchen._dockset._tcp.local.", "127.0.0.1",
+                                    port >> 8, port & 0xff));
+    QTRY_COMPARE(topLevelPages<Client_WLANs>().count(), 1);
+    QCOMPARE(closer->boxes.count(), 1);
+}
+
+// No DNS-SD service at start: one box, and the list fills once the service answers.
+void tst_Client::browseUnavailable()
+{
+    delete page;
+    Client::browseRetryInterval = 50;
+    FakeDnssd::reset();
+    FakeDnssd::failNextBrowse(-65537);
+    page = new Client(nullptr);
+    page->show();
+    QTRY_COMPARE(closer->boxes.count(), 1);
+    QCOMPARE(closer->boxes.at(0).title, QStringLiteral("Info"));
+    QCOMPARE(closer->boxes.at(0).text, noSearch);
+    QCOMPARE(closer->boxes.at(0).parent.data(), page);
+
+    // Still not there at the first retry: no second box.
+    FakeDnssd::failNextBrowse(-65537);
+    QTRY_COMPARE(FakeDnssd::browseCalls(), 3);
+    QCOMPARE(FakeDnssd::liveRefs(), 1);
+    addSpeakers({ "Ovix Kitchen" });
+    QCOMPARE(rows(true), QStringList({ "Ovix Kitchen" }));
+    QTest::qWait(150);
+    QCOMPARE(FakeDnssd::browseCalls(), 3);
+    QCOMPARE(closer->boxes.count(), 1);
+}
+
+// The service goes while the page is open: the rows stay until a new browse lists speakers.
+void tst_Client::browseLost()
+{
+    Client::browseRetryInterval = 50;
+    addSpeakers({ "Ovix Kitchen", "Ovix Hall" });
+    FakeDnssd::failNextProcess(-65537);
+    QVERIFY(FakeDnssd::browseReply(Add, 0, "Ovix Bath", ServiceType, Domain));
+    QTRY_COMPARE(closer->boxes.count(), 1);
+    QCOMPARE(closer->boxes.at(0).text, noSearch);
+    QTRY_COMPARE(FakeDnssd::browseCalls(), 2);
+    QCOMPARE(FakeDnssd::liveRefs(), 1);
+    QCOMPARE(rows(), QStringList({ "Ovix Kitchen", "Ovix Hall" }));
+    QVERIFY(nextButton()->isEnabled());
+
+    // The new browse has its own order; the choice stays with its speaker.
+    QVERIFY(FakeDnssd::browseReply(Add, 0, "Ovix Hall", ServiceType, Domain));
+    QVERIFY(FakeDnssd::browseReply(Add, 0, "Ovix Kitchen", ServiceType, Domain));
+    QTRY_COMPARE(rows(), QStringList({ "Ovix Hall", "Ovix Kitchen" }));
+    QCOMPARE(rows(true), QStringList({ "Ovix Kitchen" }));
+    QCOMPARE(closer->boxes.count(), 1);
 }
 
 // Any answer, even one that is of no use, gives the button back, even over an empty list.
@@ -347,11 +446,10 @@ void tst_Client::anyAnswerOverEmptyList()
     QVERIFY(wizardData.model.isNull());
     QCOMPARE(rows(), QStringList());
 
-    // Pressed over the empty list, it resolves nothing.
+    // Pressed over the empty list, it does nothing.
     log->clear();
     nextButton()->click();
-    QVERIFY(busyLabel()->isVisible());
-    QVERIFY(!nextButton()->isEnabled());
+    QVERIFY(!busyLabel()->isVisible());
     QVERIFY(log->lines().isEmpty());
     QCOMPARE(FakeDnssd::resolveCalls(), 1);
 }

@@ -3,6 +3,7 @@
 #include "client.h"
 #include "client_settings.h"
 #include "client_wlans.h"
+#include "fakednssd.h"
 #include "messagelog.h"
 #include "pagetest.h"
 #include "startup.h"
@@ -82,7 +83,8 @@ private slots:
 private:
     // Presses through the wizard: the speaker list, a WLAN page without access
     // points, one without a usable answer, one with an access point, its
-    // settings page and a refused, an unanswered and a saved answer.
+    // settings page and a refused, an unanswered and a saved answer; then a
+    // speaker list without DNS-SD service and a speaker that cannot be resolved.
     void walkThroughPages();
 
     CapturingServer *server = nullptr;
@@ -97,6 +99,7 @@ void tst_Translations::initTestCase()
 
 void tst_Translations::init()
 {
+    FakeDnssd::reset();
     server = new CapturingServer(this);
     QVERIFY(server->listen());
     wizardData = WizardData();
@@ -152,6 +155,16 @@ void tst_Translations::walkThroughPages()
         }
         QTRY_COMPARE(closer->boxes.count(), shown + 1);
     }
+
+    FakeDnssd::failNextBrowse(-65537);
+    (new Client(nullptr))->show();
+    QTRY_COMPARE(closer->boxes.count(), 6);
+
+    QVERIFY(FakeDnssd::browseReply(0x2, 0, "Ovix Kitchen", "_dockset._tcp.", "local."));
+    QTRY_COMPARE(client->findChild<QTreeWidget *>()->topLevelItemCount(), 1);
+    FakeDnssd::failNextResolve(-65537);
+    client->findChildren<QPushButton *>().last()->click();
+    QTRY_COMPARE(closer->boxes.count(), 7);
 }
 
 void tst_Translations::translatedPages_data()
@@ -239,6 +252,17 @@ void tst_Translations::translatedPages()
         QCOMPARE(closer->boxes.at(2 + i).text, settingsBoxes.at(i));
         QCOMPARE(closer->boxes.at(2 + i).buttons, QStringList({ text("Client_Settings", "OK") }));
     }
+
+    const char *const noSearch = "The search for speakers is not available: this computer's "
+                                 "DNS-SD service (%1) does not answer.\nStart it, and the list "
+                                 "fills by itself.";
+    QCOMPARE(closer->boxes.at(5).title, text("Client", "Info"));
+    QCOMPARE(closer->boxes.at(5).text,
+             text("Client", noSearch).arg(QStringLiteral("avahi-daemon")));
+    QCOMPARE(closer->boxes.at(6).title, text("Client", "Info"));
+    QCOMPARE(closer->boxes.at(6).text,
+             text("Client", "The speaker could not be reached.\nPlease try again."));
+    QCOMPARE(closer->boxes.at(6).buttons, QStringList(QStringLiteral("OK")));
 }
 
 QTEST_MAIN(tst_Translations)

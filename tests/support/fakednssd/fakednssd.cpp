@@ -38,6 +38,7 @@ struct Reply
     Text type;         // browse: registration type; resolve: host target
     Text domain;       // browse only
     uint16_t port = 0; // resolve only, network byte order
+    uint32_t interfaceIndex = 0;
 };
 
 enum class Kind { Browse, Resolve };
@@ -189,11 +190,12 @@ FAKEDNSSD_EXPORT DNSServiceErrorType DNSServiceProcessResult(DNSServiceRef sdRef
     const Reply reply = sdRef->replies.front();
     sdRef->replies.pop_front();
     if (sdRef->kind == Kind::Browse) {
-        sdRef->browseCallback(sdRef, reply.flags, 0, reply.err, reply.name.get(), reply.type.get(),
-                              reply.domain.get(), sdRef->context);
+        sdRef->browseCallback(sdRef, reply.flags, reply.interfaceIndex, reply.err, reply.name.get(),
+                              reply.type.get(), reply.domain.get(), sdRef->context);
     } else {
-        sdRef->resolveCallback(sdRef, reply.flags, 0, reply.err, reply.name.get(), reply.type.get(),
-                               reply.port, 0, nullptr, sdRef->context);
+        sdRef->resolveCallback(sdRef, reply.flags, reply.interfaceIndex, reply.err,
+                               reply.name.get(), reply.type.get(), reply.port, 0, nullptr,
+                               sdRef->context);
     }
     return kDNSServiceErr_NoError;
 }
@@ -230,16 +232,24 @@ FAKEDNSSD_EXPORT void fakednssd_set_next_without_socket(int withoutSocket)
     state.nextWithoutSocket = withoutSocket != 0;
 }
 
-FAKEDNSSD_EXPORT int fakednssd_browse_reply(uint32_t flags, int32_t err, const char *name,
-                                            const char *type, const char *domain)
+FAKEDNSSD_EXPORT int fakednssd_browse_reply_on(uint32_t interfaceIndex, uint32_t flags, int32_t err,
+                                               const char *name, const char *type,
+                                               const char *domain)
 {
     Reply reply;
+    reply.interfaceIndex = interfaceIndex;
     reply.flags = flags;
     reply.err = err;
     reply.name = Text(name);
     reply.type = Text(type);
     reply.domain = Text(domain);
     return queueReply(Kind::Browse, reply);
+}
+
+FAKEDNSSD_EXPORT int fakednssd_browse_reply(uint32_t flags, int32_t err, const char *name,
+                                            const char *type, const char *domain)
+{
+    return fakednssd_browse_reply_on(0, flags, err, name, type, domain);
 }
 
 FAKEDNSSD_EXPORT int fakednssd_resolve_reply(uint32_t flags, int32_t err, const char *fullname,

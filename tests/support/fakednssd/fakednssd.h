@@ -50,6 +50,9 @@ void failNextProcess(int32_t err);
 // live reference of that kind.
 bool browseReply(uint32_t flags, int32_t err, const char *name, const char *type,
                  const char *domain);
+// The same, as seen on one network interface (browseReply reports interface 0).
+bool browseReplyOn(uint32_t interfaceIndex, uint32_t flags, int32_t err, const char *name,
+                   const char *type, const char *domain);
 bool resolveReply(uint32_t flags, int32_t err, const char *fullname, const char *host,
                   uint8_t portHi, uint8_t portLo);
 

@@ -93,6 +93,14 @@ bool browseReply(uint32_t flags, int32_t err, const char *name, const char *type
     return function && function(flags, err, name, type, domain) != 0;
 }
 
+bool browseReplyOn(uint32_t interfaceIndex, uint32_t flags, int32_t err, const char *name,
+                   const char *type, const char *domain)
+{
+    using Function = int (*)(uint32_t, uint32_t, int32_t, const char *, const char *, const char *);
+    auto function = control<Function>("fakednssd_browse_reply_on");
+    return function && function(interfaceIndex, flags, err, name, type, domain) != 0;
+}
+
 bool resolveReply(uint32_t flags, int32_t err, const char *fullname, const char *host,
                   uint8_t portHi, uint8_t portLo)
 {
