@@ -134,12 +134,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     FuzzSupport::silenceMessages();
     FuzzSupport::createApplication();
-    if (!FakeDnssd::available()) {
-        std::fprintf(stderr,
-                     "The fake libdns_sd.so.1 is not loaded: put its folder first on "
-                     "LD_LIBRARY_PATH.\n");
-        std::abort();
-    }
+    FuzzSupport::requireFakeDnssd(FakeDnssd::available());
     return 0;
 }
 

@@ -49,12 +49,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     FuzzSupport::silenceMessages();
     FuzzSupport::createApplication();
-    if (!FakeDnssd::available()) {
-        std::fprintf(stderr,
-                     "The fake libdns_sd.so.1 is not loaded: put its folder first on "
-                     "LD_LIBRARY_PATH.\n");
-        std::abort();
-    }
+    FuzzSupport::requireFakeDnssd(FakeDnssd::available());
     // Look the local address up once, so that later look-ups come from Qt's cache through the
     // event loop rather than from a thread.
     QEventLoop loop;

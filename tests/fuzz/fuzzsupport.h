@@ -36,6 +36,17 @@ inline void createApplication()
     Q_UNUSED(application);
 }
 
+// The DNS-SD targets drive the fake library; without it they would talk to a real daemon.
+inline void requireFakeDnssd(bool loaded)
+{
+    if (!loaded) {
+        std::fprintf(stderr,
+                     "The fake libdns_sd.so.1 is not loaded: put its folder first on "
+                     "LD_LIBRARY_PATH.\n");
+        std::abort();
+    }
+}
+
 } // namespace FuzzSupport
 
 #endif // FUZZSUPPORT_H
