@@ -102,11 +102,12 @@ void tst_Client_WLANs::slotOrder()
 // Qt 5.15 does (Qt 6.4 would not).
 void tst_Client_WLANs::listsAccessPoints()
 {
-    const QByteArray answer = "{\"aplist\": [{\"ssid\": \"HomeNet\", \"encrypt_type\": \"WPA2\", "
-                              "\"signal_level\": \"-40\"}, {\"ssid\": \"\", \"signal_level\": "
-                              "\"-50\"}, {\"ssid\": \"Cafe \xf0\x9f\xab\xa0\", \"encrypt_type\": \"NONE\", "
-                              "\"signal_level\": 70}, {\"ssid\": 7}, \"Hotel\", {\"signal_level\": "
-                              "\"-60\"}, {\"ssid\": \"HomeNet\", \"signal_level\": \"-80\"}]}";
+    const QByteArray answer =
+        "{\"aplist\": [{\"ssid\": \"HomeNet\", \"encrypt_type\": \"WPA2\", "
+        "\"signal_level\": \"-40\"}, {\"ssid\": \"\", \"signal_level\": "
+        "\"-50\"}, {\"ssid\": \"Cafe \xf0\x9f\xab\xa0\", \"encrypt_type\": \"NONE\", "
+        "\"signal_level\": 70}, {\"ssid\": 7}, \"Hotel\", {\"signal_level\": "
+        "\"-60\"}, {\"ssid\": \"HomeNet\", \"signal_level\": \"-80\"}]}";
     Client_WLANs *page = scannedPage(answer);
     QVERIFY(page);
     QCOMPARE(server->requests().count(), 1);

@@ -99,7 +99,7 @@ void tst_Startup::noAvahiWarning()
     environment.remove(QStringLiteral("LD_LIBRARY_PATH"));
     environment.remove(QStringLiteral("AVAHI_COMPAT_NOWARN"));
     const QStringList lines =
-            programLines(environment, QStringLiteral("DNSServiceBrowse() returned..."));
+        programLines(environment, QStringLiteral("DNSServiceBrowse() returned..."));
 
     const int browse = lines.indexOf(QStringLiteral("browseForServiceType()..."));
     const int returned = lines.indexOf(QStringLiteral("DNSServiceBrowse() returned..."));
