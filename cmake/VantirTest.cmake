@@ -2,11 +2,19 @@
 # are checked, the first error ends the test, and the leaks that are not ours are suppressed by
 # the commented list in tests/sanitizers/.
 if(VANTIR_SANITIZE)
-    set(VANTIR_ASAN_OPTIONS "detect_leaks=1:check_initialization_order=1:halt_on_error=1")
+    # The suppressions name functions, which only a symbolizer finds in a report's stack.
+    find_program(VANTIR_LLVM_SYMBOLIZER NAMES llvm-symbolizer-14 llvm-symbolizer
+                 HINTS /usr/lib/llvm-14/bin)
+    if(NOT VANTIR_LLVM_SYMBOLIZER)
+        message(FATAL_ERROR "The sanitizer build needs llvm-symbolizer (Debian: llvm-14)")
+    endif()
+    set(symbolizer "external_symbolizer_path=${VANTIR_LLVM_SYMBOLIZER}")
+    set(VANTIR_ASAN_OPTIONS
+        "detect_leaks=1:check_initialization_order=1:halt_on_error=1:${symbolizer}")
     set(VANTIR_SANITIZER_ENVIRONMENT
         "ASAN_OPTIONS=${VANTIR_ASAN_OPTIONS}"
         "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/sanitizers/lsan.supp:print_suppressions=0"
-        "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+        "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:${symbolizer}")
 endif()
 
 # vantir_add_test(<name> SOURCES <files...> LIBRARIES <targets...>

@@ -11,7 +11,7 @@ VANTIR_PACKAGES=(
     xvfb xauth xdotool imagemagick fonts-dejavu-core jq
     libxcb1-dev
     dpkg-dev lintian desktop-file-utils appstream man-db
-    clang-14 libclang-rt-14-dev libfuzzer-14-dev
+    clang-14 libclang-rt-14-dev libfuzzer-14-dev llvm-14
 )
 
 # What the benchmark command tools/bench needs beyond that: it publishes
