@@ -5,6 +5,7 @@
 #include "client_settings.h"
 #include "client_wlans.h"
 #include "headerpicture.h"
+#include "infobox.h"
 #include "logtext.h"
 #include "speakerapi.h"
 #include "wizarddata.h"
@@ -14,7 +15,6 @@
 #include <QHostAddress>
 #include <QJsonObject>
 #include <QLabel>
-#include <QMessageBox>
 #include <QMovie>
 #include <QNetworkReply>
 #include <QPushButton>
@@ -305,8 +305,6 @@ void Client::showInformation(const char *text, const QString &argument)
         if (!argument.isNull())
             message = message.arg(argument);
         // The button reads "OK" in every language.
-        QMessageBox box(QMessageBox::Information, tr("Info"), message, QMessageBox::NoButton, this);
-        box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-        box.exec();
+        showInfoBox(this, tr("Info"), message, QStringLiteral("OK"));
     });
 }

@@ -1,6 +1,7 @@
 #include "client_settings.h"
 
 #include "headerpicture.h"
+#include "infobox.h"
 #include "speakerapi.h"
 #include "wizarddata.h"
 
@@ -9,7 +10,6 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QNetworkReply>
 #include <QPushButton>
 
@@ -92,9 +92,7 @@ void Client_Settings::replyFinished(QNetworkReply *reply)
         break;
     }
 
-    QMessageBox box(QMessageBox::Information, tr("Info"), text, QMessageBox::NoButton, this);
-    box.addButton(tr("OK"), QMessageBox::AcceptRole);
-    box.exec();
+    showInfoBox(this, tr("Info"), text, tr("OK"));
 }
 
 void Client_Settings::setSSID()

@@ -2,6 +2,7 @@
 
 #include "client_settings.h"
 #include "headerpicture.h"
+#include "infobox.h"
 #include "logtext.h"
 #include "speakerapi.h"
 #include "wizarddata.h"
@@ -10,7 +11,6 @@
 #include <QGridLayout>
 #include <QJsonObject>
 #include <QLabel>
-#include <QMessageBox>
 #include <QNetworkReply>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -102,7 +102,5 @@ void Client_WLANs::enableNextButton()
 void Client_WLANs::showInfo(const QString &text)
 {
     // The button reads "OK" in every language.
-    QMessageBox box(QMessageBox::Information, tr("Info"), text, QMessageBox::NoButton, this);
-    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    box.exec();
+    showInfoBox(this, tr("Info"), text, QStringLiteral("OK"));
 }

@@ -81,24 +81,25 @@ template<class T> void deletePages()
     qDeleteAll(topLevelPages<T>());
 }
 
-inline QPushButton *buttonWithText(const QWidget *page, const QString &text)
+// The page's first child widget of type T that shows text.
+template<class T> T *childWithText(const QWidget *page, const QString &text)
 {
-    const QList<QPushButton *> buttons = page->findChildren<QPushButton *>();
-    for (QPushButton *button : buttons) {
-        if (button->text() == text)
-            return button;
+    const QList<T *> children = page->findChildren<T *>();
+    for (T *child : children) {
+        if (child->text() == text)
+            return child;
     }
     return nullptr;
 }
 
+inline QPushButton *buttonWithText(const QWidget *page, const QString &text)
+{
+    return childWithText<QPushButton>(page, text);
+}
+
 inline QLabel *labelWithText(const QWidget *page, const QString &text)
 {
-    const QList<QLabel *> labels = page->findChildren<QLabel *>();
-    for (QLabel *label : labels) {
-        if (label->text() == text)
-            return label;
-    }
-    return nullptr;
+    return childWithText<QLabel>(page, text);
 }
 
 // The label that shows the page's header picture.
