@@ -1,7 +1,6 @@
 #include "speakerapi.h"
 
 #include "logtext.h"
-#include "wizarddata.h"
 
 #include <QDebug>
 #include <QEvent>
@@ -226,7 +225,7 @@ bool parseReply(const QByteArray &body, QJsonObject *object)
     return true;
 }
 
-void readQueryReply(const QJsonObject &object)
+DeviceInfo readQueryReply(const QJsonObject &object)
 {
     const QJsonValue deviceinfo = object.value(QLatin1String("deviceinfo"));
     qWarning() << LogJson(deviceinfo);
@@ -234,14 +233,15 @@ void readQueryReply(const QJsonObject &object)
     qDebug() << "devicename:" << LogText(device.value(QLatin1String("devicename")).toString());
     qDebug() << "model:" << LogText(device.value(QLatin1String("model")).toString());
 
-    wizardData.setName(device.value(QLatin1String("devicename")).toString());
-    wizardData.model = device.value(QLatin1String("model")).toString();
-    wizardData.softwareVer = device.value(QLatin1String("softwarever")).toString();
-    wizardData.hardwareVer = device.value(QLatin1String("hardwarever")).toString();
-
+    DeviceInfo info;
+    info.name = device.value(QLatin1String("devicename")).toString();
+    info.model = device.value(QLatin1String("model")).toString();
+    info.softwareVer = device.value(QLatin1String("softwarever")).toString();
+    info.hardwareVer = device.value(QLatin1String("hardwarever")).toString();
     const QJsonObject networkinfo = object.value(QLatin1String("networkinfo")).toObject();
     const QJsonObject ipaddressinfo = networkinfo.value(QLatin1String("ipaddressinfo")).toObject();
-    wizardData.setIP(ipaddressinfo.value(QLatin1String("ipaddress")).toString());
+    info.ip = ipaddressinfo.value(QLatin1String("ipaddress")).toString();
+    return info;
 }
 
 QList<AccessPoint> readWifiscanReply(const QJsonObject &object)

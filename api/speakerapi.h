@@ -75,9 +75,18 @@ QByteArray readReply(QNetworkReply *reply, const char *arrivalText);
 // is no usable answer; otherwise stores the top-level object and returns true.
 bool parseReply(const QByteArray &body, QJsonObject *object);
 
-// The device query's answer: logs it and stores name, model, versions and IP
-// address in wizardData.
-void readQueryReply(const QJsonObject &object);
+// What a speaker tells of itself in its answer to the device query.
+struct DeviceInfo
+{
+    QString name;
+    QString model;
+    QString softwareVer;
+    QString hardwareVer;
+    QString ip;
+};
+
+// The device query's answer: logs it and returns what it tells.
+DeviceInfo readQueryReply(const QJsonObject &object);
 
 struct AccessPoint
 {

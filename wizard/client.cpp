@@ -233,7 +233,12 @@ void Client::replyFinished(QNetworkReply *reply)
     QJsonObject object;
     if (!SpeakerApi::parseReply(body, &object))
         return;
-    SpeakerApi::readQueryReply(object);
+    const SpeakerApi::DeviceInfo device = SpeakerApi::readQueryReply(object);
+    wizardData.setName(device.name);
+    wizardData.model = device.model;
+    wizardData.softwareVer = device.softwareVer;
+    wizardData.hardwareVer = device.hardwareVer;
+    wizardData.setIP(device.ip);
 }
 
 void Client::requestWlans()

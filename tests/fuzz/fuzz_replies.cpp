@@ -4,7 +4,6 @@
 
 #include "fuzzsupport.h"
 #include "speakerapi.h"
-#include "wizarddata.h"
 
 #include <QJsonArray>
 #include <QJsonValue>
@@ -46,13 +45,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     FUZZ_CHECK(!object.isEmpty());
 
-    SpeakerApi::readQueryReply(object);
+    const SpeakerApi::DeviceInfo info = SpeakerApi::readQueryReply(object);
     const QJsonObject device = child(object, "deviceinfo");
-    FUZZ_CHECK(wizardData.name == member(device, "devicename"));
-    FUZZ_CHECK(wizardData.model == member(device, "model"));
-    FUZZ_CHECK(wizardData.softwareVer == member(device, "softwarever"));
-    FUZZ_CHECK(wizardData.hardwareVer == member(device, "hardwarever"));
-    FUZZ_CHECK(wizardData.ip ==
+    FUZZ_CHECK(info.name == member(device, "devicename"));
+    FUZZ_CHECK(info.model == member(device, "model"));
+    FUZZ_CHECK(info.softwareVer == member(device, "softwarever"));
+    FUZZ_CHECK(info.hardwareVer == member(device, "hardwarever"));
+    FUZZ_CHECK(info.ip ==
                member(child(child(object, "networkinfo"), "ipaddressinfo"), "ipaddress"));
 
     const QList<SpeakerApi::AccessPoint> accessPoints = SpeakerApi::readWifiscanReply(object);
