@@ -52,6 +52,8 @@ Options:
                          not in wire order), body as text and as
                          body_base64 (the exact bytes), reply status
   --reboot-seconds SECS  how long a reboot takes (default 3, may be fractional)
+  --answer-seconds SECS  how long wifiscan and setconfig take to answer, as on
+                         a real speaker, whose scan takes seconds (default 0)
   --refuse-setconfig     refuse every well-formed setconfig: status 200 with
                          {"returncode": "1", "error": "settings refused"},
                          and no reboot
@@ -77,6 +79,7 @@ struct Options
     std::string deviceFile;
     std::string recordFile;
     double rebootSeconds = 3;
+    double answerSeconds = 0;
     bool advertise = true;
     bool refuseSetconfig = false;
 };
@@ -94,6 +97,15 @@ void onSignal(int)
 {
     std::fprintf(stderr, "speaker-sim: %s\nTry 'speaker-sim --help'.\n", why.c_str());
     std::exit(2);
+}
+
+double parseSeconds(const std::string &text, const char *complaint)
+{
+    char *end = nullptr;
+    const double seconds = std::strtod(text.c_str(), &end);
+    if (text.empty() || *end != '\0' || !(seconds >= 0) || seconds > 3600)
+        failUsage(complaint + text);
+    return seconds;
 }
 
 Options parseOptions(int argc, char **argv)
@@ -144,12 +156,9 @@ Options parseOptions(int argc, char **argv)
         } else if (option == "--record") {
             options.recordFile = takeValue();
         } else if (option == "--reboot-seconds") {
-            const std::string text = takeValue();
-            char *end = nullptr;
-            const double seconds = std::strtod(text.c_str(), &end);
-            if (text.empty() || *end != '\0' || !(seconds >= 0) || seconds > 3600)
-                failUsage("bad reboot time: " + text);
-            options.rebootSeconds = seconds;
+            options.rebootSeconds = parseSeconds(takeValue(), "bad reboot time: ");
+        } else if (option == "--answer-seconds") {
+            options.answerSeconds = parseSeconds(takeValue(), "bad answer time: ");
         } else {
             failUsage("unknown option: " + std::string(argv[i]));
         }
@@ -326,6 +335,12 @@ private:
     // Runs on a thread of the server's pool.
     void handle(const httplib::Request &request, httplib::Response &response)
     {
+        // Slow answers keep only their own connection waiting.
+        if (m_options.answerSeconds > 0) {
+            const std::string action = Speaker::actionOf(request);
+            if (action == "wifiscan" || action == "setconfig")
+                std::this_thread::sleep_for(std::chrono::duration<double>(m_options.answerSeconds));
+        }
         std::lock_guard<std::mutex> lock(m_mutex);
         if (m_speaker.handle(request, response) && !m_rebootRequested) {
             m_rebootRequested = true;

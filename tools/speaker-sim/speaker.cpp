@@ -169,6 +169,13 @@ std::string Speaker::model() const
     return model && model->is_string() ? model->get<std::string>() : std::string();
 }
 
+std::string Speaker::actionOf(const httplib::Request &request)
+{
+    const Json document = Json::parse(request.body, nullptr, false);
+    const Json *action = document.is_object() ? member(document, { "action" }) : nullptr;
+    return action && action->is_string() ? action->get<std::string>() : std::string();
+}
+
 bool Speaker::handle(const httplib::Request &request, httplib::Response &response)
 {
     Json reply;

@@ -35,6 +35,9 @@ public:
     // does that does not take the settings; it then stays as it is.
     void setRefuseSetconfig(bool refuse) { m_refuseSetconfig = refuse; }
 
+    // The action a request asks for, or an empty text when it names none.
+    static std::string actionOf(const httplib::Request &request);
+
     // Answers a request that was read in full. Returns true for an accepted
     // setconfig: the speaker reboots once the reply is out.
     bool handle(const httplib::Request &request, httplib::Response &response);
