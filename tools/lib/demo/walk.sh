@@ -7,6 +7,7 @@
 # shellcheck disable=SC2154 # work, shots and the process ids come from ./network
 
 readonly WALK_NAME="VANTIR Ovix Studio"
+readonly WALK_NAME_DE="VANTIR Ovix Arbeitszimmer"
 readonly WALK_PASSWORD="Sommer-2024!"
 readonly WINDOW_TIMEOUT=30 # seconds for a page to appear
 readonly REPLY_TIMEOUT=15  # seconds for a request to reach the speaker
@@ -93,6 +94,8 @@ screenshot()
 
 # The speaker in the first row: the one that was asked for its WLANs.
 chosen=
+# Per speaker, the lines its record held when the current walk began.
+walk_start=()
 
 # True once the chosen speaker (before the choice: any speaker) has received
 # a request of ACTION. The record files hold one JSON line per request.
@@ -101,7 +104,8 @@ has_request()
     local index
     for index in "${!SPEAKER_NAMES[@]}"; do
         [ -z "$chosen" ] || [ "$chosen" = "$index" ] || continue
-        if grep -qsF "\\\"action\\\": \\\"$1\\\"" "$work/speaker$index.record"; then
+        if tail -n "+$((${walk_start[index]:-0} + 1))" "$work/speaker$index.record" 2>/dev/null \
+            | grep -qF "\\\"action\\\": \\\"$1\\\""; then
             chosen=$index
             return 0
         fi
@@ -138,56 +142,89 @@ print_setconfig_request()
                  .body'
 }
 
-walk_through_wizard()
+# The page titles that the walk looks for (as patterns), in the catalogue's language.
+set_titles()
 {
-    local window
+    case $1 in
+    de)
+        title_list="VANTIR Ovix Konfigurator"
+        # The title's umlaut, whichever encoding the window name carries it in.
+        title_wlans="WLAN ausw.*hlen"
+        title_settings="WLAN Einstellungen"
+        ;;
+    *)
+        title_list="VANTIR Ovix Configurator"
+        title_wlans="Select WLAN"
+        title_settings="Speaker WLAN Settings"
+        ;;
+    esac
+}
 
-    mkdir -p "$shots"
-    start_virtual_display
+# True once a visible window titled exactly TITLE is there.
+window_shown()
+{
+    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1
+}
 
-    # In English: the catalogue keeps the window titles that the walk looks for.
-    LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 QT_QPA_PLATFORM=xcb "$PROGRAM" </dev/null >"$work/program.log" 2>&1 &
+# One walk through the wizard in LOCALE (en_US.UTF-8 or de_DE.UTF-8), configuring
+# the speaker in the first row to NEW_NAME; its screenshots go to
+# $shots/LANGUAGE/.
+walk_in_language()
+{
+    local locale=$1 new_name=$2 language=${1%%_*} window tries index
+    local title_list title_wlans title_settings
+    set_titles "$language"
+    mkdir -p "$shots/$language"
+    # Only the requests of this walk count.
+    chosen=
+    for index in "${!SPEAKER_NAMES[@]}"; do
+        walk_start[index]=$(wc -l 2>/dev/null <"$work/speaker$index.record" || echo 0)
+    done
+
+    LC_ALL=$locale QT_QPA_PLATFORM=xcb "$PROGRAM" </dev/null >"$work/program.log" 2>&1 &
     program_pid=$!
-    demo_say "configurator started (pid $program_pid)"
+    demo_say "configurator started in \"$language\" (pid $program_pid)"
 
     # 1. The speaker list; both speakers are announced already, so the first
     # complete list is the one that the browser delivers right after start.
-    window=$(window_titled "VANTIR Ovix Configurator")
-    wait_for_rows "$window" "VANTIR Ovix Configurator"
-    screenshot 1-speaker-list "$window"
+    window=$(window_titled "$title_list")
+    wait_for_rows "$window" "$title_list"
+    screenshot "$language/1-speaker-list" "$window"
     # "Next >>" is the default button and the first row is selected. Should the
     # list still be empty, the press does nothing: try again.
-    local tries
     for ((tries = 0; tries < 4; tries++)); do
         press "$window" Return
-        demo_wait_for "$REPLY_TIMEOUT" has_request wifiscan && break
+        demo_wait_for "$REPLY_TIMEOUT" window_shown "$title_wlans" && break
         demo_is_running "$program_pid" || break
     done
-    has_request wifiscan || { show_program_log; demo_die "the speaker was not asked for its WLANs"; }
 
-    # 2. The WLAN list of the speaker.
-    window=$(window_titled "Select WLAN")
+    # 2. The WLAN page while the speaker scans, then its list.
+    window=$(window_titled "$title_wlans")
+    screenshot "$language/2-select-wlan-scanning" "$window"
+    demo_wait_for "$REPLY_TIMEOUT" has_request wifiscan \
+        || { show_program_log; demo_die "the speaker was not asked for its WLANs"; }
     demo_wait_for "$REPLY_TIMEOUT" has_request query || demo_warn "no device query arrived"
-    wait_for_rows "$window" "Select WLAN"
-    screenshot 2-select-wlan "$window"
+    wait_for_rows "$window" "$title_wlans"
+    screenshot "$language/3-select-wlan" "$window"
     press "$window" Return
 
     # 3. The settings: a new name and the WLAN password.
-    window=$(window_titled "Speaker WLAN Settings")
-    screenshot 3-settings "$window"
+    window=$(window_titled "$title_settings")
+    screenshot "$language/4-settings" "$window"
     press "$window" ctrl+a
-    type_text "$WALK_NAME"
+    type_text "$new_name"
     xdotool key --clearmodifiers Tab
     type_text "$WALK_PASSWORD"
-    screenshot 4-settings-filled "$window"
+    screenshot "$language/5-settings-filled" "$window"
     press "$window" Return
+    screenshot "$language/6-settings-sending" "$window"
     demo_wait_for "$REPLY_TIMEOUT" has_request setconfig \
         || { show_program_log; demo_die "the speaker received no setconfig"; }
 
     # 4. The speaker's answer.
     # The whole screen: the box over the speaker list, which stays open.
     window=$(window_titled "Info")
-    screenshot 5-success root
+    screenshot "$language/7-success" root
     press "$window" Return
 
     demo_say "the setconfig request that the speaker \"${SPEAKER_NAMES[$chosen]}\" received:"
@@ -197,12 +234,12 @@ walk_through_wizard()
 
     # 5. The speaker reboots into its new configuration and comes back under
     # the new name, which the speaker list picks up by itself.
-    window=$(window_titled "VANTIR Ovix Configurator")
-    if demo_wait_for 20 announced "$WALK_NAME"; then
+    window=$(window_titled "$title_list")
+    if demo_wait_for 20 announced "$new_name"; then
         sleep 1
-        screenshot 6-speaker-list-after-reboot "$window"
+        screenshot "$language/8-speaker-list-after-reboot" "$window"
     else
-        demo_warn "the speaker did not come back as \"$WALK_NAME\""
+        demo_warn "the speaker did not come back as \"$new_name\""
     fi
 
     # 6. Escape on the speaker list closes the last window and ends the program.
@@ -213,5 +250,14 @@ walk_through_wizard()
     fi
     wait "$program_pid" 2>/dev/null || true
     program_pid=
+}
+
+# Both languages, one speaker each: English first, then German on the other one.
+walk_through_wizard()
+{
+    mkdir -p "$shots"
+    start_virtual_display
+    walk_in_language en_US.UTF-8 "$WALK_NAME"
+    walk_in_language de_DE.UTF-8 "$WALK_NAME_DE"
     demo_say "screenshots in $shots"
 }
