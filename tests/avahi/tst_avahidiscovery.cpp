@@ -44,9 +44,12 @@ const QString kitchenName = QString::fromUtf8("Lautsprecher K\xc3\xbc"
 const QString kitchenHost = QStringLiteral("vantir-spk2.local");
 const QString kitchenAddress = QStringLiteral("127.0.0.2");
 const quint16 kitchenPort = 9090;
+// A speaker whose host has no address record: Avahi keeps its resolve open.
+const QString silentName = QStringLiteral("Speaker Without Address");
 
 const QString started = QStringLiteral("warning: first call of resolveBonjourRecord");
 const QString refused = QStringLiteral("warning: resolve in process, aborting");
+const QString resolveGone = QStringLiteral("warning: resolve failed with error -65563");
 
 QList<BonjourRecord> sortedByName(QList<BonjourRecord> records)
 {
@@ -97,6 +100,7 @@ private slots:
     void resolverServesOneRequestAfterAnother();
     void speakerOnTwoLinksStaysListed();
     void listFillsAgainAfterDaemonRestart();
+    void daemonStopsDuringResolve();
 
 private:
     QProcess *startPublisher(const QStringList &arguments);
@@ -381,6 +385,34 @@ void tst_AvahiDiscovery::listFillsAgainAfterDaemonRestart()
     QVERIFY(!daemonStopped);
     QTRY_COMPARE_WITH_TIMEOUT(rows(), QStringList(), discoveryTimeout);
     QCOMPARE(closer.boxes.count(), 1);
+}
+
+// The daemon goes while a speaker is being resolved: the page tells of it and the program lives
+// on (Avahi's library must not be handed the resolve again once its daemon is gone).
+void tst_AvahiDiscovery::daemonStopsDuringResolve()
+{
+    QProcess *silentPublisher = startPublisher({ QStringLiteral("-s"), QStringLiteral("-H"),
+                                                 QStringLiteral("vantir-nohost.local"), silentName,
+                                                 serviceType, QStringLiteral("7070") });
+    QVERIFY(silentPublisher);
+    QTRY_VERIFY_WITH_TIMEOUT(silentPublisher->peek(1 << 16).contains("Established under name"),
+                             publishTimeout);
+    MessageBoxCloser closer;
+    Client page(nullptr);
+    page.show();
+    QTreeWidget *tree = page.findChild<QTreeWidget *>();
+    QTRY_VERIFY_WITH_TIMEOUT(!tree->findItems(silentName, Qt::MatchExactly).isEmpty(),
+                             discoveryTimeout);
+    tree->setCurrentItem(tree->findItems(silentName, Qt::MatchExactly).first());
+    messages->clear();
+    buttonWithText(&page, QStringLiteral("Next >>"))->click();
+    QVERIFY(messages->lines().contains(started));
+
+    daemonStopped = changeNetwork(QStringLiteral("daemon"), QStringLiteral("stop"));
+    QVERIFY(daemonStopped);
+    QTRY_VERIFY_WITH_TIMEOUT(messages->lines().contains(resolveGone), discoveryTimeout);
+    QTRY_VERIFY(buttonWithText(&page, QStringLiteral("Next >>"))->isEnabled());
+    QVERIFY(!closer.boxes.isEmpty());
 }
 
 QTEST_MAIN(tst_AvahiDiscovery)
