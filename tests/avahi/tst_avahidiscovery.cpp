@@ -355,8 +355,8 @@ void tst_AvahiDiscovery::speakerOnTwoLinksStaysListed()
 }
 
 // The daemon goes away under an open speaker list and comes back without the speakers: the page
-// says so once, keeps the rows while the service is away, and drops them once the new browse has
-// settled without them.
+// says so once, keeps the rows while the service is away, drops them once the new browse has
+// settled without them, and lists the speakers again when they are published again.
 void tst_AvahiDiscovery::listFillsAgainAfterDaemonRestart()
 {
     Client::browseRetryInterval = 200;
@@ -384,6 +384,10 @@ void tst_AvahiDiscovery::listFillsAgainAfterDaemonRestart()
     daemonStopped = !changeNetwork(QStringLiteral("daemon"), QStringLiteral("start"));
     QVERIFY(!daemonStopped);
     QTRY_COMPARE_WITH_TIMEOUT(rows(), QStringList(), discoveryTimeout);
+
+    cleanup();
+    publishSpeakers();
+    QTRY_COMPARE_WITH_TIMEOUT(rows(), QStringList({ kitchenName, firstName }), discoveryTimeout);
     QCOMPARE(closer.boxes.count(), 1);
 }
 
