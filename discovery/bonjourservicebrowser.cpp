@@ -1,8 +1,13 @@
 #include "bonjourservicebrowser.h"
 
+#include "dnssdservice.h"
+
 #include <QElapsedTimer>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <QtDebug>
+
+#include <algorithm>
 
 #ifdef _WIN32
 #include <winsock2.h>
@@ -36,11 +41,15 @@ bool socketReadable(qintptr socket, int waitMicroseconds)
 } // namespace
 
 int BonjourServiceBrowser::batchGap = 1000;
+// Speakers answer a new browse within about a second; the rest is for a daemon just started.
+int BonjourServiceBrowser::settleTime = 5000;
 
 BonjourServiceBrowser::BonjourServiceBrowser(QObject *parent)
-    : QObject(parent), browseRef(nullptr), socketNotifier(nullptr), inBatch(false),
-      listPending(false), replyFailed(false)
+    : QObject(parent), browseRef(nullptr), socketNotifier(nullptr), settleTimer(new QTimer(this)),
+      inBatch(false), listPending(false), replyFailed(false)
 {
+    settleTimer->setSingleShot(true);
+    connect(settleTimer, &QTimer::timeout, this, &BonjourServiceBrowser::dropUnconfirmed);
     // Known by name, so that the list can also travel through queued connections and spies.
     qRegisterMetaType<BonjourRecord>("BonjourRecord");
     qRegisterMetaType<QList<BonjourRecord>>("QList<BonjourRecord>");
@@ -53,11 +62,13 @@ BonjourServiceBrowser::~BonjourServiceBrowser()
 
 void BonjourServiceBrowser::browseForServiceType(const QString &type)
 {
-    // A second browse replaces the first; its speakers will be announced again.
-    // The list of the old browse stays with the receiver until the new one sends its own.
+    // A second browse replaces the first. Its speakers stay listed, in their places, until the
+    // new browse has had its time to announce them again: the receiver sees no speaker that
+    // stayed go and come back, and none that left stays for good.
     if (browseRef || socketNotifier)
         stopBrowse();
-    records.clear();
+    for (const BonjourRecord &record : qAsConst(records))
+        unconfirmed.insert(record);
     announcements.clear();
 
     qWarning("browseForServiceType()...");
@@ -81,6 +92,9 @@ void BonjourServiceBrowser::browseForServiceType(const QString &type)
     socketNotifier = new QSocketNotifier(sockfd, QSocketNotifier::Read, this);
     connect(socketNotifier, SIGNAL(activated(int)), this, SLOT(bonjourSocketReadyRead()));
     qWarning("browseForServiceType() success!");
+    DnssdService::gone = false;
+    if (!unconfirmed.isEmpty())
+        settleTimer->start(settleTime);
 }
 
 void BonjourServiceBrowser::bonjourSocketReadyRead()
@@ -109,8 +123,10 @@ void BonjourServiceBrowser::bonjourSocketReadyRead()
         return;
 
     // After a failure the reference is dead (Avahi reports its daemon's exit as an error reply):
-    // give it back rather than be woken for it again. The list stays until a new browse sends
-    // its own.
+    // give it back rather than be woken for it again. The list stays until a new browse has
+    // settled.
+    DnssdService::gone = true;
+    settleTimer->stop();
     socketNotifier->setEnabled(false);
     socketNotifier->deleteLater();
     socketNotifier = nullptr;
@@ -138,7 +154,7 @@ void BonjourServiceBrowser::bonjourBrowseReply(DNSServiceRef, DNSServiceFlags fl
     BonjourRecord bonjourRecord(serviceName, regtype, replyDomain);
     if (flags & kDNSServiceFlagsAdd) {
         int &count = serviceBrowser->announcements[bonjourRecord];
-        if (count++ == 0)
+        if (count++ == 0 && !serviceBrowser->unconfirmed.remove(bonjourRecord))
             serviceBrowser->records.append(bonjourRecord);
     } else {
         auto found = serviceBrowser->announcements.find(bonjourRecord);
@@ -167,4 +183,18 @@ void BonjourServiceBrowser::stopBrowse()
     delete socketNotifier;
     socketNotifier = nullptr;
     listPending = false;
+    settleTimer->stop();
+}
+
+// The new browse has had its time: what it did not announce again has gone meanwhile.
+void BonjourServiceBrowser::dropUnconfirmed()
+{
+    if (unconfirmed.isEmpty())
+        return;
+    records.erase(std::remove_if(
+                      records.begin(), records.end(),
+                      [this](const BonjourRecord &record) { return unconfirmed.contains(record); }),
+                  records.end());
+    unconfirmed.clear();
+    emit currentBonjourRecordsChanged(records);
 }

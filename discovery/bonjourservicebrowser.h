@@ -7,13 +7,17 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QSet>
 
 class QSocketNotifier;
+class QTimer;
 
 // Browses for one service type in "local." and hands out the whole list of advertised instances
 // each time a batch of replies is complete. Replies that are already waiting on the socket, or
 // follow within batchGap, count as one batch. An instance announced on several interfaces or over
-// both IP protocols stays listed until its last announcement is withdrawn.
+// both IP protocols stays listed until its last announcement is withdrawn. A new browse (after
+// the DNS-SD service came back) keeps the instances of the one before in place until settleTime
+// has passed: those announced again stay as they are, the others are dropped then.
 class BonjourServiceBrowser : public QObject
 {
     Q_OBJECT
@@ -29,6 +33,9 @@ public:
     // previous one has been handled.
     static int batchGap;
 
+    // Milliseconds that a new browse gives the instances of the one before to be announced again.
+    static int settleTime;
+
 signals:
     void currentBonjourRecordsChanged(const QList<BonjourRecord> &list);
     void error(DNSServiceErrorType err);
@@ -43,14 +50,17 @@ private:
                                              const char *replyDomain, void *context);
 
     void stopBrowse();
+    void dropUnconfirmed();
 
     DNSServiceRef browseRef;
     QSocketNotifier *socketNotifier;
     QList<BonjourRecord> records;
     QHash<BonjourRecord, int> announcements; // per listed record
-    bool inBatch;                            // handling the replies waiting on the socket
-    bool listPending;                        // a reply of the batch asks for the list to go out
-    bool replyFailed;                        // a reply of the batch reported an error
+    QSet<BonjourRecord> unconfirmed; // listed by the browse before, not announced by this one
+    QTimer *settleTimer;
+    bool inBatch;     // handling the replies waiting on the socket
+    bool listPending; // a reply of the batch asks for the list to go out
+    bool replyFailed; // a reply of the batch reported an error
 };
 
 #endif // BONJOURSERVICEBROWSER_H

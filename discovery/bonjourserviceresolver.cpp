@@ -1,5 +1,7 @@
 #include "bonjourserviceresolver.h"
 
+#include "dnssdservice.h"
+
 #include <QHostInfo>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -37,16 +39,17 @@ void BonjourServiceResolver::resolveBonjourRecord(const BonjourRecord &record)
                           domain.constData(), bonjourResolveReply, this);
     if (err != kDNSServiceErr_NoError) {
         resolveRef = nullptr;
-        emit error(err);
+        emitError(err);
         return;
     }
+    DnssdService::gone = false;
 
     int sockfd = DNSServiceRefSockFD(resolveRef);
     if (sockfd == -1) {
         // No reply could ever arrive: give the reference back, so the next request starts afresh.
         DNSServiceRefDeallocate(resolveRef);
         resolveRef = nullptr;
-        emit error(kDNSServiceErr_Invalid);
+        emitError(kDNSServiceErr_Invalid);
         return;
     }
 
@@ -59,6 +62,12 @@ void BonjourServiceResolver::resolveBonjourRecord(const BonjourRecord &record)
 
 void BonjourServiceResolver::bonjourSocketReadyRead()
 {
+    // The wake-up may be the daemon's exit, which the library cannot report for a resolve.
+    if (DnssdService::gone) {
+        socketNotifier->setEnabled(false);
+        failResolve(kDNSServiceErr_ServiceNotRunning);
+        return;
+    }
     DNSServiceErrorType err = DNSServiceProcessResult(resolveRef);
     // A reference that cannot be read (the daemon has gone) would only fail again.
     if (err != kDNSServiceErr_NoError)
@@ -104,9 +113,15 @@ void BonjourServiceResolver::failResolve(DNSServiceErrorType err)
         return;
     answered = true;
     timeoutTimer->stop();
-    emit error(err);
+    emitError(err);
     // Through the event loop, as after a result: this may run inside DNSServiceProcessResult.
     QMetaObject::invokeMethod(this, "cleanupResolve", Qt::QueuedConnection);
+}
+
+void BonjourServiceResolver::emitError(DNSServiceErrorType err)
+{
+    qWarning("resolve failed with error %d", int(err));
+    emit error(err);
 }
 
 void BonjourServiceResolver::bonjourResolveReply(DNSServiceRef, DNSServiceFlags, uint32_t,

@@ -44,6 +44,7 @@ private:
                                               void *context);
 
     void failResolve(DNSServiceErrorType err);
+    void emitError(DNSServiceErrorType err);
 
     DNSServiceRef resolveRef;
     QSocketNotifier *socketNotifier;

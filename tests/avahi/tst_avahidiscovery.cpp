@@ -44,9 +44,12 @@ const QString kitchenName = QString::fromUtf8("Lautsprecher K\xc3\xbc"
 const QString kitchenHost = QStringLiteral("vantir-spk2.local");
 const QString kitchenAddress = QStringLiteral("127.0.0.2");
 const quint16 kitchenPort = 9090;
+// A speaker whose host has no address record: Avahi keeps its resolve open.
+const QString silentName = QStringLiteral("Speaker Without Address");
 
 const QString started = QStringLiteral("warning: first call of resolveBonjourRecord");
 const QString refused = QStringLiteral("warning: resolve in process, aborting");
+const QString resolveGone = QStringLiteral("warning: resolve failed with error -65563");
 
 QList<BonjourRecord> sortedByName(QList<BonjourRecord> records)
 {
@@ -97,6 +100,7 @@ private slots:
     void resolverServesOneRequestAfterAnother();
     void speakerOnTwoLinksStaysListed();
     void listFillsAgainAfterDaemonRestart();
+    void daemonStopsDuringResolve();
 
 private:
     QProcess *startPublisher(const QStringList &arguments);
@@ -107,6 +111,7 @@ private:
     std::vector<std::unique_ptr<QProcess>> publishers;
     QProcess *firstPublisher = nullptr;
     QScopedPointer<MessageLog> messages;
+    bool daemonStopped = false;
 };
 
 void tst_AvahiDiscovery::initTestCase()
@@ -136,6 +141,8 @@ void tst_AvahiDiscovery::cleanup()
         stopPublisher(process.get());
     publishers.clear();
     firstPublisher = nullptr;
+    if (daemonStopped && changeNetwork(QStringLiteral("daemon"), QStringLiteral("start")))
+        daemonStopped = false;
 }
 
 // avahi-publish stays in the foreground while its entry is published; it tells on stdout once
@@ -347,11 +354,13 @@ void tst_AvahiDiscovery::speakerOnTwoLinksStaysListed()
     QTRY_COMPARE_WITH_TIMEOUT(names(lastList(listSpy)), QStringList(kitchenName), discoveryTimeout);
 }
 
-// The daemon goes away under an open speaker list and comes back: the page says so once and
-// lists the speakers again without the user doing anything.
+// The daemon goes away under an open speaker list and comes back without the speakers: the page
+// says so once, keeps the rows while the service is away, drops them once the new browse has
+// settled without them, and lists the speakers again when they are published again.
 void tst_AvahiDiscovery::listFillsAgainAfterDaemonRestart()
 {
     Client::browseRetryInterval = 200;
+    BonjourServiceBrowser::settleTime = 1000;
     MessageBoxCloser closer;
     Client page(nullptr);
     page.show();
@@ -365,18 +374,49 @@ void tst_AvahiDiscovery::listFillsAgainAfterDaemonRestart()
     };
     QTRY_COMPARE_WITH_TIMEOUT(rows(), QStringList({ kitchenName, firstName }), discoveryTimeout);
 
-    QVERIFY(changeNetwork(QStringLiteral("daemon"), QStringLiteral("stop")));
+    daemonStopped = changeNetwork(QStringLiteral("daemon"), QStringLiteral("stop"));
+    QVERIFY(daemonStopped);
     QTRY_COMPARE_WITH_TIMEOUT(closer.boxes.count(), 1, discoveryTimeout);
     QVERIFY(closer.boxes.at(0).text.contains(QLatin1String("(avahi-daemon)")));
     QCOMPARE(rows(), QStringList({ kitchenName, firstName }));
 
-    // The publishers went with the daemon; the kitchen speaker comes back alone.
-    QVERIFY(changeNetwork(QStringLiteral("daemon"), QStringLiteral("start")));
+    // The publishers went with the daemon.
+    daemonStopped = !changeNetwork(QStringLiteral("daemon"), QStringLiteral("start"));
+    QVERIFY(!daemonStopped);
+    QTRY_COMPARE_WITH_TIMEOUT(rows(), QStringList(), discoveryTimeout);
+
     cleanup();
     publishSpeakers();
-    stopPublisher(firstPublisher);
-    QTRY_COMPARE_WITH_TIMEOUT(rows(), QStringList(kitchenName), discoveryTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(rows(), QStringList({ kitchenName, firstName }), discoveryTimeout);
     QCOMPARE(closer.boxes.count(), 1);
+}
+
+// The daemon goes while a speaker is being resolved: the page tells of it and the program lives
+// on (Avahi's library must not be handed the resolve again once its daemon is gone).
+void tst_AvahiDiscovery::daemonStopsDuringResolve()
+{
+    QProcess *silentPublisher = startPublisher({ QStringLiteral("-s"), QStringLiteral("-H"),
+                                                 QStringLiteral("vantir-nohost.local"), silentName,
+                                                 serviceType, QStringLiteral("7070") });
+    QVERIFY(silentPublisher);
+    QTRY_VERIFY_WITH_TIMEOUT(silentPublisher->peek(1 << 16).contains("Established under name"),
+                             publishTimeout);
+    MessageBoxCloser closer;
+    Client page(nullptr);
+    page.show();
+    QTreeWidget *tree = page.findChild<QTreeWidget *>();
+    QTRY_VERIFY_WITH_TIMEOUT(!tree->findItems(silentName, Qt::MatchExactly).isEmpty(),
+                             discoveryTimeout);
+    tree->setCurrentItem(tree->findItems(silentName, Qt::MatchExactly).first());
+    messages->clear();
+    buttonWithText(&page, QStringLiteral("Next >>"))->click();
+    QVERIFY(messages->lines().contains(started));
+
+    daemonStopped = changeNetwork(QStringLiteral("daemon"), QStringLiteral("stop"));
+    QVERIFY(daemonStopped);
+    QTRY_VERIFY_WITH_TIMEOUT(messages->lines().contains(resolveGone), discoveryTimeout);
+    QTRY_VERIFY(buttonWithText(&page, QStringLiteral("Next >>"))->isEnabled());
+    QVERIFY(!closer.boxes.isEmpty());
 }
 
 QTEST_MAIN(tst_AvahiDiscovery)

@@ -1,5 +1,6 @@
 #include "bonjourservicebrowser.h"
 #include "declaredmethods.h"
+#include "dnssdservice.h"
 #include "fakednssd.h"
 #include "messagelog.h"
 
@@ -47,6 +48,7 @@ private slots:
     void listUpdates();
     void failedReply_data();
     void failedReply();
+    void newBrowseSettles();
     void destructionDeallocatesOnce();
     void metaObject();
 
@@ -263,17 +265,43 @@ void tst_BonjourServiceBrowser::failedReply()
     QCOMPARE(log.lines(), lines);
     QTRY_VERIFY(browser.findChildren<QSocketNotifier *>().isEmpty());
     QCOMPARE(FakeDnssd::liveRefs(), 0);
+    // Open resolves are given up without the library (it cannot report the daemon's exit).
+    QVERIFY(DnssdService::gone);
 
-    // Browsing again starts afresh: the old list goes with the new browse's first list.
     log.clear();
     browser.browseForServiceType(QStringLiteral("_dockset._tcp"));
     QCOMPARE(log.lines().value(2), QStringLiteral("warning: browseForServiceType() success!"));
     QCOMPARE(FakeDnssd::liveRefs(), 1);
-    QCOMPARE(listSpy.count(), 1);
-    FakeDnssd::browseReply(add, 0, "Attic", dockset, local);
-    QTRY_COMPARE(listSpy.count(), 2);
-    QCOMPARE(lastList(listSpy), QList<BonjourRecord> { record("Attic") });
+    QVERIFY(!DnssdService::gone);
     QCOMPARE(errorSpy.count(), 1);
+}
+
+// The browse after an outage keeps the old list in place: what it announces again stays where
+// it was, the rest goes once it has settled.
+void tst_BonjourServiceBrowser::newBrowseSettles()
+{
+    BonjourServiceBrowser::settleTime = 200;
+    BonjourServiceBrowser browser(nullptr);
+    QSignalSpy listSpy(&browser, SIGNAL(currentBonjourRecordsChanged(QList<BonjourRecord>)));
+    browser.browseForServiceType(QStringLiteral("_dockset._tcp"));
+    FakeDnssd::browseReply(add | moreComing, 0, "Kitchen", dockset, local);
+    FakeDnssd::browseReply(add, 0, "Attic", dockset, local);
+    QTRY_COMPARE(listSpy.count(), 1);
+    FakeDnssd::browseReply(add, -65537, nullptr, nullptr, nullptr);
+    QTRY_COMPARE(FakeDnssd::liveRefs(), 0);
+
+    browser.browseForServiceType(QStringLiteral("_dockset._tcp"));
+    MessageLog log;
+    FakeDnssd::browseReply(add | moreComing, 0, "Attic", dockset, local);
+    FakeDnssd::browseReply(add, 0, "Hall", dockset, local);
+    QTRY_COMPARE(listSpy.count(), 2);
+    QCOMPARE(lastList(listSpy),
+             QList<BonjourRecord>({ record("Kitchen"), record("Attic"), record("Hall") }));
+    QTRY_COMPARE(listSpy.count(), 3);
+    QCOMPARE(lastList(listSpy), QList<BonjourRecord>({ record("Attic"), record("Hall") }));
+    QCOMPARE(log.lines(),
+             QVector<QString>(2, QStringLiteral("warning: bonjourBrowseReply()")).toList());
+    BonjourServiceBrowser::settleTime = 5000;
 }
 
 void tst_BonjourServiceBrowser::destructionDeallocatesOnce()

@@ -1,5 +1,6 @@
 #include "bonjourserviceresolver.h"
 #include "declaredmethods.h"
+#include "dnssdservice.h"
 #include "fakednssd.h"
 #include "messagelog.h"
 
@@ -17,6 +18,10 @@ const char *const fullName = "Kitchen._dockset._tcp.local.";
 
 const QStringList started =
     MessageLog::warnings({ QStringLiteral("first call of resolveBonjourRecord") });
+QStringList failed(int error)
+{
+    return MessageLog::warnings({ QStringLiteral("resolve failed with error %1").arg(error) });
+}
 const QStringList refused =
     MessageLog::warnings({ QStringLiteral("resolve in process, aborting") });
 
@@ -64,6 +69,7 @@ void tst_BonjourServiceResolver::init()
 {
     FakeDnssd::reset();
     BonjourServiceResolver::resolveTimeout = 10000;
+    DnssdService::gone = false;
 }
 
 void tst_BonjourServiceResolver::resolve_data()
@@ -160,13 +166,16 @@ void tst_BonjourServiceResolver::failedRequest_data()
 {
     QTest::addColumn<int>("replyError"); // 0: no reply at all
     QTest::addColumn<bool>("processFails");
+    QTest::addColumn<bool>("daemonGone");
     QTest::addColumn<int>("error");
 
-    // What Avahi sends for a speaker that has just left, a reply that could not be read, and a
-    // resolve that never answers (a host without address record, a daemon gone).
-    QTest::newRow("error reply") << -65537 << false << -65537;
-    QTest::newRow("failed process result") << 0 << true << -65537;
-    QTest::newRow("no answer") << 0 << false << -65568;
+    // What Avahi sends for a speaker that has just left, a reply that could not be read, a
+    // resolve that never answers (a host without address record, a daemon gone), and a wake-up
+    // after a browse has seen the daemon go, which the library must not be handed.
+    QTest::newRow("error reply") << -65537 << false << false << -65537;
+    QTest::newRow("failed process result") << 0 << true << false << -65537;
+    QTest::newRow("no answer") << 0 << false << false << -65568;
+    QTest::newRow("daemon gone") << 0 << false << true << -65563;
 }
 
 // Every failure ends the request once, and the next request starts afresh.
@@ -174,6 +183,7 @@ void tst_BonjourServiceResolver::failedRequest()
 {
     QFETCH(int, replyError);
     QFETCH(bool, processFails);
+    QFETCH(bool, daemonGone);
     QFETCH(int, error);
 
     BonjourServiceResolver::resolveTimeout = 100;
@@ -185,13 +195,16 @@ void tst_BonjourServiceResolver::failedRequest()
     MessageLog log;
     if (processFails)
         FakeDnssd::failNextProcess(-65537);
-    if (replyError || processFails)
+    DnssdService::gone = daemonGone;
+    if (replyError || processFails || daemonGone)
         FakeDnssd::resolveReply(0, replyError, nullptr, nullptr, 0, 0);
     QTRY_COMPARE(errorSpy.count(), 1);
     QCOMPARE(firstError(errorSpy), error);
     QTRY_COMPARE(FakeDnssd::deallocations(), 1);
+    QCOMPARE(FakeDnssd::processCalls(), replyError || processFails ? 1 : 0);
     QVERIFY(resolver.findChildren<QSocketNotifier *>().isEmpty());
-    QVERIFY(log.lines().isEmpty());
+    QCOMPARE(log.lines(), failed(error));
+    log.clear();
 
     resolver.resolveBonjourRecord(kitchen());
     QCOMPARE(log.lines(), started);
@@ -243,7 +256,7 @@ void tst_BonjourServiceResolver::startFailures()
                 [&] { liveRefsAtError.append(FakeDnssd::liveRefs()); });
         MessageLog log;
         resolver.resolveBonjourRecord(kitchen());
-        QCOMPARE(log.lines(), started);
+        QCOMPARE(log.lines(), started + failed(error));
         QCOMPARE(errorSpy.count(), 1);
         QCOMPARE(firstError(errorSpy), error);
         QCOMPARE(liveRefsAtError, QList<int>({ 0 }));
