@@ -49,11 +49,10 @@ QLabel *busyAnimationLabel(const QString &name, QWidget *parent)
     // "@2x" tells the toolkit's reader that the frames are drawn at twice the size.
     const QString file = devicePixelRatio() > 1.0 ? QStringLiteral(":/GRAFX/ajax-loader@2x.gif")
                                                   : QStringLiteral(":/GRAFX/ajax-loader.gif");
-    QMovie *movie = new QMovie(file, QByteArray(), label);
     // Before anything asks for the label's accessible interface, which is kept.
-    label->setMovie(movie);
+    label->setMovie(new QMovie(file, QByteArray(), label));
     label->setAccessibleName(name);
-    QObject::connect(movie, &QMovie::stateChanged, label, [label] {
+    QObject::connect(label->movie(), &QMovie::stateChanged, label, [label] {
         QAccessible::State changed;
         changed.busy = true;
         QAccessibleStateChangeEvent event(label, changed);
