@@ -1,5 +1,6 @@
 #include "client.h"
 
+#include "accessible.h"
 #include "bonjourservicebrowser.h"
 #include "bonjourserviceresolver.h"
 #include "client_settings.h"
@@ -67,6 +68,7 @@ Client::Client(QWidget *parent)
 
     treeWidget = new QTreeWidget(this);
     treeWidget->setHeaderLabels(QStringList(tr("Available VANTIR Speakers")));
+    treeWidget->setAccessibleName(tr("Speakers on this network"));
     connect(browser, SIGNAL(currentBonjourRecordsChanged(const QList<BonjourRecord> &)), this,
             SLOT(updateRecords(const QList<BonjourRecord> &)));
     connect(browser, SIGNAL(error(DNSServiceErrorType)), this, SLOT(reportBrowseFailure()));
@@ -74,14 +76,14 @@ Client::Client(QWidget *parent)
     browseRetryTimer->setSingleShot(true);
     connect(browseRetryTimer, SIGNAL(timeout()), this, SLOT(retryBrowse()));
 
-    QLabel *headerLabel = headerPictureLabel(QStringLiteral(":/GRAFX/Palette_640px.png"));
+    QLabel *headerLabel =
+        headerPictureLabel(QStringLiteral("Palette"), tr("A row of VANTIR speakers"));
 
     hintLabel = new QLabel(tr("The Speakers and your\ndevice have to be in\nthe same WLAN!"));
 
     // The animation only runs once a speaker is being resolved.
-    busyMovie = new QMovie(QStringLiteral(":/GRAFX/ajax-loader.gif"), QByteArray(), this);
-    busyLabel = new QLabel(this);
-    busyLabel->setMovie(busyMovie);
+    busyLabel = busyAnimationLabel(tr("Waiting for the speaker"), this);
+    busyMovie = busyLabel->movie();
     busyLabel->hide();
 
     quitButton = new QPushButton(tr("Quit"));

@@ -1,5 +1,6 @@
 #include "client_settings.h"
 
+#include "accessible.h"
 #include "headerpicture.h"
 #include "infobox.h"
 #include "speakerapi.h"
@@ -33,7 +34,8 @@ Client_Settings::Client_Settings(QWidget *parent)
 {
     resize(640, 550);
 
-    QLabel *headerLabel = headerPictureLabel(QStringLiteral(":/GRAFX/Ovix_640px.png"));
+    QLabel *headerLabel =
+        headerPictureLabel(QStringLiteral("Ovix"), tr("The front of a VANTIR speaker"));
 
     hintLabel = new QLabel(tr("Clicking on SAVE will reboot your\nVANTIR Ovix-Speakers!"));
 
@@ -51,13 +53,13 @@ Client_Settings::Client_Settings(QWidget *parent)
     layout->addWidget(headerLabel, 0, 0, 1, 4);
     layout->addWidget(new QLabel(tr("Model:")), 1, 0, 1, 1);
     layout->addWidget(speakerTextLabel(wizardData.model), 1, 1, 1, 3);
-    layout->addWidget(new QLabel(tr("Name:")), 2, 0, 1, 1);
     nameEdit = new QLineEdit(tr("VANTIR Ovix"));
+    layout->addWidget(fieldLabel(tr("Name:"), nameEdit), 2, 0, 1, 1);
     layout->addWidget(nameEdit, 2, 1, 1, 3);
     layout->addWidget(new QLabel(tr("WLAN:")), 3, 0, 1, 1);
     layout->addWidget(speakerTextLabel(ssid), 3, 1, 1, 3);
     passwordEdit = new QLineEdit;
-    layout->addWidget(new QLabel(tr("Passwd:")), 4, 0, 1, 1);
+    layout->addWidget(fieldLabel(tr("Passwd:"), passwordEdit), 4, 0, 1, 1);
     layout->addWidget(passwordEdit, 4, 1, 1, 3);
     layout->addWidget(new QLabel(tr("IP Addr:")), 6, 0, 1, 1);
     layout->addWidget(speakerTextLabel(wizardData.ip), 6, 1, 1, 3);

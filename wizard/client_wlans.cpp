@@ -24,8 +24,10 @@ Client_WLANs::Client_WLANs(QWidget *parent) : QDialog(parent)
     wlanTree->setHeaderLabels(QStringList() << tr("SSID") << tr("Sig"));
     wlanTree->setColumnWidth(0, 200);
     wlanTree->setColumnWidth(1, 30);
+    wlanTree->setAccessibleName(tr("WLANs the speaker sees"));
 
-    QLabel *headerLabel = headerPictureLabel(QStringLiteral(":/GRAFX/Funk_640px.png"));
+    QLabel *headerLabel =
+        headerPictureLabel(QStringLiteral("Funk"), tr("A radio mast sending to a speaker"));
 
     hintLabel = new QLabel(tr("Please select your private WLAN\n  "));
 

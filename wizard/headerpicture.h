@@ -4,8 +4,9 @@
 class QLabel;
 class QString;
 
-// A label showing one of the 640-pixel header pictures at the start-up's device
-// pixel ratio: one picture pixel per device pixel, laid out at 640 / ratio.
-QLabel *headerPictureLabel(const QString &path);
+// A label showing the header picture NAME ("Palette", "Funk" or "Ovix") across the
+// page's width on a screen of the start-up's device pixel ratio, one picture pixel
+// per device pixel. Screen readers hear DESCRIPTION.
+QLabel *headerPictureLabel(const QString &name, const QString &description);
 
 #endif // HEADERPICTURE_H

@@ -7,6 +7,9 @@
 #   Funk_640px.png     WLAN selection page header, RGBA
 #   Ovix_640px.png     settings page header, RGBA
 #   ajax-loader.gif    busy animation: 12 frames of 100 ms, looping, at most 16 colours
+#   *_1280px.png, ajax-loader@2x.gif
+#                      the same at twice the size, for screens scaled above 100 %
+#                      (the toolkit reads "@2x" as a device pixel ratio of 2)
 #   Icon_<N>px.png     application icon for the desktop menu, RGBA, 48, 128 and 256 pixels
 #                      (installed, not compiled in)
 set -euo pipefail
@@ -29,13 +32,17 @@ trap 'rm -rf "$work"' EXIT
 # Fixed metadata, so that rendering twice gives the same bytes.
 png_options=(-strip -define png:exclude-chunks=date,time -depth 8)
 
-rsvg-convert -w 640 -h 289 Palette_640px.svg -o "$work/palette.png"
-"$convert" "$work/palette.png" -background white -alpha remove -alpha off \
-    "${png_options[@]}" -define png:color-type=2 PNG24:Palette_640px.png
+for width in 640 1280; do
+    height=$((289 * width / 640))
+    rsvg-convert -w $width -h $height Palette_640px.svg -o "$work/palette.png"
+    "$convert" "$work/palette.png" -background white -alpha remove -alpha off \
+        "${png_options[@]}" -define png:color-type=2 "PNG24:Palette_${width}px.png"
 
-for name in Funk_640px Ovix_640px; do
-    rsvg-convert -w 640 -h 289 "$name.svg" -o "$work/$name.png"
-    "$convert" "$work/$name.png" "${png_options[@]}" -define png:color-type=6 "PNG32:$name.png"
+    for name in Funk Ovix; do
+        rsvg-convert -w $width -h $height "${name}_640px.svg" -o "$work/$name.png"
+        "$convert" "$work/$name.png" "${png_options[@]}" -define png:color-type=6 \
+            "PNG32:${name}_${width}px.png"
+    done
 done
 
 for size in 48 128 256; do
@@ -58,16 +65,20 @@ for tint in $(grep -o 'fill="#[0-9a-f]*"' ajax-loader.svg | cut -d'"' -f2 | sort
 done
 "$convert" "${palette[@]}" +append "$work/palette.png"
 
-frames=()
-for step in $(seq 0 11); do
-    sed "s/rotate(0 16 16)/rotate($((step * 30)) 16 16)/" ajax-loader.svg > "$work/frame$step.svg"
-    rsvg-convert -w 32 -h 32 "$work/frame$step.svg" -o "$work/soft$step.png"
-    "$convert" "$work/soft$step.png" \
-        \( -clone 0 -background "$grey" -alpha remove -alpha off +dither -remap "$work/palette.png" \) \
-        \( -clone 0 -alpha extract -threshold 50% \) \
-        -delete 0 -compose CopyOpacity -composite "$work/frame$step.png"
-    frames+=("$work/frame$step.png")
+for size in 32 64; do
+    frames=()
+    for step in $(seq 0 11); do
+        sed "s/rotate(0 16 16)/rotate($((step * 30)) 16 16)/" ajax-loader.svg > "$work/frame$step.svg"
+        rsvg-convert -w $size -h $size "$work/frame$step.svg" -o "$work/soft$step.png"
+        "$convert" "$work/soft$step.png" \
+            \( -clone 0 -background "$grey" -alpha remove -alpha off +dither -remap "$work/palette.png" \) \
+            \( -clone 0 -alpha extract -threshold 50% \) \
+            -delete 0 -compose CopyOpacity -composite "$work/frame$step.png"
+        frames+=("$work/frame$step.png")
+    done
+    gif=ajax-loader.gif
+    [ $size -eq 32 ] || gif=ajax-loader@2x.gif
+    "$convert" -dispose previous -delay 10 -loop 0 "${frames[@]}" $gif
 done
-"$convert" -dispose previous -delay 10 -loop 0 "${frames[@]}" ajax-loader.gif
 
-echo "Rendered: Palette_640px.png Funk_640px.png Ovix_640px.png ajax-loader.gif Icon_*px.png"
+echo "Rendered: {Palette,Funk,Ovix}_{640,1280}px.png ajax-loader.gif ajax-loader@2x.gif Icon_*px.png"

@@ -48,6 +48,18 @@ Start it, and the list fills by itself.</source>
         <translation>Die Suche nach Lautsprechern ist nicht verfügbar: Der DNS-SD-Dienst dieses Computers (%1) antwortet nicht.
 Starten Sie ihn, dann füllt sich die Liste von selbst.</translation>
     </message>
+    <message>
+        <source>Speakers on this network</source>
+        <translation>Lautsprecher in diesem Netzwerk</translation>
+    </message>
+    <message>
+        <source>A row of VANTIR speakers</source>
+        <translation>Eine Reihe VANTIR Lautsprecher</translation>
+    </message>
+    <message>
+        <source>Waiting for the speaker</source>
+        <translation>Warten auf den Lautsprecher</translation>
+    </message>
 </context>
 <context>
     <name>Client_Settings</name>
@@ -128,6 +140,10 @@ Vielleicht hat er die Einstellungen übernommen und startet neu:
 Warten Sie eine Minute und suchen Sie ihn in der Lautsprecherliste,
 bevor Sie es erneut versuchen.</translation>
     </message>
+    <message>
+        <source>The front of a VANTIR speaker</source>
+        <translation>Die Vorderseite eines VANTIR Lautsprechers</translation>
+    </message>
 </context>
 <context>
     <name>Client_WLANs</name>
@@ -179,6 +195,14 @@ Bitte gehen Sie zurück und versuchen Sie es erneut.</translation>
 Please go back and try again.</source>
         <translation>Der Lautsprecher hat kein WLAN gefunden.
 Bitte gehen Sie zurück und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>WLANs the speaker sees</source>
+        <translation>WLANs, die der Lautsprecher sieht</translation>
+    </message>
+    <message>
+        <source>A radio mast sending to a speaker</source>
+        <translation>Ein Funkmast, der zu einem Lautsprecher sendet</translation>
     </message>
 </context>
 </TS>

@@ -47,6 +47,18 @@ Start it, and the list fills by itself.</source>
         <translation>The search for speakers is not available: this computer&apos;s DNS-SD service (%1) does not answer.
 Start it, and the list fills by itself.</translation>
     </message>
+    <message>
+        <source>Speakers on this network</source>
+        <translation>Speakers on this network</translation>
+    </message>
+    <message>
+        <source>A row of VANTIR speakers</source>
+        <translation>A row of VANTIR speakers</translation>
+    </message>
+    <message>
+        <source>Waiting for the speaker</source>
+        <translation>Waiting for the speaker</translation>
+    </message>
 </context>
 <context>
     <name>Client_Settings</name>
@@ -127,6 +139,10 @@ It may have taken the settings and be restarting:
 wait a minute and look for it in the speaker list
 before you try again.</translation>
     </message>
+    <message>
+        <source>The front of a VANTIR speaker</source>
+        <translation>The front of a VANTIR speaker</translation>
+    </message>
 </context>
 <context>
     <name>Client_WLANs</name>
@@ -178,6 +194,14 @@ Please go back and try again.</translation>
 Please go back and try again.</source>
         <translation>The speaker found no WLANs.
 Please go back and try again.</translation>
+    </message>
+    <message>
+        <source>WLANs the speaker sees</source>
+        <translation>WLANs the speaker sees</translation>
+    </message>
+    <message>
+        <source>A radio mast sending to a speaker</source>
+        <translation>A radio mast sending to a speaker</translation>
     </message>
 </context>
 </TS>

@@ -22,6 +22,13 @@ inline const Entry entries[] = {
     { "Client", "The Speakers and your\ndevice have to be in\nthe same WLAN!",
       "The Speakers and your\ndevice have to be in\nthe same WLAN!",
       "Die Lautsprecher und\nIhr Mobilgerät müssen\nim selben WLAN sein!\n" },
+    // Heard by screen reader users, not shown.
+    { "Client", "Speakers on this network", "Speakers on this network",
+      "Lautsprecher in diesem Netzwerk" },
+    { "Client", "A row of VANTIR speakers", "A row of VANTIR speakers",
+      "Eine Reihe VANTIR Lautsprecher" },
+    { "Client", "Waiting for the speaker", "Waiting for the speaker",
+      "Warten auf den Lautsprecher" },
     // Shown when a speaker cannot be resolved or the DNS-SD service does not answer.
     { "Client", "Info", "Info", "Info" },
     { "Client", "The speaker could not be reached.\nPlease try again.",
@@ -53,6 +60,8 @@ inline const Entry entries[] = {
       "verfügbar...\n" },
     { "Client_Settings", "Vers:", "Vers:", "Vers:" },
     { "Client_Settings", "WLAN:", "WLAN:", "WLAN:" },
+    { "Client_Settings", "The front of a VANTIR speaker", "The front of a VANTIR speaker",
+      "Die Vorderseite eines VANTIR Lautsprechers" },
     { "Client_Settings",
       "The speaker refused the settings.\nPlease check them and press SAVE again.",
       "The speaker refused the settings.\nPlease check them and press SAVE again.",
@@ -76,6 +85,10 @@ inline const Entry entries[] = {
     { "Client_WLANs", "SSID", "WLAN", "WLAN" },
     { "Client_WLANs", "Select WLAN", "Select WLAN", "WLAN auswählen" },
     { "Client_WLANs", "Sig", "Sig", "Sig" },
+    { "Client_WLANs", "WLANs the speaker sees", "WLANs the speaker sees",
+      "WLANs, die der Lautsprecher sieht" },
+    { "Client_WLANs", "A radio mast sending to a speaker", "A radio mast sending to a speaker",
+      "Ein Funkmast, der zu einem Lautsprecher sendet" },
     { "Client_WLANs", "The speaker did not answer.\nPlease go back and try again.",
       "The speaker did not answer.\nPlease go back and try again.",
       "Der Lautsprecher hat nicht geantwortet.\nBitte gehen Sie zurück und versuchen Sie es "

@@ -12,6 +12,7 @@
 #include "speakerapi.h"
 #include "wizarddata.h"
 
+#include <QAccessible>
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QMovie>
@@ -267,6 +268,7 @@ void tst_Client::resolveOpensWlanPage()
 
     nextButton()->click();
     QVERIFY(busyLabel()->isVisible());
+    QVERIFY(QAccessible::queryAccessibleInterface(busyLabel())->state().busy);
     QVERIFY(!nextButton()->isEnabled());
     QCOMPARE(wizardData.name, QStringLiteral("Ovix Hall"));
     QCOMPARE(log->debugLines(), QStringList(QStringLiteral("Name:  \"Ovix Hall\" \n")));
@@ -284,6 +286,8 @@ void tst_Client::resolveOpensWlanPage()
     QVERIFY(wlans->isVisible());
     QCOMPARE(wizardData.url, server->url());
     QVERIFY(!busyLabel()->isVisible());
+    // Hidden, though its animation still runs.
+    QVERIFY(!QAccessible::queryAccessibleInterface(busyLabel())->state().busy);
     QVERIFY(page->isVisible());
 
     // The query's answer fills the record and gives the button back.

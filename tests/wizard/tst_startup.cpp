@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QImage>
+#include <QMovie>
 #include <QProcess>
 #include <QTest>
 
@@ -23,9 +24,6 @@ private slots:
     void noAvahiWarning();
     void headerPictures_data();
     void headerPictures();
-    void picturesOnScaledScreen_data();
-    void picturesOnScaledScreen();
-    void headerPicturesDrawn();
 };
 
 void tst_Startup::cleanup()
@@ -108,82 +106,79 @@ void tst_Startup::noAvahiWarning()
 
 void tst_Startup::headerPictures_data()
 {
-    QTest::addColumn<double>("ratio");
-    QTest::addColumn<int>("width");
-    QTest::newRow("1") << 1.0 << 640;
-    QTest::newRow("1.25") << 1.25 << 512;
-    QTest::newRow("1.5") << 1.5 << 427;
-    QTest::newRow("2") << 2.0 << 320;
+    QTest::addColumn<QString>("scale");
+    QTest::addColumn<int>("pictureWidth"); // device pixels
+    QTest::addColumn<int>("busyFrameWidth");
+    QTest::newRow("1") << QStringLiteral("1") << 640 << 32;
+    QTest::newRow("1.25") << QStringLiteral("1.25") << 800 << 64;
+    QTest::newRow("1.5") << QStringLiteral("1.5") << 960 << 64;
+    QTest::newRow("2") << QStringLiteral("2") << 1280 << 64;
 }
 
-// One picture pixel per device pixel: 640 / ratio laid out, not resampled.
+// On every screen the picture spans the page as at 100 % (640 of its width), drawn one
+// picture pixel per device pixel. The screen's scale is read when the application starts,
+// so each row runs again in a process of its own on a screen of that scale.
 void tst_Startup::headerPictures()
 {
-    QFETCH(double, ratio);
-    QFETCH(int, width);
-    setDevicePixelRatio(ratio);
-
-    Client client(nullptr);
-    Client_WLANs wlans(nullptr);
-    Client_Settings settings(nullptr);
-    for (QWidget *page : { static_cast<QWidget *>(&client), static_cast<QWidget *>(&wlans),
-                           static_cast<QWidget *>(&settings) }) {
-        QLabel *label = headerLabel(page);
-        QVERIFY(label);
-        const QPixmap pixmap = label->pixmap(Qt::ReturnByValue);
-        QCOMPARE(pixmap.size(), QSize(640, 289));
-        QCOMPARE(pixmap.devicePixelRatio(), ratio);
-        QCOMPARE(label->sizeHint().width(), width);
-    }
-}
-
-void tst_Startup::picturesOnScaledScreen_data()
-{
-    QTest::addColumn<QString>("scale");
-    for (const char *scale : { "1.25", "1.5", "2" })
-        QTest::newRow(scale) << QString::fromLatin1(scale);
-}
-
-// The screen's scale is read when the application starts: headerPicturesDrawn runs in a
-// process of its own on a scaled screen.
-void tst_Startup::picturesOnScaledScreen()
-{
     QFETCH(QString, scale);
+    QFETCH(int, pictureWidth);
+    QFETCH(int, busyFrameWidth);
 
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
-    QProcess test;
-    test.setProcessEnvironment(environment);
-    test.setProcessChannelMode(QProcess::MergedChannels);
-    test.start(QCoreApplication::applicationFilePath(), { QStringLiteral("headerPicturesDrawn") });
-    QVERIFY(test.waitForFinished(60000));
-    QVERIFY2(test.exitStatus() == QProcess::NormalExit && test.exitCode() == 0,
-             test.readAll().constData());
-}
-
-// As the program starts: the ratio from the screen, then the pages. Each header picture is
-// drawn one picture pixel per device pixel, not resampled.
-void tst_Startup::headerPicturesDrawn()
-{
     recordScreenRatio();
+    const double ratio = scale.toDouble();
+    if (!qFuzzyCompare(devicePixelRatio(), ratio)) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
+        QProcess test;
+        test.setProcessEnvironment(environment);
+        test.setProcessChannelMode(QProcess::MergedChannels);
+        test.start(QCoreApplication::applicationFilePath(),
+                   { QStringLiteral("headerPictures:") + scale });
+        QVERIFY(test.waitForFinished(60000));
+        QVERIFY2(test.exitStatus() == QProcess::NormalExit && test.exitCode() == 0,
+                 test.readAll().constData());
+        return;
+    }
+
     Client client(nullptr);
     Client_WLANs wlans(nullptr);
     Client_Settings settings(nullptr);
     const QList<QPair<QWidget *, QString>> pages = {
-        { &client, QStringLiteral(":/GRAFX/Palette_640px.png") },
-        { &wlans, QStringLiteral(":/GRAFX/Funk_640px.png") },
-        { &settings, QStringLiteral(":/GRAFX/Ovix_640px.png") },
+        { &client, QStringLiteral("Palette") },
+        { &wlans, QStringLiteral("Funk") },
+        { &settings, QStringLiteral("Ovix") },
     };
     for (const auto &page : pages) {
         QLabel *label = headerLabel(page.first);
         QVERIFY(label);
-        const QImage drawn = label->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const QImage picture = QImage(page.second).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(label->sizeHint().width(), 640);
+        QImage picture = label->pixmap(Qt::ReturnByValue).toImage();
+        QCOMPARE(picture.width(), pictureWidth);
+        picture.setDevicePixelRatio(1);
+        // The renderings at 100 % and 200 % are shown as they are.
+        const int rendered = ratio > 1 ? 1280 : 640;
+        if (pictureWidth == rendered) {
+            const QString file =
+                QStringLiteral(":/GRAFX/%1_%2px.png").arg(page.second).arg(rendered);
+            QCOMPARE(picture.convertToFormat(QImage::Format_RGB32),
+                     QImage(file).convertToFormat(QImage::Format_RGB32));
+        }
         // At the label's top left; the label may be larger than the picture.
-        QVERIFY2(drawn.width() >= picture.width() && drawn.height() >= picture.height() &&
-                     drawn.copy(picture.rect()) == picture,
+        QImage drawn = label->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        drawn.setDevicePixelRatio(1);
+        QVERIFY2(drawn.copy(picture.rect()) == picture.convertToFormat(QImage::Format_RGB32),
                  qPrintable(page.second));
     }
+
+    QLabel *busyLabel = nullptr;
+    for (QLabel *label : client.findChildren<QLabel *>()) {
+        if (label->movie())
+            busyLabel = label;
+    }
+    QVERIFY(busyLabel);
+    busyLabel->movie()->start();
+    QCOMPARE(busyLabel->sizeHint(), QSize(32, 32));
+    QCOMPARE(busyLabel->movie()->currentPixmap().width(), busyFrameWidth);
 }
 
 QTEST_MAIN(tst_Startup)

@@ -8,7 +8,7 @@ VANTIR_PACKAGES=(
     libavahi-compat-libdnssd-dev libavahi-compat-libdnssd1
     avahi-daemon avahi-utils libnss-mdns dbus dbus-daemon iproute2
     libcpp-httplib-dev nlohmann-json3-dev
-    xvfb xauth xdotool imagemagick fonts-dejavu-core jq
+    xvfb xauth xdotool imagemagick fonts-dejavu-core jq at-spi2-core python3-pyatspi
     libxcb1-dev
     dpkg-dev lintian desktop-file-utils appstream man-db
     clang-14 libclang-rt-14-dev libfuzzer-14-dev llvm-14

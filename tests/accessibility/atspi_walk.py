@@ -1,0 +1,222 @@
+#!/usr/bin/python3
+# What a screen reader hears: the real program on a virtual display of its own,
+# with a session bus and the AT-SPI bus of its own, walked from the speaker list
+# to the settings page of a simulated speaker in English and in German. On each
+# page the role and name of every control are read through AT-SPI, as Orca reads
+# them. Runs inside the private DNS-SD network (tools/dnssd-net run --).
+#
+#   atspi_walk.py PROGRAM SPEAKER_SIM
+
+import ctypes
+import os
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+PROGRAM, SPEAKER_SIM = sys.argv[1:3]
+TIMEOUT = 30  # seconds for a page, a speaker or a bus to appear
+LANGUAGES = ["en_US.UTF-8", "de_DE.UTF-8"]
+BUTTON, LABEL = "push button", "label"
+
+# Each page's title and its controls in the order a reader walks them: role, English, German.
+# The values on the settings page are the speaker simulator's device and first WLAN.
+PAGES = [
+    (("VANTIR Ovix Configurator", "VANTIR Ovix Konfigurator"), [
+        ("tree", "Speakers on this network", "Lautsprecher in diesem Netzwerk"),
+        ("animation", "Waiting for the speaker", "Warten auf den Lautsprecher"),
+        ("image", "A row of VANTIR speakers", "Eine Reihe VANTIR Lautsprecher"),
+        (LABEL, "The Speakers and your\ndevice have to be in\nthe same WLAN!",
+         "Die Lautsprecher und\nIhr Mobilgerät müssen\nim selben WLAN sein!\n"),
+        (BUTTON, "Quit", "Beenden"), (BUTTON, "< Back", "< Zurück"),
+        (BUTTON, "Next >", "Weiter >")]),
+    (("Select WLAN", "WLAN auswählen"), [
+        ("tree", "WLANs the speaker sees", "WLANs, die der Lautsprecher sieht"),
+        ("image", "A radio mast sending to a speaker",
+         "Ein Funkmast, der zu einem Lautsprecher sendet"),
+        (LABEL, "Please select your private WLAN", "Bitte wählen Sie Ihr privates WLAN"),
+        (BUTTON, "< Back", "< Zurück"), (BUTTON, "Next >", "Weiter >")]),
+    (("Speaker WLAN Settings", "WLAN Einstellungen"), [
+        ("image", "The front of a VANTIR speaker", "Die Vorderseite eines VANTIR Lautsprechers"),
+        (LABEL, "Model:", "Modell:"), (LABEL, "Ovix", "Ovix"),
+        (LABEL, "Name:", "Name:"), ("text", "Name:", "Name:"),
+        (LABEL, "WLAN:", "WLAN:"), (LABEL, "Hausnetz", "Hausnetz"),
+        (LABEL, "Passwd:", "Passwd:"), ("text", "Passwd:", "Passwd:"),
+        (LABEL, "IP Addr:", "IP Addr:"), (LABEL, "127.0.0.1", "127.0.0.1"),
+        (LABEL, "Vers:", "Vers:"), (LABEL, "2.4.17", "2.4.17"),
+        (LABEL, "Clicking on SAVE will reboot your\nVANTIR Ovix-Speakers!",
+         "Klicken auf OK lässt Ihre\nVANTIR Ovixs neu starten!"),
+        (BUTTON, "< Back", "< Zurück"), (BUTTON, "SAVE", "OK")]),
+]
+
+started = []  # our processes, stopped in reverse order
+
+
+def fail(message):
+    raise SystemExit("atspi_walk: " + message)
+
+
+def wait_for(what, condition):
+    deadline = time.monotonic() + TIMEOUT
+    while time.monotonic() < deadline:
+        value = condition()
+        if value:
+            return value
+        time.sleep(0.2)
+    fail("no " + what + " within %d s" % TIMEOUT)
+
+
+def start(command, **options):
+    process = subprocess.Popen(command, stdin=subprocess.DEVNULL, **options)
+    started.append(process)
+    return process
+
+
+def stop(process):
+    if process.poll() is None:
+        process.terminate()
+        try:
+            process.wait(5)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
+
+
+def reap_orphans():
+    # The AT-SPI registry, started by the accessibility bus, is left to us when that bus ends.
+    deadline = time.monotonic() + 5
+    while time.monotonic() < deadline:
+        try:
+            pid, _ = os.waitpid(-1, os.WNOHANG)
+        except ChildProcessError:
+            return
+        if pid == 0:
+            time.sleep(0.1)
+
+
+def start_buses(work):
+    with open(os.path.join(work, "Xauthority"), "w"):
+        pass
+    os.environ["XAUTHORITY"] = os.path.join(work, "Xauthority")
+    read_end, write_end = os.pipe()
+    # -noreset: the accessibility bus's address lives on the root window.
+    start(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "800x600x24", "-nolisten", "tcp",
+           "-auth", os.environ["XAUTHORITY"], "-noreset"],
+          pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as display:
+        number = display.readline().strip()
+    if not number:
+        fail("the virtual display did not start")
+    os.environ["DISPLAY"] = ":" + number
+    cookie = subprocess.run(["mcookie"], capture_output=True, text=True, check=True).stdout.strip()
+    subprocess.run(["xauth", "-q", "add", os.environ["DISPLAY"], ".", cookie], check=True)
+
+    # A session bus that starts no services by itself: the accessibility bus is ours too.
+    config = os.path.join(work, "session.conf")
+    with open(config, "w") as file:
+        file.write("<busconfig><type>session</type><listen>unix:tmpdir=%s</listen>"
+                   "<auth>EXTERNAL</auth><policy context='default'><allow send_destination='*'/>"
+                   "<allow eavesdrop='true'/><allow own='*'/></policy></busconfig>" % work)
+    bus = start(["dbus-daemon", "--config-file=" + config, "--nofork", "--print-address"],
+                stdout=subprocess.PIPE, text=True)
+    os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
+    start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+    has_owner = ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
+                 "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner",
+                 "string:org.a11y.Bus"]
+    wait_for("accessibility bus", lambda: "true" in subprocess.run(
+        has_owner, capture_output=True, text=True).stdout)
+
+
+def dialog(pyatspi, title):
+    desktop = pyatspi.Registry.getDesktop(0)
+    for application in desktop:
+        if application is None or application.name != "vantir-configurator":
+            continue
+        for window in application:
+            if window is not None and window.name == title and \
+                    window.getState().contains(pyatspi.STATE_SHOWING):
+                return window
+    return None
+
+
+def check_page(pyatspi, language, title, expected):
+    window = wait_for('page "%s"' % title, lambda: dialog(pyatspi, title))
+    heard = [(control.getRoleName(), control.name) for control in window]
+    if heard != expected:
+        fail("%s, page \"%s\":\n  heard    %r\n  expected %r" % (language, title, heard, expected))
+    return window
+
+
+def press(pyatspi, window, name):
+    button = next(c for c in window if c.getRoleName() == BUTTON and c.name == name)
+    wait_for('"%s" enabled' % name, lambda: button.getState().contains(pyatspi.STATE_ENABLED))
+    button.queryAction().doAction(0)
+
+
+def not_busy(pyatspi, window):
+    animation = next(c for c in window if c.getRoleName() == "animation")
+    if animation.getState().contains(pyatspi.STATE_BUSY):
+        fail("the busy animation of \"%s\" is reported busy" % window.name)
+
+
+def walk(pyatspi, language, work):
+    column = 1 + LANGUAGES.index(language)
+    pages = [(titles[column - 1], [(row[0], row[column]) for row in rows]) for titles, rows in PAGES]
+    environment = dict(os.environ, LC_ALL=language, LANG=language, LANGUAGE="",
+                       QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    program = start([PROGRAM], env=environment, stdout=subprocess.DEVNULL,
+                    stderr=open(os.path.join(work, "program.log"), "a"))
+
+    windows = []
+    for index, (title, controls) in enumerate(pages):
+        if windows:
+            # On with the default button, which is the page's last.
+            press(pyatspi, windows[-1], pages[index - 1][1][-1][1])
+        windows.append(check_page(pyatspi, language, title, controls))
+        # Waiting only until the WLAN page is open.
+        not_busy(pyatspi, windows[0])
+
+    # Tab from the name field goes down the settings page.
+    focusable = [c for c in windows[-1] if c.getState().contains(pyatspi.STATE_FOCUSABLE)]
+    focused = lambda: next((c for c in focusable if c.getState().contains(pyatspi.STATE_FOCUSED)),
+                           None)
+    window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % pages[-1][0]],
+                            capture_output=True, text=True).stdout.split()[0]
+    subprocess.run(["xdotool", "windowfocus", "--sync", window], timeout=10)
+    wait_for("focus on the name field", lambda: focused() == focusable[0])
+    for control in focusable[1:]:
+        subprocess.run(["xdotool", "key", "Tab"], check=True)
+        wait_for('focus on "%s" after Tab' % control.name, lambda: focused() == control)
+    stop(program)
+    started.remove(program)
+    print("%s: every control of the three pages heard as expected" % language)
+
+
+def main():
+    # Orphans of what we start (the AT-SPI registry) become our children, so that we reap them.
+    PR_SET_CHILD_SUBREAPER = 36
+    ctypes.CDLL(None, use_errno=True).prctl(PR_SET_CHILD_SUBREAPER, 1, 0, 0, 0)
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
+
+    with tempfile.TemporaryDirectory(prefix="vantir-atspi.") as work:
+        try:
+            sim_out = os.path.join(work, "speaker.out")
+            start([SPEAKER_SIM, "--name", "VANTIR Ovix Living Room"],
+                  stdout=open(sim_out, "w"), stderr=subprocess.DEVNULL)
+            wait_for("speaker", lambda: "listening on " in open(sim_out).read())
+            start_buses(work)
+            # Reads DISPLAY and the session bus when it is imported.
+            import pyatspi
+            for language in LANGUAGES:
+                walk(pyatspi, language, work)
+        finally:
+            for process in reversed(started):
+                stop(process)
+            reap_orphans()
+
+
+if __name__ == "__main__":
+    main()
