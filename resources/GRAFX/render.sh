@@ -27,7 +27,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 # Fixed metadata, so that rendering twice gives the same bytes.
-png_options=(-strip -define png:exclude-chunks=date,time -depth 8)
+png_options=(-strip -define "png:exclude-chunks=date,time" -depth 8)
 
 rsvg-convert -w 640 -h 289 Palette_640px.svg -o "$work/palette.png"
 "$convert" "$work/palette.png" -background white -alpha remove -alpha off \
@@ -49,13 +49,13 @@ done
 # so every frame uses the same 12 colours and the transparent one.
 grey='#efefef'
 palette=()
-for tint in $(grep -o 'fill="#[0-9a-f]*"' ajax-loader.svg | cut -d'"' -f2 | sort -u); do
+while read -r tint; do
     palette+=("xc:$tint")
     for share in 75 55; do
         palette+=("xc:$("$convert" "xc:$grey" "xc:$tint" -compose blend -define compose:args=$share \
             -composite -format '#%[hex:p{0,0}]' info:)")
     done
-done
+done < <(grep -o 'fill="#[0-9a-f]*"' ajax-loader.svg | cut -d'"' -f2 | sort -u)
 "$convert" "${palette[@]}" +append "$work/palette.png"
 
 frames=()

@@ -94,18 +94,18 @@ ROOT_PREFIX=()
 # shellcheck disable=SC2120 # as_root wants neither option
 root_prefix()
 {
+    local option no_prompt=
     ROOT_PREFIX=()
     [ "$(id -u)" -eq 0 ] && return 0
     command -v sudo >/dev/null || return 1
     ROOT_PREFIX=(sudo)
-    while [ $# -gt 0 ]; do
-        case $1 in
-        -n) ROOT_PREFIX+=(-n) ;;
+    for option in "$@"; do
+        case $option in
+        -n) no_prompt=1 ROOT_PREFIX+=(-n) ;;
         -E) ROOT_PREFIX+=(--preserve-env) ;;
         esac
-        shift
     done
-    [ ${#ROOT_PREFIX[@]} -eq 1 ] || [ "${ROOT_PREFIX[1]}" != -n ] || sudo -n true 2>/dev/null
+    [ -z "$no_prompt" ] || sudo -n true 2>/dev/null
 }
 
 # as_root COMMAND...: runs COMMAND as root, through sudo when we are not.
@@ -174,16 +174,20 @@ stop_xvfb()
 # ---------------------------------------------------------------------------
 # Build trees, always as the calling user.
 
-# configure_tree DIR [CMAKE_ARGS...]: the settings every script builds with;
-# warnings are errors in CI. ARGS come last and win.
+# configure_tree DIR [-S SOURCE_DIR] [CMAKE_ARGS...]: the settings every
+# script builds with; warnings are errors in CI. ARGS come last and win.
 configure_tree()
 {
-    local dir=$1 werror=OFF launcher=()
+    local dir=$1 source=$root werror=OFF launcher=()
     shift
+    if [ "${1:-}" = -S ]; then
+        source=$2
+        shift 2
+    fi
     [ -n "${CI:-}" ] && werror=ON
     command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache
         -DCMAKE_C_COMPILER_LAUNCHER=ccache)
-    cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTIR_WERROR=$werror \
+    cmake -S "$source" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTIR_WERROR=$werror \
         -DBUILD_TESTING=ON "${launcher[@]}" "$@"
 }
 
