@@ -9,18 +9,17 @@
 #   ajax-loader.gif    busy animation: 12 frames of 100 ms, looping, at most 16 colours
 #   Icon_<N>px.png     application icon for the desktop menu, RGBA, 48, 128 and 256 pixels
 #                      (installed, not compiled in)
+# shellcheck source-path=SCRIPTDIR/../..
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=tools/lib/common.sh
+. "$here/../../tools/lib/common.sh"
+# shellcheck source=tools/lib/deps.sh
+. "$here/../../tools/lib/deps.sh"
 cd "$here"
 
-if ! command -v rsvg-convert > /dev/null || [ ! -x /usr/bin/convert ]; then
-    as_root=()
-    [ "$(id -u)" -eq 0 ] || as_root=(sudo)
-    "${as_root[@]}" apt-get update -qq
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-        librsvg2-bin imagemagick
-fi
+ensure_packages librsvg2-bin imagemagick
 convert=/usr/bin/convert
 
 work=$(mktemp -d)
