@@ -119,6 +119,17 @@ as_root()
     "${ROOT_PREFIX[@]}" "$@"
 }
 
+# give_back PATH...: what root wrote there for us (on a private network) goes
+# to the calling user, also the one who called sudo.
+give_back()
+{
+    if [ "$(id -u)" -ne 0 ]; then
+        as_root chown -R "$(id -u):$(id -g)" "$@"
+    elif [ -n "${SUDO_UID:-}" ]; then
+        chown -R "$SUDO_UID:${SUDO_GID:-$SUDO_UID}" "$@"
+    fi
+}
+
 # Asks for the sudo password once, up front, so that the steps that need root
 # later on (tools/dnssd-net uses sudo -n) do not stop to ask. Fails when root
 # cannot be had; nothing to do as root.
