@@ -189,17 +189,19 @@ stop_xvfb()
 # script builds with; warnings are errors in CI. ARGS come last and win.
 configure_tree()
 {
-    local dir=$1 source=$root werror=OFF launcher=()
+    local dir=$1 source=$root werror=OFF settings=()
     shift
     if [ "${1:-}" = -S ]; then
         source=$2
         shift 2
     fi
     [ -n "${CI:-}" ] && werror=ON
-    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+    # Every script builds the tools and tests of the project too.
+    [ "$source" = "$root" ] && settings+=(-DBUILD_TESTING=ON)
+    command -v ccache >/dev/null && settings+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache
         -DCMAKE_C_COMPILER_LAUNCHER=ccache)
     cmake -S "$source" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTIR_WERROR=$werror \
-        -DBUILD_TESTING=ON "${launcher[@]}" "$@"
+        "${settings[@]}" "$@"
 }
 
 # build_tree DIR [TARGET...]: all targets when none is named.
