@@ -12,25 +12,24 @@
 #                      (the toolkit reads "@2x" as a device pixel ratio of 2)
 #   Icon_<N>px.png     application icon for the desktop menu, RGBA, 48, 128 and 256 pixels
 #                      (installed, not compiled in)
+# shellcheck source-path=SCRIPTDIR/../..
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=tools/lib/common.sh
+. "$here/../../tools/lib/common.sh"
+# shellcheck source=tools/lib/deps.sh
+. "$here/../../tools/lib/deps.sh"
 cd "$here"
 
-if ! command -v rsvg-convert > /dev/null || [ ! -x /usr/bin/convert ]; then
-    as_root=()
-    [ "$(id -u)" -eq 0 ] || as_root=(sudo)
-    "${as_root[@]}" apt-get update -qq
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-        librsvg2-bin imagemagick
-fi
+ensure_packages librsvg2-bin imagemagick
 convert=/usr/bin/convert
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 # Fixed metadata, so that rendering twice gives the same bytes.
-png_options=(-strip -define png:exclude-chunks=date,time -depth 8)
+png_options=(-strip -define "png:exclude-chunks=date,time" -depth 8)
 
 for width in 640 1280; do
     height=$((289 * width / 640))
@@ -56,13 +55,13 @@ done
 # so every frame uses the same 12 colours and the transparent one.
 grey='#efefef'
 palette=()
-for tint in $(grep -o 'fill="#[0-9a-f]*"' ajax-loader.svg | cut -d'"' -f2 | sort -u); do
+while read -r tint; do
     palette+=("xc:$tint")
     for share in 75 55; do
         palette+=("xc:$("$convert" "xc:$grey" "xc:$tint" -compose blend -define compose:args=$share \
             -composite -format '#%[hex:p{0,0}]' info:)")
     done
-done
+done < <(grep -o 'fill="#[0-9a-f]*"' ajax-loader.svg | cut -d'"' -f2 | sort -u)
 "$convert" "${palette[@]}" +append "$work/palette.png"
 
 for size in 32 64; do

@@ -12,34 +12,9 @@ readonly WALK_PASSWORD="Sommer-2024!"
 readonly WINDOW_TIMEOUT=30 # seconds for a page to appear
 readonly REPLY_TIMEOUT=15  # seconds for a request to reach the speaker
 
-# A display number whose lock file and socket are free; a cookie of our own
-# keeps other local users off it.
 start_virtual_display()
 {
-    local number attempt=0
-    for ((number = 90; number < 190 && attempt < 3; number++)); do
-        [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ] && continue
-        attempt=$((attempt + 1))
-        : >"$work/Xauthority"
-        xauth -q -f "$work/Xauthority" add ":$number" . "$(mcookie)"
-        Xvfb ":$number" -screen 0 800x600x24 -nolisten tcp -auth "$work/Xauthority" -noreset \
-            </dev/null >"$work/xvfb.log" 2>&1 &
-        xvfb_pid=$!
-        export DISPLAY=":$number" XAUTHORITY="$work/Xauthority"
-        if demo_wait_for 10 display_ready; then
-            demo_say "virtual display $DISPLAY (Xvfb pid $xvfb_pid)"
-            return 0
-        fi
-        demo_stop "$xvfb_pid" Xvfb
-        xvfb_pid=
-    done
-    cat "$work/xvfb.log" >&2 || true
-    demo_die "no virtual display could be started"
-}
-
-display_ready()
-{
-    demo_is_running "$xvfb_pid" && xdotool getdisplaygeometry >/dev/null 2>&1
+    start_xvfb "$work" || demo_die "no virtual display could be started"
 }
 
 # The id of the visible window titled exactly TITLE, waiting for it.
@@ -80,7 +55,7 @@ row_selected()
 
 wait_for_rows()
 {
-    demo_wait_for 20 row_selected "$1" || demo_warn "the list of \"$2\" still shows no selected row"
+    wait_for 20 row_selected "$1" || demo_warn "the list of \"$2\" still shows no selected row"
 }
 
 screenshot()
@@ -123,7 +98,7 @@ announced()
 
 program_exited()
 {
-    ! demo_is_running "$program_pid"
+    ! is_running "$program_pid"
 }
 
 show_program_log()
@@ -194,16 +169,16 @@ walk_in_language()
     # list still be empty, the press does nothing: try again.
     for ((tries = 0; tries < 4; tries++)); do
         press "$window" Return
-        demo_wait_for "$REPLY_TIMEOUT" window_shown "$title_wlans" && break
-        demo_is_running "$program_pid" || break
+        wait_for "$REPLY_TIMEOUT" window_shown "$title_wlans" && break
+        is_running "$program_pid" || break
     done
 
     # 2. The WLAN page while the speaker scans, then its list.
     window=$(window_titled "$title_wlans")
     screenshot "$language/2-select-wlan-scanning" "$window"
-    demo_wait_for "$REPLY_TIMEOUT" has_request wifiscan \
+    wait_for "$REPLY_TIMEOUT" has_request wifiscan \
         || { show_program_log; demo_die "the speaker was not asked for its WLANs"; }
-    demo_wait_for "$REPLY_TIMEOUT" has_request query || demo_warn "no device query arrived"
+    wait_for "$REPLY_TIMEOUT" has_request query || demo_warn "no device query arrived"
     wait_for_rows "$window" "$title_wlans"
     screenshot "$language/3-select-wlan" "$window"
     press "$window" Return
@@ -218,7 +193,7 @@ walk_in_language()
     screenshot "$language/5-settings-filled" "$window"
     press "$window" Return
     screenshot "$language/6-settings-sending" "$window"
-    demo_wait_for "$REPLY_TIMEOUT" has_request setconfig \
+    wait_for "$REPLY_TIMEOUT" has_request setconfig \
         || { show_program_log; demo_die "the speaker received no setconfig"; }
 
     # 4. The speaker's answer.
@@ -235,7 +210,7 @@ walk_in_language()
     # 5. The speaker reboots into its new configuration and comes back under
     # the new name, which the speaker list picks up by itself.
     window=$(window_titled "$title_list")
-    if demo_wait_for 20 announced "$new_name"; then
+    if wait_for 20 announced "$new_name"; then
         sleep 1
         screenshot "$language/8-speaker-list-after-reboot" "$window"
     else
@@ -244,9 +219,9 @@ walk_in_language()
 
     # 6. Escape on the speaker list closes the last window and ends the program.
     press "$window" Escape
-    if ! demo_wait_for 10 program_exited; then
+    if ! wait_for 10 program_exited; then
         demo_warn "the configurator did not end by itself"
-        demo_stop "$program_pid" vantir-configurator
+        stop_process "$program_pid" vantir-configurator
     fi
     wait "$program_pid" 2>/dev/null || true
     program_pid=
