@@ -513,58 +513,42 @@ void tst_Client::lateAnswerIgnored()
 void tst_Client::savedSpeakerReturn_data()
 {
     QTest::addColumn<bool>("comesBack");
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QStringList>("boxes");
-
-    QTest::newRow("back") << true
-                          << QStringLiteral("The speaker \"Studio\" is back on the network under "
-                                            "its new name, IP address 192.168.1.23.")
-                          << QStringList();
-    QTest::newRow("not back")
-        << false << QString()
-        << QStringList(QStringLiteral(
-               "The speaker \"Studio\" has not come back on the network.\n\nPlease check:\n- "
-               "the WLAN password: a wrong password is the usual cause;\n- that this computer is "
-               "on the home WLAN now: if it was joined to the speaker's own network, join the "
-               "home WLAN again;\n- a speaker that joined no network must be reset and set up "
-               "again."));
+    QTest::newRow("back") << true;
+    QTest::newRow("not back") << false;
 }
 
 // The speaker saved on its pages is waited for; what became of it is told on the list.
 void tst_Client::savedSpeakerReturn()
 {
     QFETCH(bool, comesBack);
-    QFETCH(QString, line);
-    QFETCH(QStringList, boxes);
 
     SpeakerWatcher::returnTimeout = comesBack ? 10000 : 200;
     addSpeakers({ "Kitchen", "Bedroom" });
     QTest::mouseClick(nextButton(), Qt::LeftButton);
     connectToServer(hostInfo({ QStringLiteral("127.0.0.1") }), server->port());
-    QVERIFY(wlanPage);
     QTRY_COMPARE(server->requests().size(), 2); // the query and the WLAN scan, answered
     emit wlanPage->settingsSaved(QStringLiteral("Studio"));
 
     QVERIFY(FakeDnssd::browseReply(0, 0, "Kitchen", ServiceType, Domain));
-    QTRY_COMPARE(rows(), QStringList(QStringLiteral("Bedroom")));
     if (comesBack) {
         server->setDefaultResponse(ScriptedResponse::json(
             "{\"deviceinfo\": {\"devicename\": \"Studio\"}, \"networkinfo\": "
-            "{\"ipaddressinfo\": {\"ipaddress\": \"192.168.1.23\"}}}"));
+            "{\"ipaddressinfo\": {\"ipaddress\": \"10.0.0.7\"}}}"));
         QVERIFY(FakeDnssd::browseReply(Add, 0, "Studio", ServiceType, Domain));
         QTRY_COMPARE(FakeDnssd::resolveCalls(), 2);
         QVERIFY(FakeDnssd::resolveReply(0, 0, "Studio._dockset._tcp.local.", "127.0.0.1",
                                         server->port() >> 8, server->port() & 0xff));
-        QTRY_VERIFY(labelWithText(page, line));
+        QTRY_VERIFY(labelWithText(page,
+                                  QStringLiteral("The speaker \"Studio\" is back on the network "
+                                                 "under its new name, IP address 10.0.0.7.")));
         QCOMPARE(rows(true), QStringList(QStringLiteral("Studio")));
+        QCOMPARE(closer->boxes.size(), 0);
     } else {
         QTRY_COMPARE(closer->boxes.size(), 1);
+        QVERIFY(closer->boxes.at(0).text.startsWith(
+            QLatin1String("The speaker \"Studio\" has not come back on the network.")));
         QCOMPARE(rows(true), QStringList(QStringLiteral("Bedroom")));
     }
-    QStringList texts;
-    for (const ShownBox &box : closer->boxes)
-        texts.append(box.text);
-    QCOMPARE(texts, boxes);
 }
 
 QTEST_MAIN(tst_Client)
