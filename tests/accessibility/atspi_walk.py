@@ -26,6 +26,7 @@ PAGES = [
     (("VANTIR Ovix Configurator", "VANTIR Ovix Konfigurator"), [
         ("tree", "Speakers on this network", "Lautsprecher in diesem Netzwerk"),
         ("animation", "Waiting for the speaker", "Warten auf den Lautsprecher"),
+        (LABEL, "", ""),  # how a saved speaker came back: empty and hidden until then
         ("image", "A row of VANTIR speakers", "Eine Reihe VANTIR Lautsprecher"),
         (LABEL, "The Speakers and your\ndevice have to be in\nthe same WLAN!",
          "Die Lautsprecher und\nIhr Mobilgerät müssen\nim selben WLAN sein!\n"),

@@ -10,6 +10,7 @@
 #include "messagelog.h"
 #include "pagetest.h"
 #include "speakerapi.h"
+#include "speakerwatcher.h"
 #include "wizarddata.h"
 
 #include <QAccessible>
@@ -75,6 +76,8 @@ private slots:
     void anyAnswerOverEmptyList();
     void silentSpeakerTimesOut();
     void lateAnswerIgnored();
+    void savedSpeakerReturn_data();
+    void savedSpeakerReturn();
 
 private:
     QTreeWidget *tree() { return page->findChild<QTreeWidget *>(); }
@@ -111,6 +114,7 @@ void tst_Client::init()
     BonjourServiceResolver::resolveTimeout = 10000;
     Client::browseRetryInterval = 5000;
     BonjourServiceBrowser::settleTime = 5000;
+    SpeakerWatcher::returnTimeout = 10000;
     closer.reset(new MessageBoxCloser);
     page = new Client(nullptr);
     page->show();
@@ -179,15 +183,19 @@ QList<QByteArray> tst_Client::requestBodies() const
 
 void tst_Client::slotOrder()
 {
-    QCOMPARE(declaredMethods(Client::staticMetaObject),
-             QStringList({ QStringLiteral("private slot updateRecords(QList<BonjourRecord>)"),
-                           QStringLiteral("private slot connectToServer(QHostInfo,int)"),
-                           QStringLiteral("private slot replyFinished(QNetworkReply*)"),
-                           QStringLiteral("private slot requestWlans()"),
-                           QStringLiteral("private slot enableNextButton()"),
-                           QStringLiteral("private slot reportResolveFailure()"),
-                           QStringLiteral("private slot reportBrowseFailure()"),
-                           QStringLiteral("private slot retryBrowse()") }));
+    QCOMPARE(
+        declaredMethods(Client::staticMetaObject),
+        QStringList({ QStringLiteral("private slot updateRecords(QList<BonjourRecord>)"),
+                      QStringLiteral("private slot connectToServer(QHostInfo,int)"),
+                      QStringLiteral("private slot replyFinished(QNetworkReply*)"),
+                      QStringLiteral("private slot requestWlans()"),
+                      QStringLiteral("private slot enableNextButton()"),
+                      QStringLiteral("private slot reportResolveFailure()"),
+                      QStringLiteral("private slot reportBrowseFailure()"),
+                      QStringLiteral("private slot retryBrowse()"),
+                      QStringLiteral("private slot showSpeakerBack(QString,QString,BonjourRecord)"),
+                      QStringLiteral("private slot showSpeakerKeptName(QString,BonjourRecord)"),
+                      QStringLiteral("private slot reportSpeakerNotBack(QString)") }));
 }
 
 void tst_Client::startState()
@@ -505,6 +513,47 @@ void tst_Client::lateAnswerIgnored()
     QCOMPARE(wizardData.name, QStringLiteral("Ovix Kitchen"));
     QCOMPARE(wizardData.model, QStringLiteral("Ovix One"));
     QCOMPARE(wizardData.url, server->url());
+}
+
+void tst_Client::savedSpeakerReturn_data()
+{
+    QTest::addColumn<bool>("comesBack");
+    QTest::newRow("back") << true;
+    QTest::newRow("not back") << false;
+}
+
+// The speaker saved on its pages is waited for; what became of it is told on the list.
+void tst_Client::savedSpeakerReturn()
+{
+    QFETCH(bool, comesBack);
+
+    SpeakerWatcher::returnTimeout = comesBack ? 10000 : 200;
+    addSpeakers({ "Kitchen", "Bedroom" });
+    QTest::mouseClick(nextButton(), Qt::LeftButton);
+    connectToServer(hostInfo({ QStringLiteral("127.0.0.1") }), server->port());
+    QTRY_COMPARE(server->requests().size(), 2); // the query and the WLAN scan, answered
+    emit wlanPage->settingsSaved(QStringLiteral("Studio"));
+
+    QVERIFY(FakeDnssd::browseReply(0, 0, "Kitchen", ServiceType, Domain));
+    if (comesBack) {
+        server->setDefaultResponse(ScriptedResponse::json(
+            "{\"deviceinfo\": {\"devicename\": \"Studio\"}, \"networkinfo\": "
+            "{\"ipaddressinfo\": {\"ipaddress\": \"10.0.0.7\"}}}"));
+        QVERIFY(FakeDnssd::browseReply(Add, 0, "Studio", ServiceType, Domain));
+        QTRY_COMPARE(FakeDnssd::resolveCalls(), 2);
+        QVERIFY(FakeDnssd::resolveReply(0, 0, "Studio._dockset._tcp.local.", "127.0.0.1",
+                                        server->port() >> 8, server->port() & 0xff));
+        QTRY_VERIFY(labelWithText(page,
+                                  QStringLiteral("The speaker \"Studio\" is back on the network "
+                                                 "under its new name, IP address 10.0.0.7.")));
+        QCOMPARE(rows(true), QStringList(QStringLiteral("Studio")));
+        QCOMPARE(closer->boxes.size(), 0);
+    } else {
+        QTRY_COMPARE(closer->boxes.size(), 1);
+        QVERIFY(closer->boxes.at(0).text.startsWith(
+            QLatin1String("The speaker \"Studio\" has not come back on the network.")));
+        QCOMPARE(rows(true), QStringList(QStringLiteral("Bedroom")));
+    }
 }
 
 QTEST_MAIN(tst_Client)

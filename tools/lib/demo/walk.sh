@@ -88,12 +88,10 @@ has_request()
     return 1
 }
 
-# True while avahi announces a speaker named NAME (avahi-browse writes a
-# blank as \032).
-announced()
+# True once the speaker list has seen the speaker come back as NAME.
+speaker_back()
 {
-    timeout 5 avahi-browse -p -t -k _dockset._tcp 2>/dev/null \
-        | awk -F';' '$1 == "+" { print $4 }' | sed 's/\\032/ /g' | grep -qxF "$1"
+    grep -qF "Speaker back under its new name: \"$1\"" "$work/program.log"
 }
 
 program_exited()
@@ -208,13 +206,13 @@ walk_in_language()
     echo "----------------------------------------------------------------"
 
     # 5. The speaker reboots into its new configuration and comes back under
-    # the new name, which the speaker list picks up by itself.
+    # the new name: the speaker list finds it again and says so on a line.
     window=$(window_titled "$title_list")
-    if wait_for 20 announced "$new_name"; then
-        sleep 1
-        screenshot "$language/8-speaker-list-after-reboot" "$window"
+    if wait_for 30 speaker_back "$new_name"; then
+        sleep 0.3
+        screenshot "$language/8-speaker-list-speaker-back" "$window"
     else
-        demo_warn "the speaker did not come back as \"$new_name\""
+        demo_warn "the speaker list did not see \"$new_name\" come back"
     fi
 
     # 6. Escape on the speaker list closes the last window and ends the program.
