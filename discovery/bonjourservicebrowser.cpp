@@ -1,7 +1,5 @@
 #include "bonjourservicebrowser.h"
 
-#include "dnssdservice.h"
-
 #include <QElapsedTimer>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -92,7 +90,6 @@ void BonjourServiceBrowser::browseForServiceType(const QString &type)
     socketNotifier = new QSocketNotifier(sockfd, QSocketNotifier::Read, this);
     connect(socketNotifier, SIGNAL(activated(int)), this, SLOT(bonjourSocketReadyRead()));
     qWarning("browseForServiceType() success!");
-    DnssdService::gone = false;
     if (!unconfirmed.isEmpty())
         settleTimer->start(settleTime);
 }
@@ -125,7 +122,6 @@ void BonjourServiceBrowser::bonjourSocketReadyRead()
     // After a failure the reference is dead (Avahi reports its daemon's exit as an error reply):
     // give it back rather than be woken for it again. The list stays until a new browse has
     // settled.
-    DnssdService::gone = true;
     settleTimer->stop();
     socketNotifier->setEnabled(false);
     socketNotifier->deleteLater();

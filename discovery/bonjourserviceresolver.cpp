@@ -1,7 +1,5 @@
 #include "bonjourserviceresolver.h"
 
-#include "dnssdservice.h"
-
 #include <QHostInfo>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -42,7 +40,6 @@ void BonjourServiceResolver::resolveBonjourRecord(const BonjourRecord &record)
         emitError(err);
         return;
     }
-    DnssdService::gone = false;
 
     int sockfd = DNSServiceRefSockFD(resolveRef);
     if (sockfd == -1) {
@@ -62,12 +59,6 @@ void BonjourServiceResolver::resolveBonjourRecord(const BonjourRecord &record)
 
 void BonjourServiceResolver::bonjourSocketReadyRead()
 {
-    // The wake-up may be the daemon's exit, which the library cannot report for a resolve.
-    if (DnssdService::gone) {
-        socketNotifier->setEnabled(false);
-        failResolve(kDNSServiceErr_ServiceNotRunning);
-        return;
-    }
     DNSServiceErrorType err = DNSServiceProcessResult(resolveRef);
     // A reference that cannot be read (the daemon has gone) would only fail again.
     if (err != kDNSServiceErr_NoError)

@@ -39,6 +39,34 @@ void freeLibrary(Handle handle)
 
 #else
 
+// Avahi's allocator interface (avahi-common/malloc.h), declared here: nothing else of its headers
+// is needed.
+struct AvahiAllocator
+{
+    void *(*malloc)(size_t size);
+    void (*free)(void *p);
+    void *(*realloc)(void *p, size_t size);
+    void *(*calloc)(size_t count, size_t size);
+};
+
+static void *clearedMalloc(size_t size)
+{
+    return calloc(1, size);
+}
+
+// Avahi's compatibility library allocates a service reference without clearing it and sets only
+// the callback of the reference's own kind; when its daemon goes, it calls the first callback that
+// is not null, which for a resolve is the browse callback it never set: a jump to whatever the
+// memory held. With every allocation cleared, the resolve's own callback gets the error.
+static void clearAvahiAllocations(Handle library)
+{
+    static const AvahiAllocator clearing = { clearedMalloc, free, realloc, calloc };
+    using SetAllocator = void (*)(const AvahiAllocator *);
+    // Found among the library's dependencies; other DNS-SD libraries have no such thing.
+    if (auto setAllocator = reinterpret_cast<SetAllocator>(dlsym(library, "avahi_set_allocator")))
+        setAllocator(&clearing);
+}
+
 Handle loadLibrary()
 {
     // Avahi's compatibility library warns on standard error, at the first call, that the program
@@ -54,7 +82,10 @@ Handle loadLibrary()
     // of an unknown module. Kept mapped, it stays reachable and is named if it ever leaks.
     flags |= RTLD_NODELETE;
 #endif
-    return dlopen("libdns_sd.so.1", flags);
+    Handle library = dlopen("libdns_sd.so.1", flags);
+    if (library)
+        clearAvahiAllocations(library);
+    return library;
 }
 
 Symbol resolveSymbol(Handle handle, const char *name)
