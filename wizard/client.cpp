@@ -8,6 +8,7 @@
 #include "infobox.h"
 #include "logtext.h"
 #include "speakerapi.h"
+#include "speakerwatcher.h"
 #include "wizarddata.h"
 
 #include <QDebug>
@@ -84,6 +85,12 @@ Client::Client(QWidget *parent)
     busyLabel->setMovie(busyMovie);
     busyLabel->hide();
 
+    // Speaker names come from the network: shown as they are, never as markup.
+    returnLabel = new QLabel(this);
+    returnLabel->setTextFormat(Qt::PlainText);
+    returnLabel->setWordWrap(true);
+    returnLabel->hide();
+
     quitButton = new QPushButton(tr("Quit"));
     backButton = new QPushButton(tr("<< Back"));
     backButton->setEnabled(false);
@@ -102,6 +109,7 @@ Client::Client(QWidget *parent)
     gridLayout->addWidget(quitButton, 4, 0, 1, 1);
     gridLayout->addWidget(backButton, 4, 2, 1, 1);
     gridLayout->addWidget(nextButton, 4, 3, 1, 1);
+    gridLayout->addWidget(returnLabel, 5, 0, 1, 4);
     setLayout(gridLayout);
 
     setWindowTitle(tr("VANTIR Ovix Configurator"));
@@ -150,8 +158,10 @@ void Client::updateRecords(const QList<BonjourRecord> &list)
     }
 
     const bool choiceListed = hadChoice && listedRecords.contains(chosen);
-    if (treeWidget->topLevelItemCount() > 0 && !choiceListed)
+    if (treeWidget->topLevelItemCount() > 0 && !choiceListed) {
         treeWidget->setCurrentItem(treeWidget->topLevelItem(0));
+        defaultRecord = listedRecords.first();
+    }
     enableNextButton();
     busyLabel->hide();
 }
@@ -210,6 +220,9 @@ void Client::connectToServer(const QHostInfo &hostInfo, int port)
         settingsPage->hide();
     Client_WLANs *page = new Client_WLANs(nullptr);
     wlanPage = page;
+    const BonjourRecord record = resolvingRecord;
+    connect(page, &Client_WLANs::settingsSaved, this,
+            [this, record](const QString &name) { watchSpeaker(record, name); });
     page->show();
 
     SpeakerApi::postRequest(this, url, SpeakerApi::queryBody());
@@ -262,7 +275,8 @@ void Client::requestWlans()
     const QTreeWidgetItem *item = selection.first();
     const QVariant variant = item->data(0, Qt::UserRole);
     wizardData.setName(item->text(0));
-    resolver->resolveBonjourRecord(variant.value<BonjourRecord>());
+    resolvingRecord = variant.value<BonjourRecord>();
+    resolver->resolveBonjourRecord(resolvingRecord);
 }
 
 void Client::enableNextButton()
@@ -312,4 +326,61 @@ void Client::showInformation(const char *text, const QString &argument)
         // The button reads "OK" in every language.
         showInfoBox(this, tr("Info"), message, QStringLiteral("OK"));
     });
+}
+
+// Each saved speaker is watched on its own resolver, so the list and "Next >>" never wait for it.
+void Client::watchSpeaker(const BonjourRecord &record, const QString &name)
+{
+    SpeakerWatcher *watcher = new SpeakerWatcher(record, name, listedRecords, this);
+    connect(browser, SIGNAL(currentBonjourRecordsChanged(const QList<BonjourRecord> &)), watcher,
+            SLOT(updateRecords(const QList<BonjourRecord> &)));
+    connect(watcher, SIGNAL(speakerBack(const QString &, const QString &, const BonjourRecord &)),
+            this, SLOT(showSpeakerBack(const QString &, const QString &, const BonjourRecord &)));
+    connect(watcher, SIGNAL(speakerKeptName(const QString &, const BonjourRecord &)), this,
+            SLOT(showSpeakerKeptName(const QString &, const BonjourRecord &)));
+    connect(watcher, SIGNAL(speakerNotBack(const QString &)), this,
+            SLOT(reportSpeakerNotBack(const QString &)));
+    connect(watcher, SIGNAL(finished()), watcher, SLOT(deleteLater()));
+}
+
+void Client::showSpeakerBack(const QString &name, const QString &ip, const BonjourRecord &record)
+{
+    showReturn(tr("The speaker \"%1\" is back on the network under its new name, IP address %2.")
+                   .arg(name, ip),
+               record);
+}
+
+void Client::showSpeakerKeptName(const QString &name, const BonjourRecord &record)
+{
+    showReturn(tr("The speaker \"%1\" came back but kept its old name: the settings did not "
+                  "take.")
+                   .arg(name),
+               record);
+}
+
+void Client::reportSpeakerNotBack(const QString &name)
+{
+    showInformation(
+        QT_TR_NOOP("The speaker \"%1\" has not come back on the network.\n\nPlease check:\n- "
+                   "the WLAN password: a wrong password is the usual cause;\n- that this "
+                   "computer is on the home WLAN now: if it was joined to the speaker's own "
+                   "network, join the home WLAN again;\n- a speaker that joined no network must "
+                   "be reset and set up again."),
+        name);
+}
+
+// The returned speaker's row becomes the choice, unless the user has chosen another one.
+void Client::showReturn(const QString &text, const BonjourRecord &record)
+{
+    returnLabel->setText(text);
+    returnLabel->show();
+
+    const QList<QTreeWidgetItem *> selection = treeWidget->selectedItems();
+    if (!selection.isEmpty() && rowRecord(selection.first()) != defaultRecord)
+        return;
+    const int row = listedRecords.indexOf(record);
+    if (row < 0)
+        return;
+    treeWidget->setCurrentItem(treeWidget->topLevelItem(row));
+    defaultRecord = record;
 }

@@ -41,11 +41,16 @@ private slots:
     void reportResolveFailure();
     void reportBrowseFailure();
     void retryBrowse();
+    void showSpeakerBack(const QString &name, const QString &ip, const BonjourRecord &record);
+    void showSpeakerKeptName(const QString &name, const BonjourRecord &record);
+    void reportSpeakerNotBack(const QString &name);
 
 private:
     void removeGoneRows(const QList<BonjourRecord> &list);
     void reorderRows(const QList<BonjourRecord> &list);
     void showInformation(const char *text, const QString &argument);
+    void watchSpeaker(const BonjourRecord &record, const QString &name);
+    void showReturn(const QString &text, const BonjourRecord &record);
 
     QGridLayout *gridLayout;
     QTreeWidget *treeWidget;
@@ -55,9 +60,12 @@ private:
     QPushButton *nextButton;
     QPushButton *quitButton;
     QLabel *hintLabel;
+    QLabel *returnLabel; // how the last saved speaker came back
     BonjourServiceBrowser *browser;
     BonjourServiceResolver *resolver;
     QList<BonjourRecord> listedRecords; // what the rows show, in their order
+    BonjourRecord resolvingRecord;      // the speaker whose pages open next
+    BonjourRecord defaultRecord;        // the row the page chose itself, not the user
     QTimer *browseRetryTimer;
     bool browseUnavailable; // the user has been told; no second box until the browse runs
     bool browseFailed;      // set by a failure while a retry starts the browse

@@ -10,10 +10,14 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPushButton>
 
 namespace {
+
+// Kept with each request: a later press of SAVE may send another name.
+const char sentNameProperty[] = "vantirSentName";
 
 // A text that came from the speaker: shown as it is, never as markup or a link.
 QLabel *speakerTextLabel(const QString &text)
@@ -80,6 +84,7 @@ void Client_Settings::replyFinished(QNetworkReply *reply)
     case SpeakerApi::SaveOutcome::Saved:
         hide();
         text = tr("Success");
+        emit settingsSaved(reply->manager()->property(sentNameProperty).toString());
         break;
     // SAVE stays available, to correct the settings and send them again.
     case SpeakerApi::SaveOutcome::Refused:
@@ -101,5 +106,7 @@ void Client_Settings::setSSID()
     const QString password = passwordEdit->text();
 
     SpeakerApi::logSetconfig(name, password, ssid);
-    SpeakerApi::postRequest(this, speakerUrl, SpeakerApi::setconfigBody(name, password, ssid));
+    QNetworkAccessManager *manager =
+        SpeakerApi::postRequest(this, speakerUrl, SpeakerApi::setconfigBody(name, password, ssid));
+    manager->setProperty(sentNameProperty, name);
 }

@@ -18,6 +18,10 @@ class Client_Settings : public QDialog
 public:
     explicit Client_Settings(QWidget *parent);
 
+signals:
+    // The speaker took the settings and reboots to come back under this name.
+    void settingsSaved(const QString &name);
+
 private slots:
     void replyFinished(QNetworkReply *reply);
     void setSSID();

@@ -91,6 +91,8 @@ void Client_WLANs::setSSID()
 
     Client_Settings *page = new Client_Settings(nullptr);
     settingsPage = page;
+    connect(page, SIGNAL(settingsSaved(const QString &)), this,
+            SIGNAL(settingsSaved(const QString &)));
     page->show();
 }
 

@@ -18,6 +18,10 @@ class Client_WLANs : public QDialog
 public:
     explicit Client_WLANs(QWidget *parent);
 
+signals:
+    // Passed on from the settings page that this page opened.
+    void settingsSaved(const QString &name);
+
 private slots:
     void replyFinished(QNetworkReply *reply);
     void setSSID();

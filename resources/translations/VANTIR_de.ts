@@ -48,6 +48,28 @@ Start it, and the list fills by itself.</source>
         <translation>Die Suche nach Lautsprechern ist nicht verfügbar: Der DNS-SD-Dienst dieses Computers (%1) antwortet nicht.
 Starten Sie ihn, dann füllt sich die Liste von selbst.</translation>
     </message>
+    <message>
+        <source>The speaker &quot;%1&quot; is back on the network under its new name, IP address %2.</source>
+        <translation>Der Lautsprecher „%1“ ist unter seinem neuen Namen wieder im Netzwerk, IP-Adresse %2.</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; came back but kept its old name: the settings did not take.</source>
+        <translation>Der Lautsprecher „%1“ ist zurück, hat aber seinen alten Namen behalten: Die Einstellungen wurden nicht übernommen.</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; has not come back on the network.
+
+Please check:
+- the WLAN password: a wrong password is the usual cause;
+- that this computer is on the home WLAN now: if it was joined to the speaker&apos;s own network, join the home WLAN again;
+- a speaker that joined no network must be reset and set up again.</source>
+        <translation>Der Lautsprecher „%1“ ist nicht ins Netzwerk zurückgekehrt.
+
+Bitte prüfen Sie:
+- das WLAN-Passwort: Ein falsches Passwort ist die häufigste Ursache;
+- dass dieser Computer jetzt im Heim-WLAN ist: War er mit dem eigenen Netzwerk des Lautsprechers verbunden, verbinden Sie ihn wieder mit dem Heim-WLAN;
+- ein Lautsprecher, der keinem Netzwerk beigetreten ist, muss zurückgesetzt und neu eingerichtet werden.</translation>
+    </message>
 </context>
 <context>
     <name>Client_Settings</name>

@@ -47,6 +47,28 @@ Start it, and the list fills by itself.</source>
         <translation>The search for speakers is not available: this computer&apos;s DNS-SD service (%1) does not answer.
 Start it, and the list fills by itself.</translation>
     </message>
+    <message>
+        <source>The speaker &quot;%1&quot; is back on the network under its new name, IP address %2.</source>
+        <translation>The speaker &quot;%1&quot; is back on the network under its new name, IP address %2.</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; came back but kept its old name: the settings did not take.</source>
+        <translation>The speaker &quot;%1&quot; came back but kept its old name: the settings did not take.</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; has not come back on the network.
+
+Please check:
+- the WLAN password: a wrong password is the usual cause;
+- that this computer is on the home WLAN now: if it was joined to the speaker&apos;s own network, join the home WLAN again;
+- a speaker that joined no network must be reset and set up again.</source>
+        <translation>The speaker &quot;%1&quot; has not come back on the network.
+
+Please check:
+- the WLAN password: a wrong password is the usual cause;
+- that this computer is on the home WLAN now: if it was joined to the speaker&apos;s own network, join the home WLAN again;
+- a speaker that joined no network must be reset and set up again.</translation>
+    </message>
 </context>
 <context>
     <name>Client_Settings</name>

@@ -34,6 +34,28 @@ inline const Entry entries[] = {
       "answer.\nStart it, and the list fills by itself.",
       "Die Suche nach Lautsprechern ist nicht verfügbar: Der DNS-SD-Dienst dieses Computers (%1) "
       "antwortet nicht.\nStarten Sie ihn, dann füllt sich die Liste von selbst." },
+    // How a saved speaker came back, or that it did not.
+    { "Client", "The speaker \"%1\" is back on the network under its new name, IP address %2.",
+      "The speaker \"%1\" is back on the network under its new name, IP address %2.",
+      "Der Lautsprecher „%1“ ist unter seinem neuen Namen wieder im Netzwerk, IP-Adresse %2." },
+    { "Client", "The speaker \"%1\" came back but kept its old name: the settings did not take.",
+      "The speaker \"%1\" came back but kept its old name: the settings did not take.",
+      "Der Lautsprecher „%1“ ist zurück, hat aber seinen alten Namen behalten: Die Einstellungen "
+      "wurden nicht übernommen." },
+    { "Client",
+      "The speaker \"%1\" has not come back on the network.\n\nPlease check:\n- the WLAN password: "
+      "a wrong password is the usual cause;\n- that this computer is on the home WLAN now: if it "
+      "was joined to the speaker's own network, join the home WLAN again;\n- a speaker that joined "
+      "no network must be reset and set up again.",
+      "The speaker \"%1\" has not come back on the network.\n\nPlease check:\n- the WLAN password: "
+      "a wrong password is the usual cause;\n- that this computer is on the home WLAN now: if it "
+      "was joined to the speaker's own network, join the home WLAN again;\n- a speaker that joined "
+      "no network must be reset and set up again.",
+      "Der Lautsprecher „%1“ ist nicht ins Netzwerk zurückgekehrt.\n\nBitte prüfen Sie:\n- das "
+      "WLAN-Passwort: Ein falsches Passwort ist die häufigste Ursache;\n- dass dieser Computer "
+      "jetzt im Heim-WLAN ist: War er mit dem eigenen Netzwerk des Lautsprechers verbunden, "
+      "verbinden Sie ihn wieder mit dem Heim-WLAN;\n- ein Lautsprecher, der keinem Netzwerk "
+      "beigetreten ist, muss zurückgesetzt und neu eingerichtet werden." },
     { "Client_Settings", "<< Back", "< Back", "< Zurück" },
     { "Client_Settings", "VANTIR Ovix", "VANTIR Ovix", "VANTIR Ovix" },
     { "Client_Settings", "Clicking on SAVE will reboot your\nVANTIR Ovix-Speakers!",

@@ -6,6 +6,7 @@
 #include "setconfig.h"
 #include "wizarddata.h"
 
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -13,6 +14,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
@@ -72,11 +74,14 @@ private slots:
 
 private:
     bool speakerListening();
+    void readSimulator();
     QList<Request> recordedRequests() const;
 
     QTemporaryDir m_dir;
     QProcess *m_simulator = nullptr;
     QByteArray m_simulatorOutput;
+    QElapsedTimer m_clock;
+    qint64 m_listeningAgainAt = -1; // ms on m_clock: the speaker is back from its reboot
     QScopedPointer<MessageLog> m_log;
     QScopedPointer<MessageBoxCloser> m_closer;
 };
@@ -103,6 +108,8 @@ void tst_WizardE2e::init()
     m_log->clear();
     m_closer.reset(new MessageBoxCloser);
     m_simulatorOutput.clear();
+    m_listeningAgainAt = -1;
+    m_clock.start();
 }
 
 void tst_WizardE2e::cleanup()
@@ -121,8 +128,15 @@ void tst_WizardE2e::cleanup()
 
 bool tst_WizardE2e::speakerListening()
 {
-    m_simulatorOutput += m_simulator->readAllStandardOutput();
+    readSimulator();
     return m_simulatorOutput.contains("listening on ");
+}
+
+void tst_WizardE2e::readSimulator()
+{
+    m_simulatorOutput += m_simulator->readAllStandardOutput();
+    if (m_listeningAgainAt < 0 && m_simulatorOutput.count("listening on ") == 2)
+        m_listeningAgainAt = m_clock.elapsed();
 }
 
 QList<Request> tst_WizardE2e::recordedRequests() const
@@ -201,10 +215,12 @@ void tst_WizardE2e::configureFirstSpeaker()
         { QStringLiteral("--pdeathsig"), QStringLiteral("KILL"), QStringLiteral(SPEAKER_SIM_PATH),
           QStringLiteral("--name"), speakerName, QStringLiteral("--device"),
           m_dir.filePath(QStringLiteral("speaker.json")), QStringLiteral("--record"),
-          m_dir.filePath(QStringLiteral("record.jsonl")) });
+          m_dir.filePath(QStringLiteral("record.jsonl")), QStringLiteral("--reboot-seconds"),
+          QStringLiteral("1") });
     if (refused)
         m_simulator->setArguments(m_simulator->arguments() << QStringLiteral("--refuse-setconfig"));
     m_simulator->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    connect(m_simulator, &QProcess::readyReadStandardOutput, this, &tst_WizardE2e::readSimulator);
     m_simulator->start();
     QVERIFY(m_simulator->waitForStarted(5000));
     QTRY_VERIFY_WITH_TIMEOUT(speakerListening(), 10000);
@@ -308,6 +324,28 @@ void tst_WizardE2e::configureFirstSpeaker()
         qMakePair(QStringLiteral("Content-Type"), QStringLiteral("text/plain"))));
     QVERIFY(
         setconfig.headers.contains(qMakePair(QStringLiteral("charset"), QStringLiteral("UTF-8"))));
+    if (refused)
+        return;
+
+    // The speaker reboots and is announced again under its new name: the list says so.
+    const QString backLine =
+        QStringLiteral("The speaker \"%1\" is back on the network under its new name, IP address "
+                       "127.0.0.1.")
+            .arg(newName);
+    qint64 shownAt = -1;
+    QTimer lineWatch;
+    connect(&lineWatch, &QTimer::timeout, this, [&] {
+        if (shownAt < 0 && labelWithText(&client, backLine))
+            shownAt = m_clock.elapsed();
+    });
+    lineWatch.start(5);
+    QTRY_VERIFY_WITH_TIMEOUT(shownAt >= 0, 30000);
+    QCOMPARE(rowTexts(speakerTree, 0), QStringList(newName));
+    QVERIFY(speakerTree->topLevelItem(0)->isSelected());
+    QCOMPARE(m_closer->boxes.size(), 1);
+    QVERIFY(m_listeningAgainAt >= 0);
+    qInfo("Back on the list %lld ms after the speaker listened again",
+          static_cast<long long>(shownAt - m_listeningAgainAt));
 }
 
 QTEST_MAIN(tst_WizardE2e)

@@ -9,6 +9,7 @@
 #include "messagelog.h"
 #include "pagetest.h"
 #include "speakerapi.h"
+#include "speakerwatcher.h"
 #include "wizarddata.h"
 
 #include <QHostAddress>
@@ -73,6 +74,8 @@ private slots:
     void anyAnswerOverEmptyList();
     void silentSpeakerTimesOut();
     void lateAnswerIgnored();
+    void savedSpeakerReturn_data();
+    void savedSpeakerReturn();
 
 private:
     QTreeWidget *tree() { return page->findChild<QTreeWidget *>(); }
@@ -108,6 +111,7 @@ void tst_Client::init()
     log->clear();
     BonjourServiceResolver::resolveTimeout = 10000;
     Client::browseRetryInterval = 5000;
+    SpeakerWatcher::returnTimeout = 10000;
     closer.reset(new MessageBoxCloser);
     page = new Client(nullptr);
     page->show();
@@ -176,15 +180,19 @@ QList<QByteArray> tst_Client::requestBodies() const
 
 void tst_Client::slotOrder()
 {
-    QCOMPARE(declaredMethods(Client::staticMetaObject),
-             QStringList({ QStringLiteral("private slot updateRecords(QList<BonjourRecord>)"),
-                           QStringLiteral("private slot connectToServer(QHostInfo,int)"),
-                           QStringLiteral("private slot replyFinished(QNetworkReply*)"),
-                           QStringLiteral("private slot requestWlans()"),
-                           QStringLiteral("private slot enableNextButton()"),
-                           QStringLiteral("private slot reportResolveFailure()"),
-                           QStringLiteral("private slot reportBrowseFailure()"),
-                           QStringLiteral("private slot retryBrowse()") }));
+    QCOMPARE(
+        declaredMethods(Client::staticMetaObject),
+        QStringList({ QStringLiteral("private slot updateRecords(QList<BonjourRecord>)"),
+                      QStringLiteral("private slot connectToServer(QHostInfo,int)"),
+                      QStringLiteral("private slot replyFinished(QNetworkReply*)"),
+                      QStringLiteral("private slot requestWlans()"),
+                      QStringLiteral("private slot enableNextButton()"),
+                      QStringLiteral("private slot reportResolveFailure()"),
+                      QStringLiteral("private slot reportBrowseFailure()"),
+                      QStringLiteral("private slot retryBrowse()"),
+                      QStringLiteral("private slot showSpeakerBack(QString,QString,BonjourRecord)"),
+                      QStringLiteral("private slot showSpeakerKeptName(QString,BonjourRecord)"),
+                      QStringLiteral("private slot reportSpeakerNotBack(QString)") }));
 }
 
 void tst_Client::startState()
@@ -500,6 +508,63 @@ void tst_Client::lateAnswerIgnored()
     QCOMPARE(wizardData.name, QStringLiteral("Ovix Kitchen"));
     QCOMPARE(wizardData.model, QStringLiteral("Ovix One"));
     QCOMPARE(wizardData.url, server->url());
+}
+
+void tst_Client::savedSpeakerReturn_data()
+{
+    QTest::addColumn<bool>("comesBack");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QStringList>("boxes");
+
+    QTest::newRow("back") << true
+                          << QStringLiteral("The speaker \"Studio\" is back on the network under "
+                                            "its new name, IP address 192.168.1.23.")
+                          << QStringList();
+    QTest::newRow("not back")
+        << false << QString()
+        << QStringList(QStringLiteral(
+               "The speaker \"Studio\" has not come back on the network.\n\nPlease check:\n- "
+               "the WLAN password: a wrong password is the usual cause;\n- that this computer is "
+               "on the home WLAN now: if it was joined to the speaker's own network, join the "
+               "home WLAN again;\n- a speaker that joined no network must be reset and set up "
+               "again."));
+}
+
+// The speaker saved on its pages is waited for; what became of it is told on the list.
+void tst_Client::savedSpeakerReturn()
+{
+    QFETCH(bool, comesBack);
+    QFETCH(QString, line);
+    QFETCH(QStringList, boxes);
+
+    SpeakerWatcher::returnTimeout = comesBack ? 10000 : 200;
+    addSpeakers({ "Kitchen", "Bedroom" });
+    QTest::mouseClick(nextButton(), Qt::LeftButton);
+    connectToServer(hostInfo({ QStringLiteral("127.0.0.1") }), server->port());
+    QVERIFY(wlanPage);
+    QTRY_COMPARE(server->requests().size(), 2); // the query and the WLAN scan, answered
+    emit wlanPage->settingsSaved(QStringLiteral("Studio"));
+
+    QVERIFY(FakeDnssd::browseReply(0, 0, "Kitchen", ServiceType, Domain));
+    QTRY_COMPARE(rows(), QStringList(QStringLiteral("Bedroom")));
+    if (comesBack) {
+        server->setDefaultResponse(ScriptedResponse::json(
+            "{\"deviceinfo\": {\"devicename\": \"Studio\"}, \"networkinfo\": "
+            "{\"ipaddressinfo\": {\"ipaddress\": \"192.168.1.23\"}}}"));
+        QVERIFY(FakeDnssd::browseReply(Add, 0, "Studio", ServiceType, Domain));
+        QTRY_COMPARE(FakeDnssd::resolveCalls(), 2);
+        QVERIFY(FakeDnssd::resolveReply(0, 0, "Studio._dockset._tcp.local.", "127.0.0.1",
+                                        server->port() >> 8, server->port() & 0xff));
+        QTRY_VERIFY(labelWithText(page, line));
+        QCOMPARE(rows(true), QStringList(QStringLiteral("Studio")));
+    } else {
+        QTRY_COMPARE(closer->boxes.size(), 1);
+        QCOMPARE(rows(true), QStringList(QStringLiteral("Bedroom")));
+    }
+    QStringList texts;
+    for (const ShownBox &box : closer->boxes)
+        texts.append(box.text);
+    QCOMPARE(texts, boxes);
 }
 
 QTEST_MAIN(tst_Client)

@@ -95,7 +95,8 @@ Client_Settings *tst_Client_Settings::shownPage()
 void tst_Client_Settings::slotOrder()
 {
     QCOMPARE(declaredMethods(Client_Settings::staticMetaObject),
-             QStringList({ QStringLiteral("private slot replyFinished(QNetworkReply*)"),
+             QStringList({ QStringLiteral("signal settingsSaved(QString)"),
+                           QStringLiteral("private slot replyFinished(QNetworkReply*)"),
                            QStringLiteral("private slot setSSID()") }));
 }
 

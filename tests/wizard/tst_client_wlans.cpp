@@ -91,7 +91,8 @@ Client_WLANs *tst_Client_WLANs::scannedPage(const QByteArray &answer)
 void tst_Client_WLANs::slotOrder()
 {
     QCOMPARE(declaredMethods(Client_WLANs::staticMetaObject),
-             QStringList({ QStringLiteral("private slot replyFinished(QNetworkReply*)"),
+             QStringList({ QStringLiteral("signal settingsSaved(QString)"),
+                           QStringLiteral("private slot replyFinished(QNetworkReply*)"),
                            QStringLiteral("private slot setSSID()"),
                            QStringLiteral("private slot enableNextButton()") }));
 }

@@ -165,6 +165,17 @@ void tst_Translations::walkThroughPages()
     FakeDnssd::failNextResolve(-65537);
     client->findChildren<QPushButton *>().last()->click();
     QTRY_COMPARE(closer->boxes.count(), 7);
+
+    // What became of saved speakers: two lines, the last one stays, and a box.
+    const QVariant studio =
+        QVariant::fromValue(BonjourRecord("Studio", "_dockset._tcp.", "local."));
+    QVERIFY(QMetaObject::invokeMethod(client, "showSpeakerBack", Q_ARG(QString, "Studio"),
+                                      Q_ARG(QString, "192.168.1.23"),
+                                      Q_ARG(BonjourRecord, studio.value<BonjourRecord>())));
+    QVERIFY(QMetaObject::invokeMethod(client, "showSpeakerKeptName", Q_ARG(QString, "Kitchen"),
+                                      Q_ARG(BonjourRecord, studio.value<BonjourRecord>())));
+    QVERIFY(QMetaObject::invokeMethod(client, "reportSpeakerNotBack", Q_ARG(QString, "Attic")));
+    QTRY_COMPARE(closer->boxes.count(), 8);
 }
 
 void tst_Translations::translatedPages_data()
@@ -263,6 +274,23 @@ void tst_Translations::translatedPages()
     QCOMPARE(closer->boxes.at(6).text,
              text("Client", "The speaker could not be reached.\nPlease try again."));
     QCOMPARE(closer->boxes.at(6).buttons, QStringList(QStringLiteral("OK")));
+
+    // On the first list page; the second one only told that the search is not available.
+    const QString keptLine = text("Client",
+                                  "The speaker \"%1\" came back but kept its old name: the "
+                                  "settings did not take.")
+                                 .arg(QStringLiteral("Kitchen"));
+    int linesShown = 0;
+    for (const Client *page : topLevelPages<Client>())
+        linesShown += labelWithText(page, keptLine) ? 1 : 0;
+    QCOMPARE(linesShown, 1);
+    QCOMPARE(closer->boxes.at(7).text,
+             text("Client",
+                  "The speaker \"%1\" has not come back on the network.\n\nPlease check:\n- the "
+                  "WLAN password: a wrong password is the usual cause;\n- that this computer is on "
+                  "the home WLAN now: if it was joined to the speaker's own network, join the home "
+                  "WLAN again;\n- a speaker that joined no network must be reset and set up again.")
+                 .arg(QStringLiteral("Attic")));
 }
 
 QTEST_MAIN(tst_Translations)

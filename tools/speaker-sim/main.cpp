@@ -55,6 +55,10 @@ Options:
   --refuse-setconfig     refuse every well-formed setconfig: status 200 with
                          {"returncode": "1", "error": "settings refused"},
                          and no reboot
+  --never-back           after an accepted setconfig, withdraw and never come
+                         back, as a speaker that cannot join the WLAN
+  --keep-name            come back after an accepted setconfig under the old
+                         name, as a speaker that did not take the settings
   --no-advertise         serve HTTP only, without DNS-SD
   --help                 show this text
 
@@ -79,6 +83,8 @@ struct Options
     double rebootSeconds = 3;
     bool advertise = true;
     bool refuseSetconfig = false;
+    bool neverBack = false;
+    bool keepName = false;
 };
 
 int signalPipe[2] = { -1, -1 };
@@ -124,6 +130,10 @@ Options parseOptions(int argc, char **argv)
             options.advertise = false;
         } else if (option == "--refuse-setconfig") {
             options.refuseSetconfig = true;
+        } else if (option == "--never-back") {
+            options.neverBack = true;
+        } else if (option == "--keep-name") {
+            options.keepName = true;
         } else if (option == "--name") {
             options.name = takeValue();
             if (options.name.empty() || options.name.size() > 63)
@@ -402,7 +412,7 @@ private:
     // out: the speaker withdraws its advertisement, reboots and comes back.
     bool followServer(std::string &error)
     {
-        if (!m_serverEnded)
+        if (!m_serverEnded || m_gone)
             return true;
         if (m_listener.joinable())
             m_listener.join();
@@ -417,6 +427,12 @@ private:
                 return false;
             }
             m_advertiser.stop();
+            if (m_options.neverBack) {
+                // Gone for good; only a signal ends it.
+                std::fprintf(stderr, "speaker-sim: rebooting, not coming back\n");
+                m_gone = true;
+                return true;
+            }
             m_rebooting = true;
             m_backAt = Clock::now() +
                 std::chrono::duration_cast<Clock::duration>(
@@ -429,7 +445,10 @@ private:
         m_rebooting = false;
         {
             std::lock_guard<std::mutex> lock(m_mutex);
-            m_speaker.applyPendingConfig();
+            if (m_options.keepName)
+                m_speaker.dropPendingConfig();
+            else
+                m_speaker.applyPendingConfig();
         }
         if (!startServer(m_port, error))
             return false;
@@ -453,6 +472,7 @@ private:
     int m_wakePipe[2] = { -1, -1 };
     int m_port = 0;
     bool m_rebooting = false;
+    bool m_gone = false; // withdrawn after setconfig, with --never-back
     Clock::time_point m_backAt;
     std::thread m_listener;
     // Set by the listener thread when listen_after_bind() has returned.

@@ -45,6 +45,8 @@ public:
     // An accepted setconfig takes effect when the speaker comes back.
     bool hasPendingConfig() const { return !m_pendingConfig.is_null(); }
     void applyPendingConfig();
+    // Comes back as it was, as a speaker does that did not take the settings.
+    void dropPendingConfig() { m_pendingConfig = Json(); }
 
 private:
     Json setconfig(const Json &request, int &status, bool &accepted);
