@@ -1,6 +1,7 @@
 #include "options.h"
 #include "outcome.h"
 #include "speakerstool.h"
+#include "speakerwatcher.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -83,6 +84,7 @@ int main(int argc, char *argv[])
         return 0;
     }
     verboseLog = invocation.verbose;
+    SpeakerWatcher::returnTimeout = invocation.returnWait * 1000;
 
     // The plan is read and checked whole before the password or any speaker.
     QList<PlanLine> plan;
@@ -107,11 +109,9 @@ int main(int argc, char *argv[])
 
     QString password;
     if (invocation.command == Invocation::Configure) {
-        QFile input;
-        bool opened = invocation.passwordStdin ? input.open(stdin, QIODevice::ReadOnly) : false;
-        if (!invocation.passwordStdin)
-            input.setFileName(invocation.passwordFile);
-        Q_UNUSED(opened)
+        QFile input(invocation.passwordFile);
+        if (invocation.passwordStdin && !input.open(stdin, QIODevice::ReadOnly))
+            return exitCode(Outcome::Usage);
         const QString source =
             invocation.passwordStdin ? QStringLiteral("standard input") : invocation.passwordFile;
         if (!readPassword(&input, source, &password, &error)) {

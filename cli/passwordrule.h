@@ -3,9 +3,10 @@
 
 #include <QString>
 
-// SEAM (until the settings page's rule is in api/): whether a password can fit a WLAN of the
-// given encrypt type. Empty when it can, else why not. WPA types take 8 to 63 characters or 64
-// hex digits, open types anything, unknown types anything but an empty password.
-QString passwordProblem(const QString &encryptType, const QString &password);
+// SEAM, until the settings page's rule (SpeakerApi::checkSettings) is merged: whether a speaker
+// can join a WLAN of that encrypt type with these values; empty when it can, else why not. A
+// type holding "WPA" takes 8 to 63 characters or 64 hex digits; "NONE", "OPEN" and an empty type
+// any password; any other type anything but an empty password.
+QString settingsProblem(const QString &name, const QString &password, const QString &encryptType);
 
 #endif // PASSWORDRULE_H

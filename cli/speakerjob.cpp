@@ -1,7 +1,9 @@
 #include "speakerjob.h"
 
+#include "bonjourservicebrowser.h"
 #include "bonjourserviceresolver.h"
 #include "passwordrule.h"
+#include "speakerwatcher.h"
 
 #include <QHostAddress>
 #include <QHostInfo>
@@ -112,29 +114,32 @@ void SpeakerJob::askedAll()
         finish();
         return;
     }
+    newName = !line.name.isEmpty() ? line.name
+        : !info.name.isEmpty()     ? info.name
+                                   : record.instanceName;
     if (guarded) {
-        QString encryptType; // unknown when the speaker does not see the WLAN
+        // A WLAN the speaker does not see is of a type nothing is known of.
+        QString encryptType = QStringLiteral("unknown");
         for (const SpeakerApi::AccessPoint &accessPoint : qAsConst(accessPoints)) {
             if (accessPoint.ssid == line.ssid)
                 encryptType = accessPoint.encryptType;
         }
-        const QString problem = passwordProblem(encryptType, guardPassword);
+        const QString problem = settingsProblem(newName, guardPassword, encryptType);
         if (!problem.isEmpty()) {
             fail(Outcome::Usage,
                  QStringLiteral("the password does not fit \"%1\": %2").arg(line.ssid, problem));
             return;
         }
     }
-    newName = !line.name.isEmpty() ? line.name
-        : !info.name.isEmpty()     ? info.name
-                                   : record.instanceName;
     emit prepared(this);
 }
 
-void SpeakerJob::send(const QString &password, bool noWait, int returnWaitMs)
+void SpeakerJob::send(const QString &password, bool noWait, BonjourServiceBrowser *browser,
+                      const QList<BonjourRecord> &listed)
 {
     this->noWait = noWait;
-    this->returnWaitMs = returnWaitMs;
+    this->browser = browser;
+    this->listed = listed;
     SpeakerApi::logSetconfig(newName, password, line.ssid);
     post(Setconfig, SpeakerApi::setconfigBody(newName, password, line.ssid));
 }
@@ -157,30 +162,51 @@ void SpeakerJob::readSetconfig(const SpeakerApi::Transfer &transfer, const QByte
         finish();
         return;
     }
-    ReturnWatch *watch = new ReturnWatch(this);
-    connect(watch, SIGNAL(finished(ReturnWatch::Outcome)), this,
-            SLOT(reportReturn(ReturnWatch::Outcome)));
-    if (record.instanceName.isEmpty())
-        watch->watchAddress(url, info.name, newName, returnWaitMs);
-    else
-        watch->watchAnnounced(record.instanceName, newName, returnWaitMs);
+    if (record.instanceName.isEmpty()) {
+        AddressWatch *watch = new AddressWatch(url, info.name, newName, this);
+        connect(watch, SIGNAL(finished(AddressWatch::Outcome)), this,
+                SLOT(reportAddressReturn(AddressWatch::Outcome)));
+        return;
+    }
+    SpeakerWatcher *watcher = new SpeakerWatcher(record, newName, listed, this);
+    connect(watcher, SIGNAL(speakerBack(const QString &, const QString &, const BonjourRecord &)),
+            this, SLOT(reportBack()));
+    connect(watcher, SIGNAL(speakerKeptName(const QString &, const BonjourRecord &)), this,
+            SLOT(reportKeptName(const QString &)));
+    connect(watcher, SIGNAL(speakerNotBack(const QString &)), this, SLOT(reportNotBack()));
+    connect(browser, SIGNAL(currentBonjourRecordsChanged(const QList<BonjourRecord> &)), watcher,
+            SLOT(updateRecords(const QList<BonjourRecord> &)));
 }
 
-void SpeakerJob::reportReturn(ReturnWatch::Outcome outcome)
+void SpeakerJob::reportBack()
+{
+    message = QStringLiteral("back as \"%1\"").arg(newName);
+    finish();
+}
+
+void SpeakerJob::reportKeptName(const QString &name)
+{
+    fail(Outcome::KeptOldName, QStringLiteral("back, but still named \"%1\"").arg(name));
+}
+
+void SpeakerJob::reportNotBack()
+{
+    fail(Outcome::NotBack,
+         QStringLiteral("saved, but not back within %1 s")
+             .arg(SpeakerWatcher::returnTimeout / 1000));
+}
+
+void SpeakerJob::reportAddressReturn(AddressWatch::Outcome outcome)
 {
     switch (outcome) {
-    case ReturnWatch::Back:
-        message = QStringLiteral("back as \"%1\"").arg(newName);
-        finish();
+    case AddressWatch::Back:
+        reportBack();
         break;
-    case ReturnWatch::KeptOldName:
-        fail(Outcome::KeptOldName,
-             QStringLiteral("back, but still named \"%1\"")
-                 .arg(record.instanceName.isEmpty() ? info.name : record.instanceName));
+    case AddressWatch::KeptOldName:
+        reportKeptName(info.name);
         break;
-    case ReturnWatch::NotBack:
-        fail(Outcome::NotBack,
-             QStringLiteral("saved, but not back within %1 s").arg(returnWaitMs / 1000));
+    case AddressWatch::NotBack:
+        reportNotBack();
         break;
     }
 }

@@ -1,16 +1,17 @@
 #ifndef SPEAKERJOB_H
 #define SPEAKERJOB_H
 
+#include "addresswatch.h"
 #include "bonjourrecord.h"
 #include "options.h"
 #include "outcome.h"
-#include "returnwatch.h"
 #include "speakerapi.h"
 
 #include <QHash>
 #include <QObject>
 #include <QStringList>
 
+class BonjourServiceBrowser;
 class BonjourServiceResolver;
 class QHostInfo;
 class QNetworkAccessManager;
@@ -31,7 +32,10 @@ public:
 
     // Locates and asks; a `configure` job then emits prepared() and waits for send().
     void start();
-    void send(const QString &password, bool noWait, int returnWaitMs);
+    // Sends the settings; unless noWait, then waits for the speaker's return: by the browser's
+    // announcements (listed: its list now), or at its address when it has no record.
+    void send(const QString &password, bool noWait, BonjourServiceBrowser *browser,
+              const QList<BonjourRecord> &listed);
     // The guard of `configure`: set before start(); skipped with --force.
     void checkPassword(const QString &password) { guardPassword = password, guarded = true; }
 
@@ -55,7 +59,10 @@ private slots:
     void connectToSpeaker(const QHostInfo &hostInfo, int port);
     void reportResolveFailure();
     void replyFinished(QNetworkReply *reply);
-    void reportReturn(ReturnWatch::Outcome outcome);
+    void reportBack();
+    void reportKeptName(const QString &name);
+    void reportNotBack();
+    void reportAddressReturn(AddressWatch::Outcome outcome);
 
 private:
     enum Action { Query, Wifiscan, Setconfig };
@@ -76,7 +83,8 @@ private:
     bool guarded = false;
     QString guardPassword;
     bool noWait = false;
-    int returnWaitMs = 0;
+    BonjourServiceBrowser *browser = nullptr;
+    QList<BonjourRecord> listed;
 };
 
 #endif // SPEAKERJOB_H

@@ -62,9 +62,11 @@ void SpeakersTool::reportBrowseFailure(int error)
 
 void SpeakersTool::takeRecords()
 {
-    // The list is taken; the browse is no longer needed.
-    browser->deleteLater();
-    browser = nullptr;
+    // A configured speaker's return is seen by the same browse; nothing else needs it further.
+    if (invocation.command != Invocation::Configure || invocation.noWait) {
+        browser->deleteLater();
+        browser = nullptr;
+    }
     startJobs();
 }
 
@@ -138,7 +140,7 @@ void SpeakersTool::runQueued()
         SpeakerJob *job = queue.takeFirst();
         ++running;
         if (sending)
-            job->send(password, invocation.noWait, invocation.returnWait * 1000);
+            job->send(password, invocation.noWait, browser, records);
         else
             job->start();
     }
