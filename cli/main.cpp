@@ -39,7 +39,8 @@ Options:
   --force                    configure: send a password that does not seem to fit
                              the WLAN's encryption
   --quiet-wait MS            how long the search must be quiet before its list
-                             is taken (default 1500)
+                             is taken (default 300; before the first speaker is
+                             heard of, at least 1500)
   -h, --help                 this text
   --version                  the version
 

@@ -8,7 +8,7 @@
 class QIODevice;
 
 // Defaults of the waits; each has an option that overrides it.
-const int DefaultQuietWait = 1500; // ms of browse without change before the list is taken
+const int DefaultQuietWait = 300;  // ms of browse without change before the list is taken
 const int DefaultReturnWait = 120; // s for a configured speaker to come back
 const int DefaultJobs = 8;         // speakers of a plan worked on at once
 

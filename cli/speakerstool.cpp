@@ -9,6 +9,8 @@
 #include <QTextStream>
 #include <QTimer>
 
+int SpeakersTool::firstAnswerWait = 1500;
+
 SpeakersTool::SpeakersTool(const Invocation &invocation, const QList<PlanLine> &plan,
                            const QString &password, QTextStream *out, QTextStream *err,
                            QObject *parent)
@@ -39,7 +41,7 @@ void SpeakersTool::start()
     connect(browser, &BonjourServiceBrowser::error, this,
             [this](DNSServiceErrorType error) { reportBrowseFailure(error); });
     say(QStringLiteral("looking for speakers..."));
-    quietTimer->start(invocation.quietWait);
+    quietTimer->start(qMax(firstAnswerWait, invocation.quietWait));
     browser->browseForServiceType(QStringLiteral("_dockset._tcp"));
 }
 

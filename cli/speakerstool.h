@@ -29,6 +29,10 @@ public:
     // Whether progress lines go to the error stream (only when it is a terminal).
     bool progress = false;
 
+    // Milliseconds to wait for the browse's first list: a daemon that has just started, or has
+    // nothing in its cache, asks the network first. Once a list is in, --quiet-wait counts.
+    static int firstAnswerWait;
+
 signals:
     void finished(int exitCode);
 
