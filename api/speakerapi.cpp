@@ -311,6 +311,16 @@ bool readWifiscanAnswer(const Transfer &transfer, const QByteArray &body,
     return true;
 }
 
+bool readQueryAnswer(const Transfer &transfer, const QByteArray &body, DeviceInfo *info)
+{
+    QJsonObject object;
+    const bool parsed = parseReply(body, &object);
+    if (!checkTransfer(transfer) || !parsed)
+        return false;
+    *info = readQueryReply(object);
+    return true;
+}
+
 SaveOutcome readSetconfigAnswer(const Transfer &transfer, const QByteArray &body)
 {
     QJsonObject object;

@@ -120,6 +120,10 @@ bool checkTransfer(const Transfer &transfer);
 bool readWifiscanAnswer(const Transfer &transfer, const QByteArray &body,
                         QList<AccessPoint> *accessPoints);
 
+// The device query as a caller without a page gets it: the reply procedure's lines for the
+// body, then false when the speaker gave no usable answer, else true with what it tells.
+bool readQueryAnswer(const Transfer &transfer, const QByteArray &body, DeviceInfo *info);
+
 enum class SaveOutcome {
     Saved,    // a 2xx answer, a non-empty object, "returncode" absent or "0"
     Refused,  // an answer that says no: a status of 300 or more, another returncode

@@ -10,7 +10,11 @@ two sides, and prints medians and ratios:
 - discovery: exec until N speakers that are already published are all in the
   configurator's list, against "avahi-browse -t -p";
 - the WLAN page's handling of a scan answer with N access points, against a
-  plain JSON parse of the same body.
+  plain JSON parse of the same body;
+- vantir-speakers: one "configure --plan" of N simulated speakers (their reboot
+  lowered to a second), the wait for their return included, wall time and peak
+  memory against N = 1; and its "list" against "avahi-browse -t -r -p" on the
+  same announced speakers.
 
 Every process it starts is stopped again by its process id.
 """
@@ -398,6 +402,114 @@ def measure_wlan(args):
 
 
 # ---------------------------------------------------------------------------
+# vantir-speakers
+
+
+PLAN_PASSWORD = "bench-password"
+
+
+def run_measured(args, env, stdin=None, timeout=RUN_TIMEOUT):
+    """Runs a process to its end: (wall ms, CPU ms, peak resident KiB, exit status)."""
+    begin = time.perf_counter()
+    process = start(args, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                    stdin=stdin or subprocess.DEVNULL)
+    with HangGuard(process, timeout) as guard:
+        _, status, usage = os.wait4(process.pid, 0)
+        wall = (time.perf_counter() - begin) * 1e3
+    process.returncode = os.waitstatus_to_exitcode(status)
+    started.remove(process)
+    if guard.fired:
+        raise RuntimeError("%s did not end within %d s" % (args[0], timeout))
+    return wall, (usage.ru_utime + usage.ru_stime) * 1e3, usage.ru_maxrss, process.returncode
+
+
+def browse_resolved_count(env):
+    out = subprocess.run(["avahi-browse", "-t", "-r", "-p", SERVICE_TYPE], env=env,
+                         capture_output=True, text=True, timeout=RUN_TIMEOUT).stdout
+    return sum(1 for line in out.splitlines() if line.startswith("=;"))
+
+
+def measure_speakers(args, work):
+    program = os.path.join(args.build, "cli", "vantir-speakers")
+    simulator = os.path.join(args.build, "tools", "speaker-sim", "speaker-sim")
+    env = {key: value for key, value in os.environ.items() if not key.startswith("QT_")}
+    env["LC_ALL"] = "C.UTF-8"
+    password_file = os.path.join(work, "password")
+    with open(password_file, "w") as out:
+        out.write(PLAN_PASSWORD)
+    plan_rows, list_rows = [], []
+    base = None
+    for count in sorted(args.plan_speakers):
+        names = ["Ovix Plan %03d" % index for index in range(count)]
+        simulators = [start([simulator, "--name", name, "--reboot-seconds", "1"],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                            stdin=subprocess.DEVNULL) for name in names]
+        try:
+            deadline = time.monotonic() + PUBLISH_TIMEOUT
+            while browse_count(env) < count:
+                if time.monotonic() > deadline:
+                    raise RuntimeError("avahi-browse does not see %d simulated speakers" % count)
+                time.sleep(0.2)
+            walls, peaks, cpus = [], [], []
+            for rep in range(args.repeat):
+                # Each run renames every speaker, the next one back again.
+                old = names if rep % 2 == 0 else [name + " b" for name in names]
+                new = [name + " b" for name in names] if rep % 2 == 0 else names
+                plan = os.path.join(work, "plan.csv")
+                with open(plan, "w") as out:
+                    out.write("speaker,name,ssid\n")
+                    for old_name, new_name in zip(old, new):
+                        out.write("%s,%s,Hausnetz\n" % (old_name, new_name))
+                wall, cpu, peak, code = run_measured(
+                    [program, "configure", "--plan", plan, "--password-file", password_file,
+                     "--jobs", str(count), "--json"], env, timeout=300)
+                if code != 0:
+                    raise RuntimeError("configure --plan of %d speakers ended with %d"
+                                       % (count, code))
+                walls.append(wall)
+                cpus.append(cpu)
+                peaks.append(peak / 1024)
+            if base is None:
+                base = (median(walls), median(peaks))
+            plan_rows.append([str(count), "%.0f" % median(walls), spread(walls),
+                              "%.2f" % (median(walls) / base[0]), "%.0f" % median(cpus),
+                              "%.1f" % median(peaks), "%.2f" % (median(peaks) / base[1])])
+
+            ours, theirs = [], []
+            # The daemon knows the speakers now: both sides list from its cache.
+            deadline = time.monotonic() + PUBLISH_TIMEOUT
+            while browse_resolved_count(env) < count:
+                if time.monotonic() > deadline:
+                    raise RuntimeError("avahi-browse -r does not resolve %d speakers" % count)
+                time.sleep(0.2)
+            for rep in range(args.repeat + 1):
+                for side in (("ours", "theirs") if rep % 2 == 0 else ("theirs", "ours")):
+                    command = ([program, "list", "--json"] if side == "ours" else
+                               ["avahi-browse", "-t", "-r", "-p", SERVICE_TYPE])
+                    wall, _, _, code = run_measured(command, env)
+                    if code != 0:
+                        raise RuntimeError("%s ended with %d" % (command[0], code))
+                    if rep > 0:
+                        (ours if side == "ours" else theirs).append(wall)
+            list_rows.append([str(count), "%.0f" % median(ours), spread(ours),
+                              "%.0f" % median(theirs), spread(theirs),
+                              "%.2f" % (median(ours) / median(theirs))])
+        finally:
+            for process in simulators:
+                stop(process)
+    table("vantir-speakers configure --plan, N simulated speakers (reboot 1 s), --jobs N, "
+          "median of %d runs" % args.repeat,
+          ["N", "wall ms", "(min-max)", "x N=1", "CPU ms", "peak MiB", "x N=1"], plan_rows,
+          "  ms from exec until every speaker has answered under its new name after its reboot;\n"
+          "  peak resident memory (ru_maxrss) of vantir-speakers.")
+    table("vantir-speakers list against avahi-browse -t -r -p, median of %d runs per side, "
+          "sides alternating" % args.repeat,
+          ["N", "list ms", "(min-max)", "browse -t -r ms", "(min-max)", "ratio"], list_rows,
+          "  ms from exec to exit; both resolve every speaker; list ends once the search has\n"
+          "  been quiet for its --quiet-wait.")
+
+
+# ---------------------------------------------------------------------------
 
 
 def numbers(text):
@@ -412,8 +524,10 @@ def main():
                         help="speaker counts (10,100,1000)")
     parser.add_argument("--access-points", type=numbers, default=[10, 100, 1000, 10000],
                         help="access point counts (10,100,1000,10000)")
-    parser.add_argument("--parts", default="startup,discovery,wlan",
-                        help="what to measure (startup,discovery,wlan)")
+    parser.add_argument("--plan-speakers", type=numbers, default=[1, 10, 50],
+                        help="simulated speaker counts of vantir-speakers (1,10,50)")
+    parser.add_argument("--parts", default="startup,discovery,wlan,speakers",
+                        help="what to measure (startup,discovery,wlan,speakers)")
     parser.add_argument("--settle", type=int, default=500,
                         help="ms a started program runs on after its first paint (500)")
     parser.add_argument("--no-gl-side", dest="gl_side", action="store_false",
@@ -441,6 +555,8 @@ def main():
                 measure_discovery(args, display)
         if "wlan" in parts:
             measure_wlan(args)
+        if "speakers" in parts:
+            measure_speakers(args, work)
     except KeyboardInterrupt:
         say("bench: stopped")
         return 130

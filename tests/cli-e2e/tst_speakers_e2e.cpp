@@ -1,0 +1,282 @@
+#include "speakerapi.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const char speakerDescription[] = R"({
+  "aplist": [
+    {"ssid": "Hausnetz", "encrypt_type": "WPA2", "signal_level": "-41"},
+    {"ssid": "Telekom_FON", "encrypt_type": "NONE", "signal_level": "-72"}
+  ]
+})";
+
+const char password[] = "Sommer-2024!";
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray output;
+    QList<QJsonObject> lines; // the output's JSON objects, one a line
+    QString errorText;
+};
+
+} // namespace
+
+// vantir-speakers against three simulated speakers on the private DNS-SD network; "Ovix C"
+// refuses every setconfig.
+class tst_SpeakersE2e : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void listsAndScans();
+    void configuresAndWaits();
+    void runsPlanWithRefusingSpeaker();
+    void rejectsBeforeSending_data();
+    void rejectsBeforeSending();
+
+private:
+    Run run(const QStringList &arguments, const QByteArray &input = QByteArray());
+    QList<QByteArray> setconfigBodies(const QString &speaker) const;
+
+    QTemporaryDir dir;
+    QList<QProcess *> simulators;
+};
+
+void tst_SpeakersE2e::initTestCase()
+{
+    if (qEnvironmentVariableIsEmpty("DBUS_SYSTEM_BUS_ADDRESS"))
+        QSKIP("needs the private DNS-SD network (run through tools/dnssd-net)");
+    QVERIFY(dir.isValid());
+    QFile description(dir.filePath(QStringLiteral("speaker.json")));
+    QVERIFY(description.open(QIODevice::WriteOnly));
+    description.write(speakerDescription);
+}
+
+void tst_SpeakersE2e::init()
+{
+    for (const QString name : { "Ovix A", "Ovix B", "Ovix C" }) {
+        QFile::remove(dir.filePath(name + QStringLiteral(".jsonl")));
+        QProcess *simulator = new QProcess;
+        QStringList arguments = { QStringLiteral("--pdeathsig"),
+                                  QStringLiteral("KILL"),
+                                  QStringLiteral(SPEAKER_SIM_PATH),
+                                  QStringLiteral("--name"),
+                                  name,
+                                  QStringLiteral("--device"),
+                                  dir.filePath(QStringLiteral("speaker.json")),
+                                  QStringLiteral("--record"),
+                                  dir.filePath(name + QStringLiteral(".jsonl")),
+                                  QStringLiteral("--reboot-seconds"),
+                                  QStringLiteral("0.5") };
+        if (name == QLatin1String("Ovix C"))
+            arguments.append(QStringLiteral("--refuse-setconfig"));
+        simulator->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        simulator->start(QStringLiteral("setpriv"), arguments);
+        QVERIFY(simulator->waitForStarted(5000));
+        simulators.append(simulator);
+    }
+    // All three announced before a test begins.
+    QTRY_COMPARE_WITH_TIMEOUT(
+        run({ QStringLiteral("list"), QStringLiteral("--json") }).lines.size(), 3, 20000);
+}
+
+void tst_SpeakersE2e::cleanup()
+{
+    for (QProcess *simulator : qAsConst(simulators)) {
+        simulator->terminate();
+        if (!simulator->waitForFinished(5000)) {
+            simulator->kill();
+            simulator->waitForFinished(5000);
+        }
+    }
+    qDeleteAll(simulators);
+    simulators.clear();
+    // Their withdrawals gone through, so that the next test sees only its own speakers.
+    QTRY_COMPARE_WITH_TIMEOUT(
+        run({ QStringLiteral("list"), QStringLiteral("--json") }).lines.size(), 0, 20000);
+}
+
+Run tst_SpeakersE2e::run(const QStringList &arguments, const QByteArray &input)
+{
+    QProcess program;
+    program.start(QStringLiteral(VANTIR_SPEAKERS),
+                  arguments +
+                      QStringList({ QStringLiteral("--quiet-wait"), QStringLiteral("500") }));
+    program.write(input);
+    program.closeWriteChannel();
+    Run result;
+    if (!program.waitForFinished(60000)) {
+        program.kill();
+        program.waitForFinished();
+        return result;
+    }
+    result.exitCode = program.exitCode();
+    result.errorText = QString::fromUtf8(program.readAllStandardError());
+    const QByteArray output = program.readAllStandardOutput();
+    result.output = output;
+    for (const QByteArray &line : output.split('\n')) {
+        if (line.startsWith('{'))
+            result.lines.append(QJsonDocument::fromJson(line).object());
+    }
+    // The password appears nowhere, --verbose or not.
+    if (output.contains(password) || result.errorText.contains(QLatin1String(password)))
+        result.exitCode = -2;
+    return result;
+}
+
+QList<QByteArray> tst_SpeakersE2e::setconfigBodies(const QString &speaker) const
+{
+    QList<QByteArray> bodies;
+    QFile record(dir.filePath(speaker + QStringLiteral(".jsonl")));
+    if (!record.open(QIODevice::ReadOnly))
+        return bodies;
+    for (const QByteArray &line : record.readAll().split('\n')) {
+        const QByteArray body = QByteArray::fromBase64(QJsonDocument::fromJson(line)
+                                                           .object()
+                                                           .value(QLatin1String("body_base64"))
+                                                           .toString()
+                                                           .toLatin1());
+        if (body.contains("\"setconfig\""))
+            bodies.append(body);
+    }
+    return bodies;
+}
+
+void tst_SpeakersE2e::listsAndScans()
+{
+    const Run list = run({ QStringLiteral("list"), QStringLiteral("--json") });
+    QCOMPARE(list.exitCode, 0);
+    QSet<QString> names;
+    for (const QJsonObject &speaker : list.lines) {
+        names.insert(speaker.value(QLatin1String("name")).toString());
+        QVERIFY(speaker.value(QLatin1String("host")).toString().endsWith(QLatin1String(".local.")));
+        QVERIFY(speaker.value(QLatin1String("port")).toInt() > 0);
+        QCOMPARE(speaker.value(QLatin1String("addresses")).toArray(),
+                 QJsonArray({ QStringLiteral("127.0.0.1") }));
+        QCOMPARE(speaker.value(QLatin1String("result")).toString(), QStringLiteral("ok"));
+    }
+    QCOMPARE(names, QSet<QString>({ "Ovix A", "Ovix B", "Ovix C" }));
+
+    const Run scan = run({ QStringLiteral("scan"), QStringLiteral("Ovix B") });
+    QCOMPARE(scan.exitCode, 0);
+    QCOMPARE(scan.errorText, QString());
+    QCOMPARE(scan.output,
+             QByteArray("SSID         ENCRYPTION  SIGNAL\n"
+                        "Hausnetz     WPA2        -41\n"
+                        "Telekom_FON  NONE        -72\n"));
+    const Run scanJson =
+        run({ QStringLiteral("scan"), QStringLiteral("Ovix B"), QStringLiteral("--json") });
+    QCOMPARE(scanJson.lines.size(), 1);
+    QCOMPARE(scanJson.lines.first().value(QLatin1String("wlans")).toArray(),
+             QJsonDocument::fromJson(speakerDescription)
+                 .object()
+                 .value(QLatin1String("aplist"))
+                 .toArray());
+}
+
+void tst_SpeakersE2e::configuresAndWaits()
+{
+    const Run configure =
+        run({ QStringLiteral("configure"), QStringLiteral("Ovix A"), QStringLiteral("--ssid"),
+              QStringLiteral("Hausnetz"), QStringLiteral("--name"), QStringLiteral("Küche \"Süd\""),
+              QStringLiteral("--password-stdin"), QStringLiteral("--json"),
+              QStringLiteral("--verbose") },
+            QByteArray(password) + '\n');
+    QCOMPARE(configure.exitCode, 0);
+    QCOMPARE(configure.lines.size(), 1);
+    QCOMPARE(configure.lines.first().value(QLatin1String("result")).toString(),
+             QStringLiteral("ok"));
+    // The wizard's bytes; the wire tests prove setconfigBody itself.
+    QCOMPARE(setconfigBodies(QStringLiteral("Ovix A")),
+             QList<QByteArray>(
+                 { SpeakerApi::setconfigBody(QStringLiteral("Küche \"Süd\""),
+                                             QLatin1String(password), QStringLiteral("Hausnetz"))
+                       .toUtf8() }));
+    // The wizard's log lines with --verbose, the password masked.
+    QVERIFY2(configure.errorText.contains(QLatin1String("CONFIG STRING: >>>")),
+             qPrintable(configure.errorText));
+
+    // Back under its new name by the time the command has ended.
+    const Run list = run({ QStringLiteral("list"), QStringLiteral("--json") });
+    QSet<QString> names;
+    for (const QJsonObject &speaker : list.lines)
+        names.insert(speaker.value(QLatin1String("name")).toString());
+    QVERIFY(names.contains(QStringLiteral("Küche \"Süd\"")));
+}
+
+void tst_SpeakersE2e::runsPlanWithRefusingSpeaker()
+{
+    QFile plan(dir.filePath(QStringLiteral("plan.csv")));
+    QVERIFY(plan.open(QIODevice::WriteOnly));
+    plan.write(
+        "speaker,name,ssid\nOvix A,Room 1,Hausnetz\nOvix B,,Hausnetz\nOvix C,Room 3,Hausnetz\n");
+    plan.close();
+    QFile passwordFile(dir.filePath(QStringLiteral("password")));
+    QVERIFY(passwordFile.open(QIODevice::WriteOnly));
+    passwordFile.write(password);
+    passwordFile.close();
+
+    const Run configure = run({ QStringLiteral("configure"), QStringLiteral("--plan"),
+                                plan.fileName(), QStringLiteral("--password-file"),
+                                passwordFile.fileName(), QStringLiteral("--json") });
+    QCOMPARE(configure.exitCode, 5);
+    QHash<QString, QString> results;
+    for (const QJsonObject &line : configure.lines) {
+        results.insert(line.value(QLatin1String("speaker")).toString(),
+                       line.value(QLatin1String("result")).toString() + QLatin1Char(' ') +
+                           line.value(QLatin1String("name")).toString());
+    }
+    QCOMPARE(results.value(QStringLiteral("Ovix A")), QStringLiteral("ok Room 1"));
+    QCOMPARE(results.value(QStringLiteral("Ovix B")), QStringLiteral("ok Ovix B"));
+    QCOMPARE(results.value(QStringLiteral("Ovix C")), QStringLiteral("refused Room 3"));
+    QCOMPARE(results.size(), 3);
+}
+
+void tst_SpeakersE2e::rejectsBeforeSending_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("unknown speaker")
+        << QStringList({ "configure", "Ovix D", "--ssid", "Hausnetz", "--password-stdin" })
+        << QByteArray(password) << 3
+        << "vantir-speakers: no speaker named \"Ovix D\"; found: \"Ovix ";
+    QTest::newRow("empty password, secured WLAN")
+        << QStringList(
+               { "configure", "Ovix A", "--ssid", "Hausnetz", "--password-stdin", "--json" })
+        << QByteArray("\n") << 2 << "";
+}
+
+void tst_SpeakersE2e::rejectsBeforeSending()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(int, exitCode);
+    QFETCH(QString, error);
+
+    const Run rejected = run(arguments, input);
+    QCOMPARE(rejected.exitCode, exitCode);
+    QCOMPARE(rejected.errorText.left(error.size()), error);
+    if (!rejected.lines.isEmpty()) {
+        QCOMPARE(rejected.lines.first().value(QLatin1String("error")).toString(),
+                 QStringLiteral("the password does not fit \"Hausnetz\": a WPA2 password has 8 to "
+                                "63 characters or 64 hex digits"));
+    }
+    QCOMPARE(setconfigBodies(QStringLiteral("Ovix A")), QList<QByteArray>());
+}
+
+QTEST_GUILESS_MAIN(tst_SpeakersE2e)
+#include "tst_speakers_e2e.moc"
