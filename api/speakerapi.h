@@ -90,13 +90,19 @@ DeviceInfo readQueryReply(const QJsonObject &object);
 
 struct AccessPoint
 {
+    int position = 0; // in the speaker's list, counting every entry from 0
     QString ssid;
     QString encryptType;
     QString signalLevel;
 };
 
+// How many entries of one scan answer get a line of their own when left out;
+// the rest are counted in one line.
+const int MaxLeftOutLines = 5;
+
 // The WLAN scan's answer: the "aplist" entries in the speaker's order that can
-// be chosen, those whose "ssid" is a non-empty text; one line for each left out.
+// be chosen, those whose "ssid" is a non-empty text; one line for each of the
+// first MaxLeftOutLines left out, and one line with the number of the others.
 QList<AccessPoint> readWifiscanReply(const QJsonObject &object);
 
 // How a transfer ended, apart from its body.
@@ -122,13 +128,31 @@ bool readWifiscanAnswer(const Transfer &transfer, const QByteArray &body,
 
 enum class SaveOutcome {
     Saved,    // a 2xx answer, a non-empty object, "returncode" absent or "0"
-    Refused,  // an answer that says no: a status of 300 or more, another returncode
+    Refused,  // an answer that says no: a status of 400 or more, another returncode
+    Unusable, // a redirect, which no speaker sends: nothing is known of the settings
     NoAnswer, // none or none usable: the speaker may have taken the settings
 };
 
 // The set-configuration's answer: the reply procedure's lines for the body,
-// then why it is not Saved.
-SaveOutcome readSetconfigAnswer(const Transfer &transfer, const QByteArray &body);
+// then why it is not Saved. A refusal's own text member ("error" or
+// "message"), if the answer has one, goes to reason.
+SaveOutcome readSetconfigAnswer(const Transfer &transfer, const QByteArray &body,
+                                QString *reason = nullptr);
+
+// Why the values typed for a set-configuration cannot work, if they cannot.
+enum class SettingsProblem {
+    None,
+    BlankName,         // a name of nothing but blanks
+    WpaPasswordLength, // WPA takes 8 to 63 characters or 64 hexadecimal digits
+    PasswordMissing,   // an encryption of unknown kind: a password is needed
+};
+
+// Whether the speaker can join a WLAN of that "encrypt_type" (as the scan told
+// it) with these values. A type holding "WPA" is WPA; "NONE", "OPEN" and an
+// empty type are open, any password goes; of any other type nothing is known
+// but that it wants a password.
+SettingsProblem checkSettings(const QString &name, const QString &password,
+                              const QString &encryptType);
 
 } // namespace SpeakerApi
 

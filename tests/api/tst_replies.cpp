@@ -293,6 +293,12 @@ void TestReplies::wifiscanReply_data()
         << QByteArray("{\"aplist\": [{\"ssid\": \"\"}, {\"ssid\": null}, {}, {\"ssid\": \" \"}]}")
         << QStringList({ " ||" })
         << QStringList({ leftOut.arg(0), leftOut.arg(1), leftOut.arg(2) });
+    // An answer of nothing else writes a few lines, not one for each.
+    QTest::newRow("many left out")
+        << QByteArray("{\"aplist\": [{}, {}, {}, {}, {}, {}, {}, {\"ssid\": \"Home\"}, {}]}")
+        << QStringList({ "Home||" })
+        << QStringList({ leftOut.arg(0), leftOut.arg(1), leftOut.arg(2), leftOut.arg(3),
+                         leftOut.arg(4), "debug: 3 more access points left out: no SSID" });
     QTest::newRow("empty list") << QByteArray("{\"aplist\": []}") << QStringList() << QStringList();
     QTest::newRow("without aplist")
         << QByteArray("{\"returncode\": \"0\"}") << QStringList() << QStringList();
