@@ -196,6 +196,14 @@ void limitReplySize(QNetworkReply *reply)
     });
 }
 
+void endRequest(QNetworkReply *reply)
+{
+    if (QNetworkAccessManager *manager = reply->manager())
+        manager->deleteLater();
+    else
+        reply->deleteLater();
+}
+
 QByteArray readReply(QNetworkReply *reply, const char *arrivalText)
 {
     const QVariant discarded = reply->property(DiscardedProperty);

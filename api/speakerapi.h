@@ -66,6 +66,11 @@ QNetworkAccessManager *postRequest(QObject *page, const QString &url, const QStr
 // reads no further ahead than that. postRequest() does this itself.
 void limitReplySize(QNetworkReply *reply);
 
+// Lets the request's connection close once the handler has returned, instead of
+// when the page goes: deletes the manager that postRequest() made for it, and
+// the reply with it.
+void endRequest(QNetworkReply *reply);
+
 // Reads the whole body and writes the arrival text and the quoted body (up to
 // its first zero byte). An answer aborted for its size gives one line saying why
 // instead of the body line, and an empty body.

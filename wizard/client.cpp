@@ -229,8 +229,7 @@ void Client::connectToServer(const QHostInfo &hostInfo, int port)
 void Client::replyFinished(QNetworkReply *reply)
 {
     const QByteArray body = SpeakerApi::readReply(reply, "Client reply received");
-    // The connection closes with the manager, not when this page goes.
-    reply->manager()->deleteLater();
+    SpeakerApi::endRequest(reply);
     // The user has chosen another speaker since: its details are not this one's.
     if (reply->request().url() != QUrl(wizardData.url, QUrl::TolerantMode)) {
         qDebug() << "Reply from" << LogText(reply->request().url().toString())

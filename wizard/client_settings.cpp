@@ -87,8 +87,7 @@ void Client_Settings::replyFinished(QNetworkReply *reply)
 {
     const QByteArray body = SpeakerApi::readReply(reply, "reply received");
     const SpeakerApi::Transfer transfer = SpeakerApi::transferOf(reply);
-    // The connection closes now, not when the user has read the box.
-    reply->manager()->deleteLater();
+    SpeakerApi::endRequest(reply);
     saving = false;
     busyIndicator->stop();
     backButton->setEnabled(true);

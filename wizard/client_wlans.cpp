@@ -62,8 +62,7 @@ void Client_WLANs::replyFinished(QNetworkReply *reply)
     busyIndicator->stop();
     const QByteArray body = SpeakerApi::readReply(reply, "Client WLANS  reply received");
     const SpeakerApi::Transfer transfer = SpeakerApi::transferOf(reply);
-    // The connection closes now, not when this page goes.
-    reply->manager()->deleteLater();
+    SpeakerApi::endRequest(reply);
     QList<SpeakerApi::AccessPoint> accessPoints;
     if (!SpeakerApi::readWifiscanAnswer(transfer, body, &accessPoints)) {
         showInfo(tr("The speaker did not answer. Check that it is switched on, then go back and "
