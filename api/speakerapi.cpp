@@ -351,7 +351,8 @@ SaveOutcome readSetconfigAnswer(const Transfer &transfer, const QByteArray &body
             for (const char *member : { "error", "message" }) {
                 const QJsonValue text = object.value(QLatin1String(member));
                 if (text.isString() && !text.toString().trimmed().isEmpty()) {
-                    *reason = text.toString().trimmed();
+                    // Shown in a box: a sentence, not whatever the answer holds.
+                    *reason = text.toString().trimmed().left(MaxReasonLength);
                     break;
                 }
             }

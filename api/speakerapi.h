@@ -138,9 +138,13 @@ enum class SaveOutcome {
     NoAnswer, // none or none usable: the speaker may have taken the settings
 };
 
+// How much of a refusal's own reason is kept, in UTF-16 units.
+const int MaxReasonLength = 200;
+
 // The set-configuration's answer: the reply procedure's lines for the body,
 // then why it is not Saved. A refusal's own text member ("error" or
-// "message"), if the answer has one, goes to reason.
+// "message"), if the answer has one, goes to reason, trimmed and cut to
+// MaxReasonLength.
 SaveOutcome readSetconfigAnswer(const Transfer &transfer, const QByteArray &body,
                                 QString *reason = nullptr);
 
