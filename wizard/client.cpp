@@ -33,15 +33,14 @@ const QString serviceType = QStringLiteral("_dockset._tcp");
 #if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
 const char *const dnssdUnavailableText = QT_TRANSLATE_NOOP(
     "Client",
-    "The search for speakers is not available: this computer's DNS-SD service, "
-    "Bonjour, does not answer. Start the Bonjour service (or install it), and the list "
-    "fills by itself.");
+    "The search for speakers is not available: this computer's DNS-SD service (Bonjour) does not "
+    "answer. Start the Bonjour service (or install it), and the list fills by itself.");
 #else
-const char *const dnssdUnavailableText = QT_TRANSLATE_NOOP(
-    "Client",
-    "The search for speakers is not available: this computer's DNS-SD service, "
-    "avahi-daemon, does not answer. Start it, for example with \"sudo systemctl start "
-    "avahi-daemon\", and the list fills by itself.");
+const char *const dnssdUnavailableText =
+    QT_TRANSLATE_NOOP("Client",
+                      "The search for speakers is not available: this computer's DNS-SD service "
+                      "(avahi-daemon) does not answer. Start it, for example with \"sudo systemctl "
+                      "start avahi-daemon\", and the list fills by itself.");
 #endif
 
 BonjourRecord rowRecord(const QTreeWidgetItem *item)
@@ -284,8 +283,8 @@ void Client::reportResolveFailure()
     busyMovie->stop();
     busyLabel->hide();
     enableNextButton();
-    showInformation(QT_TR_NOOP("The speaker could not be reached. Check that it is switched on "
-                               "and on the same network as this computer, then choose it again."),
+    showInformation(QT_TR_NOOP("The speaker could not be reached. Check that it is switched on and "
+                               "on the same network as this computer, then choose it again."),
                     QString());
 }
 

@@ -41,12 +41,12 @@ im selben WLAN sein!
         <translation>Der Lautsprecher war nicht erreichbar. Prüfen Sie, ob er eingeschaltet und im selben Netzwerk wie dieser Computer ist, und wählen Sie ihn dann erneut aus.</translation>
     </message>
     <message>
-        <source>The search for speakers is not available: this computer&apos;s DNS-SD service, avahi-daemon, does not answer. Start it, for example with &quot;sudo systemctl start avahi-daemon&quot;, and the list fills by itself.</source>
-        <translation>Die Suche nach Lautsprechern ist nicht verfügbar: Der DNS-SD-Dienst dieses Computers, avahi-daemon, antwortet nicht. Starten Sie ihn, zum Beispiel mit „sudo systemctl start avahi-daemon“, dann füllt sich die Liste von selbst.</translation>
+        <source>The search for speakers is not available: this computer&apos;s DNS-SD service (avahi-daemon) does not answer. Start it, for example with &quot;sudo systemctl start avahi-daemon&quot;, and the list fills by itself.</source>
+        <translation>Die Suche nach Lautsprechern ist nicht verfügbar: Der DNS-SD-Dienst dieses Computers (avahi-daemon) antwortet nicht. Starten Sie ihn, zum Beispiel mit „sudo systemctl start avahi-daemon“, dann füllt sich die Liste von selbst.</translation>
     </message>
     <message>
-        <source>The search for speakers is not available: this computer&apos;s DNS-SD service, Bonjour, does not answer. Start the Bonjour service (or install it), and the list fills by itself.</source>
-        <translation>Die Suche nach Lautsprechern ist nicht verfügbar: Der DNS-SD-Dienst dieses Computers, Bonjour, antwortet nicht. Starten Sie den Bonjour-Dienst (oder installieren Sie ihn), dann füllt sich die Liste von selbst.</translation>
+        <source>The search for speakers is not available: this computer&apos;s DNS-SD service (Bonjour) does not answer. Start the Bonjour service (or install it), and the list fills by itself.</source>
+        <translation>Die Suche nach Lautsprechern ist nicht verfügbar: Der DNS-SD-Dienst dieses Computers (Bonjour) antwortet nicht. Starten Sie den Bonjour-Dienst (oder installieren Sie ihn), dann füllt sich die Liste von selbst.</translation>
     </message>
 </context>
 <context>

@@ -40,12 +40,12 @@ the same WLAN!</translation>
         <translation>The speaker could not be reached. Check that it is switched on and on the same network as this computer, then choose it again.</translation>
     </message>
     <message>
-        <source>The search for speakers is not available: this computer&apos;s DNS-SD service, avahi-daemon, does not answer. Start it, for example with &quot;sudo systemctl start avahi-daemon&quot;, and the list fills by itself.</source>
-        <translation>The search for speakers is not available: this computer&apos;s DNS-SD service, avahi-daemon, does not answer. Start it, for example with &quot;sudo systemctl start avahi-daemon&quot;, and the list fills by itself.</translation>
+        <source>The search for speakers is not available: this computer&apos;s DNS-SD service (avahi-daemon) does not answer. Start it, for example with &quot;sudo systemctl start avahi-daemon&quot;, and the list fills by itself.</source>
+        <translation>The search for speakers is not available: this computer&apos;s DNS-SD service (avahi-daemon) does not answer. Start it, for example with &quot;sudo systemctl start avahi-daemon&quot;, and the list fills by itself.</translation>
     </message>
     <message>
-        <source>The search for speakers is not available: this computer&apos;s DNS-SD service, Bonjour, does not answer. Start the Bonjour service (or install it), and the list fills by itself.</source>
-        <translation>The search for speakers is not available: this computer&apos;s DNS-SD service, Bonjour, does not answer. Start the Bonjour service (or install it), and the list fills by itself.</translation>
+        <source>The search for speakers is not available: this computer&apos;s DNS-SD service (Bonjour) does not answer. Start the Bonjour service (or install it), and the list fills by itself.</source>
+        <translation>The search for speakers is not available: this computer&apos;s DNS-SD service (Bonjour) does not answer. Start the Bonjour service (or install it), and the list fills by itself.</translation>
     </message>
 </context>
 <context>

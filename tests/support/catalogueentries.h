@@ -32,22 +32,22 @@ inline const Entry entries[] = {
       "Der Lautsprecher war nicht erreichbar. Prüfen Sie, ob er eingeschaltet und im selben "
       "Netzwerk wie dieser Computer ist, und wählen Sie ihn dann erneut aus." },
     { "Client",
-      "The search for speakers is not available: this computer's DNS-SD service, avahi-daemon, "
+      "The search for speakers is not available: this computer's DNS-SD service (avahi-daemon) "
       "does not answer. Start it, for example with \"sudo systemctl start avahi-daemon\", and the "
       "list fills by itself.",
-      "The search for speakers is not available: this computer's DNS-SD service, avahi-daemon, "
+      "The search for speakers is not available: this computer's DNS-SD service (avahi-daemon) "
       "does not answer. Start it, for example with \"sudo systemctl start avahi-daemon\", and the "
       "list fills by itself.",
-      "Die Suche nach Lautsprechern ist nicht verfügbar: Der DNS-SD-Dienst dieses Computers, "
-      "avahi-daemon, antwortet nicht. Starten Sie ihn, zum Beispiel mit „sudo systemctl start "
+      "Die Suche nach Lautsprechern ist nicht verfügbar: Der DNS-SD-Dienst dieses Computers "
+      "(avahi-daemon) antwortet nicht. Starten Sie ihn, zum Beispiel mit „sudo systemctl start "
       "avahi-daemon“, dann füllt sich die Liste von selbst." },
     { "Client",
-      "The search for speakers is not available: this computer's DNS-SD service, Bonjour, does not "
+      "The search for speakers is not available: this computer's DNS-SD service (Bonjour) does not "
       "answer. Start the Bonjour service (or install it), and the list fills by itself.",
-      "The search for speakers is not available: this computer's DNS-SD service, Bonjour, does not "
+      "The search for speakers is not available: this computer's DNS-SD service (Bonjour) does not "
       "answer. Start the Bonjour service (or install it), and the list fills by itself.",
-      "Die Suche nach Lautsprechern ist nicht verfügbar: Der DNS-SD-Dienst dieses Computers, "
-      "Bonjour, antwortet nicht. Starten Sie den Bonjour-Dienst (oder installieren Sie ihn), dann "
+      "Die Suche nach Lautsprechern ist nicht verfügbar: Der DNS-SD-Dienst dieses Computers "
+      "(Bonjour) antwortet nicht. Starten Sie den Bonjour-Dienst (oder installieren Sie ihn), dann "
       "füllt sich die Liste von selbst." },
     { "Client_Settings", "<< Back", "< Back", "< Zurück" },
     { "Client_Settings", "VANTIR Ovix", "VANTIR Ovix", "VANTIR Ovix" },
@@ -64,8 +64,7 @@ inline const Entry entries[] = {
     { "Client_Settings", "Speaker WLAN Settings", "Speaker WLAN Settings", "WLAN Einstellungen" },
     { "Client_Settings", "Success",
       "Success!\n\nYour VANTIR Speakers are booting\nand will be available in a minute...",
-      "Erfolg!\nIhr VANTIR Lautsprecher starten neu\nund sind in einer Minute "
-      "verfügbar...\n" },
+      "Erfolg!\nIhr VANTIR Lautsprecher starten neu\nund sind in einer Minute verfügbar...\n" },
     { "Client_Settings", "Vers:", "Vers:", "Vers:" },
     { "Client_Settings", "WLAN:", "WLAN:", "WLAN:" },
     { "Client_Settings", "Sending the settings to the speaker…",

@@ -29,10 +29,10 @@ const QByteArray wifiscan = "{\"action\": \"wifiscan\"}";
 const QString unreachable =
     QStringLiteral("The speaker could not be reached. Check that it is switched on and on the same "
                    "network as this computer, then choose it again.");
-const QString noSearch = QStringLiteral(
-    "The search for speakers is not available: this computer's DNS-SD service, avahi-daemon, does "
-    "not answer. Start it, for example with \"sudo systemctl start avahi-daemon\", and the list "
-    "fills by itself.");
+const QString noSearch =
+    QStringLiteral("The search for speakers is not available: this computer's DNS-SD service "
+                   "(avahi-daemon) does not answer. Start it, for example with \"sudo systemctl "
+                   "start avahi-daemon\", and the list fills by itself.");
 
 // One answer that serves both requests of a resolved speaker: the device query
 // and the WLAN scan each read only their own members.

@@ -31,7 +31,7 @@ const QList<Message> &pageTexts()
             // Not shown, or shown on Windows and macOS only.
             if (qstrcmp(entry.source, "Reset!") != 0 &&
                 qstrcmp(entry.source, "No Speakers found") != 0 &&
-                !QByteArray(entry.source).contains("DNS-SD service, Bonjour"))
+                !QByteArray(entry.source).contains("DNS-SD service (Bonjour)"))
                 texts.append(
                     Message(QString::fromUtf8(entry.context), QString::fromUtf8(entry.source)));
         }
@@ -280,7 +280,7 @@ void tst_Translations::translatedPages()
     }
 
     const char *const noSearch =
-        "The search for speakers is not available: this computer's DNS-SD service, avahi-daemon, "
+        "The search for speakers is not available: this computer's DNS-SD service (avahi-daemon) "
         "does not answer. Start it, for example with \"sudo systemctl start avahi-daemon\", and "
         "the list fills by itself.";
     QCOMPARE(closer->boxes.at(7).title, text("Client", "Info"));
@@ -288,8 +288,8 @@ void tst_Translations::translatedPages()
     QCOMPARE(closer->boxes.at(8).title, text("Client", "Info"));
     QCOMPARE(closer->boxes.at(8).text,
              text("Client",
-                  "The speaker could not be reached. Check that it is switched on and on the "
-                  "same network as this computer, then choose it again."));
+                  "The speaker could not be reached. Check that it is switched on and on the same "
+                  "network as this computer, then choose it again."));
     QCOMPARE(closer->boxes.at(8).buttons, QStringList(QStringLiteral("OK")));
 }
 
