@@ -222,6 +222,14 @@ QByteArray readReply(QNetworkReply *reply, const char *arrivalText)
 
 bool parseReply(const QByteArray &body, QJsonObject *object)
 {
+    // Counted before reading: brackets inside strings count too, which only errs
+    // on the safe side.
+    const qsizetype parts = body.count('{') + body.count('[');
+    if (parts > MaxAnswerParts) {
+        qDebug() << "Answer not read:" << parts << "objects and arrays, more than"
+                 << MaxAnswerParts;
+        return false;
+    }
     const QJsonDocument document = QJsonDocument::fromJson(body);
     if (document.isNull()) {
         qDebug() << "Document is NULL";

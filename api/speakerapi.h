@@ -76,8 +76,14 @@ void endRequest(QNetworkReply *reply);
 // instead of the body line, and an empty body.
 QByteArray readReply(QNetworkReply *reply, const char *arrivalText);
 
+// The most objects and arrays an answer may hold, as counted by their opening
+// brackets: a speaker's scan lists a few hundred access points at most, and Qt's
+// JSON reader takes about forty bytes for each, however small it is written.
+const int MaxAnswerParts = 10000;
+
 // Writes "Document is NULL" or "Object is empty" and returns false when the body
 // is no usable answer; otherwise stores the top-level object and returns true.
+// A body with more than MaxAnswerParts opening brackets is not read at all.
 bool parseReply(const QByteArray &body, QJsonObject *object);
 
 // What a speaker tells of itself in its answer to the device query.

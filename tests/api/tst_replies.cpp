@@ -170,6 +170,11 @@ void TestReplies::queryReply_data()
 
     QTest::newRow("query reply") << 200 << full << fullLines << fullFields;
     QTest::newRow("error status with an object") << 500 << full << fullLines << fullFields;
+    const QByteArray parts = QByteArray("{\"a\": [") + QByteArray("{},").repeated(9998) + "[]]}";
+    QTest::newRow("too many parts")
+        << 200 << parts
+        << QStringList({ "debug: Answer not read: 10001 objects and arrays, more than 10000" })
+        << untouched;
     QTest::newRow("{}") << 200 << QByteArray("{}") << objectIsEmpty << untouched;
     QTest::newRow("[]") << 200 << QByteArray("[]") << objectIsEmpty << untouched;
     QTest::newRow("nothing") << 200 << QByteArray() << documentIsNull << untouched;
