@@ -309,7 +309,7 @@ void Client::retryBrowse()
 }
 
 // Shown from the event loop: the failures are reported from inside DNS-SD callbacks and host
-// look-up deliveries, which the box's own event loop must not run into again.
+// look-up deliveries, which should have returned before the user sees the box.
 void Client::showInformation(const char *text, const QString &argument)
 {
     QTimer::singleShot(0, this, [this, text, argument] {
