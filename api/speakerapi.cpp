@@ -196,6 +196,14 @@ void limitReplySize(QNetworkReply *reply)
     });
 }
 
+void endRequest(QNetworkReply *reply)
+{
+    if (QNetworkAccessManager *manager = reply->manager())
+        manager->deleteLater();
+    else
+        reply->deleteLater();
+}
+
 QByteArray readReply(QNetworkReply *reply, const char *arrivalText)
 {
     const QVariant discarded = reply->property(DiscardedProperty);
@@ -204,7 +212,9 @@ QByteArray readReply(QNetworkReply *reply, const char *arrivalText)
         qDebug().noquote() << discarded.toString();
         return QByteArray();
     }
-    const QByteArray body = reply->readAll();
+    // A reply aborted by the transfer timeout is closed already, and reading it
+    // would only make Qt warn.
+    const QByteArray body = reply->isOpen() ? reply->readAll() : QByteArray();
     qDebug() << arrivalText;
     qDebug() << LogText(QString::fromUtf8(body.constData()));
     return body;
@@ -212,6 +222,14 @@ QByteArray readReply(QNetworkReply *reply, const char *arrivalText)
 
 bool parseReply(const QByteArray &body, QJsonObject *object)
 {
+    // Counted before reading: brackets inside strings count too, which only errs
+    // on the safe side.
+    const qsizetype parts = body.count('{') + body.count('[');
+    if (parts > MaxAnswerParts) {
+        qDebug() << "Answer not read:" << parts << "objects and arrays, more than"
+                 << MaxAnswerParts;
+        return false;
+    }
     const QJsonDocument document = QJsonDocument::fromJson(body);
     if (document.isNull()) {
         qDebug() << "Document is NULL";
@@ -248,19 +266,25 @@ QList<AccessPoint> readWifiscanReply(const QJsonObject &object)
 {
     QList<AccessPoint> accessPoints;
     const QJsonArray aplist = object.value(QLatin1String("aplist")).toArray();
+    int leftOut = 0;
     for (int index = 0; index < aplist.size(); ++index) {
         const QJsonObject entry = aplist.at(index).toObject();
         // Without a name there is nothing to send back to join it.
         if (entry.value(QLatin1String("ssid")).toString().isEmpty()) {
-            qDebug() << "Access point" << index << "left out: no SSID";
+            // A hostile answer may hold nothing else: its log stays short.
+            if (++leftOut <= MaxLeftOutLines)
+                qDebug() << "Access point" << index << "left out: no SSID";
             continue;
         }
         AccessPoint accessPoint;
+        accessPoint.position = index;
         accessPoint.ssid = entry.value(QLatin1String("ssid")).toString();
         accessPoint.encryptType = entry.value(QLatin1String("encrypt_type")).toString();
         accessPoint.signalLevel = entry.value(QLatin1String("signal_level")).toString();
         accessPoints.append(accessPoint);
     }
+    if (leftOut > MaxLeftOutLines)
+        qDebug() << leftOut - MaxLeftOutLines << "more access points left out: no SSID";
     return accessPoints;
 }
 
@@ -321,14 +345,16 @@ bool readQueryAnswer(const Transfer &transfer, const QByteArray &body, DeviceInf
     return true;
 }
 
-SaveOutcome readSetconfigAnswer(const Transfer &transfer, const QByteArray &body)
+SaveOutcome readSetconfigAnswer(const Transfer &transfer, const QByteArray &body, QString *reason)
 {
     QJsonObject object;
     const bool parsed = parseReply(body, &object);
     if (!checkTransfer(transfer)) {
         // A status is an answer; a reset or silence is none, and the settings
         // may have been taken before it.
-        return transfer.status >= 300 ? SaveOutcome::Refused : SaveOutcome::NoAnswer;
+        if (transfer.status >= 300 && transfer.status < 400)
+            return SaveOutcome::Unusable;
+        return transfer.status >= 400 ? SaveOutcome::Refused : SaveOutcome::NoAnswer;
     }
     if (!parsed)
         return SaveOutcome::NoAnswer;
@@ -339,9 +365,47 @@ SaveOutcome readSetconfigAnswer(const Transfer &transfer, const QByteArray &body
         (returncode.isDouble() && returncode.toDouble() == 0);
     if (!accepted) {
         qDebug() << "Refused, returncode" << LogJson(returncode);
+        if (reason) {
+            for (const char *member : { "error", "message" }) {
+                const QJsonValue text = object.value(QLatin1String(member));
+                if (text.isString() && !text.toString().trimmed().isEmpty()) {
+                    // Shown in a box: a sentence, not whatever the answer holds.
+                    *reason = text.toString().trimmed().left(MaxReasonLength);
+                    break;
+                }
+            }
+        }
         return SaveOutcome::Refused;
     }
     return SaveOutcome::Saved;
+}
+
+static bool isHexDigits(const QString &text)
+{
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        if (!((u >= '0' && u <= '9') || (u >= 'a' && u <= 'f') || (u >= 'A' && u <= 'F')))
+            return false;
+    }
+    return true;
+}
+
+SettingsProblem checkSettings(const QString &name, const QString &password,
+                              const QString &encryptType)
+{
+    if (name.trimmed().isEmpty())
+        return SettingsProblem::BlankName;
+    const QString type = encryptType.trimmed().toUpper();
+    if (type.contains(QLatin1String("WPA"))) {
+        // A passphrase counts characters, not UTF-16 units; 64 digits are the key itself.
+        const int length = password.toUcs4().size();
+        if ((length >= 8 && length <= 63) || (length == 64 && isHexDigits(password)))
+            return SettingsProblem::None;
+        return SettingsProblem::WpaPasswordLength;
+    }
+    if (type.isEmpty() || type == QLatin1String("NONE") || type == QLatin1String("OPEN"))
+        return SettingsProblem::None;
+    return password.isEmpty() ? SettingsProblem::PasswordMissing : SettingsProblem::None;
 }
 
 } // namespace SpeakerApi

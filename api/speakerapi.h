@@ -66,13 +66,24 @@ QNetworkAccessManager *postRequest(QObject *page, const QString &url, const QStr
 // reads no further ahead than that. postRequest() does this itself.
 void limitReplySize(QNetworkReply *reply);
 
+// Lets the request's connection close once the handler has returned, instead of
+// when the page goes: deletes the manager that postRequest() made for it, and
+// the reply with it.
+void endRequest(QNetworkReply *reply);
+
 // Reads the whole body and writes the arrival text and the quoted body (up to
 // its first zero byte). An answer aborted for its size gives one line saying why
 // instead of the body line, and an empty body.
 QByteArray readReply(QNetworkReply *reply, const char *arrivalText);
 
+// The most objects and arrays an answer may hold, as counted by their opening
+// brackets: a speaker's scan lists a few hundred access points at most, and Qt's
+// JSON reader takes about forty bytes for each, however small it is written.
+const int MaxAnswerParts = 10000;
+
 // Writes "Document is NULL" or "Object is empty" and returns false when the body
 // is no usable answer; otherwise stores the top-level object and returns true.
+// A body with more than MaxAnswerParts opening brackets is not read at all.
 bool parseReply(const QByteArray &body, QJsonObject *object);
 
 // What a speaker tells of itself in its answer to the device query.
@@ -90,13 +101,19 @@ DeviceInfo readQueryReply(const QJsonObject &object);
 
 struct AccessPoint
 {
+    int position = 0; // in the speaker's list, counting every entry from 0
     QString ssid;
     QString encryptType;
     QString signalLevel;
 };
 
+// How many entries of one scan answer get a line of their own when left out;
+// the rest are counted in one line.
+const int MaxLeftOutLines = 5;
+
 // The WLAN scan's answer: the "aplist" entries in the speaker's order that can
-// be chosen, those whose "ssid" is a non-empty text; one line for each left out.
+// be chosen, those whose "ssid" is a non-empty text; one line for each of the
+// first MaxLeftOutLines left out, and one line with the number of the others.
 QList<AccessPoint> readWifiscanReply(const QJsonObject &object);
 
 // How a transfer ended, apart from its body.
@@ -126,13 +143,35 @@ bool readQueryAnswer(const Transfer &transfer, const QByteArray &body, DeviceInf
 
 enum class SaveOutcome {
     Saved,    // a 2xx answer, a non-empty object, "returncode" absent or "0"
-    Refused,  // an answer that says no: a status of 300 or more, another returncode
+    Refused,  // an answer that says no: a status of 400 or more, another returncode
+    Unusable, // a redirect, which no speaker sends: nothing is known of the settings
     NoAnswer, // none or none usable: the speaker may have taken the settings
 };
 
+// How much of a refusal's own reason is kept, in UTF-16 units.
+const int MaxReasonLength = 200;
+
 // The set-configuration's answer: the reply procedure's lines for the body,
-// then why it is not Saved.
-SaveOutcome readSetconfigAnswer(const Transfer &transfer, const QByteArray &body);
+// then why it is not Saved. A refusal's own text member ("error" or
+// "message"), if the answer has one, goes to reason, trimmed and cut to
+// MaxReasonLength.
+SaveOutcome readSetconfigAnswer(const Transfer &transfer, const QByteArray &body,
+                                QString *reason = nullptr);
+
+// Why the values typed for a set-configuration cannot work, if they cannot.
+enum class SettingsProblem {
+    None,
+    BlankName,         // a name of nothing but blanks
+    WpaPasswordLength, // WPA takes 8 to 63 characters or 64 hexadecimal digits
+    PasswordMissing,   // an encryption of unknown kind: a password is needed
+};
+
+// Whether the speaker can join a WLAN of that "encrypt_type" (as the scan told
+// it) with these values. A type holding "WPA" is WPA; "NONE", "OPEN" and an
+// empty type are open, any password goes; of any other type nothing is known
+// but that it wants a password.
+SettingsProblem checkSettings(const QString &name, const QString &password,
+                              const QString &encryptType);
 
 } // namespace SpeakerApi
 

@@ -31,15 +31,19 @@ namespace {
 
 const QString serviceType = QStringLiteral("_dockset._tcp");
 
-// How the user knows the DNS-SD service of this platform.
-QString dnssdServiceName()
-{
+// Names the DNS-SD service as the user knows it on this system, and how to start it.
 #if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
-    return QStringLiteral("Bonjour");
+const char *const dnssdUnavailableText = QT_TRANSLATE_NOOP(
+    "Client",
+    "The search for speakers is not available: this computer's DNS-SD service (Bonjour) does not "
+    "answer. Start the Bonjour service (or install it), and the list fills by itself.");
 #else
-    return QStringLiteral("avahi-daemon");
+const char *const dnssdUnavailableText =
+    QT_TRANSLATE_NOOP("Client",
+                      "The search for speakers is not available: this computer's DNS-SD service "
+                      "(avahi-daemon) does not answer. Start it, for example with \"sudo systemctl "
+                      "start avahi-daemon\", and the list fills by itself.");
 #endif
-}
 
 BonjourRecord rowRecord(const QTreeWidgetItem *item)
 {
@@ -214,12 +218,15 @@ void Client::connectToServer(const QHostInfo &hostInfo, int port)
     // The WLAN page sends its scan to the stored URL while it is being built.
     wizardData.setURL(url);
 
-    // Only the newest speaker's pages stay in sight: an earlier settings page
-    // would send its password to a speaker the user has left.
-    if (wlanPage)
-        wlanPage->hide();
-    if (settingsPage)
-        settingsPage->hide();
+    // Only the newest speaker's pages stay: an earlier settings page would send
+    // its password to a speaker the user has left. Their requests go with them.
+    delete settingsPage;
+    delete wlanPage;
+    // What the last speaker told is not this one's; its query answer fills it again.
+    wizardData.model.clear();
+    wizardData.softwareVer.clear();
+    wizardData.hardwareVer.clear();
+    wizardData.ip.clear();
     Client_WLANs *page = new Client_WLANs(nullptr);
     wlanPage = page;
     const BonjourRecord record = resolvingRecord;
@@ -236,6 +243,7 @@ void Client::connectToServer(const QHostInfo &hostInfo, int port)
 void Client::replyFinished(QNetworkReply *reply)
 {
     const QByteArray body = SpeakerApi::readReply(reply, "Client reply received");
+    SpeakerApi::endRequest(reply);
     // The user has chosen another speaker since: its details are not this one's.
     if (reply->request().url() != QUrl(wizardData.url, QUrl::TolerantMode)) {
         qDebug() << "Reply from" << LogText(reply->request().url().toString())
@@ -243,7 +251,7 @@ void Client::replyFinished(QNetworkReply *reply)
         return;
     }
     // Any answer, usable or not, lets the user pick a speaker again.
-    nextButton->setEnabled(true);
+    enableNextButton();
 
     QJsonObject object;
     if (!SpeakerApi::parseReply(body, &object))
@@ -291,7 +299,9 @@ void Client::reportResolveFailure()
     busyMovie->stop();
     busyLabel->hide();
     enableNextButton();
-    showInformation(QT_TR_NOOP("The speaker could not be reached.\nPlease try again."), QString());
+    showInformation(QT_TR_NOOP("The speaker could not be reached. Check that it is switched on and "
+                               "on the same network as this computer, then choose it again."),
+                    QString());
 }
 
 void Client::reportBrowseFailure()
@@ -302,10 +312,7 @@ void Client::reportBrowseFailure()
     if (browseUnavailable)
         return;
     browseUnavailable = true;
-    showInformation(QT_TR_NOOP("The search for speakers is not available: this computer's DNS-SD "
-                               "service (%1) does not answer.\nStart it, and the list fills by "
-                               "itself."),
-                    dnssdServiceName());
+    showInformation(dnssdUnavailableText, QString());
 }
 
 void Client::retryBrowse()
@@ -318,7 +325,7 @@ void Client::retryBrowse()
 }
 
 // Shown from the event loop: the failures are reported from inside DNS-SD callbacks and host
-// look-up deliveries, which the box's own event loop must not run into again.
+// look-up deliveries, which should have returned before the user sees the box.
 void Client::showInformation(const char *text, const QString &argument)
 {
     QTimer::singleShot(0, this, [this, text, argument] {

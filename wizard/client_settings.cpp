@@ -1,6 +1,7 @@
 #include "client_settings.h"
 
 #include "accessible.h"
+#include "busyindicator.h"
 #include "headerpicture.h"
 #include "infobox.h"
 #include "speakerapi.h"
@@ -34,7 +35,8 @@ QLabel *speakerTextLabel(const QString &text)
 // The speaker and the WLAN are those of the moment the page is built, the ones
 // its labels show: later choices on other pages do not redirect the password.
 Client_Settings::Client_Settings(QWidget *parent)
-    : QDialog(parent), speakerUrl(wizardData.url), ssid(wizardData.ssid)
+    : QDialog(parent), speakerUrl(wizardData.url), ssid(wizardData.ssid),
+      encryptType(wizardData.encryptType), saving(false)
 {
     resize(640, 550);
 
@@ -57,7 +59,10 @@ Client_Settings::Client_Settings(QWidget *parent)
     layout->addWidget(headerLabel, 0, 0, 1, 4);
     layout->addWidget(new QLabel(tr("Model:")), 1, 0, 1, 1);
     layout->addWidget(speakerTextLabel(wizardData.model), 1, 1, 1, 3);
-    nameEdit = new QLineEdit(tr("VANTIR Ovix"));
+    // The speaker keeps its own name unless the user gives another: a fixed default
+    // would give every speaker of a home the same one.
+    nameEdit =
+        new QLineEdit(wizardData.name.trimmed().isEmpty() ? tr("VANTIR Ovix") : wizardData.name);
     layout->addWidget(fieldLabel(tr("Name:"), nameEdit), 2, 0, 1, 1);
     layout->addWidget(nameEdit, 2, 1, 1, 3);
     layout->addWidget(new QLabel(tr("WLAN:")), 3, 0, 1, 1);
@@ -65,37 +70,61 @@ Client_Settings::Client_Settings(QWidget *parent)
     passwordEdit = new QLineEdit;
     layout->addWidget(fieldLabel(tr("Passwd:"), passwordEdit), 4, 0, 1, 1);
     layout->addWidget(passwordEdit, 4, 1, 1, 3);
+    problemLabel = new QLabel;
+    layout->addWidget(problemLabel, 5, 1, 1, 3);
     layout->addWidget(new QLabel(tr("IP Addr:")), 6, 0, 1, 1);
     layout->addWidget(speakerTextLabel(wizardData.ip), 6, 1, 1, 3);
     layout->addWidget(new QLabel(tr("Vers:")), 7, 0, 1, 1);
     layout->addWidget(speakerTextLabel(wizardData.softwareVer), 7, 1, 1, 3);
     layout->addWidget(hintLabel, 8, 0, 1, 4);
+    busyIndicator = new BusyIndicator(tr("Sending the settings to the speaker…"));
+    layout->addWidget(busyIndicator, 9, 0, 1, 2);
     layout->addWidget(backButton, 9, 2, 1, 1);
     layout->addWidget(saveButton, 9, 3, 1, 1);
     setLayout(layout);
 
     setWindowTitle(tr("Speaker WLAN Settings"));
-    saveButton->setEnabled(true);
+    connect(nameEdit, SIGNAL(textChanged(QString)), this, SLOT(updateSaveButton()));
+    connect(passwordEdit, SIGNAL(textChanged(QString)), this, SLOT(updateSaveButton()));
+    updateSaveButton();
 }
 
 void Client_Settings::replyFinished(QNetworkReply *reply)
 {
     const QByteArray body = SpeakerApi::readReply(reply, "reply received");
+    const SpeakerApi::Transfer transfer = SpeakerApi::transferOf(reply);
+    const QString sentName = reply->manager()->property(sentNameProperty).toString();
+    SpeakerApi::endRequest(reply);
+    saving = false;
+    busyIndicator->stop();
+    backButton->setEnabled(true);
+    updateSaveButton();
+
+    QString reason;
     QString text;
-    switch (SpeakerApi::readSetconfigAnswer(SpeakerApi::transferOf(reply), body)) {
+    switch (SpeakerApi::readSetconfigAnswer(transfer, body, &reason)) {
     case SpeakerApi::SaveOutcome::Saved:
         hide();
         text = tr("Success");
-        emit settingsSaved(reply->manager()->property(sentNameProperty).toString());
+        emit settingsSaved(sentName);
         break;
     // SAVE stays available, to correct the settings and send them again.
     case SpeakerApi::SaveOutcome::Refused:
-        text = tr("The speaker refused the settings.\nPlease check them and press SAVE again.");
+        text = reason.isEmpty()
+            ? tr("The speaker refused the settings. Check the name and the password, then press "
+                 "SAVE again.")
+            : tr("The speaker refused the settings (\"%1\"). Check the name and the password, "
+                 "then press SAVE again.")
+                  .arg(reason);
+        break;
+    case SpeakerApi::SaveOutcome::Unusable:
+        text = tr("The speaker's answer could not be used, so it is not known whether it took "
+                  "the settings. Wait a minute and look for it in the speaker list before you "
+                  "try again.");
         break;
     case SpeakerApi::SaveOutcome::NoAnswer:
-        text = tr("The speaker did not answer.\nIt may have taken the settings and be "
-                  "restarting:\nwait a minute and look for it in the speaker list\nbefore you "
-                  "try again.");
+        text = tr("The speaker did not answer. It may have taken the settings and be restarting: "
+                  "wait a minute and look for it in the speaker list before you try again.");
         break;
     }
 
@@ -111,4 +140,29 @@ void Client_Settings::setSSID()
     QNetworkAccessManager *manager =
         SpeakerApi::postRequest(this, speakerUrl, SpeakerApi::setconfigBody(name, password, ssid));
     manager->setProperty(sentNameProperty, name);
+    saving = true;
+    saveButton->setEnabled(false);
+    backButton->setEnabled(false);
+    busyIndicator->start();
+}
+
+void Client_Settings::updateSaveButton()
+{
+    const SpeakerApi::SettingsProblem problem =
+        SpeakerApi::checkSettings(nameEdit->text(), passwordEdit->text(), encryptType);
+    switch (problem) {
+    case SpeakerApi::SettingsProblem::None:
+        problemLabel->clear();
+        break;
+    case SpeakerApi::SettingsProblem::BlankName:
+        problemLabel->setText(tr("Enter a name for the speaker."));
+        break;
+    case SpeakerApi::SettingsProblem::WpaPasswordLength:
+        problemLabel->setText(tr("The password of this WLAN has 8 to 63 characters."));
+        break;
+    case SpeakerApi::SettingsProblem::PasswordMissing:
+        problemLabel->setText(tr("Enter the password of this WLAN."));
+        break;
+    }
+    saveButton->setEnabled(!saving && problem == SpeakerApi::SettingsProblem::None);
 }

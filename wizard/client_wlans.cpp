@@ -1,5 +1,6 @@
 #include "client_wlans.h"
 
+#include "busyindicator.h"
 #include "client_settings.h"
 #include "headerpicture.h"
 #include "infobox.h"
@@ -39,10 +40,13 @@ Client_WLANs::Client_WLANs(QWidget *parent) : QDialog(parent)
     connect(nextButton, SIGNAL(clicked()), this, SLOT(setSSID()));
     connect(backButton, SIGNAL(clicked()), this, SLOT(close()));
 
+    busyIndicator = new BusyIndicator(tr("The speaker is looking for WLANs…"));
+
     QGridLayout *layout = new QGridLayout;
     layout->addWidget(headerLabel, 0, 0, 1, 4);
     layout->addWidget(wlanTree, 1, 0, 2, 4);
     layout->addWidget(hintLabel, 3, 0, 1, 4);
+    layout->addWidget(busyIndicator, 4, 0, 1, 2);
     layout->addWidget(backButton, 4, 2, 1, 1);
     layout->addWidget(nextButton, 4, 3, 1, 1);
     setLayout(layout);
@@ -52,32 +56,39 @@ Client_WLANs::Client_WLANs(QWidget *parent) : QDialog(parent)
 
     // One scan per page; a new scan needs a new page.
     SpeakerApi::postRequest(this, wizardData.url, SpeakerApi::wifiscanBody());
+    busyIndicator->start();
 }
 
 void Client_WLANs::replyFinished(QNetworkReply *reply)
 {
+    busyIndicator->stop();
     const QByteArray body = SpeakerApi::readReply(reply, "Client WLANS  reply received");
+    const SpeakerApi::Transfer transfer = SpeakerApi::transferOf(reply);
+    SpeakerApi::endRequest(reply);
     QList<SpeakerApi::AccessPoint> accessPoints;
-    if (!SpeakerApi::readWifiscanAnswer(SpeakerApi::transferOf(reply), body, &accessPoints)) {
-        showInfo(tr("The speaker did not answer.\nPlease go back and try again."));
+    if (!SpeakerApi::readWifiscanAnswer(transfer, body, &accessPoints)) {
+        showInfo(tr("The speaker did not answer. Check that it is switched on, then go back and "
+                    "choose it again."));
         return;
     }
 
     wlanTree->clear();
-    int count = 0;
+    encryptTypes.clear();
     for (const SpeakerApi::AccessPoint &accessPoint : accessPoints) {
-        qDebug() << "#" << count << " SSID: " << LogText(accessPoint.ssid);
+        // Numbered as the left-out lines are: by the place in the speaker's list.
+        qDebug() << "#" << accessPoint.position << " SSID: " << LogText(accessPoint.ssid);
         new QTreeWidgetItem(wlanTree, QStringList() << accessPoint.ssid << accessPoint.signalLevel);
-        ++count;
+        encryptTypes.append(accessPoint.encryptType);
     }
 
-    if (count > 0) {
+    if (!accessPoints.isEmpty()) {
         if (wlanTree->topLevelItemCount() > 0)
             wlanTree->setCurrentItem(wlanTree->topLevelItem(0));
         enableNextButton();
         return;
     }
-    showInfo(tr("The speaker found no WLANs.\nPlease go back and try again."));
+    showInfo(tr("The speaker found no WLANs. Check that your WLAN router is switched on, then go "
+                "back and choose the speaker again."));
 }
 
 void Client_WLANs::setSSID()
@@ -88,19 +99,31 @@ void Client_WLANs::setSSID()
         return;
     nextButton->setEnabled(false);
 
-    wizardData.setSSID(selection.first()->text(0));
+    QTreeWidgetItem *item = selection.first();
+    wizardData.encryptType = encryptTypes.value(wlanTree->indexOfTopLevelItem(item));
+    wizardData.setSSID(item->text(0));
     hide();
 
+    // A settings page left by "<< Back" is replaced, not kept beside the new one.
+    delete settingsPage;
     Client_Settings *page = new Client_Settings(nullptr);
     settingsPage = page;
     connect(page, SIGNAL(settingsSaved(const QString &)), this,
             SIGNAL(settingsSaved(const QString &)));
+    connect(page, SIGNAL(rejected()), this, SLOT(returnFromSettings()));
     page->show();
 }
 
 void Client_WLANs::enableNextButton()
 {
     nextButton->setEnabled(wlanTree->topLevelItemCount() > 0);
+}
+
+// "<< Back" on the settings page: this page again, as it was left.
+void Client_WLANs::returnFromSettings()
+{
+    show();
+    enableNextButton();
 }
 
 void Client_WLANs::showInfo(const QString &text)

@@ -2,15 +2,18 @@
 #define CLIENT_WLANS_H
 
 #include <QDialog>
+#include <QStringList>
 
+class BusyIndicator;
 class QLabel;
 class QNetworkReply;
 class QPushButton;
 class QTreeWidget;
 
 // The second wizard page: the WLANs that the chosen speaker sees. It asks the
-// speaker for them while it is being built; "Next >>" keeps the chosen SSID and
-// opens the settings page.
+// speaker for them while it is being built and shows that it waits until the
+// answer; "Next >>" keeps the chosen SSID and opens the settings page, whose
+// "<< Back" brings this page back.
 class Client_WLANs : public QDialog
 {
     Q_OBJECT
@@ -26,6 +29,7 @@ private slots:
     void replyFinished(QNetworkReply *reply);
     void setSSID();
     void enableNextButton();
+    void returnFromSettings();
 
 private:
     void showInfo(const QString &text);
@@ -34,6 +38,8 @@ private:
     QLabel *hintLabel;
     QPushButton *backButton;
     QPushButton *nextButton;
+    BusyIndicator *busyIndicator;
+    QStringList encryptTypes; // of the rows' access points
 };
 
 #endif // CLIENT_WLANS_H

@@ -5,8 +5,8 @@
 #include <QDebug>
 
 WizardData wizardData;
-Client_WLANs *wlanPage = nullptr;
-Client_Settings *settingsPage = nullptr;
+QPointer<Client_WLANs> wlanPage;
+QPointer<Client_Settings> settingsPage;
 
 void WizardData::setName(const QString &value)
 {

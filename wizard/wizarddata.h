@@ -1,6 +1,7 @@
 #ifndef WIZARDDATA_H
 #define WIZARDDATA_H
 
+#include <QPointer>
 #include <QString>
 
 class Client_WLANs;
@@ -15,6 +16,7 @@ public:
     QString name;
     QString model;
     QString ssid;
+    QString encryptType; // of the chosen WLAN, as the speaker's scan told it
     QString pw;
     QString ip;
     QString softwareVer;
@@ -29,9 +31,9 @@ public:
 
 extern WizardData wizardData;
 
-// Non-owning handles of the most recently created pages; the pages are never
-// deleted while the program runs.
-extern Client_WLANs *wlanPage;
-extern Client_Settings *settingsPage;
+// Non-owning handles of the most recently created pages. A page that a newer
+// one replaces is deleted, and its handle turns null rather than dangle.
+extern QPointer<Client_WLANs> wlanPage;
+extern QPointer<Client_Settings> settingsPage;
 
 #endif // WIZARDDATA_H

@@ -37,16 +37,16 @@ im selben WLAN sein!
         <translation>Info</translation>
     </message>
     <message>
-        <source>The speaker could not be reached.
-Please try again.</source>
-        <translation>Der Lautsprecher war nicht erreichbar.
-Bitte versuchen Sie es noch einmal.</translation>
+        <source>The speaker could not be reached. Check that it is switched on and on the same network as this computer, then choose it again.</source>
+        <translation>Der Lautsprecher war nicht erreichbar. Prüfen Sie, ob er eingeschaltet und im selben Netzwerk wie dieser Computer ist, und wählen Sie ihn dann erneut aus.</translation>
     </message>
     <message>
-        <source>The search for speakers is not available: this computer&apos;s DNS-SD service (%1) does not answer.
-Start it, and the list fills by itself.</source>
-        <translation>Die Suche nach Lautsprechern ist nicht verfügbar: Der DNS-SD-Dienst dieses Computers (%1) antwortet nicht.
-Starten Sie ihn, dann füllt sich die Liste von selbst.</translation>
+        <source>The search for speakers is not available: this computer&apos;s DNS-SD service (avahi-daemon) does not answer. Start it, for example with &quot;sudo systemctl start avahi-daemon&quot;, and the list fills by itself.</source>
+        <translation>Die Suche nach Lautsprechern ist nicht verfügbar: Der DNS-SD-Dienst dieses Computers (avahi-daemon) antwortet nicht. Starten Sie ihn, zum Beispiel mit „sudo systemctl start avahi-daemon“, dann füllt sich die Liste von selbst.</translation>
+    </message>
+    <message>
+        <source>The search for speakers is not available: this computer&apos;s DNS-SD service (Bonjour) does not answer. Start the Bonjour service (or install it), and the list fills by itself.</source>
+        <translation>Die Suche nach Lautsprechern ist nicht verfügbar: Der DNS-SD-Dienst dieses Computers (Bonjour) antwortet nicht. Starten Sie den Bonjour-Dienst (oder installieren Sie ihn), dann füllt sich die Liste von selbst.</translation>
     </message>
     <message>
         <source>Speakers on this network</source>
@@ -147,20 +147,36 @@ und sind in einer Minute verfügbar...
         <translation>WLAN:</translation>
     </message>
     <message>
-        <source>The speaker refused the settings.
-Please check them and press SAVE again.</source>
-        <translation>Der Lautsprecher hat die Einstellungen abgelehnt.
-Bitte prüfen Sie sie und klicken Sie erneut auf OK.</translation>
+        <source>Sending the settings to the speaker…</source>
+        <translation>Die Einstellungen werden an den Lautsprecher gesendet…</translation>
     </message>
     <message>
-        <source>The speaker did not answer.
-It may have taken the settings and be restarting:
-wait a minute and look for it in the speaker list
-before you try again.</source>
-        <translation>Der Lautsprecher hat nicht geantwortet.
-Vielleicht hat er die Einstellungen übernommen und startet neu:
-Warten Sie eine Minute und suchen Sie ihn in der Lautsprecherliste,
-bevor Sie es erneut versuchen.</translation>
+        <source>Enter a name for the speaker.</source>
+        <translation>Geben Sie einen Namen für den Lautsprecher ein.</translation>
+    </message>
+    <message>
+        <source>The password of this WLAN has 8 to 63 characters.</source>
+        <translation>Das Passwort dieses WLANs hat 8 bis 63 Zeichen.</translation>
+    </message>
+    <message>
+        <source>Enter the password of this WLAN.</source>
+        <translation>Geben Sie das Passwort dieses WLANs ein.</translation>
+    </message>
+    <message>
+        <source>The speaker refused the settings. Check the name and the password, then press SAVE again.</source>
+        <translation>Der Lautsprecher hat die Einstellungen abgelehnt. Prüfen Sie den Namen und das Passwort und klicken Sie dann erneut auf OK.</translation>
+    </message>
+    <message>
+        <source>The speaker refused the settings (&quot;%1&quot;). Check the name and the password, then press SAVE again.</source>
+        <translation>Der Lautsprecher hat die Einstellungen abgelehnt („%1“). Prüfen Sie den Namen und das Passwort und klicken Sie dann erneut auf OK.</translation>
+    </message>
+    <message>
+        <source>The speaker&apos;s answer could not be used, so it is not known whether it took the settings. Wait a minute and look for it in the speaker list before you try again.</source>
+        <translation>Die Antwort des Lautsprechers war nicht verwendbar, daher ist nicht bekannt, ob er die Einstellungen übernommen hat. Warten Sie eine Minute und suchen Sie ihn in der Lautsprecherliste, bevor Sie es erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>The speaker did not answer. It may have taken the settings and be restarting: wait a minute and look for it in the speaker list before you try again.</source>
+        <translation>Der Lautsprecher hat nicht geantwortet. Vielleicht hat er die Einstellungen übernommen und startet neu: Warten Sie eine Minute und suchen Sie ihn in der Lautsprecherliste, bevor Sie es erneut versuchen.</translation>
     </message>
     <message>
         <source>The front of a VANTIR speaker</source>
@@ -207,16 +223,16 @@ bevor Sie es erneut versuchen.</translation>
         <translation>Sig</translation>
     </message>
     <message>
-        <source>The speaker did not answer.
-Please go back and try again.</source>
-        <translation>Der Lautsprecher hat nicht geantwortet.
-Bitte gehen Sie zurück und versuchen Sie es erneut.</translation>
+        <source>The speaker is looking for WLANs…</source>
+        <translation>Der Lautsprecher sucht nach WLANs…</translation>
     </message>
     <message>
-        <source>The speaker found no WLANs.
-Please go back and try again.</source>
-        <translation>Der Lautsprecher hat kein WLAN gefunden.
-Bitte gehen Sie zurück und versuchen Sie es erneut.</translation>
+        <source>The speaker did not answer. Check that it is switched on, then go back and choose it again.</source>
+        <translation>Der Lautsprecher hat nicht geantwortet. Prüfen Sie, ob er eingeschaltet ist, gehen Sie dann zurück und wählen Sie ihn erneut aus.</translation>
+    </message>
+    <message>
+        <source>The speaker found no WLANs. Check that your WLAN router is switched on, then go back and choose the speaker again.</source>
+        <translation>Der Lautsprecher hat kein WLAN gefunden. Prüfen Sie, ob Ihr WLAN-Router eingeschaltet ist, gehen Sie dann zurück und wählen Sie den Lautsprecher erneut aus.</translation>
     </message>
     <message>
         <source>WLANs the speaker sees</source>

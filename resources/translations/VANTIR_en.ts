@@ -36,16 +36,16 @@ the same WLAN!</translation>
         <translation>Info</translation>
     </message>
     <message>
-        <source>The speaker could not be reached.
-Please try again.</source>
-        <translation>The speaker could not be reached.
-Please try again.</translation>
+        <source>The speaker could not be reached. Check that it is switched on and on the same network as this computer, then choose it again.</source>
+        <translation>The speaker could not be reached. Check that it is switched on and on the same network as this computer, then choose it again.</translation>
     </message>
     <message>
-        <source>The search for speakers is not available: this computer&apos;s DNS-SD service (%1) does not answer.
-Start it, and the list fills by itself.</source>
-        <translation>The search for speakers is not available: this computer&apos;s DNS-SD service (%1) does not answer.
-Start it, and the list fills by itself.</translation>
+        <source>The search for speakers is not available: this computer&apos;s DNS-SD service (avahi-daemon) does not answer. Start it, for example with &quot;sudo systemctl start avahi-daemon&quot;, and the list fills by itself.</source>
+        <translation>The search for speakers is not available: this computer&apos;s DNS-SD service (avahi-daemon) does not answer. Start it, for example with &quot;sudo systemctl start avahi-daemon&quot;, and the list fills by itself.</translation>
+    </message>
+    <message>
+        <source>The search for speakers is not available: this computer&apos;s DNS-SD service (Bonjour) does not answer. Start the Bonjour service (or install it), and the list fills by itself.</source>
+        <translation>The search for speakers is not available: this computer&apos;s DNS-SD service (Bonjour) does not answer. Start the Bonjour service (or install it), and the list fills by itself.</translation>
     </message>
     <message>
         <source>Speakers on this network</source>
@@ -146,20 +146,36 @@ and will be available in a minute...</translation>
         <translation>WLAN:</translation>
     </message>
     <message>
-        <source>The speaker refused the settings.
-Please check them and press SAVE again.</source>
-        <translation>The speaker refused the settings.
-Please check them and press SAVE again.</translation>
+        <source>Sending the settings to the speaker…</source>
+        <translation>Sending the settings to the speaker…</translation>
     </message>
     <message>
-        <source>The speaker did not answer.
-It may have taken the settings and be restarting:
-wait a minute and look for it in the speaker list
-before you try again.</source>
-        <translation>The speaker did not answer.
-It may have taken the settings and be restarting:
-wait a minute and look for it in the speaker list
-before you try again.</translation>
+        <source>Enter a name for the speaker.</source>
+        <translation>Enter a name for the speaker.</translation>
+    </message>
+    <message>
+        <source>The password of this WLAN has 8 to 63 characters.</source>
+        <translation>The password of this WLAN has 8 to 63 characters.</translation>
+    </message>
+    <message>
+        <source>Enter the password of this WLAN.</source>
+        <translation>Enter the password of this WLAN.</translation>
+    </message>
+    <message>
+        <source>The speaker refused the settings. Check the name and the password, then press SAVE again.</source>
+        <translation>The speaker refused the settings. Check the name and the password, then press SAVE again.</translation>
+    </message>
+    <message>
+        <source>The speaker refused the settings (&quot;%1&quot;). Check the name and the password, then press SAVE again.</source>
+        <translation>The speaker refused the settings (&quot;%1&quot;). Check the name and the password, then press SAVE again.</translation>
+    </message>
+    <message>
+        <source>The speaker&apos;s answer could not be used, so it is not known whether it took the settings. Wait a minute and look for it in the speaker list before you try again.</source>
+        <translation>The speaker&apos;s answer could not be used, so it is not known whether it took the settings. Wait a minute and look for it in the speaker list before you try again.</translation>
+    </message>
+    <message>
+        <source>The speaker did not answer. It may have taken the settings and be restarting: wait a minute and look for it in the speaker list before you try again.</source>
+        <translation>The speaker did not answer. It may have taken the settings and be restarting: wait a minute and look for it in the speaker list before you try again.</translation>
     </message>
     <message>
         <source>The front of a VANTIR speaker</source>
@@ -206,16 +222,16 @@ before you try again.</translation>
         <translation>Sig</translation>
     </message>
     <message>
-        <source>The speaker did not answer.
-Please go back and try again.</source>
-        <translation>The speaker did not answer.
-Please go back and try again.</translation>
+        <source>The speaker is looking for WLANs…</source>
+        <translation>The speaker is looking for WLANs…</translation>
     </message>
     <message>
-        <source>The speaker found no WLANs.
-Please go back and try again.</source>
-        <translation>The speaker found no WLANs.
-Please go back and try again.</translation>
+        <source>The speaker did not answer. Check that it is switched on, then go back and choose it again.</source>
+        <translation>The speaker did not answer. Check that it is switched on, then go back and choose it again.</translation>
+    </message>
+    <message>
+        <source>The speaker found no WLANs. Check that your WLAN router is switched on, then go back and choose the speaker again.</source>
+        <translation>The speaker found no WLANs. Check that your WLAN router is switched on, then go back and choose the speaker again.</translation>
     </message>
     <message>
         <source>WLANs the speaker sees</source>

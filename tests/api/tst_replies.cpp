@@ -170,6 +170,11 @@ void TestReplies::queryReply_data()
 
     QTest::newRow("query reply") << 200 << full << fullLines << fullFields;
     QTest::newRow("error status with an object") << 500 << full << fullLines << fullFields;
+    const QByteArray parts = QByteArray("{\"a\": [") + QByteArray("{},").repeated(9998) + "[]]}";
+    QTest::newRow("too many parts")
+        << 200 << parts
+        << QStringList({ "debug: Answer not read: 10001 objects and arrays, more than 10000" })
+        << untouched;
     QTest::newRow("{}") << 200 << QByteArray("{}") << objectIsEmpty << untouched;
     QTest::newRow("[]") << 200 << QByteArray("[]") << objectIsEmpty << untouched;
     QTest::newRow("nothing") << 200 << QByteArray() << documentIsNull << untouched;
@@ -293,6 +298,12 @@ void TestReplies::wifiscanReply_data()
         << QByteArray("{\"aplist\": [{\"ssid\": \"\"}, {\"ssid\": null}, {}, {\"ssid\": \" \"}]}")
         << QStringList({ " ||" })
         << QStringList({ leftOut.arg(0), leftOut.arg(1), leftOut.arg(2) });
+    // An answer of nothing else writes a few lines, not one for each.
+    QTest::newRow("many left out")
+        << QByteArray("{\"aplist\": [{}, {}, {}, {}, {}, {}, {}, {\"ssid\": \"Home\"}, {}]}")
+        << QStringList({ "Home||" })
+        << QStringList({ leftOut.arg(0), leftOut.arg(1), leftOut.arg(2), leftOut.arg(3),
+                         leftOut.arg(4), "debug: 3 more access points left out: no SSID" });
     QTest::newRow("empty list") << QByteArray("{\"aplist\": []}") << QStringList() << QStringList();
     QTest::newRow("without aplist")
         << QByteArray("{\"returncode\": \"0\"}") << QStringList() << QStringList();

@@ -12,6 +12,8 @@
 #include <QUrl>
 #include <QtTest>
 
+Q_DECLARE_METATYPE(SpeakerApi::SettingsProblem)
+
 // Stands in for a wizard page: owns the managers and takes their replies.
 class Page : public QObject
 {
@@ -34,6 +36,8 @@ private slots:
     void speakerUrl();
     void wire_data();
     void wire();
+    void checkSettings_data();
+    void checkSettings();
 
 private:
     CapturingServer m_server;
@@ -187,6 +191,51 @@ void TestRequests::wire()
     QJsonParseError error;
     QCOMPARE(QJsonDocument::fromJson(request.body, &error).object(), expected);
     QCOMPARE(error.error, QJsonParseError::NoError);
+}
+
+void TestRequests::checkSettings_data()
+{
+    using Problem = SpeakerApi::SettingsProblem;
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("encryptType");
+    QTest::addColumn<Problem>("problem");
+
+    const QString name = QStringLiteral("Ovix Kitchen");
+    const QString hex64 = QString(63, QLatin1Char('a')) + QLatin1Char('F');
+    QTest::newRow("WPA2, 8") << name << "12345678"
+                             << "WPA2PSK" << Problem::None;
+    QTest::newRow("WPA, 64 hex") << name << hex64 << "WPA/WPA2" << Problem::None;
+    QTest::newRow("WPA, empty") << name << ""
+                                << "WPA2PSK" << Problem::WpaPasswordLength;
+    QTest::newRow("wpa, 7") << name << "1234567"
+                            << "wpa2" << Problem::WpaPasswordLength;
+    QTest::newRow("WPA, 64 not hex") << name << QString(63, QLatin1Char('a')) + QLatin1Char('g')
+                                     << "WPA" << Problem::WpaPasswordLength;
+    // Seven characters, fourteen UTF-16 units.
+    QTest::newRow("WPA, 7 outside the BMP")
+        << name << QString::fromUtf8("\xf0\x9f\x8e\xb5").repeated(7) << "WPA2"
+        << Problem::WpaPasswordLength;
+    QTest::newRow("NONE, empty") << name << ""
+                                 << "NONE" << Problem::None;
+    QTest::newRow("no type, empty") << name << ""
+                                    << "" << Problem::None;
+    QTest::newRow("WEP, empty") << name << ""
+                                << "WEP" << Problem::PasswordMissing;
+    QTest::newRow("WEP, one") << name << "x"
+                              << "WEP" << Problem::None;
+    QTest::newRow("blank name") << " \t"
+                                << "12345678"
+                                << "WPA2" << Problem::BlankName;
+}
+
+void TestRequests::checkSettings()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, password);
+    QFETCH(QString, encryptType);
+    QFETCH(SpeakerApi::SettingsProblem, problem);
+    QCOMPARE(SpeakerApi::checkSettings(name, password, encryptType), problem);
 }
 
 QTEST_GUILESS_MAIN(TestRequests)

@@ -31,16 +31,31 @@ inline const Entry entries[] = {
       "Warten auf den Lautsprecher" },
     // Shown when a speaker cannot be resolved or the DNS-SD service does not answer.
     { "Client", "Info", "Info", "Info" },
-    { "Client", "The speaker could not be reached.\nPlease try again.",
-      "The speaker could not be reached.\nPlease try again.",
-      "Der Lautsprecher war nicht erreichbar.\nBitte versuchen Sie es noch einmal." },
     { "Client",
-      "The search for speakers is not available: this computer's DNS-SD service (%1) does not "
-      "answer.\nStart it, and the list fills by itself.",
-      "The search for speakers is not available: this computer's DNS-SD service (%1) does not "
-      "answer.\nStart it, and the list fills by itself.",
-      "Die Suche nach Lautsprechern ist nicht verfügbar: Der DNS-SD-Dienst dieses Computers (%1) "
-      "antwortet nicht.\nStarten Sie ihn, dann füllt sich die Liste von selbst." },
+      "The speaker could not be reached. Check that it is switched on and on the same network as "
+      "this computer, then choose it again.",
+      "The speaker could not be reached. Check that it is switched on and on the same network as "
+      "this computer, then choose it again.",
+      "Der Lautsprecher war nicht erreichbar. Prüfen Sie, ob er eingeschaltet und im selben "
+      "Netzwerk wie dieser Computer ist, und wählen Sie ihn dann erneut aus." },
+    { "Client",
+      "The search for speakers is not available: this computer's DNS-SD service (avahi-daemon) "
+      "does not answer. Start it, for example with \"sudo systemctl start avahi-daemon\", and the "
+      "list fills by itself.",
+      "The search for speakers is not available: this computer's DNS-SD service (avahi-daemon) "
+      "does not answer. Start it, for example with \"sudo systemctl start avahi-daemon\", and the "
+      "list fills by itself.",
+      "Die Suche nach Lautsprechern ist nicht verfügbar: Der DNS-SD-Dienst dieses Computers "
+      "(avahi-daemon) antwortet nicht. Starten Sie ihn, zum Beispiel mit „sudo systemctl start "
+      "avahi-daemon“, dann füllt sich die Liste von selbst." },
+    { "Client",
+      "The search for speakers is not available: this computer's DNS-SD service (Bonjour) does not "
+      "answer. Start the Bonjour service (or install it), and the list fills by itself.",
+      "The search for speakers is not available: this computer's DNS-SD service (Bonjour) does not "
+      "answer. Start the Bonjour service (or install it), and the list fills by itself.",
+      "Die Suche nach Lautsprechern ist nicht verfügbar: Der DNS-SD-Dienst dieses Computers "
+      "(Bonjour) antwortet nicht. Starten Sie den Bonjour-Dienst (oder installieren Sie ihn), dann "
+      "füllt sich die Liste von selbst." },
     // How a saved speaker came back, or that it did not.
     { "Client", "The speaker \"%1\" is back on the network under its new name, IP address %2.",
       "The speaker \"%1\" is back on the network under its new name, IP address %2.",
@@ -78,25 +93,49 @@ inline const Entry entries[] = {
     { "Client_Settings", "Speaker WLAN Settings", "Speaker WLAN Settings", "WLAN Einstellungen" },
     { "Client_Settings", "Success",
       "Success!\n\nYour VANTIR Speakers are booting\nand will be available in a minute...",
-      "Erfolg!\nIhr VANTIR Lautsprecher starten neu\nund sind in einer Minute "
-      "verfügbar...\n" },
+      "Erfolg!\nIhr VANTIR Lautsprecher starten neu\nund sind in einer Minute verfügbar...\n" },
     { "Client_Settings", "Vers:", "Vers:", "Vers:" },
     { "Client_Settings", "WLAN:", "WLAN:", "WLAN:" },
     { "Client_Settings", "The front of a VANTIR speaker", "The front of a VANTIR speaker",
       "Die Vorderseite eines VANTIR Lautsprechers" },
+    { "Client_Settings", "Sending the settings to the speaker…",
+      "Sending the settings to the speaker…",
+      "Die Einstellungen werden an den Lautsprecher gesendet…" },
+    { "Client_Settings", "Enter a name for the speaker.", "Enter a name for the speaker.",
+      "Geben Sie einen Namen für den Lautsprecher ein." },
+    { "Client_Settings", "The password of this WLAN has 8 to 63 characters.",
+      "The password of this WLAN has 8 to 63 characters.",
+      "Das Passwort dieses WLANs hat 8 bis 63 Zeichen." },
+    { "Client_Settings", "Enter the password of this WLAN.", "Enter the password of this WLAN.",
+      "Geben Sie das Passwort dieses WLANs ein." },
     { "Client_Settings",
-      "The speaker refused the settings.\nPlease check them and press SAVE again.",
-      "The speaker refused the settings.\nPlease check them and press SAVE again.",
-      "Der Lautsprecher hat die Einstellungen abgelehnt.\nBitte prüfen Sie sie und klicken Sie "
-      "erneut auf OK." },
+      "The speaker refused the settings. Check the name and the password, then press SAVE again.",
+      "The speaker refused the settings. Check the name and the password, then press SAVE again.",
+      "Der Lautsprecher hat die Einstellungen abgelehnt. Prüfen Sie den Namen und das Passwort und "
+      "klicken Sie dann erneut auf OK." },
     { "Client_Settings",
-      "The speaker did not answer.\nIt may have taken the settings and be restarting:\nwait a "
-      "minute and look for it in the speaker list\nbefore you try again.",
-      "The speaker did not answer.\nIt may have taken the settings and be restarting:\nwait a "
-      "minute and look for it in the speaker list\nbefore you try again.",
-      "Der Lautsprecher hat nicht geantwortet.\nVielleicht hat er die Einstellungen übernommen und "
-      "startet neu:\nWarten Sie eine Minute und suchen Sie ihn in der Lautsprecherliste,\nbevor "
-      "Sie es erneut versuchen." },
+      "The speaker refused the settings (\"%1\"). Check the name and the password, then press SAVE "
+      "again.",
+      "The speaker refused the settings (\"%1\"). Check the name and the password, then press SAVE "
+      "again.",
+      "Der Lautsprecher hat die Einstellungen abgelehnt („%1“). Prüfen Sie den Namen und das "
+      "Passwort und klicken Sie dann erneut auf OK." },
+    { "Client_Settings",
+      "The speaker's answer could not be used, so it is not known whether it took the settings. "
+      "Wait a minute and look for it in the speaker list before you try again.",
+      "The speaker's answer could not be used, so it is not known whether it took the settings. "
+      "Wait a minute and look for it in the speaker list before you try again.",
+      "Die Antwort des Lautsprechers war nicht verwendbar, daher ist nicht bekannt, ob er die "
+      "Einstellungen übernommen hat. Warten Sie eine Minute und suchen Sie ihn in der "
+      "Lautsprecherliste, bevor Sie es erneut versuchen." },
+    { "Client_Settings",
+      "The speaker did not answer. It may have taken the settings and be restarting: wait a minute "
+      "and look for it in the speaker list before you try again.",
+      "The speaker did not answer. It may have taken the settings and be restarting: wait a minute "
+      "and look for it in the speaker list before you try again.",
+      "Der Lautsprecher hat nicht geantwortet. Vielleicht hat er die Einstellungen übernommen und "
+      "startet neu: Warten Sie eine Minute und suchen Sie ihn in der Lautsprecherliste, bevor Sie "
+      "es erneut versuchen." },
     { "Client_WLANs", "<< Back", "< Back", "< Zurück" },
     { "Client_WLANs", "Info", "Info", "Info" },
     { "Client_WLANs", "Next >>", "Next >", "Weiter >" },
@@ -111,14 +150,20 @@ inline const Entry entries[] = {
       "WLANs, die der Lautsprecher sieht" },
     { "Client_WLANs", "A radio mast sending to a speaker", "A radio mast sending to a speaker",
       "Ein Funkmast, der zu einem Lautsprecher sendet" },
-    { "Client_WLANs", "The speaker did not answer.\nPlease go back and try again.",
-      "The speaker did not answer.\nPlease go back and try again.",
-      "Der Lautsprecher hat nicht geantwortet.\nBitte gehen Sie zurück und versuchen Sie es "
-      "erneut." },
-    { "Client_WLANs", "The speaker found no WLANs.\nPlease go back and try again.",
-      "The speaker found no WLANs.\nPlease go back and try again.",
-      "Der Lautsprecher hat kein WLAN gefunden.\nBitte gehen Sie zurück und versuchen Sie es "
-      "erneut." },
+    { "Client_WLANs", "The speaker is looking for WLANs…", "The speaker is looking for WLANs…",
+      "Der Lautsprecher sucht nach WLANs…" },
+    { "Client_WLANs",
+      "The speaker did not answer. Check that it is switched on, then go back and choose it again.",
+      "The speaker did not answer. Check that it is switched on, then go back and choose it again.",
+      "Der Lautsprecher hat nicht geantwortet. Prüfen Sie, ob er eingeschaltet ist, gehen Sie dann "
+      "zurück und wählen Sie ihn erneut aus." },
+    { "Client_WLANs",
+      "The speaker found no WLANs. Check that your WLAN router is switched on, then go back and "
+      "choose the speaker again.",
+      "The speaker found no WLANs. Check that your WLAN router is switched on, then go back and "
+      "choose the speaker again.",
+      "Der Lautsprecher hat kein WLAN gefunden. Prüfen Sie, ob Ihr WLAN-Router eingeschaltet ist, "
+      "gehen Sie dann zurück und wählen Sie den Lautsprecher erneut aus." },
 };
 
 #endif // CATALOGUEENTRIES_H

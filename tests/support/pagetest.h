@@ -26,8 +26,7 @@ struct ShownBox
     QPointer<QWidget> parent;
 };
 
-// Closes every message box as soon as it is shown (the pages show them with
-// exec(), inside their reply handlers) and records what it said.
+// Closes every message box as soon as it is shown and records what it said.
 class MessageBoxCloser
 {
 public:

@@ -1,3 +1,4 @@
+#include "busyindicator.h"
 #include "capturingserver.h"
 #include "client_settings.h"
 #include "client_wlans.h"
@@ -13,8 +14,10 @@
 Q_DECLARE_METATYPE(ScriptedResponse)
 
 namespace {
-const char NoAnswer[] = "The speaker did not answer.\nPlease go back and try again.";
-const char NoWlans[] = "The speaker found no WLANs.\nPlease go back and try again.";
+const char NoAnswer[] = "The speaker did not answer. Check that it is switched on, then go back "
+                        "and choose it again.";
+const char NoWlans[] = "The speaker found no WLANs. Check that your WLAN router is switched on, "
+                       "then go back and choose the speaker again.";
 } // namespace
 
 class tst_Client_WLANs : public QObject
@@ -32,6 +35,8 @@ private slots:
     void scanOutcome();
     void nextStoresSsid();
     void nextWithoutSelection();
+    void busyUntilAnswer();
+    void backFromSettings();
 
 private:
     Client_WLANs *scannedPage(const QByteArray &answer);
@@ -94,7 +99,8 @@ void tst_Client_WLANs::slotOrder()
              QStringList({ QStringLiteral("signal settingsSaved(QString)"),
                            QStringLiteral("private slot replyFinished(QNetworkReply*)"),
                            QStringLiteral("private slot setSSID()"),
-                           QStringLiteral("private slot enableNextButton()") }));
+                           QStringLiteral("private slot enableNextButton()"),
+                           QStringLiteral("private slot returnFromSettings()") }));
 }
 
 // The scan goes out once while the page is built; its access points fill the list in the
@@ -138,8 +144,8 @@ void tst_Client_WLANs::listsAccessPoints()
                                  QStringLiteral("Access point 4 left out: no SSID"),
                                  QStringLiteral("Access point 5 left out: no SSID"),
                                  QStringLiteral("# 0  SSID:  \"HomeNet\""),
-                                 QStringLiteral("# 1  SSID:  \"Cafe \\U0001FAE0\""),
-                                 QStringLiteral("# 2  SSID:  \"HomeNet\"") };
+                                 QStringLiteral("# 2  SSID:  \"Cafe \\U0001FAE0\""),
+                                 QStringLiteral("# 6  SSID:  \"HomeNet\"") };
     QCOMPARE(log->debugLines(), expected);
 }
 
@@ -268,6 +274,47 @@ void tst_Client_WLANs::nextWithoutSelection()
     QCOMPARE(wizardData.ssid, QStringLiteral("HomeNet"));
     QVERIFY(!nextButton(page)->isEnabled());
     QCOMPARE(topLevelPages<Client_Settings>().count(), 1);
+}
+
+// From construction until the scan's answer the page shows that the speaker is searching.
+void tst_Client_WLANs::busyUntilAnswer()
+{
+    ScriptedResponse held = ScriptedResponse::json("{\"aplist\": [{\"ssid\": \"HomeNet\"}]}");
+    held.held = true;
+    server->enqueue(held);
+    Client_WLANs *page = new Client_WLANs(nullptr);
+    page->show();
+    BusyIndicator *busy = page->findChild<BusyIndicator *>();
+    QVERIFY(busy->isVisible());
+    QVERIFY(labelWithText(busy, QStringLiteral("The speaker is looking for WLANs…")));
+    QTRY_COMPARE(server->requests().count(), 1);
+    QVERIFY(busy->isVisible());
+
+    server->releaseHeld();
+    QTRY_COMPARE(tree(page)->topLevelItemCount(), 1);
+    QVERIFY(!busy->isVisible());
+}
+
+// "<< Back" on the settings page brings this page back as it was; "Next >>" again replaces
+// that settings page.
+void tst_Client_WLANs::backFromSettings()
+{
+    Client_WLANs *page = scannedPage("{\"aplist\": [{\"ssid\": \"HomeNet\"}, {\"ssid\": \"Cafe\", "
+                                     "\"encrypt_type\": \"WPA2\"}]}");
+    QVERIFY(page);
+    tree(page)->setCurrentItem(tree(page)->topLevelItem(1));
+    nextButton(page)->click();
+    QCOMPARE(wizardData.encryptType, QStringLiteral("WPA2"));
+    QPointer<Client_Settings> first = settingsPage;
+    buttonWithText(first, QStringLiteral("<< Back"))->click();
+    QVERIFY(page->isVisible());
+    QVERIFY(!first->isVisible());
+    QVERIFY(nextButton(page)->isEnabled());
+    QCOMPARE(tree(page)->currentItem(), tree(page)->topLevelItem(1));
+
+    nextButton(page)->click();
+    QVERIFY(!first);
+    QCOMPARE(topLevelPages<Client_Settings>(), QList<Client_Settings *>({ settingsPage.data() }));
 }
 
 QTEST_MAIN(tst_Client_WLANs)

@@ -28,8 +28,10 @@ const QList<Message> &pageTexts()
     static QList<Message> texts;
     if (texts.isEmpty()) {
         for (const Entry &entry : entries) {
+            // Not shown, or shown on Windows and macOS only.
             if (qstrcmp(entry.source, "Reset!") != 0 &&
-                qstrcmp(entry.source, "No Speakers found") != 0)
+                qstrcmp(entry.source, "No Speakers found") != 0 &&
+                !QByteArray(entry.source).contains("DNS-SD service (Bonjour)"))
                 texts.append(
                     Message(QString::fromUtf8(entry.context), QString::fromUtf8(entry.source)));
         }
@@ -135,7 +137,8 @@ void tst_Translations::walkThroughPages()
     unread->show();
     QTRY_COMPARE(closer->boxes.count(), 2);
 
-    server->enqueue(ScriptedResponse::json("{\"aplist\": [{\"ssid\": \"HomeNet\"}]}"));
+    server->enqueue(ScriptedResponse::json(
+        "{\"aplist\": [{\"ssid\": \"HomeNet\", \"encrypt_type\": \"WPA2\"}]}"));
     Client_WLANs *wlans = new Client_WLANs(nullptr);
     wlanPage = wlans;
     wlans->show();
@@ -143,10 +146,23 @@ void tst_Translations::walkThroughPages()
     wlans->findChildren<QPushButton *>().last()->click();
     QVERIFY(settingsPage);
 
-    const QList<QByteArray> answers = { "{\"returncode\": \"1\"}", "{}",
-                                        "{\"returncode\": \"0\"}" };
-    for (const QByteArray &answer : answers) {
-        server->enqueue(ScriptedResponse::json(answer));
+    // Each hint of a value that cannot work once.
+    QLineEdit *nameEdit = settingsPage->findChildren<QLineEdit *>().first();
+    settingsPage->findChildren<QLineEdit *>().last()->setText(QStringLiteral("password"));
+    nameEdit->clear();
+    nameEdit->setText(QStringLiteral("VANTIR Ovix"));
+    wizardData.encryptType = QStringLiteral("WEP");
+    Client_Settings(nullptr);
+
+    ScriptedResponse redirect = ScriptedResponse::json("{}", 302);
+    redirect.headers.append(qMakePair(QByteArray("Location"), QByteArray("/")));
+    const QList<ScriptedResponse> answers = {
+        ScriptedResponse::json("{\"returncode\": \"1\"}"),
+        ScriptedResponse::json("{\"returncode\": \"1\", \"error\": \"WLAN unknown\"}"), redirect,
+        ScriptedResponse::json("{}"), ScriptedResponse::json("{\"returncode\": \"0\"}")
+    };
+    for (const ScriptedResponse &answer : answers) {
+        server->enqueue(answer);
         const int shown = closer->boxes.count();
         const QList<QPushButton *> buttons = settingsPage->findChildren<QPushButton *>();
         for (QPushButton *button : buttons) {
@@ -158,13 +174,13 @@ void tst_Translations::walkThroughPages()
 
     FakeDnssd::failNextBrowse(-65537);
     (new Client(nullptr))->show();
-    QTRY_COMPARE(closer->boxes.count(), 6);
+    QTRY_COMPARE(closer->boxes.count(), 8);
 
     QVERIFY(FakeDnssd::browseReply(0x2, 0, "Ovix Kitchen", "_dockset._tcp.", "local."));
     QTRY_COMPARE(client->findChild<QTreeWidget *>()->topLevelItemCount(), 1);
     FakeDnssd::failNextResolve(-65537);
     client->findChildren<QPushButton *>().last()->click();
-    QTRY_COMPARE(closer->boxes.count(), 7);
+    QTRY_COMPARE(closer->boxes.count(), 9);
 
     // What became of saved speakers: two lines, the last one stays, and a box.
     const QVariant studio =
@@ -175,7 +191,7 @@ void tst_Translations::walkThroughPages()
     QVERIFY(QMetaObject::invokeMethod(client, "showSpeakerKeptName", Q_ARG(QString, "Kitchen"),
                                       Q_ARG(BonjourRecord, studio.value<BonjourRecord>())));
     QVERIFY(QMetaObject::invokeMethod(client, "reportSpeakerNotBack", Q_ARG(QString, "Attic")));
-    QTRY_COMPARE(closer->boxes.count(), 8);
+    QTRY_COMPARE(closer->boxes.count(), 10);
 }
 
 void tst_Translations::translatedPages_data()
@@ -228,12 +244,14 @@ void tst_Translations::translatedPages()
     QCOMPARE(buttonTexts(scan),
              QStringList({ text("Client_WLANs", "<< Back"), text("Client_WLANs", "Next >>") }));
     // The button of this box reads "OK" in every language.
-    const QStringList wlanBoxes = { text("Client_WLANs",
-                                         "The speaker found no WLANs.\nPlease go back "
-                                         "and try again."),
-                                    text("Client_WLANs",
-                                         "The speaker did not answer.\nPlease go "
-                                         "back and try again.") };
+    const QStringList wlanBoxes = {
+        text("Client_WLANs",
+             "The speaker found no WLANs. Check that your WLAN router is switched on, then go back "
+             "and choose the speaker again."),
+        text("Client_WLANs",
+             "The speaker did not answer. Check that it is switched on, then go back and choose it "
+             "again.")
+    };
     for (int i = 0; i < wlanBoxes.size(); ++i) {
         QCOMPARE(closer->boxes.at(i).title, text("Client_WLANs", "Info"));
         QCOMPARE(closer->boxes.at(i).text, wlanBoxes.at(i));
@@ -252,10 +270,18 @@ void tst_Translations::translatedPages()
              QStringLiteral("VANTIR Ovix"));
     const QStringList settingsBoxes = {
         text("Client_Settings",
-             "The speaker refused the settings.\nPlease check them and press SAVE again."),
+             "The speaker refused the settings. Check the name and the password, then press SAVE "
+             "again."),
         text("Client_Settings",
-             "The speaker did not answer.\nIt may have taken the settings and be restarting:\nwait "
-             "a minute and look for it in the speaker list\nbefore you try again."),
+             "The speaker refused the settings (\"%1\"). Check the name and the password, then "
+             "press SAVE again.")
+            .arg(QStringLiteral("WLAN unknown")),
+        text("Client_Settings",
+             "The speaker's answer could not be used, so it is not known whether it took the "
+             "settings. Wait a minute and look for it in the speaker list before you try again."),
+        text("Client_Settings",
+             "The speaker did not answer. It may have taken the settings and be restarting: wait a "
+             "minute and look for it in the speaker list before you try again."),
         text("Client_Settings", "Success")
     };
     for (int i = 0; i < settingsBoxes.size(); ++i) {
@@ -264,16 +290,18 @@ void tst_Translations::translatedPages()
         QCOMPARE(closer->boxes.at(2 + i).buttons, QStringList({ text("Client_Settings", "OK") }));
     }
 
-    const char *const noSearch = "The search for speakers is not available: this computer's "
-                                 "DNS-SD service (%1) does not answer.\nStart it, and the list "
-                                 "fills by itself.";
-    QCOMPARE(closer->boxes.at(5).title, text("Client", "Info"));
-    QCOMPARE(closer->boxes.at(5).text,
-             text("Client", noSearch).arg(QStringLiteral("avahi-daemon")));
-    QCOMPARE(closer->boxes.at(6).title, text("Client", "Info"));
-    QCOMPARE(closer->boxes.at(6).text,
-             text("Client", "The speaker could not be reached.\nPlease try again."));
-    QCOMPARE(closer->boxes.at(6).buttons, QStringList(QStringLiteral("OK")));
+    const char *const noSearch =
+        "The search for speakers is not available: this computer's DNS-SD service (avahi-daemon) "
+        "does not answer. Start it, for example with \"sudo systemctl start avahi-daemon\", and "
+        "the list fills by itself.";
+    QCOMPARE(closer->boxes.at(7).title, text("Client", "Info"));
+    QCOMPARE(closer->boxes.at(7).text, text("Client", noSearch));
+    QCOMPARE(closer->boxes.at(8).title, text("Client", "Info"));
+    QCOMPARE(closer->boxes.at(8).text,
+             text("Client",
+                  "The speaker could not be reached. Check that it is switched on and on the same "
+                  "network as this computer, then choose it again."));
+    QCOMPARE(closer->boxes.at(8).buttons, QStringList(QStringLiteral("OK")));
 
     // On the first list page; the second one only told that the search is not available.
     const QString keptLine = text("Client",
@@ -284,7 +312,7 @@ void tst_Translations::translatedPages()
     for (const Client *page : topLevelPages<Client>())
         linesShown += labelWithText(page, keptLine) ? 1 : 0;
     QCOMPARE(linesShown, 1);
-    QCOMPARE(closer->boxes.at(7).text,
+    QCOMPARE(closer->boxes.at(9).text,
              text("Client",
                   "The speaker \"%1\" has not come back on the network.\n\nPlease check:\n- the "
                   "WLAN password: a wrong password is the usual cause;\n- that this computer is on "

@@ -25,7 +25,7 @@ const Setter table[] = {
 
 QStringList fields(const WizardData &data)
 {
-    return { data.url, data.name, data.model,       data.ssid,
+    return { data.url, data.name, data.model,       data.ssid,       data.encryptType,
              data.pw,  data.ip,   data.softwareVer, data.hardwareVer };
 }
 
@@ -46,8 +46,8 @@ void TestWizardData::startsEmpty()
     // Runs first: nothing has written the record yet.
     for (const QString &field : fields(wizardData))
         QVERIFY(field.isNull());
-    QVERIFY(!wlanPage);
-    QVERIFY(!settingsPage);
+    QVERIFY(wlanPage.isNull());
+    QVERIFY(settingsPage.isNull());
 }
 
 void TestWizardData::setters_data()

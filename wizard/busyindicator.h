@@ -1,0 +1,28 @@
+#ifndef BUSYINDICATOR_H
+#define BUSYINDICATOR_H
+
+#include <QWidget>
+
+class QLabel;
+class QMovie;
+
+// The pages' sign that they wait for the speaker: the busy animation with one
+// line saying what for. Hidden until start().
+class BusyIndicator : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // text: already translated in the page's context.
+    explicit BusyIndicator(const QString &text, QWidget *parent = nullptr);
+
+    void start();
+    void stop();
+
+private:
+    QLabel *movieLabel;
+    QLabel *textLabel;
+    QMovie *busyMovie;
+};
+
+#endif // BUSYINDICATOR_H
