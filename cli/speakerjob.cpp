@@ -146,9 +146,17 @@ void SpeakerJob::send(const QString &password, bool noWait, BonjourServiceBrowse
 
 void SpeakerJob::readSetconfig(const SpeakerApi::Transfer &transfer, const QByteArray &body)
 {
-    switch (SpeakerApi::readSetconfigAnswer(transfer, body)) {
+    QString reason;
+    switch (SpeakerApi::readSetconfigAnswer(transfer, body, &reason)) {
     case SpeakerApi::SaveOutcome::Refused:
-        fail(Outcome::Refused, QStringLiteral("the speaker refused the settings"));
+        fail(Outcome::Refused,
+             reason.isEmpty() ? QStringLiteral("the speaker refused the settings")
+                              : QStringLiteral("the speaker refused the settings: %1").arg(reason));
+        return;
+    case SpeakerApi::SaveOutcome::Unusable:
+        fail(Outcome::NoAnswer,
+             QStringLiteral("the speaker's answer to the settings could not be used; it may "
+                            "have taken them"));
         return;
     case SpeakerApi::SaveOutcome::NoAnswer:
         fail(Outcome::NoAnswer,

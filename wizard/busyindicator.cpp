@@ -1,14 +1,16 @@
 #include "busyindicator.h"
 
+#include "accessible.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMovie>
 
-BusyIndicator::BusyIndicator(const QString &text, QWidget *parent) : QWidget(parent)
+BusyIndicator::BusyIndicator(const QString &text, const QString &name, QWidget *parent)
+    : QWidget(parent)
 {
-    busyMovie = new QMovie(QStringLiteral(":/GRAFX/ajax-loader.gif"), QByteArray(), this);
-    movieLabel = new QLabel(this);
-    movieLabel->setMovie(busyMovie);
+    movieLabel = busyAnimationLabel(name, this);
+    busyMovie = movieLabel->movie();
     textLabel = new QLabel(text, this);
     textLabel->setWordWrap(true);
 

@@ -13,8 +13,9 @@ class BusyIndicator : public QWidget
     Q_OBJECT
 
 public:
-    // text: already translated in the page's context.
-    explicit BusyIndicator(const QString &text, QWidget *parent = nullptr);
+    // text: the line shown; name: what a screen reader calls the animation. Both already
+    // translated in the page's context.
+    BusyIndicator(const QString &text, const QString &name, QWidget *parent = nullptr);
 
     void start();
     void stop();

@@ -77,7 +77,8 @@ Client_Settings::Client_Settings(QWidget *parent)
     layout->addWidget(new QLabel(tr("Vers:")), 7, 0, 1, 1);
     layout->addWidget(speakerTextLabel(wizardData.softwareVer), 7, 1, 1, 3);
     layout->addWidget(hintLabel, 8, 0, 1, 4);
-    busyIndicator = new BusyIndicator(tr("Sending the settings to the speaker…"));
+    busyIndicator = new BusyIndicator(tr("Sending the settings to the speaker…"),
+                                      tr("Waiting for the speaker's answer"));
     layout->addWidget(busyIndicator, 9, 0, 1, 2);
     layout->addWidget(backButton, 9, 2, 1, 1);
     layout->addWidget(saveButton, 9, 3, 1, 1);

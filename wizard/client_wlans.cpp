@@ -40,7 +40,8 @@ Client_WLANs::Client_WLANs(QWidget *parent) : QDialog(parent)
     connect(nextButton, SIGNAL(clicked()), this, SLOT(setSSID()));
     connect(backButton, SIGNAL(clicked()), this, SLOT(close()));
 
-    busyIndicator = new BusyIndicator(tr("The speaker is looking for WLANs…"));
+    busyIndicator = new BusyIndicator(tr("The speaker is looking for WLANs…"),
+                                      tr("Waiting for the speaker's WLANs"));
 
     QGridLayout *layout = new QGridLayout;
     layout->addWidget(headerLabel, 0, 0, 1, 4);

@@ -151,6 +151,10 @@ und sind in einer Minute verfügbar...
         <translation>Die Einstellungen werden an den Lautsprecher gesendet…</translation>
     </message>
     <message>
+        <source>Waiting for the speaker&apos;s answer</source>
+        <translation>Warten auf die Antwort des Lautsprechers</translation>
+    </message>
+    <message>
         <source>Enter a name for the speaker.</source>
         <translation>Geben Sie einen Namen für den Lautsprecher ein.</translation>
     </message>
@@ -225,6 +229,10 @@ und sind in einer Minute verfügbar...
     <message>
         <source>The speaker is looking for WLANs…</source>
         <translation>Der Lautsprecher sucht nach WLANs…</translation>
+    </message>
+    <message>
+        <source>Waiting for the speaker&apos;s WLANs</source>
+        <translation>Warten auf die WLANs des Lautsprechers</translation>
     </message>
     <message>
         <source>The speaker did not answer. Check that it is switched on, then go back and choose it again.</source>

@@ -150,6 +150,10 @@ and will be available in a minute...</translation>
         <translation>Sending the settings to the speaker…</translation>
     </message>
     <message>
+        <source>Waiting for the speaker&apos;s answer</source>
+        <translation>Waiting for the speaker&apos;s answer</translation>
+    </message>
+    <message>
         <source>Enter a name for the speaker.</source>
         <translation>Enter a name for the speaker.</translation>
     </message>
@@ -224,6 +228,10 @@ and will be available in a minute...</translation>
     <message>
         <source>The speaker is looking for WLANs…</source>
         <translation>The speaker is looking for WLANs…</translation>
+    </message>
+    <message>
+        <source>Waiting for the speaker&apos;s WLANs</source>
+        <translation>Waiting for the speaker&apos;s WLANs</translation>
     </message>
     <message>
         <source>The speaker did not answer. Check that it is switched on, then go back and choose it again.</source>
