@@ -35,7 +35,7 @@ Options:
   --password-file FILE       configure: the WLAN password is the file's content
   --jobs N                   configure: speakers worked on at once (default 8)
   --no-wait                  configure: do not wait for the speaker to come back
-  --return-wait SECONDS      configure: how long to wait for it (default 120)
+  --return-wait SECONDS      configure: how long to wait for it (default 180)
   --force                    configure: send a password that does not seem to fit
                              the WLAN's encryption
   --quiet-wait MS            how long the search must be quiet before its list

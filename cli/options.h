@@ -9,7 +9,7 @@ class QIODevice;
 
 // Defaults of the waits; each has an option that overrides it.
 const int DefaultQuietWait = 300;  // ms of browse without change before the list is taken
-const int DefaultReturnWait = 120; // s for a configured speaker to come back
+const int DefaultReturnWait = 180; // s for a configured speaker to come back, as in the wizard
 const int DefaultJobs = 8;         // speakers of a plan worked on at once
 
 // One speaker's line of a plan, or the one speaker of `configure SPEAKER`.
