@@ -299,6 +299,9 @@ void Client::reportResolveFailure()
     busyMovie->stop();
     busyLabel->hide();
     enableNextButton();
+    // While the DNS-SD service is away nothing can be reached; the user has been told so.
+    if (browseUnavailable)
+        return;
     showInformation(QT_TR_NOOP("The speaker could not be reached. Check that it is switched on and "
                                "on the same network as this computer, then choose it again."),
                     QString());

@@ -76,6 +76,7 @@ private slots:
     void resolveFails();
     void browseUnavailable();
     void browseLost();
+    void resolveFailsWhileSearchUnavailable();
     void anyAnswerOverEmptyList();
     void silentSpeakerTimesOut();
     void lateAnswerIgnored();
@@ -444,6 +445,22 @@ void tst_Client::browseLost()
     QTRY_COMPARE(rows(), QStringList());
     QVERIFY(!nextButton()->isEnabled());
     QCOMPARE(closer->boxes.count(), 1);
+}
+
+// The DNS-SD service goes while a speaker is being resolved: one box says so, not a second one
+// that the speaker could not be reached.
+void tst_Client::resolveFailsWhileSearchUnavailable()
+{
+    addSpeakers({ "Ovix Kitchen" });
+    nextButton()->click();
+    FakeDnssd::failNextProcess(-65537);
+    QVERIFY(FakeDnssd::browseReply(Add, 0, "Ovix Bath", ServiceType, Domain));
+    QTRY_COMPARE(closer->boxes.count(), 1);
+    QVERIFY(FakeDnssd::resolveReply(0, -65537, nullptr, nullptr, 0, 0));
+    QTRY_VERIFY(nextButton()->isEnabled());
+    QTest::qWait(20);
+    QCOMPARE(closer->boxes.count(), 1);
+    QCOMPARE(closer->boxes.at(0).text, noSearch);
 }
 
 // Any answer, even one that is of no use, ends the wait; over an empty list there is still
