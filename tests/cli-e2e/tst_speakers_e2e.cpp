@@ -1,3 +1,4 @@
+#include "simulatorrecord.h"
 #include "speakerapi.h"
 
 #include <QJsonArray>
@@ -138,17 +139,11 @@ Run tst_SpeakersE2e::run(const QStringList &arguments, const QByteArray &input)
 QList<QByteArray> tst_SpeakersE2e::setconfigBodies(const QString &speaker) const
 {
     QList<QByteArray> bodies;
-    QFile record(dir.filePath(speaker + QStringLiteral(".jsonl")));
-    if (!record.open(QIODevice::ReadOnly))
-        return bodies;
-    for (const QByteArray &line : record.readAll().split('\n')) {
-        const QByteArray body = QByteArray::fromBase64(QJsonDocument::fromJson(line)
-                                                           .object()
-                                                           .value(QLatin1String("body_base64"))
-                                                           .toString()
-                                                           .toLatin1());
-        if (body.contains("\"setconfig\""))
-            bodies.append(body);
+    const QList<RecordedRequest> requests =
+        recordedRequests(dir.filePath(speaker + QStringLiteral(".jsonl")));
+    for (const RecordedRequest &request : requests) {
+        if (request.body.contains("\"setconfig\""))
+            bodies.append(request.body);
     }
     return bodies;
 }

@@ -4,6 +4,7 @@
 #include "messagelog.h"
 #include "pagetest.h"
 #include "setconfig.h"
+#include "simulatorrecord.h"
 #include "wizarddata.h"
 
 #include <QElapsedTimer>
@@ -50,15 +51,6 @@ QStringList rowTexts(const QTreeWidget *tree, int column)
     return texts;
 }
 
-// One request as the simulator recorded it.
-struct Request
-{
-    QString method;
-    QString path;
-    QList<QPair<QString, QString>> headers;
-    QByteArray body;
-};
-
 } // namespace
 
 class tst_WizardE2e : public QObject
@@ -75,7 +67,6 @@ private slots:
 private:
     bool speakerListening();
     void readSimulator();
-    QList<Request> recordedRequests() const;
 
     QTemporaryDir m_dir;
     QProcess *m_simulator = nullptr;
@@ -137,32 +128,6 @@ void tst_WizardE2e::readSimulator()
     m_simulatorOutput += m_simulator->readAllStandardOutput();
     if (m_listeningAgainAt < 0 && m_simulatorOutput.count("listening on ") == 2)
         m_listeningAgainAt = m_clock.elapsed();
-}
-
-QList<Request> tst_WizardE2e::recordedRequests() const
-{
-    QList<Request> requests;
-    QFile record(m_dir.filePath(QStringLiteral("record.jsonl")));
-    if (!record.open(QIODevice::ReadOnly))
-        return requests;
-    const QList<QByteArray> lines = record.readAll().split('\n');
-    for (const QByteArray &line : lines) {
-        const QJsonObject object = QJsonDocument::fromJson(line).object();
-        if (object.isEmpty())
-            continue;
-        Request request;
-        request.method = object.value(QLatin1String("method")).toString();
-        request.path = object.value(QLatin1String("path")).toString();
-        const QJsonArray headers = object.value(QLatin1String("headers")).toArray();
-        for (const QJsonValue &header : headers) {
-            const QJsonArray pair = header.toArray();
-            request.headers.append(qMakePair(pair.at(0).toString(), pair.at(1).toString()));
-        }
-        request.body = QByteArray::fromBase64(
-            object.value(QLatin1String("body_base64")).toString().toLatin1());
-        requests.append(request);
-    }
-    return requests;
 }
 
 void tst_WizardE2e::configureFirstSpeaker_data()
@@ -321,14 +286,15 @@ void tst_WizardE2e::configureFirstSpeaker()
         QLatin1String("<<<\n\n")));
 
     // What reached the speaker, byte for byte.
-    const QList<Request> requests = recordedRequests();
+    const QList<RecordedRequest> requests =
+        recordedRequests(m_dir.filePath(QStringLiteral("record.jsonl")));
     QByteArrayList bodies;
-    for (const Request &request : requests)
+    for (const RecordedRequest &request : requests)
         bodies.append(request.body);
     QCOMPARE(bodies.size(), 5);
     QVERIFY(bodies.contains("{\"action\": \"query\"}"));
     QVERIFY(bodies.contains("{\"action\": \"wifiscan\"}"));
-    const Request &setconfig = requests.last();
+    const RecordedRequest &setconfig = requests.last();
     QCOMPARE(setconfig.body, setconfigBytes(jsonName, jsonPassword, jsonSsid));
     QCOMPARE(setconfig.method, QStringLiteral("POST"));
     QCOMPARE(setconfig.path, QStringLiteral("/api/v14/configure.action"));
