@@ -8,9 +8,6 @@
 #include "wizarddata.h"
 
 #include <QElapsedTimer>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
