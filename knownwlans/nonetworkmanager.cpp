@@ -1,0 +1,26 @@
+#include "networkmanager.h"
+
+#include <QTimer>
+
+// Platforms without NetworkManager: no WLAN is known, so no password is ever asked for.
+// Windows would read the WLAN profiles' keys (WlanGetProfile), macOS the keychain.
+namespace NetworkManager {
+
+QString connectBus(const QString &)
+{
+    return QString();
+}
+
+void readWlans(const QString &, std::chrono::milliseconds, QObject *context,
+               const std::function<void(const QList<KnownWlan> &)> &done)
+{
+    QTimer::singleShot(0, context, [done] { done({}); });
+}
+
+void readPassword(const QString &, const QString &, std::chrono::milliseconds, QObject *context,
+                  const std::function<void(const QString &, PasswordRequest::Failure)> &done)
+{
+    QTimer::singleShot(0, context, [done] { done({}, PasswordRequest::Failure::NotKnown); });
+}
+
+} // namespace NetworkManager
