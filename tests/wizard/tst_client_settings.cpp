@@ -6,11 +6,15 @@
 #include "pagetest.h"
 #include "setconfig.h"
 #include "speakerapi.h"
+#include "startup.h"
 #include "wizarddata.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScopeGuard>
+#include <QScreen>
 #include <QTest>
+#include <QTranslator>
 
 Q_DECLARE_METATYPE(ScriptedResponse)
 
@@ -50,6 +54,8 @@ private slots:
     void enterInPasswordSaves();
     void saveOutcome_data();
     void saveOutcome();
+    void longRefusalShown_data();
+    void longRefusalShown();
     void sendsWhereBuilt();
     void successHidesOnlyItself();
 
@@ -363,6 +369,7 @@ void tst_Client_Settings::saveOutcome()
     QCOMPARE(closer.boxes.first().text, box);
     QCOMPARE(closer.boxes.first().buttons, QStringList(QStringLiteral("OK")));
     QCOMPARE(closer.boxes.first().parent.data(), page);
+    QVERIFY(closer.boxes.first().allTextShown);
     QCOMPARE(log->debugLines(QStringLiteral("reply received")).mid(2), lines);
     QCOMPARE(server->requests().count(), sent);
     // No warning of Qt's for reading a timed-out reply.
@@ -373,6 +380,58 @@ void tst_Client_Settings::saveOutcome()
     QVERIFY(saveButton(page)->isEnabled());
     QTest::qWait(20);
     QCOMPARE(closer.boxes.count(), 1);
+}
+
+void tst_Client_Settings::longRefusalShown_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<qreal>("fontScale");
+    QTest::addColumn<QByteArray>("reason");
+    for (const char *locale : { "en_US", "de_DE" }) {
+        for (const qreal scale : { 1.0, 2.0 }) {
+            QTest::addRow("%s, font x%g, one long word", locale, scale)
+                << QString::fromLatin1(locale) << scale << "E_" + QByteArray(198, 'X');
+            QTest::addRow("%s, font x%g, a sentence", locale, scale)
+                << QString::fromLatin1(locale) << scale
+                << QByteArray("the WLAN did not accept this password when the speaker tried it "
+                              "just now, so nothing was changed");
+        }
+    }
+}
+
+// A refusal with a long reason, on the test's screen of 800 by 600 pixels: the box wraps the
+// text at its width, also inside a word too long for a line, and is as high as all of it, but no
+// wider than two thirds of the screen unless the screen is too low for the text at that width.
+void tst_Client_Settings::longRefusalShown()
+{
+    QFETCH(QString, locale);
+    QFETCH(qreal, fontScale);
+    QFETCH(QByteArray, reason);
+
+    QTranslator catalogue;
+    installCatalogue(catalogue, QLocale(locale));
+    const QFont normalFont = QApplication::font();
+    const auto restore = qScopeGuard([&] {
+        QApplication::setFont(normalFont);
+        QCoreApplication::removeTranslator(&catalogue);
+    });
+    QFont font = normalFont;
+    font.setPointSizeF(font.pointSizeF() * fontScale);
+    QApplication::setFont(font);
+    server->setDefaultResponse(
+        ScriptedResponse::json("{\"returncode\": \"1\", \"error\": \"" + reason + "\"}"));
+    shownPage()->findChildren<QPushButton *>().last()->click(); // "SAVE", in German "OK"
+
+    QMessageBox *box = nullptr;
+    QTRY_VERIFY((box = settingsPage->findChild<QMessageBox *>()) && box->isVisible());
+    QVERIFY(box->text().contains(QString::fromLatin1(reason)));
+    QVERIFY(showsAllText(box));
+    QVERIFY(box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->height() >=
+            3 * QFontMetrics(font).height());
+    const QRect screen = box->screen()->availableGeometry();
+    QVERIFY(box->height() <= screen.height());
+    QVERIFY(box->width() <= screen.width() * 2 / 3 ||
+            (fontScale > 1 && box->width() == screen.width()));
 }
 
 // The page sends to the speaker and with the WLAN that it shows, whatever was chosen since.

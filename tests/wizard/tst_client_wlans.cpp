@@ -235,6 +235,7 @@ void tst_Client_WLANs::scanOutcome()
     QCOMPARE(closer.boxes.first().text, box);
     QCOMPARE(closer.boxes.first().buttons, QStringList(QStringLiteral("OK")));
     QCOMPARE(closer.boxes.first().parent.data(), page);
+    QVERIFY(closer.boxes.first().allTextShown);
     QCOMPARE(log->debugLines(QStringLiteral("Client WLANS  reply received")).mid(2), lines);
     QCOMPARE(tree(page)->topLevelItemCount(), 0);
     QVERIFY(!nextButton(page)->isEnabled());
