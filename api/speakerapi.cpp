@@ -11,6 +11,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTimer>
 #include <QUrl>
 #include <QVariant>
 
@@ -29,6 +30,15 @@ protected:
     }
 };
 
+// Set on a reply once some of its request has gone out on a connection.
+static const char SentProperty[] = "vantirSent";
+
+static void abortReply(QNetworkReply *reply)
+{
+    reply->abort();
+    reply->installEventFilter(new LateDeliverySink(reply));
+}
+
 // Marks the reply first so that the handler, which abort() reaches at once
 // through finished(), knows why the body is gone.
 static void discardReply(QNetworkReply *reply, const QString &why)
@@ -36,8 +46,30 @@ static void discardReply(QNetworkReply *reply, const QString &why)
     if (reply->isFinished() || reply->property(SpeakerApi::DiscardedProperty).isValid())
         return;
     reply->setProperty(SpeakerApi::DiscardedProperty, why);
-    reply->abort();
-    reply->installEventFilter(new LateDeliverySink(reply));
+    abortReply(reply);
+}
+
+// Notes whether the request reached a connection, and ends it at its deadline.
+static void watchTransfer(QNetworkReply *reply)
+{
+    // Qt tells of the body as it hands it to an open connection; a connection that could not
+    // be made (refused, no route, no such host) leaves it at nothing. A count that goes back to
+    // 0 is Qt starting again on a new connection after the first one closed: the speaker may
+    // have the request all the same.
+    QObject::connect(reply, &QNetworkReply::uploadProgress, reply, [reply](qint64 sent, qint64) {
+        if (sent > 0)
+            reply->setProperty(SentProperty, true);
+    });
+    // Counted from the request: Qt's own transfer timeout starts again with every byte that
+    // arrives, so that a speaker dripping its answer would keep the page waiting.
+    QTimer *deadline = new QTimer(reply);
+    deadline->setSingleShot(true);
+    QObject::connect(deadline, &QTimer::timeout, reply, [reply]() {
+        if (!reply->isFinished())
+            abortReply(reply);
+    });
+    QObject::connect(reply, &QNetworkReply::finished, deadline, &QTimer::stop);
+    deadline->start(SpeakerApi::transferTimeout());
 }
 
 namespace SpeakerApi {
@@ -157,7 +189,6 @@ QNetworkAccessManager *postRequest(QObject *page, const QString &url, const QStr
     request.setUrl(QUrl(url, QUrl::TolerantMode));
     request.setRawHeader("Content-Type", "text/plain");
     request.setRawHeader("charset", "UTF-8");
-    request.setTransferTimeout(transferTimeout());
     // The answer is read where it was asked for, and what the speaker is sent goes to the speaker
     // shown, nowhere else. Qt 6 would follow a redirect by itself, and could send the
     // set-configuration, WLAN password and all, on to any address it names.
@@ -166,7 +197,9 @@ QNetworkAccessManager *postRequest(QObject *page, const QString &url, const QStr
     const QByteArray data = body.toUtf8();
     QObject::connect(manager, SIGNAL(finished(QNetworkReply *)), page,
                      SLOT(replyFinished(QNetworkReply *)));
-    limitReplySize(manager->post(request, data));
+    QNetworkReply *reply = manager->post(request, data);
+    limitReplySize(reply);
+    watchTransfer(reply);
     return manager;
 }
 
@@ -212,15 +245,17 @@ QByteArray readReply(QNetworkReply *reply, const char *arrivalText)
         qDebug().noquote() << discarded.toString();
         return QByteArray();
     }
-    // A reply aborted by the transfer timeout is closed already, and reading it
-    // would only make Qt warn.
+    // A reply aborted at its deadline is closed already, and reading it would
+    // only make Qt warn.
     const QByteArray body = reply->isOpen() ? reply->readAll() : QByteArray();
     qDebug() << arrivalText;
     qDebug() << LogText(QString::fromUtf8(body.constData()));
     return body;
 }
 
-bool parseReply(const QByteArray &body, QJsonObject *object)
+// The reply procedure's reading of the body: Unusable or TooLarge with the line
+// that says why, or None with the top-level object.
+static AnswerProblem bodyProblem(const QByteArray &body, QJsonObject *object)
 {
     // Counted before reading: brackets inside strings count too, which only errs
     // on the safe side.
@@ -228,19 +263,24 @@ bool parseReply(const QByteArray &body, QJsonObject *object)
     if (parts > MaxAnswerParts) {
         qDebug() << "Answer not read:" << parts << "objects and arrays, more than"
                  << MaxAnswerParts;
-        return false;
+        return AnswerProblem::TooLarge;
     }
     const QJsonDocument document = QJsonDocument::fromJson(body);
     if (document.isNull()) {
         qDebug() << "Document is NULL";
-        return false;
+        return AnswerProblem::Unusable;
     }
     *object = document.object();
     if (object->isEmpty()) {
         qDebug() << "Object is empty";
-        return false;
+        return AnswerProblem::Unusable;
     }
-    return true;
+    return AnswerProblem::None;
+}
+
+bool parseReply(const QByteArray &body, QJsonObject *object)
+{
+    return bodyProblem(body, object) == AnswerProblem::None;
 }
 
 DeviceInfo readQueryReply(const QJsonObject &object)
@@ -294,6 +334,7 @@ Transfer transferOf(const QNetworkReply *reply)
     transfer.error = reply->error();
     transfer.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     transfer.discarded = reply->property(DiscardedProperty).isValid();
+    transfer.sent = reply->property(SentProperty).toBool();
     return transfer;
 }
 
@@ -324,40 +365,91 @@ bool checkTransfer(const Transfer &transfer)
     return true;
 }
 
-bool readWifiscanAnswer(const Transfer &transfer, const QByteArray &body,
-                        QList<AccessPoint> *accessPoints)
+// Why a transfer that checkTransfer() did not pass brought no answer to read.
+static AnswerProblem transferProblem(const Transfer &transfer)
 {
-    QJsonObject object;
-    const bool parsed = parseReply(body, &object);
-    if (!checkTransfer(transfer) || !parsed)
-        return false;
-    *accessPoints = readWifiscanReply(object);
-    return true;
+    if (transfer.discarded)
+        return AnswerProblem::TooLarge;
+    if (transfer.status != 0 && (transfer.status < 200 || transfer.status > 299))
+        return AnswerProblem::Unusable;
+    // Not the error itself: Qt sends a request again once when its connection closed
+    // unanswered, and a refusal of that second connection comes after the speaker had it.
+    if (transfer.error != QNetworkReply::NoError && !transfer.sent)
+        return AnswerProblem::NotSent;
+    return AnswerProblem::NoAnswer;
 }
 
-bool readQueryAnswer(const Transfer &transfer, const QByteArray &body, DeviceInfo *info)
+// The body's lines first, then the transfer's, as the pages have always written them.
+static AnswerProblem readAnswer(const Transfer &transfer, const QByteArray &body,
+                                QJsonObject *object)
+{
+    const AnswerProblem read = bodyProblem(body, object);
+    if (!checkTransfer(transfer))
+        return transferProblem(transfer);
+    return read;
+}
+
+AnswerProblem readWifiscanAnswer(const Transfer &transfer, const QByteArray &body,
+                                 QList<AccessPoint> *accessPoints)
 {
     QJsonObject object;
-    const bool parsed = parseReply(body, &object);
-    if (!checkTransfer(transfer) || !parsed)
-        return false;
-    *info = readQueryReply(object);
-    return true;
+    const AnswerProblem problem = readAnswer(transfer, body, &object);
+    if (problem == AnswerProblem::None)
+        *accessPoints = readWifiscanReply(object);
+    return problem;
+}
+
+AnswerProblem readQueryAnswer(const Transfer &transfer, const QByteArray &body, DeviceInfo *info)
+{
+    QJsonObject object;
+    const AnswerProblem problem = readAnswer(transfer, body, &object);
+    if (problem == AnswerProblem::None)
+        *info = readQueryReply(object);
+    return problem;
+}
+
+// A refusal's own words, if it gives any.
+static QString refusalReason(const QJsonObject &object)
+{
+    for (const char *member : { "error", "message" }) {
+        const QJsonValue text = object.value(QLatin1String(member));
+        if (text.isString() && !text.toString().trimmed().isEmpty()) {
+            // Shown in a box: a sentence, not whatever the answer holds.
+            return text.toString().trimmed().left(MaxReasonLength);
+        }
+    }
+    return QString();
 }
 
 SaveOutcome readSetconfigAnswer(const Transfer &transfer, const QByteArray &body, QString *reason)
 {
     QJsonObject object;
-    const bool parsed = parseReply(body, &object);
+    const AnswerProblem read = bodyProblem(body, &object);
     if (!checkTransfer(transfer)) {
-        // A status is an answer; a reset or silence is none, and the settings
-        // may have been taken before it.
-        if (transfer.status >= 300 && transfer.status < 400)
+        // A status of 400 or more is a no, with or without words of its own.
+        if (transfer.status >= 400) {
+            if (reason && read == AnswerProblem::None)
+                *reason = refusalReason(object);
+            return SaveOutcome::Refused;
+        }
+        switch (transferProblem(transfer)) {
+        case AnswerProblem::NotSent:
+            return SaveOutcome::NotSent;
+        case AnswerProblem::TooLarge:
+            return SaveOutcome::TooLarge;
+        case AnswerProblem::Unusable: // a redirect, which no speaker sends
             return SaveOutcome::Unusable;
-        return transfer.status >= 400 ? SaveOutcome::Refused : SaveOutcome::NoAnswer;
-    }
-    if (!parsed)
+        case AnswerProblem::None:
+        case AnswerProblem::NoAnswer:
+            break;
+        }
+        // A reset or silence after sending: the settings may have been taken before it.
         return SaveOutcome::NoAnswer;
+    }
+    if (read == AnswerProblem::TooLarge)
+        return SaveOutcome::TooLarge;
+    if (read != AnswerProblem::None)
+        return SaveOutcome::Unusable;
 
     const QJsonValue returncode = object.value(QLatin1String("returncode"));
     const bool accepted = returncode.isUndefined() ||
@@ -365,16 +457,8 @@ SaveOutcome readSetconfigAnswer(const Transfer &transfer, const QByteArray &body
         (returncode.isDouble() && returncode.toDouble() == 0);
     if (!accepted) {
         qDebug() << "Refused, returncode" << LogJson(returncode);
-        if (reason) {
-            for (const char *member : { "error", "message" }) {
-                const QJsonValue text = object.value(QLatin1String(member));
-                if (text.isString() && !text.toString().trimmed().isEmpty()) {
-                    // Shown in a box: a sentence, not whatever the answer holds.
-                    *reason = text.toString().trimmed().left(MaxReasonLength);
-                    break;
-                }
-            }
-        }
+        if (reason)
+            *reason = refusalReason(object);
         return SaveOutcome::Refused;
     }
     return SaveOutcome::Saved;
@@ -395,13 +479,20 @@ SettingsProblem checkSettings(const QString &name, const QString &password,
 {
     if (name.trimmed().isEmpty())
         return SettingsProblem::BlankName;
+    if (name.toUtf8().size() > MaxNameBytes)
+        return SettingsProblem::NameTooLong;
     const QString type = encryptType.trimmed().toUpper();
     if (type.contains(QLatin1String("WPA"))) {
-        // A passphrase counts characters, not UTF-16 units; 64 digits are the key itself.
-        const int length = password.toUcs4().size();
-        if ((length >= 8 && length <= 63) || (length == 64 && isHexDigits(password)))
+        // A passphrase is counted in the bytes that the speaker gets; 64 digits are the key
+        // itself.
+        if (password.size() == 64 && isHexDigits(password))
             return SettingsProblem::None;
-        return SettingsProblem::WpaPasswordLength;
+        const int bytes = password.toUtf8().size();
+        if (bytes < 8)
+            return SettingsProblem::WpaPasswordTooShort;
+        if (bytes > 63)
+            return SettingsProblem::WpaPasswordTooLong;
+        return SettingsProblem::None;
     }
     if (type.isEmpty() || type == QLatin1String("NONE") || type == QLatin1String("OPEN"))
         return SettingsProblem::None;

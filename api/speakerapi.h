@@ -25,9 +25,10 @@ const qint64 MaxReplySize = 1024 * 1024;
 // only whole once the buffer is nearly full.
 const qint64 ReadBufferSize = 2 * MaxReplySize;
 
-// The longest a request may wait for the next byte of its answer before it is
-// given up: long enough for a speaker's WLAN scan. The default of every request;
-// tests lower it with setTransferTimeout().
+// The longest a request may take, from the moment it is made to the last byte
+// of its answer: long enough for a speaker's WLAN scan. A speaker that drips its
+// answer does not stretch it. The default of every request; tests lower it with
+// setTransferTimeout().
 const int DefaultTransferTimeout = 30 * 1000; // ms
 int transferTimeout();
 void setTransferTimeout(int msecs);
@@ -56,9 +57,9 @@ QString setconfigBody(const QString &name, const QString &password, const QStrin
 void logSetconfig(const QString &name, const QString &password, const QString &ssid);
 
 // Posts body to url on a new manager owned by page; the manager's finished()
-// goes to the page's replyFinished(QNetworkReply *) slot. The request gives up
-// after transferTimeout() without a byte, and follows no redirect. Returns the
-// manager.
+// goes to the page's replyFinished(QNetworkReply *) slot. The request is
+// aborted transferTimeout() after it was made, and follows no redirect. Returns
+// the manager.
 QNetworkAccessManager *postRequest(QObject *page, const QString &url, const QString &body);
 
 // Aborts the reply as soon as it announces or delivers more than MaxReplySize
@@ -122,6 +123,7 @@ struct Transfer
     QNetworkReply::NetworkError error = QNetworkReply::NoError;
     int status = 0;         // the HTTP status; 0 when none arrived
     bool discarded = false; // aborted for its size
+    bool sent = false;      // some of the request went out on a connection
 };
 
 Transfer transferOf(const QNetworkReply *reply);
@@ -130,22 +132,32 @@ Transfer transferOf(const QNetworkReply *reply);
 // writes why not ("HTTP error status N", "Transfer failed: ...").
 bool checkTransfer(const Transfer &transfer);
 
+// Why a request brought no answer that can be read, as far as it is known.
+enum class AnswerProblem {
+    None,     // a whole 2xx answer that is a non-empty JSON object
+    NotSent,  // no connection was made (refused, no route, no host): the speaker got nothing
+    NoAnswer, // sent, then silence, or the connection closed before the answer was whole
+    Unusable, // an answer, but no JSON object, or a status other than 2xx
+    TooLarge, // an answer refused for its size (MaxReplySize, MaxAnswerParts)
+};
+
 // The WLAN scan as the page gets it: the reply procedure's lines for the body,
-// then false when the speaker gave no usable answer (failed transfer, status
-// other than 2xx, no JSON object), else true with the access points that can
-// be chosen (possibly none).
-bool readWifiscanAnswer(const Transfer &transfer, const QByteArray &body,
-                        QList<AccessPoint> *accessPoints);
+// then why the speaker gave no usable answer, or None with the access points
+// that can be chosen (possibly none).
+AnswerProblem readWifiscanAnswer(const Transfer &transfer, const QByteArray &body,
+                                 QList<AccessPoint> *accessPoints);
 
 // The device query as a caller without a page gets it: the reply procedure's lines for the
-// body, then false when the speaker gave no usable answer, else true with what it tells.
-bool readQueryAnswer(const Transfer &transfer, const QByteArray &body, DeviceInfo *info);
+// body, then why the speaker gave no usable answer, or None with what it tells.
+AnswerProblem readQueryAnswer(const Transfer &transfer, const QByteArray &body, DeviceInfo *info);
 
 enum class SaveOutcome {
     Saved,    // a 2xx answer, a non-empty object, "returncode" absent or "0"
     Refused,  // an answer that says no: a status of 400 or more, another returncode
-    Unusable, // a redirect, which no speaker sends: nothing is known of the settings
-    NoAnswer, // none or none usable: the speaker may have taken the settings
+    Unusable, // an answer, but no JSON object, or a redirect: nothing is known of the settings
+    NoAnswer, // sent, but no answer: the speaker may have taken the settings
+    NotSent,  // no connection was made: the speaker is as it was
+    TooLarge, // an answer refused for its size: nothing is known of the settings
 };
 
 // How much of a refusal's own reason is kept, in UTF-16 units.
@@ -153,17 +165,25 @@ const int MaxReasonLength = 200;
 
 // The set-configuration's answer: the reply procedure's lines for the body,
 // then why it is not Saved. A refusal's own text member ("error" or
-// "message"), if the answer has one, goes to reason, trimmed and cut to
-// MaxReasonLength.
+// "message"), if its body is a JSON object that has one, goes to reason,
+// trimmed and cut to MaxReasonLength; also for a status of 400 or more.
 SaveOutcome readSetconfigAnswer(const Transfer &transfer, const QByteArray &body,
                                 QString *reason = nullptr);
 
+// The most bytes of a speaker name in UTF-8: it is announced as a DNS-SD
+// instance name, which is one DNS label.
+const int MaxNameBytes = 63;
+
 // Why the values typed for a set-configuration cannot work, if they cannot.
+// WPA takes a passphrase of 8 to 63 bytes in UTF-8, or the key itself as 64
+// hexadecimal digits.
 enum class SettingsProblem {
     None,
-    BlankName,         // a name of nothing but blanks
-    WpaPasswordLength, // WPA takes 8 to 63 characters or 64 hexadecimal digits
-    PasswordMissing,   // an encryption of unknown kind: a password is needed
+    BlankName,           // a name of nothing but blanks
+    NameTooLong,         // more than MaxNameBytes bytes
+    WpaPasswordTooShort, // fewer than 8 bytes
+    WpaPasswordTooLong,  // more than 63 bytes, and not 64 hexadecimal digits
+    PasswordMissing,     // an encryption of unknown kind: a password is needed
 };
 
 // Whether the speaker can join a WLAN of that "encrypt_type" (as the scan told

@@ -33,7 +33,8 @@ void AddressWatch::replyFinished(QNetworkReply *reply)
         return;
     const QByteArray body = SpeakerApi::readReply(reply, "Watch reply received");
     SpeakerApi::DeviceInfo device;
-    if (!SpeakerApi::readQueryAnswer(SpeakerApi::transferOf(reply), body, &device))
+    if (SpeakerApi::readQueryAnswer(SpeakerApi::transferOf(reply), body, &device) !=
+        SpeakerApi::AnswerProblem::None)
         away = true;
     else if (device.name == sentName && (away || sentName != oldName))
         return finish(Back);

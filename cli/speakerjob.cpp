@@ -96,13 +96,14 @@ void SpeakerJob::replyFinished(QNetworkReply *reply)
 
 void SpeakerJob::readQuery(const SpeakerApi::Transfer &transfer, const QByteArray &body)
 {
-    if (!SpeakerApi::readQueryAnswer(transfer, body, &info))
+    if (SpeakerApi::readQueryAnswer(transfer, body, &info) != SpeakerApi::AnswerProblem::None)
         fail(Outcome::NoAnswer, QStringLiteral("no usable answer to the device query"));
 }
 
 void SpeakerJob::readWifiscan(const SpeakerApi::Transfer &transfer, const QByteArray &body)
 {
-    if (!SpeakerApi::readWifiscanAnswer(transfer, body, &accessPoints))
+    if (SpeakerApi::readWifiscanAnswer(transfer, body, &accessPoints) !=
+        SpeakerApi::AnswerProblem::None)
         fail(Outcome::NoAnswer, QStringLiteral("no usable answer to the WLAN scan"));
 }
 
@@ -161,6 +162,15 @@ void SpeakerJob::readSetconfig(const SpeakerApi::Transfer &transfer, const QByte
     case SpeakerApi::SaveOutcome::NoAnswer:
         fail(Outcome::NoAnswer,
              QStringLiteral("no usable answer to the settings; the speaker may have taken them"));
+        return;
+    case SpeakerApi::SaveOutcome::NotSent:
+        fail(Outcome::NoAnswer,
+             QStringLiteral("the settings were not sent: the speaker could not be reached"));
+        return;
+    case SpeakerApi::SaveOutcome::TooLarge:
+        fail(Outcome::NoAnswer,
+             QStringLiteral("the speaker's answer to the settings was too large to use; it may "
+                            "have taken them"));
         return;
     case SpeakerApi::SaveOutcome::Saved:
         break;

@@ -71,6 +71,8 @@ Client_Settings::Client_Settings(QWidget *parent)
     layout->addWidget(fieldLabel(tr("Passwd:"), passwordEdit), 4, 0, 1, 1);
     layout->addWidget(passwordEdit, 4, 1, 1, 3);
     problemLabel = new QLabel;
+    // A line that says why SAVE is not available must not widen the page.
+    problemLabel->setWordWrap(true);
     layout->addWidget(problemLabel, 5, 1, 1, 3);
     layout->addWidget(new QLabel(tr("IP Addr:")), 6, 0, 1, 1);
     layout->addWidget(speakerTextLabel(wizardData.ip), 6, 1, 1, 3);
@@ -127,6 +129,16 @@ void Client_Settings::replyFinished(QNetworkReply *reply)
         text = tr("The speaker did not answer. It may have taken the settings and be restarting: "
                   "wait a minute and look for it in the speaker list before you try again.");
         break;
+    case SpeakerApi::SaveOutcome::NotSent:
+        text = tr("The settings were not sent: the speaker could not be reached, so it is as it "
+                  "was. Check that it is switched on and on the same network as this computer, "
+                  "then press SAVE again.");
+        break;
+    case SpeakerApi::SaveOutcome::TooLarge:
+        text = tr("The speaker's answer was too large to use, so it is not known whether it took "
+                  "the settings. Wait a minute and look for it in the speaker list before you try "
+                  "again.");
+        break;
     }
 
     showInfoBox(this, tr("Info"), text, tr("OK"));
@@ -158,8 +170,20 @@ void Client_Settings::updateSaveButton()
     case SpeakerApi::SettingsProblem::BlankName:
         problemLabel->setText(tr("Enter a name for the speaker."));
         break;
-    case SpeakerApi::SettingsProblem::WpaPasswordLength:
-        problemLabel->setText(tr("The password of this WLAN has 8 to 63 characters."));
+    // Limits in bytes, as the speaker counts them: a letter such as "ä" takes two.
+    case SpeakerApi::SettingsProblem::NameTooLong:
+        problemLabel->setText(tr("The name is too long: at most 63 bytes, which is fewer "
+                                 "characters where letters such as ä are used."));
+        break;
+    case SpeakerApi::SettingsProblem::WpaPasswordTooShort:
+        problemLabel->setText(tr("The password of this WLAN is too short: at least 8 characters, "
+                                 "or 64 hexadecimal digits."));
+        break;
+    case SpeakerApi::SettingsProblem::WpaPasswordTooLong:
+        problemLabel->setText(
+            tr("The password of this WLAN is too long: at most 63 bytes, which is "
+               "fewer characters where letters such as ä are used, or 64 "
+               "hexadecimal digits."));
         break;
     case SpeakerApi::SettingsProblem::PasswordMissing:
         problemLabel->setText(tr("Enter the password of this WLAN."));

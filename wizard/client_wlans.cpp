@@ -67,9 +67,24 @@ void Client_WLANs::replyFinished(QNetworkReply *reply)
     const SpeakerApi::Transfer transfer = SpeakerApi::transferOf(reply);
     SpeakerApi::endRequest(reply);
     QList<SpeakerApi::AccessPoint> accessPoints;
-    if (!SpeakerApi::readWifiscanAnswer(transfer, body, &accessPoints)) {
+    switch (SpeakerApi::readWifiscanAnswer(transfer, body, &accessPoints)) {
+    case SpeakerApi::AnswerProblem::None:
+        break;
+    case SpeakerApi::AnswerProblem::NotSent:
+        showInfo(tr("The speaker could not be reached. Check that it is switched on and on the "
+                    "same network as this computer, then go back and choose it again."));
+        return;
+    case SpeakerApi::AnswerProblem::NoAnswer:
         showInfo(tr("The speaker did not answer. Check that it is switched on, then go back and "
                     "choose it again."));
+        return;
+    case SpeakerApi::AnswerProblem::Unusable:
+        showInfo(tr("The speaker's answer could not be used. Go back and choose it again; if that "
+                    "does not help, switch the speaker off and on."));
+        return;
+    case SpeakerApi::AnswerProblem::TooLarge:
+        showInfo(tr("The speaker's answer was too large to use. Go back and choose it again; if "
+                    "that does not help, switch the speaker off and on."));
         return;
     }
 

@@ -1,10 +1,169 @@
 #include "infobox.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
+#include <QPointer>
+#include <QScreen>
+#include <QTextDocument>
+#include <QTextOption>
 
-// In characters: wide enough that a German sentence keeps several words on each line.
-static const int MinimumTextWidth = 50;
+namespace {
+
+// In average characters: lines that a reader can follow, and in which a German
+// sentence keeps several words on each line.
+const int ReadableLineLength = 65;
+
+QRect availableGeometry(const QWidget *box)
+{
+    const QScreen *screen = box->screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+QLabel *textLabel(const QMessageBox *box)
+{
+    return box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+}
+
+// The width of the text's widest line, unwrapped.
+int widestLine(const QLabel *label)
+{
+    const QFontMetrics metrics(label->font());
+    int widest = 0;
+    const QStringList lines = label->text().split(QLatin1Char('\n'));
+    for (const QString &line : lines)
+        widest = qMax(widest, metrics.horizontalAdvance(line));
+    return widest;
+}
+
+// Lets the label break a word that is too long for a line, as a speaker's reason may be. Its
+// text, being selectable, is laid out by a document of its own, whose wrap mode the label sets
+// to plain word wrap whenever it lays the text out anew (after a change of its text, font or
+// size): lays it out now, then changes that.
+void breakLongWords(QLabel *label)
+{
+    QTextDocument *document = label->findChild<QTextDocument *>();
+    if (!document)
+        return;
+    label->heightForWidth(qMax(1, label->width()));
+    QTextOption option = document->defaultTextOption();
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    document->setDefaultTextOption(option);
+}
+
+void fitText(QMessageBox *box)
+{
+    QLabel *label = textLabel(box);
+    QLayout *layout = box->layout();
+    if (!label || !layout)
+        return;
+
+    // Selectable text also lets the reader copy what the box says.
+    label->setTextInteractionFlags(label->textInteractionFlags() | Qt::TextSelectableByMouse);
+    label->setWordWrap(true);
+    const int readable = label->fontMetrics().averageCharWidth() * ReadableLineLength;
+    // A pixel to spare, so that rounding never breaks a line that fits.
+    int textWidth = qMin(widestLine(label) + 1, readable);
+    label->setFixedWidth(textWidth);
+    // The icon, margins and spacing beside the text, or the buttons where they are wider.
+    const int besideText = layout->totalMinimumSize().width() - textWidth;
+    const QRect available = availableGeometry(box);
+    textWidth = qMax(1, qMin(textWidth, available.width() * 2 / 3 - besideText));
+    label->setFixedWidth(textWidth);
+    breakLongWords(label);
+
+    int height = layout->hasHeightForWidth() ? layout->totalHeightForWidth(textWidth + besideText)
+                                             : layout->totalMinimumSize().height();
+    // Rather wide than cut off at the foot of the screen.
+    if (height > available.height() && textWidth + besideText < available.width()) {
+        textWidth = available.width() - besideText;
+        label->setFixedWidth(textWidth);
+        breakLongWords(label);
+        height = layout->totalHeightForWidth(textWidth + besideText);
+    }
+    box->setFixedSize(textWidth + besideText, height);
+}
+
+// QMessageBox sizes itself when it is shown and whenever it is laid out again. It measures the
+// text on one line, wraps it only past its own limit (about 500 pixels, whatever the font), and in
+// practice never inside a word: a label with a minimum width, as these boxes had, is never wrapped
+// and cut after its first line. The fitter lets it, then fits the box to its text again; and it
+// keeps the label breaking long words whenever the label's size changes.
+class MessageBoxFitter : public QObject
+{
+public:
+    explicit MessageBoxFitter(QMessageBox *box) : QObject(box), box(box), label(textLabel(box))
+    {
+        box->installEventFilter(this);
+        if (label)
+            label->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (handling)
+            return false;
+        if (type == QEvent::Resize && label && watched == label) {
+            deliver(watched, event);
+            breakLongWords(label);
+            return true;
+        }
+        if (watched != box || (type != QEvent::Show && type != QEvent::LayoutRequest))
+            return false;
+
+        const bool placed = box->testAttribute(Qt::WA_Moved);
+        deliver(box, event);
+        const QPoint centre = box->geometry().center();
+        fitText(box);
+        // Qt has centred the box over its page for the size it gave it.
+        if (type == QEvent::Show && !placed) {
+            const QRect available = availableGeometry(box);
+            const QPoint last = available.topLeft() +
+                QPoint(qMax(0, available.width() - box->width()),
+                       qMax(0, available.height() - box->height()));
+            const QPoint topLeft = centre - QPoint(box->width() / 2, box->height() / 2);
+            box->move(qBound(available.left(), topLeft.x(), last.x()),
+                      qBound(available.top(), topLeft.y(), last.y()));
+            box->setAttribute(Qt::WA_Moved, false);
+        }
+        // What fitting changed asks for another layout, which would only fit it again.
+        QCoreApplication::removePostedEvents(box, QEvent::LayoutRequest);
+        return true;
+    }
+
+private:
+    // Qt's own handling first, this filter after it.
+    void deliver(QObject *receiver, QEvent *event)
+    {
+        handling = true;
+        QCoreApplication::sendEvent(receiver, event);
+        handling = false;
+    }
+
+    QMessageBox *const box;
+    const QPointer<QLabel> label;
+    bool handling = false;
+};
+
+} // namespace
+
+void fitMessageBox(QMessageBox *box)
+{
+    const QString fitterName = QStringLiteral("vantirMessageBoxFitter");
+    if (box->findChild<QObject *>(fitterName, Qt::FindDirectChildrenOnly))
+        return;
+    MessageBoxFitter *fitter = new MessageBoxFitter(box);
+    fitter->setObjectName(fitterName);
+    if (box->isVisible())
+        fitText(box);
+}
 
 void showInfoBox(QWidget *page, const QString &title, const QString &text,
                  const QString &buttonText)
@@ -16,8 +175,7 @@ void showInfoBox(QWidget *page, const QString &title, const QString &text,
     box->setTextFormat(Qt::PlainText);
     box->setText(text);
     box->addButton(buttonText, QMessageBox::AcceptRole);
-    if (QLabel *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
-        label->setMinimumWidth(label->fontMetrics().averageCharWidth() * MinimumTextWidth);
+    fitMessageBox(box);
     box->setModal(true);
     box->show();
 }

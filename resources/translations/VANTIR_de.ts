@@ -159,8 +159,16 @@ und sind in einer Minute verfügbar...
         <translation>Geben Sie einen Namen für den Lautsprecher ein.</translation>
     </message>
     <message>
-        <source>The password of this WLAN has 8 to 63 characters.</source>
-        <translation>Das Passwort dieses WLANs hat 8 bis 63 Zeichen.</translation>
+        <source>The name is too long: at most 63 bytes, which is fewer characters where letters such as ä are used.</source>
+        <translation>Der Name ist zu lang: höchstens 63 Bytes, das sind weniger Zeichen, wo Buchstaben wie ä vorkommen.</translation>
+    </message>
+    <message>
+        <source>The password of this WLAN is too short: at least 8 characters, or 64 hexadecimal digits.</source>
+        <translation>Das Passwort dieses WLANs ist zu kurz: mindestens 8 Zeichen oder 64 Hexadezimalziffern.</translation>
+    </message>
+    <message>
+        <source>The password of this WLAN is too long: at most 63 bytes, which is fewer characters where letters such as ä are used, or 64 hexadecimal digits.</source>
+        <translation>Das Passwort dieses WLANs ist zu lang: höchstens 63 Bytes, das sind weniger Zeichen, wo Buchstaben wie ä vorkommen, oder 64 Hexadezimalziffern.</translation>
     </message>
     <message>
         <source>Enter the password of this WLAN.</source>
@@ -181,6 +189,14 @@ und sind in einer Minute verfügbar...
     <message>
         <source>The speaker did not answer. It may have taken the settings and be restarting: wait a minute and look for it in the speaker list before you try again.</source>
         <translation>Der Lautsprecher hat nicht geantwortet. Vielleicht hat er die Einstellungen übernommen und startet neu: Warten Sie eine Minute und suchen Sie ihn in der Lautsprecherliste, bevor Sie es erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>The settings were not sent: the speaker could not be reached, so it is as it was. Check that it is switched on and on the same network as this computer, then press SAVE again.</source>
+        <translation>Die Einstellungen wurden nicht gesendet: Der Lautsprecher war nicht erreichbar und ist daher unverändert. Prüfen Sie, ob er eingeschaltet und im selben Netzwerk wie dieser Computer ist, und klicken Sie dann erneut auf OK.</translation>
+    </message>
+    <message>
+        <source>The speaker&apos;s answer was too large to use, so it is not known whether it took the settings. Wait a minute and look for it in the speaker list before you try again.</source>
+        <translation>Die Antwort des Lautsprechers war zu groß, um sie zu verwenden, daher ist nicht bekannt, ob er die Einstellungen übernommen hat. Warten Sie eine Minute und suchen Sie ihn in der Lautsprecherliste, bevor Sie es erneut versuchen.</translation>
     </message>
     <message>
         <source>The front of a VANTIR speaker</source>
@@ -235,8 +251,20 @@ und sind in einer Minute verfügbar...
         <translation>Warten auf die WLANs des Lautsprechers</translation>
     </message>
     <message>
+        <source>The speaker could not be reached. Check that it is switched on and on the same network as this computer, then go back and choose it again.</source>
+        <translation>Der Lautsprecher war nicht erreichbar. Prüfen Sie, ob er eingeschaltet und im selben Netzwerk wie dieser Computer ist, gehen Sie dann zurück und wählen Sie ihn erneut aus.</translation>
+    </message>
+    <message>
         <source>The speaker did not answer. Check that it is switched on, then go back and choose it again.</source>
         <translation>Der Lautsprecher hat nicht geantwortet. Prüfen Sie, ob er eingeschaltet ist, gehen Sie dann zurück und wählen Sie ihn erneut aus.</translation>
+    </message>
+    <message>
+        <source>The speaker&apos;s answer could not be used. Go back and choose it again; if that does not help, switch the speaker off and on.</source>
+        <translation>Die Antwort des Lautsprechers war nicht verwendbar. Gehen Sie zurück und wählen Sie ihn erneut aus; hilft das nicht, schalten Sie den Lautsprecher aus und wieder ein.</translation>
+    </message>
+    <message>
+        <source>The speaker&apos;s answer was too large to use. Go back and choose it again; if that does not help, switch the speaker off and on.</source>
+        <translation>Die Antwort des Lautsprechers war zu groß, um sie zu verwenden. Gehen Sie zurück und wählen Sie ihn erneut aus; hilft das nicht, schalten Sie den Lautsprecher aus und wieder ein.</translation>
     </message>
     <message>
         <source>The speaker found no WLANs. Check that your WLAN router is switched on, then go back and choose the speaker again.</source>

@@ -158,8 +158,16 @@ and will be available in a minute...</translation>
         <translation>Enter a name for the speaker.</translation>
     </message>
     <message>
-        <source>The password of this WLAN has 8 to 63 characters.</source>
-        <translation>The password of this WLAN has 8 to 63 characters.</translation>
+        <source>The name is too long: at most 63 bytes, which is fewer characters where letters such as ä are used.</source>
+        <translation>The name is too long: at most 63 bytes, which is fewer characters where letters such as ä are used.</translation>
+    </message>
+    <message>
+        <source>The password of this WLAN is too short: at least 8 characters, or 64 hexadecimal digits.</source>
+        <translation>The password of this WLAN is too short: at least 8 characters, or 64 hexadecimal digits.</translation>
+    </message>
+    <message>
+        <source>The password of this WLAN is too long: at most 63 bytes, which is fewer characters where letters such as ä are used, or 64 hexadecimal digits.</source>
+        <translation>The password of this WLAN is too long: at most 63 bytes, which is fewer characters where letters such as ä are used, or 64 hexadecimal digits.</translation>
     </message>
     <message>
         <source>Enter the password of this WLAN.</source>
@@ -180,6 +188,14 @@ and will be available in a minute...</translation>
     <message>
         <source>The speaker did not answer. It may have taken the settings and be restarting: wait a minute and look for it in the speaker list before you try again.</source>
         <translation>The speaker did not answer. It may have taken the settings and be restarting: wait a minute and look for it in the speaker list before you try again.</translation>
+    </message>
+    <message>
+        <source>The settings were not sent: the speaker could not be reached, so it is as it was. Check that it is switched on and on the same network as this computer, then press SAVE again.</source>
+        <translation>The settings were not sent: the speaker could not be reached, so it is as it was. Check that it is switched on and on the same network as this computer, then press SAVE again.</translation>
+    </message>
+    <message>
+        <source>The speaker&apos;s answer was too large to use, so it is not known whether it took the settings. Wait a minute and look for it in the speaker list before you try again.</source>
+        <translation>The speaker&apos;s answer was too large to use, so it is not known whether it took the settings. Wait a minute and look for it in the speaker list before you try again.</translation>
     </message>
     <message>
         <source>The front of a VANTIR speaker</source>
@@ -234,8 +250,20 @@ and will be available in a minute...</translation>
         <translation>Waiting for the speaker&apos;s WLANs</translation>
     </message>
     <message>
+        <source>The speaker could not be reached. Check that it is switched on and on the same network as this computer, then go back and choose it again.</source>
+        <translation>The speaker could not be reached. Check that it is switched on and on the same network as this computer, then go back and choose it again.</translation>
+    </message>
+    <message>
         <source>The speaker did not answer. Check that it is switched on, then go back and choose it again.</source>
         <translation>The speaker did not answer. Check that it is switched on, then go back and choose it again.</translation>
+    </message>
+    <message>
+        <source>The speaker&apos;s answer could not be used. Go back and choose it again; if that does not help, switch the speaker off and on.</source>
+        <translation>The speaker&apos;s answer could not be used. Go back and choose it again; if that does not help, switch the speaker off and on.</translation>
+    </message>
+    <message>
+        <source>The speaker&apos;s answer was too large to use. Go back and choose it again; if that does not help, switch the speaker off and on.</source>
+        <translation>The speaker&apos;s answer was too large to use. Go back and choose it again; if that does not help, switch the speaker off and on.</translation>
     </message>
     <message>
         <source>The speaker found no WLANs. Check that your WLAN router is switched on, then go back and choose the speaker again.</source>

@@ -46,8 +46,10 @@ PAGES = [
         (LABEL, "Name:", "Name:"), ("text", "Name:", "Name:"),
         (LABEL, "WLAN:", "WLAN:"), (LABEL, "Hausnetz", "Hausnetz"),
         (LABEL, "Passwd:", "Passwd:"), ("text", "Passwd:", "Passwd:"),
-        (LABEL, "The password of this WLAN has 8 to 63 characters.",
-         "Das Passwort dieses WLANs hat 8 bis 63 Zeichen."),
+        (LABEL, "The password of this WLAN is too short: at least 8 characters, or 64 "
+         "hexadecimal digits.",
+         "Das Passwort dieses WLANs ist zu kurz: mindestens 8 Zeichen oder 64 "
+         "Hexadezimalziffern."),
         (LABEL, "IP Addr:", "IP Addr:"), (LABEL, "127.0.0.1", "127.0.0.1"),
         (LABEL, "Vers:", "Vers:"), (LABEL, "2.4.17", "2.4.17"),
         (LABEL, "Clicking on SAVE will reboot your\nVANTIR Ovix-Speakers!",

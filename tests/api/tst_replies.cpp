@@ -17,6 +17,8 @@
 #include <atomic>
 #include <thread>
 
+Q_DECLARE_METATYPE(SpeakerApi::AnswerProblem)
+
 // Stands in for the speaker list page: the reply procedure with the query
 // reply, as the page's slot runs it.
 class Page : public QObject
@@ -26,6 +28,7 @@ class Page : public QObject
 public:
     QList<QPointer<QNetworkReply>> replies;
     QByteArray body;
+    SpeakerApi::Transfer transfer;
     bool usable = false;
     SpeakerApi::DeviceInfo device;
 
@@ -34,6 +37,7 @@ private slots:
     {
         replies.append(reply);
         body = SpeakerApi::readReply(reply, "Client reply received");
+        transfer = SpeakerApi::transferOf(reply);
         QJsonObject object;
         usable = SpeakerApi::parseReply(body, &object);
         if (usable)
@@ -129,6 +133,7 @@ class TestReplies : public QObject
 
 private slots:
     void initTestCase() { QVERIFY(m_server.listen()); }
+    void cleanup() { SpeakerApi::setTransferTimeout(SpeakerApi::DefaultTransferTimeout); }
 
     void queryReply_data();
     void queryReply();
@@ -140,6 +145,9 @@ private slots:
     void sizeLimit();
     void endlessAnswerAbortedEarly();
     void unreadAnswerHeldBack();
+    void notSent_data();
+    void notSent();
+    void drippingAnswerEndsAtDeadline();
 
 private:
     CapturingServer m_server;
@@ -445,6 +453,75 @@ void TestReplies::unreadAnswerHeldBack()
     QVERIFY2(line.mid(discarded.size()).section(QLatin1Char(' '), 0, 0).toLongLong() <=
                  SpeakerApi::ReadBufferSize,
              qPrintable(line));
+}
+
+void TestReplies::notSent_data()
+{
+    using Problem = SpeakerApi::AnswerProblem;
+    QTest::addColumn<QString>("url"); // empty: a server that takes the request
+    QTest::addColumn<Problem>("problem");
+    QTest::addColumn<QString>("line");
+
+    QTest::newRow("connection refused") << CapturingServer::refusingUrl() << Problem::NotSent
+                                        << "Transfer failed: QNetworkReply::ConnectionRefusedError";
+    // Linux makes no TCP connection to a multicast address, as none to a host without a route:
+    // "Network unreachable" at once, and nothing leaves the machine.
+    QTest::newRow("no route") << "http://224.0.0.1:9/api/v14/configure.action" << Problem::NotSent
+                              << "Transfer failed: QNetworkReply::UnknownNetworkError";
+    // The same refusal when Qt tries again after the first connection, which took the request,
+    // closed unanswered.
+    QTest::newRow("sent, closed and refused")
+        << QString() << Problem::NoAnswer
+        << "Transfer failed: QNetworkReply::ConnectionRefusedError";
+}
+
+// A connection that could not be made sent nothing; once the request went out on one, what
+// follows is no answer, whatever the error.
+void TestReplies::notSent()
+{
+    QFETCH(QString, url);
+    QFETCH(SpeakerApi::AnswerProblem, problem);
+    QFETCH(QString, line);
+
+    CapturingServer server;
+    QVERIFY(server.listen());
+    ScriptedResponse stop;
+    stop.framing = ScriptedResponse::ResetAndStop;
+    server.enqueue(stop);
+    Page page;
+    SpeakerApi::postRequest(&page, url.isEmpty() ? server.url() : url, SpeakerApi::queryBody());
+    QTRY_COMPARE(page.replies.size(), 1);
+    QCOMPARE(server.requests().count(), url.isEmpty() ? 1 : 0);
+
+    MessageLog log;
+    SpeakerApi::DeviceInfo device;
+    QCOMPARE(SpeakerApi::readQueryAnswer(page.transfer, page.body, &device), problem);
+    QCOMPARE(log.lines(), MessageLog::debugs({ "Document is NULL", line }));
+}
+
+// The limit counts from the request: an answer dripped a byte at a time, each long before the
+// limit, is cut off at the limit instead of keeping the page waiting for all of it.
+void TestReplies::drippingAnswerEndsAtDeadline()
+{
+    SpeakerApi::setTransferTimeout(300);
+    CapturingServer server;
+    QVERIFY(server.listen());
+    const int bodySize = 200;
+    ScriptedResponse response = ScriptedResponse::json(paddedAnswer(bodySize));
+    response.dripInterval = 20; // four seconds for the body
+    server.enqueue(response);
+    Page page;
+    SpeakerApi::postRequest(&page, server.url(), SpeakerApi::queryBody());
+    QTRY_COMPARE_WITH_TIMEOUT(page.replies.size(), 1, 10000);
+
+    // Ended with most of the body still to come: the head and a few bytes were written.
+    QVERIFY2(server.bytesWritten() < bodySize, qPrintable(QString::number(server.bytesWritten())));
+    MessageLog log;
+    SpeakerApi::DeviceInfo device;
+    QCOMPARE(SpeakerApi::readQueryAnswer(page.transfer, page.body, &device),
+             SpeakerApi::AnswerProblem::NoAnswer);
+    QCOMPARE(log.lines(),
+             MessageLog::debugs({ "Document is NULL", "Transfer failed: no answer in time" }));
 }
 
 QTEST_GUILESS_MAIN(TestReplies)

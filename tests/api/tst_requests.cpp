@@ -193,6 +193,7 @@ void TestRequests::wire()
     QCOMPARE(error.error, QJsonParseError::NoError);
 }
 
+// The rule in bytes of UTF-8, as the speaker gets the values: "ä" is two bytes, an emoji four.
 void TestRequests::checkSettings_data()
 {
     using Problem = SpeakerApi::SettingsProblem;
@@ -202,20 +203,59 @@ void TestRequests::checkSettings_data()
     QTest::addColumn<Problem>("problem");
 
     const QString name = QStringLiteral("Ovix Kitchen");
-    const QString hex64 = QString(63, QLatin1Char('a')) + QLatin1Char('F');
+    const QString ae = QString::fromUtf8("\xc3\xa4");
+    const QString emoji = QString::fromUtf8("\xf0\x9f\x8e\xb5");
+    const QString a = QStringLiteral("a");
+    const QString hex64 = a.repeated(63) + QLatin1Char('F');
+
+    QTest::newRow("name, one letter") << a << "12345678"
+                                      << "WPA2" << Problem::None;
+    QTest::newRow("name, 63 bytes") << a.repeated(63) << "12345678"
+                                    << "WPA2" << Problem::None;
+    QTest::newRow("name, 64 bytes") << a.repeated(64) << "12345678"
+                                    << "WPA2" << Problem::NameTooLong;
+    QTest::newRow("name, 31 ae and a: 63 bytes") << ae.repeated(31) + a << "12345678"
+                                                 << "WPA2" << Problem::None;
+    QTest::newRow("name, 32 ae: 64 bytes") << ae.repeated(32) << "12345678"
+                                           << "WPA2" << Problem::NameTooLong;
+    QTest::newRow("name, 15 emoji and 3 a: 63 bytes")
+        << emoji.repeated(15) + a.repeated(3) << "12345678"
+        << "WPA2" << Problem::None;
+    QTest::newRow("name, 16 emoji: 64 bytes") << emoji.repeated(16) << "12345678"
+                                              << "WPA2" << Problem::NameTooLong;
+    QTest::newRow("name too long, open WLAN") << a.repeated(64) << ""
+                                              << "NONE" << Problem::NameTooLong;
+    QTest::newRow("blank name") << " \t"
+                                << "12345678"
+                                << "WPA2" << Problem::BlankName;
+    QTest::newRow("empty name") << ""
+                                << "12345678"
+                                << "WPA2" << Problem::BlankName;
+
     QTest::newRow("WPA2, 8") << name << "12345678"
                              << "WPA2PSK" << Problem::None;
-    QTest::newRow("WPA, 64 hex") << name << hex64 << "WPA/WPA2" << Problem::None;
-    QTest::newRow("WPA, empty") << name << ""
-                                << "WPA2PSK" << Problem::WpaPasswordLength;
     QTest::newRow("wpa, 7") << name << "1234567"
-                            << "wpa2" << Problem::WpaPasswordLength;
-    QTest::newRow("WPA, 64 not hex") << name << QString(63, QLatin1Char('a')) + QLatin1Char('g')
-                                     << "WPA" << Problem::WpaPasswordLength;
-    // Seven characters, fourteen UTF-16 units.
-    QTest::newRow("WPA, 7 outside the BMP")
-        << name << QString::fromUtf8("\xf0\x9f\x8e\xb5").repeated(7) << "WPA2"
-        << Problem::WpaPasswordLength;
+                            << "wpa2" << Problem::WpaPasswordTooShort;
+    QTest::newRow("WPA, empty") << name << ""
+                                << "WPA2PSK" << Problem::WpaPasswordTooShort;
+    QTest::newRow("WPA, 4 ae: 8 bytes") << name << ae.repeated(4) << "WPA2" << Problem::None;
+    QTest::newRow("WPA, 3 ae and a: 7 bytes")
+        << name << ae.repeated(3) + a << "WPA2" << Problem::WpaPasswordTooShort;
+    QTest::newRow("WPA, 2 emoji: 8 bytes") << name << emoji.repeated(2) << "WPA2" << Problem::None;
+    QTest::newRow("WPA, 63") << name << a.repeated(63) << "WPA2" << Problem::None;
+    QTest::newRow("WPA, 31 ae and a: 63 bytes")
+        << name << ae.repeated(31) + a << "WPA2" << Problem::None;
+    QTest::newRow("WPA, 32 ae: 64 bytes")
+        << name << ae.repeated(32) << "WPA2" << Problem::WpaPasswordTooLong;
+    QTest::newRow("WPA, 37 ae: 74 bytes")
+        << name << ae.repeated(37) << "WPA2" << Problem::WpaPasswordTooLong;
+    QTest::newRow("WPA, 20 emoji: 80 bytes")
+        << name << emoji.repeated(20) << "WPA2" << Problem::WpaPasswordTooLong;
+    QTest::newRow("WPA, 64 hex") << name << hex64 << "WPA/WPA2" << Problem::None;
+    QTest::newRow("WPA, 64 not hex")
+        << name << a.repeated(63) + QLatin1Char('g') << "WPA" << Problem::WpaPasswordTooLong;
+    QTest::newRow("WPA, 65 hex") << name << hex64 + a << "WPA" << Problem::WpaPasswordTooLong;
+
     QTest::newRow("NONE, empty") << name << ""
                                  << "NONE" << Problem::None;
     QTest::newRow("no type, empty") << name << ""
@@ -224,9 +264,6 @@ void TestRequests::checkSettings_data()
                                 << "WEP" << Problem::PasswordMissing;
     QTest::newRow("WEP, one") << name << "x"
                               << "WEP" << Problem::None;
-    QTest::newRow("blank name") << " \t"
-                                << "12345678"
-                                << "WPA2" << Problem::BlankName;
 }
 
 void TestRequests::checkSettings()

@@ -267,8 +267,8 @@ void tst_SpeakersE2e::rejectsBeforeSending()
     QCOMPARE(rejected.errorText.left(error.size()), error);
     if (!rejected.lines.isEmpty()) {
         QCOMPARE(rejected.lines.first().value(QLatin1String("error")).toString(),
-                 QStringLiteral("the password does not fit \"Hausnetz\": a WPA2 password has 8 to "
-                                "63 characters or 64 hex digits"));
+                 QStringLiteral("the password does not fit \"Hausnetz\": a WPA2 password has at "
+                                "least 8 bytes in UTF-8, or 64 hex digits"));
     }
     QCOMPARE(setconfigBodies(QStringLiteral("Ovix A")), QList<QByteArray>());
 }

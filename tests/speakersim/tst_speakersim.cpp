@@ -17,6 +17,7 @@ private slots:
 
     void queryAndWifiscan();
     void setconfigRecordedAndRebootsUnderNewName();
+    void setconfigRefusedOnRequest_data();
     void setconfigRefusedOnRequest();
     void badRequests_data();
     void badRequests();
@@ -123,21 +124,36 @@ void tst_SpeakerSim::setconfigRecordedAndRebootsUnderNewName()
     QCOMPARE(member(after.object, QStringLiteral("deviceinfo/devicename")).toString(), name);
 }
 
-// With --refuse-setconfig a well-formed setconfig is answered with a non-zero returncode and
-// changes nothing: no reboot, the same name.
+void tst_SpeakerSim::setconfigRefusedOnRequest_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("own reason") << "--refuse-setconfig"
+                                << "settings refused";
+    // A reason as long as one a box must wrap, with no blank to wrap at.
+    const QString word = QString(200, QLatin1Char('W'));
+    QTest::newRow("given reason") << "--refuse-setconfig=" + word << word;
+}
+
+// With --refuse-setconfig a well-formed setconfig is answered with a non-zero returncode and a
+// reason, and changes nothing: no reboot, the same name.
 void tst_SpeakerSim::setconfigRefusedOnRequest()
 {
+    QFETCH(QString, option);
+    QFETCH(QString, reason);
+
     delete m_simulator;
     m_simulator = new SimulatorProcess;
     QVERIFY(m_simulator->start({ QStringLiteral("--no-advertise"), QStringLiteral("--port"),
                                  QStringLiteral("0"), QStringLiteral("--reboot-seconds"),
-                                 QStringLiteral("0"), QStringLiteral("--refuse-setconfig") }));
+                                 QStringLiteral("0"), option }));
     QTRY_COMPARE_WITH_TIMEOUT(m_simulator->listeningLines(), 1, 10000);
 
     const Exchange refused = post(
         setconfigBody(QStringLiteral("Box"), QStringLiteral("pw"), QStringLiteral("Hausnetz")));
     QCOMPARE(refused.status, 200);
     QCOMPARE(refused.object.value(QLatin1String("returncode")).toString(), QStringLiteral("1"));
+    QCOMPARE(refused.object.value(QLatin1String("error")).toString(), reason);
     const Exchange after = post(queryBody);
     QCOMPARE(after.status, 200);
     QCOMPARE(member(after.object, QStringLiteral("deviceinfo/devicename")).toString(),

@@ -105,9 +105,24 @@ inline const Entry entries[] = {
       "Warten auf die Antwort des Lautsprechers" },
     { "Client_Settings", "Enter a name for the speaker.", "Enter a name for the speaker.",
       "Geben Sie einen Namen für den Lautsprecher ein." },
-    { "Client_Settings", "The password of this WLAN has 8 to 63 characters.",
-      "The password of this WLAN has 8 to 63 characters.",
-      "Das Passwort dieses WLANs hat 8 bis 63 Zeichen." },
+    { "Client_Settings",
+      "The name is too long: at most 63 bytes, which is fewer characters where letters such as "
+      "ä are used.",
+      "The name is too long: at most 63 bytes, which is fewer characters where letters such as "
+      "ä are used.",
+      "Der Name ist zu lang: höchstens 63 Bytes, das sind weniger Zeichen, wo Buchstaben wie ä "
+      "vorkommen." },
+    { "Client_Settings",
+      "The password of this WLAN is too short: at least 8 characters, or 64 hexadecimal digits.",
+      "The password of this WLAN is too short: at least 8 characters, or 64 hexadecimal digits.",
+      "Das Passwort dieses WLANs ist zu kurz: mindestens 8 Zeichen oder 64 Hexadezimalziffern." },
+    { "Client_Settings",
+      "The password of this WLAN is too long: at most 63 bytes, which is fewer characters where "
+      "letters such as ä are used, or 64 hexadecimal digits.",
+      "The password of this WLAN is too long: at most 63 bytes, which is fewer characters where "
+      "letters such as ä are used, or 64 hexadecimal digits.",
+      "Das Passwort dieses WLANs ist zu lang: höchstens 63 Bytes, das sind weniger Zeichen, wo "
+      "Buchstaben wie ä vorkommen, oder 64 Hexadezimalziffern." },
     { "Client_Settings", "Enter the password of this WLAN.", "Enter the password of this WLAN.",
       "Geben Sie das Passwort dieses WLANs ein." },
     { "Client_Settings",
@@ -138,6 +153,22 @@ inline const Entry entries[] = {
       "Der Lautsprecher hat nicht geantwortet. Vielleicht hat er die Einstellungen übernommen und "
       "startet neu: Warten Sie eine Minute und suchen Sie ihn in der Lautsprecherliste, bevor Sie "
       "es erneut versuchen." },
+    { "Client_Settings",
+      "The settings were not sent: the speaker could not be reached, so it is as it was. Check "
+      "that it is switched on and on the same network as this computer, then press SAVE again.",
+      "The settings were not sent: the speaker could not be reached, so it is as it was. Check "
+      "that it is switched on and on the same network as this computer, then press SAVE again.",
+      "Die Einstellungen wurden nicht gesendet: Der Lautsprecher war nicht erreichbar und ist "
+      "daher unverändert. Prüfen Sie, ob er eingeschaltet und im selben Netzwerk wie dieser "
+      "Computer ist, und klicken Sie dann erneut auf OK." },
+    { "Client_Settings",
+      "The speaker's answer was too large to use, so it is not known whether it took the "
+      "settings. Wait a minute and look for it in the speaker list before you try again.",
+      "The speaker's answer was too large to use, so it is not known whether it took the "
+      "settings. Wait a minute and look for it in the speaker list before you try again.",
+      "Die Antwort des Lautsprechers war zu groß, um sie zu verwenden, daher ist nicht bekannt, "
+      "ob er die Einstellungen übernommen hat. Warten Sie eine Minute und suchen Sie ihn in der "
+      "Lautsprecherliste, bevor Sie es erneut versuchen." },
     { "Client_WLANs", "<< Back", "< Back", "< Zurück" },
     { "Client_WLANs", "Info", "Info", "Info" },
     { "Client_WLANs", "Next >>", "Next >", "Weiter >" },
@@ -157,10 +188,32 @@ inline const Entry entries[] = {
     { "Client_WLANs", "Waiting for the speaker's WLANs", "Waiting for the speaker's WLANs",
       "Warten auf die WLANs des Lautsprechers" },
     { "Client_WLANs",
+      "The speaker could not be reached. Check that it is switched on and on the same network "
+      "as this computer, then go back and choose it again.",
+      "The speaker could not be reached. Check that it is switched on and on the same network "
+      "as this computer, then go back and choose it again.",
+      "Der Lautsprecher war nicht erreichbar. Prüfen Sie, ob er eingeschaltet und im selben "
+      "Netzwerk wie dieser Computer ist, gehen Sie dann zurück und wählen Sie ihn erneut aus." },
+    { "Client_WLANs",
       "The speaker did not answer. Check that it is switched on, then go back and choose it again.",
       "The speaker did not answer. Check that it is switched on, then go back and choose it again.",
       "Der Lautsprecher hat nicht geantwortet. Prüfen Sie, ob er eingeschaltet ist, gehen Sie dann "
       "zurück und wählen Sie ihn erneut aus." },
+    { "Client_WLANs",
+      "The speaker's answer could not be used. Go back and choose it again; if that does not "
+      "help, switch the speaker off and on.",
+      "The speaker's answer could not be used. Go back and choose it again; if that does not "
+      "help, switch the speaker off and on.",
+      "Die Antwort des Lautsprechers war nicht verwendbar. Gehen Sie zurück und wählen Sie ihn "
+      "erneut aus; hilft das nicht, schalten Sie den Lautsprecher aus und wieder ein." },
+    { "Client_WLANs",
+      "The speaker's answer was too large to use. Go back and choose it again; if that does not "
+      "help, switch the speaker off and on.",
+      "The speaker's answer was too large to use. Go back and choose it again; if that does not "
+      "help, switch the speaker off and on.",
+      "Die Antwort des Lautsprechers war zu groß, um sie zu verwenden. Gehen Sie zurück und "
+      "wählen Sie ihn erneut aus; hilft das nicht, schalten Sie den Lautsprecher aus und wieder "
+      "ein." },
     { "Client_WLANs",
       "The speaker found no WLANs. Check that your WLAN router is switched on, then go back and "
       "choose the speaker again.",

@@ -24,7 +24,24 @@ struct ShownBox
     QString text;
     QStringList buttons;
     QPointer<QWidget> parent;
+    bool allTextShown = false; // see showsAllText()
 };
+
+// Whether the box's text label shows all of its text: inside the box, as high as its wrapped
+// lines, and with enough of them for the whole text at the label's width (a word too long for a
+// line, if not broken, would run off the label's edge in fewer).
+inline bool showsAllText(const QMessageBox *box)
+{
+    const QLabel *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+    if (!label || !label->wordWrap() || !box->rect().contains(label->geometry()))
+        return false;
+    const int height = label->heightForWidth(label->width());
+    const QFontMetrics metrics(label->font());
+    // Without blanks, which a break swallows: a lower bound of what the lines must hold.
+    const QString ink = QString(label->text()).remove(QLatin1Char(' '));
+    return label->height() >= height &&
+        qreal(height) / metrics.height() * label->width() >= metrics.horizontalAdvance(ink);
+}
 
 // Closes every message box as soon as it is shown and records what it said.
 class MessageBoxCloser
@@ -53,6 +70,7 @@ private:
             for (const QAbstractButton *button : buttons)
                 shown.buttons.append(button->text());
             shown.parent = box->parentWidget();
+            shown.allTextShown = showsAllText(box);
             boxes.append(shown);
             if (!buttons.isEmpty())
                 buttons.first()->click();

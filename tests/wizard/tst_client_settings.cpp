@@ -6,11 +6,15 @@
 #include "pagetest.h"
 #include "setconfig.h"
 #include "speakerapi.h"
+#include "startup.h"
 #include "wizarddata.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScopeGuard>
+#include <QScreen>
 #include <QTest>
+#include <QTranslator>
 
 Q_DECLARE_METATYPE(ScriptedResponse)
 
@@ -20,6 +24,16 @@ const char Refused[] = "The speaker refused the settings. Check the name and the
 const char NoAnswer[] = "The speaker did not answer. It may have taken the settings and be "
                         "restarting: wait a minute and look for it in the speaker list before you "
                         "try again.";
+const char Unusable[] =
+    "The speaker's answer could not be used, so it is not known whether it took "
+    "the settings. Wait a minute and look for it in the speaker list before "
+    "you try again.";
+const char TooLarge[] = "The speaker's answer was too large to use, so it is not known whether it "
+                        "took the settings. Wait a minute and look for it in the speaker list "
+                        "before you try again.";
+const char NotSent[] = "The settings were not sent: the speaker could not be reached, so it is as "
+                       "it was. Check that it is switched on and on the same network as this "
+                       "computer, then press SAVE again.";
 } // namespace
 
 class tst_Client_Settings : public QObject
@@ -40,6 +54,8 @@ private slots:
     void enterInPasswordSaves();
     void saveOutcome_data();
     void saveOutcome();
+    void longRefusalShown_data();
+    void longRefusalShown();
     void sendsWhereBuilt();
     void successHidesOnlyItself();
 
@@ -145,7 +161,8 @@ void tst_Client_Settings::workingValuesOnly()
     wizardData.encryptType = QStringLiteral("WPA2PSK");
     Client_Settings *page = shownPage();
     QCOMPARE(edit(page, 0)->text(), QStringLiteral("Ovix Kitchen"));
-    const QString wpaHint = QStringLiteral("The password of this WLAN has 8 to 63 characters.");
+    const QString wpaHint = QStringLiteral(
+        "The password of this WLAN is too short: at least 8 characters, or 64 hexadecimal digits.");
     QVERIFY(!saveButton(page)->isEnabled());
     QVERIFY(labelWithText(page, wpaHint));
     edit(page, 1)->setText(QStringLiteral("12345678"));
@@ -266,6 +283,12 @@ void tst_Client_Settings::saveOutcome_data()
     QTest::newRow("500 with text")
         << json("internal error", 500) << Refused
         << QStringList({ "Document is NULL", "HTTP error status 500" }) << 1;
+    // The speaker's own words, also with an error status.
+    QTest::newRow("400 with a reason")
+        << json("{\"message\": \" <b>name</b> too long \", \"returncode\": \"0\"}", 400)
+        << "The speaker refused the settings (\"<b>name</b> too long\"). Check the name and the "
+           "password, then press SAVE again."
+        << QStringList({ "HTTP error status 400" }) << 1;
     ScriptedResponse redirect = json("{\"returncode\": \"0\"}", 302);
     redirect.headers.append(qMakePair(QByteArray("Location"), QByteArray("/elsewhere")));
     QTest::newRow("302 redirect")
@@ -273,12 +296,22 @@ void tst_Client_Settings::saveOutcome_data()
         << "The speaker's answer could not be used, so it is not known whether it took the "
            "settings. Wait a minute and look for it in the speaker list before you try again."
         << QStringList({ "HTTP error status 302" }) << 1;
-    QTest::newRow("empty object") << json("{}") << NoAnswer << QStringList({ "Object is empty" })
+    // An answer that cannot be read is not silence.
+    QTest::newRow("empty object") << json("{}") << Unusable << QStringList({ "Object is empty" })
                                   << 1;
-    QTest::newRow("array") << json("[{\"returncode\": \"0\"}]") << NoAnswer
+    QTest::newRow("array") << json("[{\"returncode\": \"0\"}]") << Unusable
                            << QStringList({ "Object is empty" }) << 1;
-    QTest::newRow("plain text") << json("saved") << NoAnswer << QStringList({ "Document is NULL" })
+    QTest::newRow("plain text") << json("saved") << Unusable << QStringList({ "Document is NULL" })
                                 << 1;
+    QTest::newRow("too many parts")
+        << json(QByteArray("{\"returncode\": \"0\", \"a\": [") + QByteArray("[],").repeated(10000) +
+                "[]]}")
+        << TooLarge << QStringList({ "Answer not read: 10003 objects and arrays, more than 10000" })
+        << 1;
+    ScriptedResponse large = json("{\"returncode\": \"0\"}");
+    large.framing = ScriptedResponse::ClaimedLength;
+    large.claimedLength = SpeakerApi::MaxReplySize + 1;
+    QTest::newRow("too large") << large << TooLarge << QStringList({ "Document is NULL" }) << 1;
     ScriptedResponse cutShort = json("{\"returncode\": \"0\"}");
     cutShort.framing = ScriptedResponse::ClaimedLength;
     cutShort.claimedLength = 1000;
@@ -298,10 +331,17 @@ void tst_Client_Settings::saveOutcome_data()
                              << QStringList(
                                     { "Document is NULL", "Transfer failed: no answer in time" })
                              << 1;
+    ScriptedResponse stop;
+    stop.framing = ScriptedResponse::ResetAndStop;
+    QTest::newRow("sent, then refused")
+        << stop << NoAnswer
+        << QStringList(
+               { "Document is NULL", "Transfer failed: QNetworkReply::ConnectionRefusedError" })
+        << 1;
     ScriptedResponse away; // status 0: nobody listens
     away.status = 0;
     QTest::newRow("refused connection")
-        << away << NoAnswer
+        << away << NotSent
         << QStringList(
                { "Document is NULL", "Transfer failed: QNetworkReply::ConnectionRefusedError" })
         << 0;
@@ -329,6 +369,7 @@ void tst_Client_Settings::saveOutcome()
     QCOMPARE(closer.boxes.first().text, box);
     QCOMPARE(closer.boxes.first().buttons, QStringList(QStringLiteral("OK")));
     QCOMPARE(closer.boxes.first().parent.data(), page);
+    QVERIFY(closer.boxes.first().allTextShown);
     QCOMPARE(log->debugLines(QStringLiteral("reply received")).mid(2), lines);
     QCOMPARE(server->requests().count(), sent);
     // No warning of Qt's for reading a timed-out reply.
@@ -339,6 +380,58 @@ void tst_Client_Settings::saveOutcome()
     QVERIFY(saveButton(page)->isEnabled());
     QTest::qWait(20);
     QCOMPARE(closer.boxes.count(), 1);
+}
+
+void tst_Client_Settings::longRefusalShown_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<qreal>("fontScale");
+    QTest::addColumn<QByteArray>("reason");
+    for (const char *locale : { "en_US", "de_DE" }) {
+        for (const qreal scale : { 1.0, 2.0 }) {
+            QTest::addRow("%s, font x%g, one long word", locale, scale)
+                << QString::fromLatin1(locale) << scale << "E_" + QByteArray(198, 'X');
+            QTest::addRow("%s, font x%g, a sentence", locale, scale)
+                << QString::fromLatin1(locale) << scale
+                << QByteArray("the WLAN did not accept this password when the speaker tried it "
+                              "just now, so nothing was changed");
+        }
+    }
+}
+
+// A refusal with a long reason, on the test's screen of 800 by 600 pixels: the box wraps the
+// text at its width, also inside a word too long for a line, and is as high as all of it, but no
+// wider than two thirds of the screen unless the screen is too low for the text at that width.
+void tst_Client_Settings::longRefusalShown()
+{
+    QFETCH(QString, locale);
+    QFETCH(qreal, fontScale);
+    QFETCH(QByteArray, reason);
+
+    QTranslator catalogue;
+    installCatalogue(catalogue, QLocale(locale));
+    const QFont normalFont = QApplication::font();
+    const auto restore = qScopeGuard([&] {
+        QApplication::setFont(normalFont);
+        QCoreApplication::removeTranslator(&catalogue);
+    });
+    QFont font = normalFont;
+    font.setPointSizeF(font.pointSizeF() * fontScale);
+    QApplication::setFont(font);
+    server->setDefaultResponse(
+        ScriptedResponse::json("{\"returncode\": \"1\", \"error\": \"" + reason + "\"}"));
+    shownPage()->findChildren<QPushButton *>().last()->click(); // "SAVE", in German "OK"
+
+    QMessageBox *box = nullptr;
+    QTRY_VERIFY((box = settingsPage->findChild<QMessageBox *>()) && box->isVisible());
+    QVERIFY(box->text().contains(QString::fromLatin1(reason)));
+    QVERIFY(showsAllText(box));
+    QVERIFY(box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->height() >=
+            3 * QFontMetrics(font).height());
+    const QRect screen = box->screen()->availableGeometry();
+    QVERIFY(box->height() <= screen.height());
+    QVERIFY(box->width() <= screen.width() * 2 / 3 ||
+            (fontScale > 1 && box->width() == screen.width()));
 }
 
 // The page sends to the speaker and with the WLAN that it shows, whatever was chosen since.

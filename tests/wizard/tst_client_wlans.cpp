@@ -18,6 +18,14 @@ const char NoAnswer[] = "The speaker did not answer. Check that it is switched o
                         "and choose it again.";
 const char NoWlans[] = "The speaker found no WLANs. Check that your WLAN router is switched on, "
                        "then go back and choose the speaker again.";
+const char NotReached[] =
+    "The speaker could not be reached. Check that it is switched on and on the "
+    "same network as this computer, then go back and choose it again.";
+const char Unusable[] = "The speaker's answer could not be used. Go back and choose it again; if "
+                        "that does not help, switch the speaker off and on.";
+const char TooLarge[] =
+    "The speaker's answer was too large to use. Go back and choose it again; if "
+    "that does not help, switch the speaker off and on.";
 } // namespace
 
 class tst_Client_WLANs : public QObject
@@ -149,8 +157,9 @@ void tst_Client_WLANs::listsAccessPoints()
     QCOMPARE(log->debugLines(), expected);
 }
 
-// An answer that cannot be read, or none, says so; a readable one without a WLAN that can be
-// chosen says that. Either way the list stays empty and "Next >>" disabled.
+// What became of the scan, as far as it is known: not sent, not answered, an answer that cannot be
+// read or is too large, or a readable one without a WLAN that can be chosen. Either way the list
+// stays empty and "Next >>" disabled.
 void tst_Client_WLANs::scanOutcome_data()
 {
     QTest::addColumn<ScriptedResponse>("response");
@@ -166,11 +175,19 @@ void tst_Client_WLANs::scanOutcome_data()
         << json("{\"aplist\": [{\"ssid\": \"\"}, {\"signal_level\": \"-40\"}]}") << NoWlans
         << QStringList({ "Access point 0 left out: no SSID", "Access point 1 left out: no SSID" });
     QTest::newRow("500 with a list") << json("{\"aplist\": [{\"ssid\": \"HomeNet\"}]}", 500)
-                                     << NoAnswer << QStringList({ "HTTP error status 500" });
-    QTest::newRow("not JSON") << json("busy") << NoAnswer << QStringList({ "Document is NULL" });
+                                     << Unusable << QStringList({ "HTTP error status 500" });
+    QTest::newRow("not JSON") << json("busy") << Unusable << QStringList({ "Document is NULL" });
     QTest::newRow("not an object")
-        << json("[{\"ssid\": \"HomeNet\"}]") << NoAnswer << QStringList({ "Object is empty" });
-    QTest::newRow("empty object") << json("{}") << NoAnswer << QStringList({ "Object is empty" });
+        << json("[{\"ssid\": \"HomeNet\"}]") << Unusable << QStringList({ "Object is empty" });
+    QTest::newRow("empty object") << json("{}") << Unusable << QStringList({ "Object is empty" });
+    QTest::newRow("too many parts")
+        << json(QByteArray("{\"aplist\": [") + QByteArray("{},").repeated(10000) + "{}]}")
+        << TooLarge
+        << QStringList({ "Answer not read: 10003 objects and arrays, more than 10000" });
+    ScriptedResponse large = json("{\"aplist\": []}");
+    large.framing = ScriptedResponse::ClaimedLength;
+    large.claimedLength = SpeakerApi::MaxReplySize + 1;
+    QTest::newRow("too large") << large << TooLarge << QStringList({ "Document is NULL" });
     ScriptedResponse cutShort = json("{\"aplist\": [{\"ssid\": \"HomeNet\"}]}");
     cutShort.framing = ScriptedResponse::ClaimedLength;
     cutShort.claimedLength = 1000;
@@ -191,7 +208,7 @@ void tst_Client_WLANs::scanOutcome_data()
     ScriptedResponse away; // status 0: nobody listens
     away.status = 0;
     QTest::newRow("refused connection")
-        << away << NoAnswer
+        << away << NotReached
         << QStringList(
                { "Document is NULL", "Transfer failed: QNetworkReply::ConnectionRefusedError" });
 }
@@ -218,6 +235,7 @@ void tst_Client_WLANs::scanOutcome()
     QCOMPARE(closer.boxes.first().text, box);
     QCOMPARE(closer.boxes.first().buttons, QStringList(QStringLiteral("OK")));
     QCOMPARE(closer.boxes.first().parent.data(), page);
+    QVERIFY(closer.boxes.first().allTextShown);
     QCOMPARE(log->debugLines(QStringLiteral("Client WLANS  reply received")).mid(2), lines);
     QCOMPARE(tree(page)->topLevelItemCount(), 0);
     QVERIFY(!nextButton(page)->isEnabled());

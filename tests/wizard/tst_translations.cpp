@@ -6,6 +6,7 @@
 #include "fakednssd.h"
 #include "messagelog.h"
 #include "pagetest.h"
+#include "speakerapi.h"
 #include "startup.h"
 #include "wizarddata.h"
 
@@ -84,8 +85,9 @@ private slots:
 
 private:
     // Presses through the wizard: the speaker list, a WLAN page without access
-    // points, one without a usable answer, one with an access point, its
-    // settings page and a refused, an unanswered and a saved answer; then a
+    // points, one that cannot reach its speaker, one without an answer, one
+    // without a usable answer, one with too large an answer, one with an access
+    // point, its settings page with each hint, and each answer to a save; then a
     // speaker list without DNS-SD service and a speaker that cannot be resolved.
     void walkThroughPages();
 
@@ -128,14 +130,28 @@ void tst_Translations::walkThroughPages()
     Client *client = new Client(nullptr);
     client->show();
 
-    server->enqueue(ScriptedResponse::json("{\"aplist\": []}"));
-    Client_WLANs *empty = new Client_WLANs(nullptr);
-    empty->show();
-    QTRY_COMPARE(closer->boxes.count(), 1);
-    server->enqueue(ScriptedResponse::json("busy"));
-    Client_WLANs *unread = new Client_WLANs(nullptr);
-    unread->show();
-    QTRY_COMPARE(closer->boxes.count(), 2);
+    ScriptedResponse reset;
+    reset.framing = ScriptedResponse::Reset;
+    ScriptedResponse tooLarge = ScriptedResponse::json("{}");
+    tooLarge.framing = ScriptedResponse::ClaimedLength;
+    tooLarge.claimedLength = SpeakerApi::MaxReplySize + 1;
+    // Qt sends again once when a connection closes unanswered.
+    const QList<QList<ScriptedResponse>> scans = { { ScriptedResponse::json("{\"aplist\": []}") },
+                                                   {},
+                                                   { reset, reset },
+                                                   { ScriptedResponse::json("busy") },
+                                                   { tooLarge } };
+    for (const QList<ScriptedResponse> &answers : scans) {
+        for (const ScriptedResponse &answer : answers)
+            server->enqueue(answer);
+        const QString url = wizardData.url;
+        if (answers.isEmpty())
+            wizardData.url = CapturingServer::refusingUrl();
+        const int shown = closer->boxes.count();
+        (new Client_WLANs(nullptr))->show();
+        wizardData.url = url;
+        QTRY_COMPARE(closer->boxes.count(), shown + 1);
+    }
 
     server->enqueue(ScriptedResponse::json(
         "{\"aplist\": [{\"ssid\": \"HomeNet\", \"encrypt_type\": \"WPA2\"}]}"));
@@ -148,7 +164,10 @@ void tst_Translations::walkThroughPages()
 
     // Each hint of a value that cannot work once.
     QLineEdit *nameEdit = settingsPage->findChildren<QLineEdit *>().first();
-    settingsPage->findChildren<QLineEdit *>().last()->setText(QStringLiteral("password"));
+    QLineEdit *passwordEdit = settingsPage->findChildren<QLineEdit *>().last();
+    passwordEdit->setText(QString(64, QLatin1Char('x')));
+    passwordEdit->setText(QStringLiteral("password"));
+    nameEdit->setText(QString(64, QLatin1Char('x')));
     nameEdit->clear();
     nameEdit->setText(QStringLiteral("VANTIR Ovix"));
     wizardData.encryptType = QStringLiteral("WEP");
@@ -156,13 +175,24 @@ void tst_Translations::walkThroughPages()
 
     ScriptedResponse redirect = ScriptedResponse::json("{}", 302);
     redirect.headers.append(qMakePair(QByteArray("Location"), QByteArray("/")));
-    const QList<ScriptedResponse> answers = {
-        ScriptedResponse::json("{\"returncode\": \"1\"}"),
-        ScriptedResponse::json("{\"returncode\": \"1\", \"error\": \"WLAN unknown\"}"), redirect,
-        ScriptedResponse::json("{}"), ScriptedResponse::json("{\"returncode\": \"0\"}")
+    const QList<QList<ScriptedResponse>> answers = {
+        { ScriptedResponse::json("{\"returncode\": \"1\"}") },
+        { ScriptedResponse::json("{\"returncode\": \"1\", \"error\": \"WLAN unknown\"}") },
+        { redirect },
+        { reset, reset },
+        { tooLarge },
+        { ScriptedResponse::json("{\"returncode\": \"0\"}") },
+        {} // to a speaker that cannot be reached
     };
-    for (const ScriptedResponse &answer : answers) {
-        server->enqueue(answer);
+    for (const QList<ScriptedResponse> &answer : answers) {
+        for (const ScriptedResponse &response : answer)
+            server->enqueue(response);
+        if (answer.isEmpty()) {
+            wizardData.url = CapturingServer::refusingUrl();
+            wizardData.encryptType.clear();
+            settingsPage = new Client_Settings(nullptr);
+            settingsPage->show();
+        }
         const int shown = closer->boxes.count();
         const QList<QPushButton *> buttons = settingsPage->findChildren<QPushButton *>();
         for (QPushButton *button : buttons) {
@@ -174,13 +204,13 @@ void tst_Translations::walkThroughPages()
 
     FakeDnssd::failNextBrowse(-65537);
     (new Client(nullptr))->show();
-    QTRY_COMPARE(closer->boxes.count(), 8);
+    QTRY_COMPARE(closer->boxes.count(), 13);
 
     QVERIFY(FakeDnssd::browseReply(0x2, 0, "Ovix Kitchen", "_dockset._tcp.", "local."));
     QTRY_COMPARE(client->findChild<QTreeWidget *>()->topLevelItemCount(), 1);
     FakeDnssd::failNextResolve(-65537);
     client->findChildren<QPushButton *>().last()->click();
-    QTRY_COMPARE(closer->boxes.count(), 9);
+    QTRY_COMPARE(closer->boxes.count(), 14);
 
     // What became of saved speakers: two lines, the last one stays, and a box.
     const QVariant studio =
@@ -191,7 +221,7 @@ void tst_Translations::walkThroughPages()
     QVERIFY(QMetaObject::invokeMethod(client, "showSpeakerKeptName", Q_ARG(QString, "Kitchen"),
                                       Q_ARG(BonjourRecord, studio.value<BonjourRecord>())));
     QVERIFY(QMetaObject::invokeMethod(client, "reportSpeakerNotBack", Q_ARG(QString, "Attic")));
-    QTRY_COMPARE(closer->boxes.count(), 10);
+    QTRY_COMPARE(closer->boxes.count(), 15);
 }
 
 void tst_Translations::translatedPages_data()
@@ -222,6 +252,9 @@ void tst_Translations::translatedPages()
     walkThroughPages();
     if (QTest::currentTestFailed())
         return;
+    // Every box of the program, in every language: all of its words can be read.
+    for (const ShownBox &box : qAsConst(closer->boxes))
+        QVERIFY2(box.allTextShown, qPrintable(box.text));
     const QSet<Message> expected(pageTexts().cbegin(), pageTexts().cend());
     QCOMPARE(QSet<Message>(recorder.lookups).subtract(expected), QSet<Message>());
     QCOMPARE(QSet<Message>(expected).subtract(recorder.lookups), QSet<Message>());
@@ -249,8 +282,17 @@ void tst_Translations::translatedPages()
              "The speaker found no WLANs. Check that your WLAN router is switched on, then go back "
              "and choose the speaker again."),
         text("Client_WLANs",
+             "The speaker could not be reached. Check that it is switched on and on the same "
+             "network as this computer, then go back and choose it again."),
+        text("Client_WLANs",
              "The speaker did not answer. Check that it is switched on, then go back and choose it "
-             "again.")
+             "again."),
+        text("Client_WLANs",
+             "The speaker's answer could not be used. Go back and choose it again; if that does "
+             "not help, switch the speaker off and on."),
+        text("Client_WLANs",
+             "The speaker's answer was too large to use. Go back and choose it again; if that does "
+             "not help, switch the speaker off and on.")
     };
     for (int i = 0; i < wlanBoxes.size(); ++i) {
         QCOMPARE(closer->boxes.at(i).title, text("Client_WLANs", "Info"));
@@ -282,26 +324,36 @@ void tst_Translations::translatedPages()
         text("Client_Settings",
              "The speaker did not answer. It may have taken the settings and be restarting: wait a "
              "minute and look for it in the speaker list before you try again."),
-        text("Client_Settings", "Success")
+        text("Client_Settings",
+             "The speaker's answer was too large to use, so it is not known whether it took the "
+             "settings. Wait a minute and look for it in the speaker list before you try again."),
+        text("Client_Settings", "Success"),
+        text("Client_Settings",
+             "The settings were not sent: the speaker could not be reached, so it is as it was. "
+             "Check that it is switched on and on the same network as this computer, then press "
+             "SAVE again.")
     };
+    const int settingsBox = wlanBoxes.size();
     for (int i = 0; i < settingsBoxes.size(); ++i) {
-        QCOMPARE(closer->boxes.at(2 + i).title, text("Client_Settings", "Info"));
-        QCOMPARE(closer->boxes.at(2 + i).text, settingsBoxes.at(i));
-        QCOMPARE(closer->boxes.at(2 + i).buttons, QStringList({ text("Client_Settings", "OK") }));
+        const ShownBox &box = closer->boxes.at(settingsBox + i);
+        QCOMPARE(box.title, text("Client_Settings", "Info"));
+        QCOMPARE(box.text, settingsBoxes.at(i));
+        QCOMPARE(box.buttons, QStringList({ text("Client_Settings", "OK") }));
     }
 
     const char *const noSearch =
         "The search for speakers is not available: this computer's DNS-SD service (avahi-daemon) "
         "does not answer. Start it, for example with \"sudo systemctl start avahi-daemon\", and "
         "the list fills by itself.";
-    QCOMPARE(closer->boxes.at(7).title, text("Client", "Info"));
-    QCOMPARE(closer->boxes.at(7).text, text("Client", noSearch));
-    QCOMPARE(closer->boxes.at(8).title, text("Client", "Info"));
-    QCOMPARE(closer->boxes.at(8).text,
+    const int listBox = settingsBox + settingsBoxes.size();
+    QCOMPARE(closer->boxes.at(listBox).title, text("Client", "Info"));
+    QCOMPARE(closer->boxes.at(listBox).text, text("Client", noSearch));
+    QCOMPARE(closer->boxes.at(listBox + 1).title, text("Client", "Info"));
+    QCOMPARE(closer->boxes.at(listBox + 1).text,
              text("Client",
                   "The speaker could not be reached. Check that it is switched on and on the same "
                   "network as this computer, then choose it again."));
-    QCOMPARE(closer->boxes.at(8).buttons, QStringList(QStringLiteral("OK")));
+    QCOMPARE(closer->boxes.at(listBox + 1).buttons, QStringList(QStringLiteral("OK")));
 
     // On the first list page; the second one only told that the search is not available.
     const QString keptLine = text("Client",
@@ -312,7 +364,7 @@ void tst_Translations::translatedPages()
     for (const Client *page : topLevelPages<Client>())
         linesShown += labelWithText(page, keptLine) ? 1 : 0;
     QCOMPARE(linesShown, 1);
-    QCOMPARE(closer->boxes.at(9).text,
+    QCOMPARE(closer->boxes.at(listBox + 2).text,
              text("Client",
                   "The speaker \"%1\" has not come back on the network.\n\nPlease check:\n- the "
                   "WLAN password: a wrong password is the usual cause;\n- that this computer is on "

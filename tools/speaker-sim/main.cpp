@@ -54,9 +54,10 @@ Options:
   --reboot-seconds SECS  how long a reboot takes (default 3, may be fractional)
   --answer-seconds SECS  how long wifiscan and setconfig take to answer, as on
                          a real speaker, whose scan takes seconds (default 0)
-  --refuse-setconfig     refuse every well-formed setconfig: status 200 with
-                         {"returncode": "1", "error": "settings refused"},
-                         and no reboot
+  --refuse-setconfig[=REASON]
+                         refuse every well-formed setconfig: status 200 with
+                         {"returncode": "1", "error": REASON}, and no reboot
+                         (REASON: "settings refused" unless given)
   --never-back           after an accepted setconfig, withdraw and never come
                          back, as a speaker that cannot join the WLAN
   --keep-name            come back after an accepted setconfig under the old
@@ -85,7 +86,7 @@ struct Options
     double rebootSeconds = 3;
     double answerSeconds = 0;
     bool advertise = true;
-    bool refuseSetconfig = false;
+    std::string refusal; // empty: setconfig is accepted
     bool neverBack = false;
     bool keepName = false;
 };
@@ -141,7 +142,9 @@ Options parseOptions(int argc, char **argv)
         } else if (option == "--no-advertise") {
             options.advertise = false;
         } else if (option == "--refuse-setconfig") {
-            options.refuseSetconfig = true;
+            options.refusal = haveValue ? value : "settings refused";
+            if (options.refusal.empty())
+                failUsage("--refuse-setconfig= needs a reason");
         } else if (option == "--never-back") {
             options.neverBack = true;
         } else if (option == "--keep-name") {
@@ -214,7 +217,7 @@ public:
             return fail(error);
         if (!m_options.name.empty())
             m_speaker.setName(m_options.name);
-        m_speaker.setRefuseSetconfig(m_options.refuseSetconfig);
+        m_speaker.setRefusal(m_options.refusal);
         if (!m_options.recordFile.empty() && !m_speaker.openRecord(m_options.recordFile, error))
             return fail(error);
         if (::pipe2(m_wakePipe, O_CLOEXEC | O_NONBLOCK) != 0)

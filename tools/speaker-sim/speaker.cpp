@@ -272,8 +272,8 @@ Json Speaker::setconfig(const Json &request, int &status, bool &accepted)
     }
 
     status = 200;
-    if (m_refuseSetconfig)
-        return Json { { "returncode", "1" }, { "error", "settings refused" } };
+    if (!m_refusal.empty())
+        return Json { { "returncode", "1" }, { "error", m_refusal } };
     m_pendingConfig = request;
     accepted = true;
     // "0": accepted, the speaker reboots into the new WLAN.

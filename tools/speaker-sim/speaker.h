@@ -31,9 +31,10 @@ public:
     std::string name() const;
     void setName(const std::string &name);
     std::string model() const;
-    // Refuses every well-formed setconfig with returncode "1", as a speaker
-    // does that does not take the settings; it then stays as it is.
-    void setRefuseSetconfig(bool refuse) { m_refuseSetconfig = refuse; }
+    // Refuses every well-formed setconfig with returncode "1" and reason as its
+    // "error", as a speaker does that does not take the settings; it then stays
+    // as it is. An empty reason: setconfig is accepted.
+    void setRefusal(const std::string &reason) { m_refusal = reason; }
 
     // The action a request asks for, or an empty text when it names none.
     static std::string actionOf(const httplib::Request &request);
@@ -58,7 +59,7 @@ private:
     Json m_description;
     Json m_pendingConfig;
     std::FILE *m_record = nullptr;
-    bool m_refuseSetconfig = false;
+    std::string m_refusal;
 };
 
 std::string toBase64(const std::string &data);

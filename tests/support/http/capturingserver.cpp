@@ -3,6 +3,7 @@
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 namespace {
 const int PieceSize = 64 * 1024;
@@ -62,6 +63,14 @@ QString CapturingServer::url(const QString &path) const
     return QLatin1String("http://127.0.0.1:") + QString::number(port()) + path;
 }
 
+QString CapturingServer::refusingUrl()
+{
+    QTcpServer server;
+    server.listen(QHostAddress::LocalHost, 0);
+    return QLatin1String("http://127.0.0.1:") + QString::number(server.serverPort()) +
+        QLatin1String("/api/v14/configure.action");
+}
+
 void CapturingServer::setDefaultResponse(const ScriptedResponse &response)
 {
     m_defaultResponse = response;
@@ -99,6 +108,11 @@ int CapturingServer::openConnections() const
     return m_connections.size();
 }
 
+qint64 CapturingServer::bytesWritten() const
+{
+    return m_bytesWritten;
+}
+
 void CapturingServer::close()
 {
     m_server->close();
@@ -108,7 +122,7 @@ void CapturingServer::close()
     for (QTcpSocket *socket : sockets) {
         socket->disconnect(this);
         socket->abort();
-        socket->deleteLater();
+        socket->deleteLater(); // and its drip timer with it
     }
 }
 
@@ -178,6 +192,10 @@ void CapturingServer::answer(QTcpSocket *socket, const ScriptedResponse &respons
         socket->abort();
         return;
     }
+    if (response.framing == ScriptedResponse::ResetAndStop) {
+        close();
+        return;
+    }
     Connection &connection = m_connections[socket];
     QByteArray head =
         "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + response.reason + "\r\n";
@@ -197,9 +215,18 @@ void CapturingServer::answer(QTcpSocket *socket, const ScriptedResponse &respons
         connection.closeWhenWritten = true;
         break;
     case ScriptedResponse::Reset: // handled above
+    case ScriptedResponse::ResetAndStop:
         break;
     }
     head += "\r\n";
+    if (response.dripInterval > 0) {
+        m_bytesWritten += socket->write(head);
+        connection.output += response.body;
+        connection.dripTimer = new QTimer(socket);
+        connect(connection.dripTimer, &QTimer::timeout, this, [this, socket]() { drip(socket); });
+        connection.dripTimer->start(response.dripInterval);
+        return;
+    }
     connection.output += head + response.body;
     writeMore(socket);
 }
@@ -209,14 +236,32 @@ void CapturingServer::writeMore(QTcpSocket *socket)
     auto found = m_connections.find(socket);
     if (found == m_connections.end())
         return;
+    if (found->dripTimer)
+        return;
     while (!found->output.isEmpty() && socket->bytesToWrite() < PieceSize) {
         const QByteArray piece = found->output.left(PieceSize);
         found->output.remove(0, piece.size());
-        socket->write(piece);
+        m_bytesWritten += socket->write(piece);
     }
     if (found->output.isEmpty() && found->closeWhenWritten) {
         found->closeWhenWritten = false;
         socket->disconnectFromHost(); // after what is still buffered
+    }
+}
+
+void CapturingServer::drip(QTcpSocket *socket)
+{
+    auto found = m_connections.find(socket);
+    if (found == m_connections.end())
+        return;
+    if (!found->output.isEmpty()) {
+        m_bytesWritten += socket->write(found->output.left(1));
+        found->output.remove(0, 1);
+    }
+    if (found->output.isEmpty()) {
+        found->dripTimer->stop();
+        if (found->closeWhenWritten)
+            socket->disconnectFromHost();
     }
 }
 

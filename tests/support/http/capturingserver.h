@@ -11,6 +11,7 @@
 
 class QTcpServer;
 class QTcpSocket;
+class QTimer;
 
 // One HTTP request as it reached the server.
 struct CapturedRequest
@@ -42,12 +43,17 @@ struct ScriptedResponse
     // ends when the server closes the connection. ClaimedLength: "Content-Length"
     // = claimedLength whatever the body's size, then the body, then the server
     // closes the connection. Reset: no answer at all, the server closes the
-    // connection at once.
-    enum Framing { WithLength, WithoutLength, ClaimedLength, Reset };
+    // connection at once. ResetAndStop: as Reset, and the server stops listening,
+    // so that Qt's second try is refused.
+    enum Framing { WithLength, WithoutLength, ClaimedLength, Reset, ResetAndStop };
     Framing framing = WithLength;
     qint64 claimedLength = 0;
     // Kept back until releaseHeld(); never released, it plays a silent speaker.
     bool held = false;
+    // Milliseconds between the bytes of the body, which then go out one at a
+    // time after the head, as from a speaker that drips its answer; 0: as fast
+    // as the client takes them.
+    int dripInterval = 0;
 
     static ScriptedResponse json(const QByteArray &body, int status = 200);
 };
@@ -79,6 +85,9 @@ public:
     // "http://127.0.0.1:<port>" + path
     QString url(const QString &path = QStringLiteral("/api/v14/configure.action")) const;
 
+    // A speaker URL on 127.0.0.1 where nothing listens: a port just given up.
+    static QString refusingUrl();
+
     void setDefaultResponse(const ScriptedResponse &response); // initially 200 with "{}"
     void enqueue(const ScriptedResponse &response); // for the next request not yet answered
     void releaseHeld(); // sends the held answers whose connections are still open
@@ -86,6 +95,7 @@ public:
     QList<CapturedRequest> requests() const;
     int connectionCount() const; // connections accepted so far
     int openConnections() const; // connections still open
+    qint64 bytesWritten() const; // of all answers, handed to the sockets so far
 
     // Closes the server and every connection.
     void close();
@@ -99,12 +109,14 @@ private:
         QByteArray input;
         QByteArray output; // what is still to be handed to the socket
         bool closeWhenWritten = false;
+        QTimer *dripTimer = nullptr; // hands on one byte of output each time
     };
 
     void acceptConnections();
     void readRequests(QTcpSocket *socket);
     void answer(QTcpSocket *socket, const ScriptedResponse &response);
     void writeMore(QTcpSocket *socket);
+    void drip(QTcpSocket *socket);
     void dropConnection(QTcpSocket *socket);
 
     QTcpServer *m_server;
@@ -114,6 +126,7 @@ private:
     QList<QPair<QTcpSocket *, ScriptedResponse>> m_held;
     ScriptedResponse m_defaultResponse;
     int m_connectionCount = 0;
+    qint64 m_bytesWritten = 0;
 };
 
 #endif // CAPTURINGSERVER_H
