@@ -175,8 +175,9 @@ class VirtualDisplay:
         read_end, write_end = os.pipe()
         # -displayfd lets the server pick a free display; -br paints the root
         # black, which the start-up watcher tells apart from a painted window.
+        # 96 dots per inch, as Xorg reports by default: Qt 5 scales by any other.
         self.process = start(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
-                              "-nolisten", "tcp", "-br", "-noreset", "-auth", auth],
+                              "-nolisten", "tcp", "-br", "-noreset", "-dpi", "96", "-auth", auth],
                              pass_fds=[write_end], stdin=subprocess.DEVNULL,
                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
