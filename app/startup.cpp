@@ -19,9 +19,9 @@
 #define VANTIR_MAY_USE_X11_OR_WAYLAND
 namespace {
 
-// The platform that the command line or QT_QPA_PLATFORM names, without its options: a
+// The platforms that the command line or QT_QPA_PLATFORM names, without their options: a
 // -platform argument (the last one counts) over the variable; empty when neither names one.
-QByteArray namedPlatform(int argc, char *argv[])
+QList<QByteArray> namedPlatforms(int argc, char *argv[])
 {
     QByteArray platform;
     for (int i = 1; i + 1 < argc; ++i) {
@@ -32,25 +32,31 @@ QByteArray namedPlatform(int argc, char *argv[])
     if (platform.isEmpty())
         platform = qgetenv("QT_QPA_PLATFORM");
     // "xcb", "xcb:option=value", or a list of fallbacks such as "wayland;xcb".
-    return platform.split(';').first().split(':').first().trimmed();
+    QList<QByteArray> platforms;
+    for (const QByteArray &entry : platform.split(';')) {
+        const QByteArray name = entry.split(':').first().trimmed();
+        if (!name.isEmpty())
+            platforms.append(name);
+    }
+    return platforms;
 }
 
 // The application object chooses its platform only when it is built, so this follows its
-// rules from the outside. Without a named platform it takes X11 where there is an X display;
-// in a Wayland session it may take Wayland or X11 through XWayland, so there both switches
-// are set: each is read by its own platform only.
-bool mayStartOnX11(const QByteArray &platform)
+// rules from the outside: any of the named ones, in their order. Without a named platform it
+// takes X11 where there is an X display; in a Wayland session it may take Wayland or X11
+// through XWayland, so there both switches are set: each is read by its own platform only.
+bool mayStartOnX11(const QList<QByteArray> &platforms)
 {
-    if (!platform.isEmpty())
-        return platform == "xcb";
+    if (!platforms.isEmpty())
+        return platforms.contains("xcb");
     return !qEnvironmentVariableIsEmpty("DISPLAY");
 }
 
 // "wayland" is the plugin that chooses its buffers itself; "wayland-egl" asks for OpenGL.
-bool mayStartOnWayland(const QByteArray &platform)
+bool mayStartOnWayland(const QList<QByteArray> &platforms)
 {
-    if (!platform.isEmpty())
-        return platform == "wayland";
+    if (!platforms.isEmpty())
+        return platforms.contains("wayland");
     return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
         qgetenv("XDG_SESSION_TYPE") == "wayland";
 }
@@ -72,15 +78,15 @@ void avoidOpenGl(int argc, char *argv[])
     // Yet the toolkit loads its OpenGL integration with the first window, and with it the
     // GL vendor library, the DRI driver and LLVM: more than half of the start-up's work and
     // of the peak memory.
-    const QByteArray platform = namedPlatform(argc, argv);
-    if (mayStartOnX11(platform))
+    const QList<QByteArray> platforms = namedPlatforms(argc, argv);
+    if (mayStartOnX11(platforms))
         setUnlessSet("QT_XCB_GL_INTEGRATION", "none");
     // On Wayland the client buffer integration (EGL) comes with the first window's frame:
     // Qt draws its own frame only where that integration has loaded, although it draws the
     // frame in the window's shared memory. So the windows go without Qt's frame; desktops
     // that frame windows themselves (KDE Plasma, sway) still do. A user who names a buffer
     // integration or a frame wants them, and keeps them.
-    if (mayStartOnWayland(platform) &&
+    if (mayStartOnWayland(platforms) &&
         qEnvironmentVariableIsEmpty("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION")) {
         if (qEnvironmentVariableIsEmpty("QT_WAYLAND_DECORATION"))
             setUnlessSet("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
@@ -104,8 +110,9 @@ void followDesktopScale(int argc, char *argv[])
     // QT_ENABLE_HIGHDPI_SCALING=0 and the other variables of Qt still overrule these.
     // Only on the desktop's platforms: Qt 5 takes a screen's physical resolution where no
     // desktop sets one, and its offscreen platform claims 100 dots per inch.
-    const QByteArray platform = namedPlatform(argc, argv);
-    if (!platform.isEmpty() && platform != "xcb" && !platform.startsWith("wayland"))
+    const QList<QByteArray> platforms = namedPlatforms(argc, argv);
+    if (!platforms.isEmpty() && !mayStartOnX11(platforms) && !platforms.contains("wayland") &&
+        !platforms.contains("wayland-egl"))
         return;
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);

@@ -261,11 +261,15 @@ void tst_DesktopStart::openGlSwitches_data()
         << noFrame << true;
     QTest::newRow("wayland with options and fallback")
         << noArguments
-        << QStringList { QStringLiteral("QT_QPA_PLATFORM=wayland:option=1;xcb"), x11 } << none
+        << QStringList { QStringLiteral("QT_QPA_PLATFORM=wayland:option=1;xcb"), x11 } << off
         << noFrame << true;
     QTest::newRow("--platform wayland over xcb")
         << platformWayland << QStringList { QStringLiteral("QT_QPA_PLATFORM=xcb"), x11 } << none
         << noFrame << true;
+    QTest::newRow("offscreen over wayland")
+        << QStringList { QStringLiteral("-platform"), QStringLiteral("offscreen") }
+        << QStringList { QStringLiteral("QT_QPA_PLATFORM=wayland;xcb"), x11, wayland } << none
+        << none << false;
     QTest::newRow("wayland-egl by name")
         << noArguments << QStringList { QStringLiteral("QT_QPA_PLATFORM=wayland-egl"), wayland }
         << none << none << false;
