@@ -8,9 +8,11 @@
 
 int main(int argc, char *argv[])
 {
-    // Before the application object: its platform reads the switch as it starts.
-    avoidOpenGlOnX11(argc, argv);
+    // Before the application object: its platform reads these as it starts.
+    avoidOpenGl(argc, argv);
+    followDesktopScale(argc, argv);
     QApplication app(argc, argv);
+    identifyWindows();
     recordScreenRatio();
 
     QTranslator translator;

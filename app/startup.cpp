@@ -5,7 +5,9 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLatin1String>
 #include <QList>
 #include <QLocale>
@@ -14,16 +16,12 @@
 #include <QtGlobal>
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
-#define VANTIR_MAY_USE_X11
+#define VANTIR_MAY_USE_X11_OR_WAYLAND
 namespace {
 
-// Whether the toolkit will start on its X11 platform (xcb). The application
-// object decides that only when it is built, so this follows its rules from
-// the outside: a -platform argument (the last one counts) over
-// QT_QPA_PLATFORM, and without either its default, which is X11 where only
-// an X display is around. In a Wayland session it may pick Wayland or X11
-// through XWayland; there the start is left as it is.
-bool startsOnX11(int argc, char *argv[])
+// The platforms that the command line or QT_QPA_PLATFORM names, without their options: a
+// -platform argument (the last one counts) over the variable; empty when neither names one.
+QList<QByteArray> namedPlatforms(int argc, char *argv[])
 {
     QByteArray platform;
     for (int i = 1; i + 1 < argc; ++i) {
@@ -33,32 +31,109 @@ bool startsOnX11(int argc, char *argv[])
     }
     if (platform.isEmpty())
         platform = qgetenv("QT_QPA_PLATFORM");
-    if (!platform.isEmpty()) {
-        // "xcb", "xcb:option=value", or a list of fallbacks such as "xcb;wayland".
-        return platform.split(';').first().split(':').first().trimmed() == "xcb";
+    // "xcb", "xcb:option=value", or a list of fallbacks such as "wayland;xcb".
+    QList<QByteArray> platforms;
+    for (const QByteArray &entry : platform.split(';')) {
+        const QByteArray name = entry.split(':').first().trimmed();
+        if (!name.isEmpty())
+            platforms.append(name);
     }
-    return !qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && qgetenv("XDG_SESSION_TYPE") != "wayland";
+    return platforms;
+}
+
+// The application object chooses its platform only when it is built, so this follows its
+// rules from the outside: any of the named ones, in their order. Without a named platform it
+// takes X11 where there is an X display; in a Wayland session it may take Wayland or X11
+// through XWayland, so there both switches are set: each is read by its own platform only.
+bool mayStartOnX11(const QList<QByteArray> &platforms)
+{
+    if (!platforms.isEmpty())
+        return platforms.contains("xcb");
+    return !qEnvironmentVariableIsEmpty("DISPLAY");
+}
+
+// "wayland" is the plugin that chooses its buffers itself; "wayland-egl" asks for OpenGL.
+bool mayStartOnWayland(const QList<QByteArray> &platforms)
+{
+    if (!platforms.isEmpty())
+        return platforms.contains("wayland");
+    return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+        qgetenv("XDG_SESSION_TYPE") == "wayland";
+}
+
+// The toolkit treats an empty value as unset, and so does this; any other value is the user's.
+void setUnlessSet(const char *name, const QByteArray &value)
+{
+    if (qEnvironmentVariableIsEmpty(name))
+        qputenv(name, value);
 }
 
 } // namespace
 #endif
 
-void avoidOpenGlOnX11(int argc, char *argv[])
+void avoidOpenGl(int argc, char *argv[])
 {
-#ifdef VANTIR_MAY_USE_X11
-    // The pages are plain widgets, pictures and an animation: nothing is drawn
-    // with OpenGL. Yet on X11 the toolkit sets up its OpenGL integration with
-    // the first native window, which loads the GLX vendor library, the DRI
-    // driver and LLVM with it: more than half of the start-up's work and of
-    // the peak memory. Its own switch turns that off. The toolkit treats an
-    // empty value as unset, and so does this; any other value is the user's.
-    if (startsOnX11(argc, argv) && qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
-        qputenv("QT_XCB_GL_INTEGRATION", "none");
+#ifdef VANTIR_MAY_USE_X11_OR_WAYLAND
+    // The pages are plain widgets, pictures and an animation: nothing is drawn with OpenGL.
+    // Yet the toolkit loads its OpenGL integration with the first window, and with it the
+    // GL vendor library, the DRI driver and LLVM: more than half of the start-up's work and
+    // of the peak memory.
+    const QList<QByteArray> platforms = namedPlatforms(argc, argv);
+    if (mayStartOnX11(platforms))
+        setUnlessSet("QT_XCB_GL_INTEGRATION", "none");
+    // On Wayland the client buffer integration (EGL) comes with the first window's frame:
+    // Qt draws its own frame only where that integration has loaded, although it draws the
+    // frame in the window's shared memory. So the windows go without Qt's frame; desktops
+    // that frame windows themselves (KDE Plasma, sway) still do. A user who names a buffer
+    // integration or a frame wants them, and keeps them.
+    if (mayStartOnWayland(platforms) &&
+        qEnvironmentVariableIsEmpty("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION")) {
+        if (qEnvironmentVariableIsEmpty("QT_WAYLAND_DECORATION"))
+            setUnlessSet("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+        // Qt 5 makes the widgets' windows OpenGL-capable where the platform offers that,
+        // which loads the integration too.
+        QCoreApplication::setAttribute(Qt::AA_ForceRasterWidgets);
+#endif
+    }
 #else
     Q_UNUSED(argc)
     Q_UNUSED(argv)
 #endif
+}
+
+void followDesktopScale(int argc, char *argv[])
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0) && defined(VANTIR_MAY_USE_X11_OR_WAYLAND)
+    // Qt 6's defaults. Qt 5 leaves the scale at 1 otherwise, so that on a desktop at 200 %
+    // (GNOME sets only Xft.dpi 192) the text doubles while the pictures do not.
+    // QT_ENABLE_HIGHDPI_SCALING=0 and the other variables of Qt still overrule these.
+    // Only on the desktop's platforms: Qt 5 takes a screen's physical resolution where no
+    // desktop sets one, and its offscreen platform claims 100 dots per inch.
+    const QList<QByteArray> platforms = namedPlatforms(argc, argv);
+    if (!platforms.isEmpty() && !mayStartOnX11(platforms) && !platforms.contains("wayland") &&
+        !platforms.contains("wayland-egl"))
+        return;
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+#else
+    Q_UNUSED(argc)
+    Q_UNUSED(argv)
+#endif
+}
+
+void identifyWindows()
+{
+    // Docks and task bars match windows to the desktop entry by this name (on X11 by the
+    // window class, which the entry names as StartupWMClass).
+    QGuiApplication::setDesktopFileName(QStringLiteral(VANTIR_APP_ID));
+    QIcon icon;
+    const QDir pictures(QStringLiteral(":/GRAFX"), QStringLiteral("Icon_*px.png"));
+    for (const QString &name : pictures.entryList())
+        icon.addFile(pictures.filePath(name));
+    QGuiApplication::setWindowIcon(icon);
 }
 
 bool loadCatalogue(QTranslator &translator, const QLocale &locale)

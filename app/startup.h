@@ -4,11 +4,23 @@
 class QLocale;
 class QTranslator;
 
-// Starts the program without the toolkit's OpenGL integration where it will
-// run on X11 (QT_XCB_GL_INTEGRATION=none), unless the user has set that switch.
-// Reads the command line and the environment only; call it before the
-// application object exists. Does nothing on other platforms.
-void avoidOpenGlOnX11(int argc, char *argv[]);
+// Starts the program without the toolkit's OpenGL: on X11 its OpenGL integration is switched
+// off (QT_XCB_GL_INTEGRATION=none), on Wayland its client buffer integration is never loaded
+// (QT_WAYLAND_DISABLE_WINDOWDECORATION=1, and with Qt 5 plain raster windows). A switch that
+// the user has set stays as it is. Reads the command line and the environment only; call it
+// before the application object exists. Does nothing on other platforms.
+void avoidOpenGl(int argc, char *argv[]);
+
+// Has Qt 5 scale the pages by the screen's scale and the desktop's font resolution (Xft.dpi),
+// to fractions, with pictures at the screen's pixels, as Qt 6 does by default, on X11 and
+// Wayland. Qt's own variables (QT_ENABLE_HIGHDPI_SCALING, QT_SCALE_FACTOR, ...) still decide
+// where they are set. Call it before the application object exists; nothing to do with Qt 6.
+void followDesktopScale(int argc, char *argv[]);
+
+// Tells the desktop which program the windows belong to: the desktop entry's name (the
+// Wayland app id) and the program's icon at the sizes that are installed. Needs the
+// application; call it before the first page is built.
+void identifyWindows();
 
 // Loads "VANTIR_" + the locale's name from the compiled-in catalogues, with the
 // toolkit's default fallback (de_AT reaches VANTIR_de.qm). Returns whether a

@@ -3,13 +3,18 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
 #include <QPointer>
 #include <QScreen>
+#include <QStyle>
 #include <QTextDocument>
 #include <QTextOption>
+#include <QtMath>
 
 namespace {
 
@@ -152,6 +157,36 @@ private:
     bool handling = false;
 };
 
+// The information symbol at the box's device pixels, or a null pixmap where the style's own has
+// pixels enough. Styles and icon themes often have it only up to 32 or 48 pixels, which a
+// screen above 100 % shows enlarged block by block; this one is drawn at the screen's pixels:
+// a blue disc with a white "i".
+QPixmap sharpInformationSymbol(QMessageBox *box)
+{
+    QStyle *style = box->style();
+    const int size = style->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, box);
+    const qreal ratio = box->devicePixelRatioF();
+    const int pixels = qCeil(size * ratio);
+    const QIcon styleSymbol = style->standardIcon(QStyle::SP_MessageBoxInformation, nullptr, box);
+    if (styleSymbol.actualSize(QSize(pixels, pixels)).width() >= pixels)
+        return QPixmap();
+
+    QPixmap symbol(pixels, pixels);
+    symbol.fill(Qt::transparent);
+    QPainter painter(&symbol);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(pixels / 32.0, pixels / 32.0);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x1c, 0x5f, 0xbf));
+    painter.drawEllipse(QRectF(1, 1, 30, 30));
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QPointF(16, 9.5), 2.4, 2.4);
+    painter.drawRoundedRect(QRectF(14, 14, 4, 11.5), 1.2, 1.2);
+    painter.end();
+    symbol.setDevicePixelRatio(ratio);
+    return symbol;
+}
+
 } // namespace
 
 void fitMessageBox(QMessageBox *box)
@@ -175,6 +210,9 @@ void showInfoBox(QWidget *page, const QString &title, const QString &text,
     box->setTextFormat(Qt::PlainText);
     box->setText(text);
     box->addButton(buttonText, QMessageBox::AcceptRole);
+    const QPixmap symbol = sharpInformationSymbol(box);
+    if (!symbol.isNull())
+        box->setIconPixmap(symbol);
     fitMessageBox(box);
     box->setModal(true);
     box->show();

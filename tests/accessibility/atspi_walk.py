@@ -3,12 +3,17 @@
 # with a session bus and the AT-SPI bus of its own, walked from the speaker list
 # to the settings page of a simulated speaker in English and in German. On each
 # page the role and name of every control are read through AT-SPI, as Orca reads
-# them. Runs inside the private DNS-SD network (tools/dnssd-net run --).
+# them; and the program has loaded no OpenGL driver. Runs inside the private
+# DNS-SD network (tools/dnssd-net run --).
 #
-#   atspi_walk.py PROGRAM SPEAKER_SIM
+#   [ATSPI_WALK_PLATFORM=wayland] atspi_walk.py PROGRAM SPEAKER_SIM
+#
+# On X11 (xcb, the default) the display is Xvfb; on Wayland it is weston with its
+# headless back end, and the AT-SPI bus is found through the session bus alone.
 
 import ctypes
 import os
+import re
 import signal
 import subprocess
 import sys
@@ -16,7 +21,11 @@ import tempfile
 import time
 
 PROGRAM, SPEAKER_SIM = sys.argv[1:3]
+PLATFORM = os.environ.get("ATSPI_WALK_PLATFORM", "xcb")
 TIMEOUT = 30  # seconds for a page, a speaker or a bus to appear
+# A GLX or EGL vendor library, a DRI driver, LLVM, the toolkit's EGL buffer integration.
+OPENGL_DRIVER = re.compile(r"/(lib(GLX|EGL)_[^/]*\.so[^/]*|[^/]*_dri\.so|libLLVM[^/]*|"
+                           r"[^/]*wayland-egl[^/]*)$")
 LANGUAGES = ["en_US.UTF-8", "de_DE.UTF-8"]
 BUTTON, LABEL = "push button", "label"
 
@@ -105,14 +114,33 @@ def reap_orphans():
             time.sleep(0.1)
 
 
-def start_buses(work):
+def start_weston(work):
+    # A runtime folder of its own holds the socket; the kiosk shell starts no helper
+    # programs, and an empty input method no keyboard program.
+    runtime = os.path.join(work, "runtime")
+    os.mkdir(runtime, 0o700)
+    config = os.path.join(work, "weston.ini")
+    with open(config, "w") as file:
+        file.write("[core]\nidle-time=0\n[input-method]\npath=\n")
+    os.environ.pop("DISPLAY", None)
+    os.environ.update(XDG_RUNTIME_DIR=runtime, WAYLAND_DISPLAY="wayland-walk")
+    weston = start(["weston", "--backend=headless-backend.so", "--shell=kiosk-shell.so",
+                    "--socket=wayland-walk", "--config=" + config,
+                    "--log=" + os.path.join(work, "weston.log")],
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    wait_for("Wayland compositor", lambda: weston.poll() is None and os.path.exists(
+        os.path.join(runtime, "wayland-walk")))
+
+
+def start_xvfb(work):
     with open(os.path.join(work, "Xauthority"), "w"):
         pass
     os.environ["XAUTHORITY"] = os.path.join(work, "Xauthority")
     read_end, write_end = os.pipe()
-    # -noreset: the accessibility bus's address lives on the root window.
+    # -noreset: the accessibility bus's address lives on the root window. 96 dots per inch, as
+    # Xorg reports by default.
     start(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "800x600x24", "-nolisten", "tcp",
-           "-auth", os.environ["XAUTHORITY"], "-noreset"],
+           "-auth", os.environ["XAUTHORITY"], "-noreset", "-dpi", "96"],
           pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write_end)
     with os.fdopen(read_end) as display:
@@ -123,6 +151,12 @@ def start_buses(work):
     cookie = subprocess.run(["mcookie"], capture_output=True, text=True, check=True).stdout.strip()
     subprocess.run(["xauth", "-q", "add", os.environ["DISPLAY"], ".", cookie], check=True)
 
+
+def start_buses(work):
+    if PLATFORM == "wayland":
+        start_weston(work)
+    else:
+        start_xvfb(work)
     # A session bus that starts no services by itself: the accessibility bus is ours too.
     config = os.path.join(work, "session.conf")
     with open(config, "w") as file:
@@ -181,11 +215,17 @@ def not_busy(pyatspi, window):
         fail("the busy animation of \"%s\" is reported busy" % window.name)
 
 
+def opengl_drivers(pid):
+    with open("/proc/%d/maps" % pid) as maps:
+        return sorted({line.split()[-1] for line in maps
+                       if "/" in line and OPENGL_DRIVER.search(line.split()[-1])})
+
+
 def walk(pyatspi, language, work):
     column = 1 + LANGUAGES.index(language)
     pages = [(titles[column - 1], [(row[0], row[column]) for row in rows]) for titles, rows in PAGES]
     environment = dict(os.environ, LC_ALL=language, LANG=language, LANGUAGE="",
-                       QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+                       QT_QPA_PLATFORM=PLATFORM, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     program = start([PROGRAM], env=environment, stdout=subprocess.DEVNULL,
                     stderr=open(os.path.join(work, "program.log"), "a"))
 
@@ -201,21 +241,31 @@ def walk(pyatspi, language, work):
     for window in windows[1:]:
         not_busy(pyatspi, window)
 
-    # Tab from the name field goes down the settings page.
-    focusable = [c for c in controls(windows[-1]) if c.getState().contains(pyatspi.STATE_FOCUSABLE)
+    drivers = opengl_drivers(program.pid)
+    if drivers:
+        fail("%s: the program has loaded OpenGL drivers: %s" % (PLATFORM, " ".join(drivers)))
+
+    # xdotool types on X11 only.
+    if PLATFORM == "xcb":
+        check_tab_order(pyatspi, windows[-1], pages[-1][0])
+    stop(program)
+    started.remove(program)
+    print("%s, %s: every control of the three pages heard as expected" % (language, PLATFORM))
+
+
+def check_tab_order(pyatspi, window, title):
+    """Tab from the name field goes down the settings page."""
+    focusable = [c for c in controls(window) if c.getState().contains(pyatspi.STATE_FOCUSABLE)
                  and c.getState().contains(pyatspi.STATE_ENABLED)]
     focused = lambda: next((c for c in focusable if c.getState().contains(pyatspi.STATE_FOCUSED)),
                            None)
-    window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % pages[-1][0]],
-                            capture_output=True, text=True).stdout.split()[0]
-    subprocess.run(["xdotool", "windowfocus", "--sync", window], timeout=10)
+    x11_window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % title],
+                                capture_output=True, text=True).stdout.split()[0]
+    subprocess.run(["xdotool", "windowfocus", "--sync", x11_window], timeout=10)
     wait_for("focus on the name field", lambda: focused() == focusable[0])
     for control in focusable[1:]:
         subprocess.run(["xdotool", "key", "Tab"], check=True)
         wait_for('focus on "%s" after Tab' % control.name, lambda: focused() == control)
-    stop(program)
-    started.remove(program)
-    print("%s: every control of the three pages heard as expected" % language)
 
 
 def main():

@@ -14,6 +14,8 @@ private slots:
     void headers();
     void busyAnimation_data();
     void busyAnimation();
+    void windowIcon_data();
+    void windowIcon();
     void storedUncompressed_data();
     void storedUncompressed();
 };
@@ -107,6 +109,44 @@ void tst_Pictures::busyAnimation()
     QVERIFY2(colours.size() <= 16, QByteArray::number(colours.size()).constData());
 }
 
+namespace {
+
+// The sizes at which the package installs the program's icon.
+QList<int> installedIconSizes()
+{
+    QList<int> sizes;
+    for (const QString &size : QStringLiteral(VANTIR_ICON_SIZES).split(QLatin1Char(',')))
+        sizes.append(size.toInt());
+    return sizes;
+}
+
+} // namespace
+
+void tst_Pictures::windowIcon_data()
+{
+    QTest::addColumn<int>("size");
+    for (int size : installedIconSizes())
+        QTest::addRow("%d", size) << size;
+}
+
+// The windows' icon is the one that the package installs for the desktop entry, byte for byte.
+void tst_Pictures::windowIcon()
+{
+    QFETCH(int, size);
+    const QString name = QStringLiteral("Icon_%1px.png").arg(size);
+    QFile compiledIn(QStringLiteral(":/GRAFX/") + name);
+    QFile installed(QStringLiteral(VANTIR_GRAFX_DIR "/") + name);
+    QVERIFY(compiledIn.open(QIODevice::ReadOnly));
+    QVERIFY(installed.open(QIODevice::ReadOnly));
+    QCOMPARE(compiledIn.readAll(), installed.readAll());
+
+    const QImage image(compiledIn.fileName());
+    QCOMPARE(image.size(), QSize(size, size));
+    QVERIFY(image.hasAlphaChannel());
+    // Transparent round the drawing, as a desktop shows an icon on any background.
+    QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+}
+
 void tst_Pictures::storedUncompressed_data()
 {
     QTest::addColumn<QString>("path");
@@ -117,6 +157,9 @@ void tst_Pictures::storedUncompressed_data()
            ":/GRAFX/Ovix_1280px.png", ":/GRAFX/ajax-loader@2x.gif", ":/translations/VANTIR_de.qm",
            ":/translations/VANTIR_en.qm" })
         QTest::newRow(path) << QString::fromLatin1(path);
+    for (int size : installedIconSizes())
+        QTest::addRow(":/GRAFX/Icon_%dpx.png", size)
+            << QStringLiteral(":/GRAFX/Icon_%1px.png").arg(size);
 }
 
 void tst_Pictures::storedUncompressed()

@@ -1,16 +1,25 @@
 #include "client.h"
 #include "client_settings.h"
 #include "client_wlans.h"
+#include "displayservers.h"
+#include "infobox.h"
 #include "pagetest.h"
 #include "pixelratio.h"
 #include "startup.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QIcon>
 #include <QImage>
+#include <QMessageBox>
 #include <QMovie>
 #include <QProcess>
+#include <QStyle>
 #include <QTest>
+#include <QtMath>
+
+#include <memory>
 
 class tst_Startup : public QObject
 {
@@ -24,6 +33,15 @@ private slots:
     void noAvahiWarning();
     void headerPictures_data();
     void headerPictures();
+    void boxSymbol_data();
+    void boxSymbol();
+    void windowIdentity();
+
+private:
+    bool runsElsewhere(const QString &screen);
+
+    std::unique_ptr<DisplayServers::VirtualX11> x11;
+    std::unique_ptr<DisplayServers::HeadlessWayland> wayland;
 };
 
 void tst_Startup::cleanup()
@@ -104,42 +122,103 @@ void tst_Startup::noAvahiWarning()
     QVERIFY2(browse >= 0 && returned == browse + 1, qPrintable(lines.join(QLatin1Char('\n'))));
 }
 
+namespace {
+
+// The name of the row that a process of its own runs for its screen.
+const char *const rowVariable = "VANTIR_TEST_ROW";
+
+// How long a row's own process may take.
+std::chrono::milliseconds rowTimeout { 120000 };
+
+} // namespace
+
+// The screens that the rows run on. The screen's scale is read when the application starts, so
+// each row but the first runs again in a process of its own on a screen of its kind:
+// "offscreen N" (Qt's scale factor N), "Xft.dpi N" (X11 with the desktop's font resolution, as
+// GNOME and KDE set it) and "Wayland N" (a compositor at scale N). Returns whether it ran
+// elsewhere, and then with what result.
+bool tst_Startup::runsElsewhere(const QString &screen)
+{
+    const QString row = QString::fromLatin1(QTest::currentDataTag());
+    if (screen == QLatin1String("offscreen 1") || qgetenv(rowVariable) == row.toUtf8())
+        return false;
+
+    const QString kind = screen.section(QLatin1Char(' '), 0, -2);
+    const QString value = screen.section(QLatin1Char(' '), -1);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QString error;
+    if (kind == QLatin1String("offscreen")) {
+        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), value);
+    } else if (kind == QLatin1String("Xft.dpi")) {
+        if (!x11) {
+            x11 = std::make_unique<DisplayServers::VirtualX11>();
+            if (!x11->start(&error)) {
+                x11.reset();
+                QTest::qFail(qPrintable(error), __FILE__, __LINE__);
+                return true;
+            }
+        }
+        if (!x11->setResources("Xft.dpi:\t" + value.toLatin1() + '\n')) {
+            QTest::qFail("cannot set the X resources", __FILE__, __LINE__);
+            return true;
+        }
+        environment = x11->environment();
+    } else if (kind == QLatin1String("Wayland")) {
+        if (!DisplayServers::HeadlessWayland::available()) {
+            QTest::qSkip("no weston", __FILE__, __LINE__);
+            return true;
+        }
+        wayland = std::make_unique<DisplayServers::HeadlessWayland>();
+        if (!wayland->start(&error, value.toInt())) {
+            QTest::qFail(qPrintable(error), __FILE__, __LINE__);
+            return true;
+        }
+        environment = wayland->environment();
+    }
+    environment.insert(QString::fromLatin1(rowVariable), row);
+
+    QProcess test;
+    test.setProcessEnvironment(environment);
+    test.setProcessChannelMode(QProcess::MergedChannels);
+    test.start(QCoreApplication::applicationFilePath(),
+               { QString::fromLatin1(QTest::currentTestFunction()) + QLatin1Char(':') + row });
+    const bool finished = test.waitForFinished(int(rowTimeout.count()));
+    DisplayServers::stop(test);
+    wayland.reset();
+    if (!finished || test.exitStatus() != QProcess::NormalExit || test.exitCode() != 0)
+        QTest::qFail(test.readAll().constData(), __FILE__, __LINE__);
+    return true;
+}
+
 void tst_Startup::headerPictures_data()
 {
-    QTest::addColumn<QString>("scale");
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<double>("ratio");
     QTest::addColumn<int>("pictureWidth"); // device pixels
     QTest::addColumn<int>("busyFrameWidth");
-    QTest::newRow("1") << QStringLiteral("1") << 640 << 32;
-    QTest::newRow("1.25") << QStringLiteral("1.25") << 800 << 64;
-    QTest::newRow("1.5") << QStringLiteral("1.5") << 960 << 64;
-    QTest::newRow("2") << QStringLiteral("2") << 1280 << 64;
+    QTest::newRow("1") << QStringLiteral("offscreen 1") << 1.0 << 640 << 32;
+    QTest::newRow("1.25") << QStringLiteral("offscreen 1.25") << 1.25 << 800 << 64;
+    QTest::newRow("1.5") << QStringLiteral("offscreen 1.5") << 1.5 << 960 << 64;
+    QTest::newRow("2") << QStringLiteral("offscreen 2") << 2.0 << 1280 << 64;
+    // GNOME at 200 % on X11 sets only the font resolution; at 150 % (fractional), 144.
+    QTest::newRow("Xft.dpi 192") << QStringLiteral("Xft.dpi 192") << 2.0 << 1280 << 64;
+    QTest::newRow("Xft.dpi 144") << QStringLiteral("Xft.dpi 144") << 1.5 << 960 << 64;
+    QTest::newRow("Wayland at 200 %") << QStringLiteral("Wayland 2") << 2.0 << 1280 << 64;
 }
 
 // On every screen the picture spans the page as at 100 % (640 of its width), drawn one
-// picture pixel per device pixel. The screen's scale is read when the application starts,
-// so each row runs again in a process of its own on a screen of that scale.
+// picture pixel per device pixel.
 void tst_Startup::headerPictures()
 {
-    QFETCH(QString, scale);
+    QFETCH(QString, screen);
+    QFETCH(double, ratio);
     QFETCH(int, pictureWidth);
     QFETCH(int, busyFrameWidth);
+    if (runsElsewhere(screen))
+        return;
 
     recordScreenRatio();
-    const double ratio = scale.toDouble();
-    if (!qFuzzyCompare(devicePixelRatio(), ratio)) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
-        QProcess test;
-        test.setProcessEnvironment(environment);
-        test.setProcessChannelMode(QProcess::MergedChannels);
-        test.start(QCoreApplication::applicationFilePath(),
-                   { QStringLiteral("headerPictures:") + scale });
-        QVERIFY(test.waitForFinished(60000));
-        QVERIFY2(test.exitStatus() == QProcess::NormalExit && test.exitCode() == 0,
-                 test.readAll().constData());
-        return;
-    }
-
+    QCOMPARE(devicePixelRatio(), ratio);
     Client client(nullptr);
     Client_WLANs wlans(nullptr);
     Client_Settings settings(nullptr);
@@ -152,6 +231,10 @@ void tst_Startup::headerPictures()
         QLabel *label = headerLabel(page.first);
         QVERIFY(label);
         QCOMPARE(label->sizeHint().width(), 640);
+        // Across the page, as its texts are laid out at the same scale: not beside texts that
+        // were scaled alone.
+        const double share = 640.0 / page.first->sizeHint().width();
+        QVERIFY2(share > 0.9, qPrintable(QStringLiteral("%1: %2").arg(page.second).arg(share)));
         QImage picture = label->pixmap(Qt::ReturnByValue).toImage();
         QCOMPARE(picture.width(), pictureWidth);
         picture.setDevicePixelRatio(1);
@@ -181,5 +264,95 @@ void tst_Startup::headerPictures()
     QCOMPARE(busyLabel->movie()->currentPixmap().width(), busyFrameWidth);
 }
 
-QTEST_MAIN(tst_Startup)
+void tst_Startup::boxSymbol_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<double>("ratio");
+    QTest::newRow("1") << QStringLiteral("offscreen 1") << 1.0;
+    QTest::newRow("1.5") << QStringLiteral("offscreen 1.5") << 1.5;
+    QTest::newRow("2") << QStringLiteral("offscreen 2") << 2.0;
+    QTest::newRow("Xft.dpi 192") << QStringLiteral("Xft.dpi 192") << 2.0;
+}
+
+namespace {
+
+// Whether every 2 x 2 block of the picture is of one colour: a picture enlarged from half its
+// size without smoothing.
+bool doubledBlockByBlock(const QImage &image)
+{
+    for (int y = 0; y + 1 < image.height(); y += 2) {
+        for (int x = 0; x + 1 < image.width(); x += 2) {
+            const QRgb pixel = image.pixel(x, y);
+            if (image.pixel(x + 1, y) != pixel || image.pixel(x, y + 1) != pixel ||
+                image.pixel(x + 1, y + 1) != pixel)
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+// The symbol of the pages' boxes is drawn at the screen's pixels, as sharp as the text beside it.
+void tst_Startup::boxSymbol()
+{
+    QFETCH(QString, screen);
+    QFETCH(double, ratio);
+    if (runsElsewhere(screen))
+        return;
+
+    Client_Settings page(nullptr);
+    showInfoBox(&page, QStringLiteral("Info"), QStringLiteral("Text"), QStringLiteral("OK"));
+    QMessageBox *box = page.findChild<QMessageBox *>();
+    QVERIFY(box);
+    QCOMPARE(box->devicePixelRatioF(), ratio);
+    QLabel *symbolLabel = box->findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label"));
+    QVERIFY(symbolLabel);
+    const QPixmap symbol = symbolLabel->pixmap(Qt::ReturnByValue);
+    const int size = box->style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, box);
+    QCOMPARE(symbol.devicePixelRatio(), ratio);
+    QCOMPARE(symbol.width(), qCeil(size * ratio));
+    if (ratio == 2.0)
+        QVERIFY(!doubledBlockByBlock(symbol.toImage()));
+    delete box;
+}
+
+// The desktop matches every window to the desktop entry and shows the program's icon on it, at
+// each size that is installed.
+void tst_Startup::windowIdentity()
+{
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral(VANTIR_APP_ID));
+    QList<int> installed;
+    for (const QString &size : QStringLiteral(VANTIR_ICON_SIZES).split(QLatin1Char(',')))
+        installed.append(size.toInt());
+
+    Client client(nullptr);
+    Client_WLANs wlans(nullptr);
+    Client_Settings settings(nullptr);
+    showInfoBox(&settings, QStringLiteral("Info"), QStringLiteral("Text"), QStringLiteral("OK"));
+    QMessageBox *box = settings.findChild<QMessageBox *>();
+    QVERIFY(box);
+    for (QWidget *window : QList<QWidget *> { &client, &wlans, &settings, box }) {
+        QList<int> sizes;
+        for (const QSize &size : window->windowIcon().availableSizes()) {
+            QCOMPARE(size.height(), size.width());
+            sizes.append(size.width());
+        }
+        std::sort(sizes.begin(), sizes.end());
+        QCOMPARE(sizes, installed);
+    }
+    delete box;
+}
+
+int main(int argc, char *argv[])
+{
+    // The program's own steps around the application object.
+    avoidOpenGl(argc, argv);
+    followDesktopScale(argc, argv);
+    QApplication app(argc, argv);
+    identifyWindows();
+    tst_Startup test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_startup.moc"

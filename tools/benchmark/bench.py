@@ -5,12 +5,14 @@ Measures each thing side by side with a yardstick in one run, alternating the
 two sides, and prints medians and ratios:
 
 - start-up: exec to the first window mapped and painted on a virtual display
-  (Xvfb), and peak memory, of the configurator against a bare Qt dialog with
-  the same picture, list and buttons;
+  (Xvfb) and on a Wayland compositor (weston's headless back end), and peak
+  memory, of the configurator against a bare Qt dialog with the same picture,
+  list and buttons;
 - discovery: exec until N speakers that are already published are all in the
   configurator's list, against "avahi-browse -t -p";
 - the WLAN page's handling of a scan answer with N access points, against a
-  plain JSON parse of the same body;
+  plain JSON parse of the same body, up to the largest answer the page reads,
+  and a larger one that it refuses;
 - vantir-speakers: one "configure --plan" of N simulated speakers (their reboot
   lowered to a second), the wait for their return included, wall time and peak
   memory against N = 1; and its "list" against "avahi-browse -t -r -p" on the
@@ -20,6 +22,7 @@ Every process it starts is stopped again by its process id.
 """
 
 import argparse
+import ctypes
 import os
 import shutil
 import signal
@@ -175,8 +178,9 @@ class VirtualDisplay:
         read_end, write_end = os.pipe()
         # -displayfd lets the server pick a free display; -br paints the root
         # black, which the start-up watcher tells apart from a painted window.
+        # 96 dots per inch, as Xorg reports by default: Qt 5 scales by any other.
         self.process = start(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
-                              "-nolisten", "tcp", "-br", "-noreset", "-auth", auth],
+                              "-nolisten", "tcp", "-br", "-noreset", "-dpi", "96", "-auth", auth],
                              pass_fds=[write_end], stdin=subprocess.DEVNULL,
                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
@@ -194,11 +198,60 @@ class VirtualDisplay:
             stop(self.process)
 
 
+class WaylandCompositor:
+    """weston with its headless back end, a runtime folder and socket of its own,
+    the desktop shell (windows at their own size, as on X11) and no keyboard
+    program; it logs its clients' requests for the start-up watcher."""
+
+    def __init__(self, work):
+        self.work = work
+        self.process = None
+
+    def __enter__(self):
+        runtime = os.path.join(self.work, "runtime")
+        os.mkdir(runtime, 0o700)
+        config = os.path.join(self.work, "weston.ini")
+        with open(config, "w") as out:
+            out.write("[core]\nidle-time=0\n[input-method]\npath=\n")
+        self.log = os.path.join(self.work, "weston.log")
+        self.env = {"WAYLAND_DISPLAY": "wayland-bench", "XDG_RUNTIME_DIR": runtime,
+                    "QT_QPA_PLATFORM": "wayland"}
+        self.process = start(["weston", "--backend=headless-backend.so", "--socket=wayland-bench",
+                              "--config=" + config, "--log=" + self.log,
+                              "--logger-scopes=log,proto"],
+                             env=dict(os.environ, XDG_RUNTIME_DIR=runtime),
+                             stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                             stderr=subprocess.DEVNULL)
+        deadline = time.monotonic() + RUN_TIMEOUT
+        while not os.path.exists(os.path.join(runtime, "wayland-bench")):
+            if self.process.poll() is not None or time.monotonic() > deadline:
+                raise RuntimeError("weston did not start")
+            time.sleep(0.05)
+        return self
+
+    def __exit__(self, *exc):
+        if self.process:
+            stop(self.process)
+
+
+def reap_orphans():
+    """weston's desktop shell program is left to us when weston ends."""
+    deadline = time.monotonic() + 5
+    while time.monotonic() < deadline:
+        try:
+            pid, _ = os.waitpid(-1, os.WNOHANG)
+        except ChildProcessError:
+            return
+        if pid == 0:
+            time.sleep(0.1)
+
+
 def program_env(display, extra=None):
     """The environment of a measured program: the machine's, without the
     toolkit's switches that would bend the measurement, on our display."""
     env = {key: value for key, value in os.environ.items()
-           if not key.startswith("QT_") and key not in ("WAYLAND_DISPLAY", "XDG_SESSION_TYPE")}
+           if not key.startswith("QT_") and key not in ("WAYLAND_DISPLAY", "XDG_SESSION_TYPE",
+                                                        "DISPLAY")}
     env.update(display.env)
     env["LC_ALL"] = "C.UTF-8"
     env.update(extra or {})
@@ -209,48 +262,68 @@ def program_env(display, extra=None):
 # Start-up
 
 
-def measure_startup(args, display):
+def measure_startup(args, display, compositor):
     program = os.path.join(args.build, "app", "vantir-configurator")
     bare = os.path.join(args.build, "tools", "benchmark", "bench-baredialog")
     watch = os.path.join(args.build, "tools", "benchmark", "bench-startwatch")
-    sides = [("configurator", [program], {})]
+    on_wayland = ["--wayland-log", compositor.log]
+    # name, platform, watcher options, command, extra environment
+    sides = [("configurator", "X11", [], [program], {})]
     if args.gl_side:
-        sides.append(("configurator, QT_XCB_GL_INTEGRATION=xcb_glx", [program],
+        sides.append(("configurator, QT_XCB_GL_INTEGRATION=xcb_glx", "X11", [], [program],
                       {"QT_XCB_GL_INTEGRATION": "xcb_glx"}))
-    sides.append(("bare dialog", [bare], {}))
+    sides.append(("bare dialog", "X11", [], [bare], {}))
+    sides.append(("configurator", "Wayland", on_wayland, [program], {}))
+    if args.gl_side:
+        sides.append(("configurator, QT_WAYLAND_DISABLE_WINDOWDECORATION=0", "Wayland",
+                      on_wayland, [program], {"QT_WAYLAND_DISABLE_WINDOWDECORATION": "0"}))
+    sides.append(("bare dialog", "Wayland", on_wayland, [bare], {}))
+    servers = {"X11": display, "Wayland": compositor}
 
-    samples = {name: [] for name, _, _ in sides}
-    # One unmeasured round first: the page cache, fonts and the X server warm up.
+    samples = {(name, platform): [] for name, platform, _, _, _ in sides}
+    # One unmeasured round first: the page cache, fonts and the display servers warm up.
     for rep in range(args.repeat + 1):
         order = sides[rep % len(sides):] + sides[:rep % len(sides)]
-        for name, command, extra in order:
-            _, code, out = run_timed([watch, "--settle", str(args.settle), "--"] + command,
-                                     program_env(display, extra))
+        for name, platform, options, command, extra in order:
+            _, code, out = run_timed([watch, "--settle", str(args.settle)] + options + ["--"]
+                                     + command, program_env(servers[platform], extra))
             if code != 0 or not out.strip():
-                raise RuntimeError("start-up of %s failed (exit status %d)" % (name, code))
+                raise RuntimeError("start-up of %s on %s failed (exit status %d)"
+                                   % (name, platform, code))
             if rep > 0:
-                samples[name].append(fields(out.strip().splitlines()[-1]))
+                samples[(name, platform)].append(fields(out.strip().splitlines()[-1]))
 
-    base = samples["bare dialog"]
-    base_paint = median([s["paint_ms"] for s in base])
-    base_rss = median([s["maxrss_kib"] for s in base])
-    base_cpu = median([s["cpu_ms"] for s in base])
     rows = []
-    for name, _, _ in sides:
-        maps = [s["map_ms"] for s in samples[name]]
-        paints = [s["paint_ms"] for s in samples[name]]
-        cpus = [s["cpu_ms"] for s in samples[name]]
-        rss = [s["maxrss_kib"] / 1024 for s in samples[name]]
-        rows.append([name, "%.1f" % median(maps), "%.1f" % median(paints), spread(paints),
-                     "%.2f" % (median(paints) / base_paint), "%.1f" % median(cpus),
-                     "%.2f" % (median(cpus) / base_cpu), "%.1f" % median(rss),
-                     "%.2f" % (median(rss) * 1024 / base_rss)])
-    table("Start-up on Xvfb, median of %d runs per side, sides alternating" % args.repeat,
+    for name, platform, _, _, _ in sides:
+        base = samples[("bare dialog", platform)]
+        base_paint = median([s["paint_ms"] for s in base])
+        base_rss = median([s["maxrss_kib"] for s in base])
+        base_cpu = median([s["cpu_ms"] for s in base])
+        maps = [s["map_ms"] for s in samples[(name, platform)]]
+        paints = [s["paint_ms"] for s in samples[(name, platform)]]
+        cpus = [s["cpu_ms"] for s in samples[(name, platform)]]
+        rss = [s["maxrss_kib"] / 1024 for s in samples[(name, platform)]]
+        rows.append([platform + ", " + name, "%.1f" % median(maps), "%.1f" % median(paints),
+                     spread(paints), "%.2f" % (median(paints) / base_paint),
+                     "%.1f" % median(cpus), "%.2f" % (median(cpus) / base_cpu),
+                     "%.1f" % median(rss), "%.2f" % (median(rss) * 1024 / base_rss)])
+    x11_runs = samples[("configurator", "X11")]
+    wayland_runs = samples[("configurator", "Wayland")]
+    table("Start-up on Xvfb and on weston (headless), median of %d runs per side, sides "
+          "alternating" % args.repeat,
           ["", "mapped ms", "painted ms", "(min-max)", "x bare", "CPU ms", "x bare",
            "peak MiB", "x bare"], rows,
           "  ms from exec; CPU: all threads until the first paint; peak resident memory\n"
-          "  (ru_maxrss) of the whole run, which goes on %d ms after the first paint."
-          % args.settle)
+          "  (ru_maxrss) of the whole run, which goes on %d ms after the first paint; x bare:\n"
+          "  against the bare dialog on the same display server. On Wayland \"mapped\" is the\n"
+          "  window's first commit, \"painted\" its first drawn buffer, as weston logs them.\n"
+          "  The configurator on Wayland against X11: painted x%.2f, CPU x%.2f, peak memory x%.2f."
+          % (args.settle,
+             median([s["paint_ms"] for s in wayland_runs])
+             / median([s["paint_ms"] for s in x11_runs]),
+             median([s["cpu_ms"] for s in wayland_runs]) / median([s["cpu_ms"] for s in x11_runs]),
+             median([s["maxrss_kib"] for s in wayland_runs])
+             / median([s["maxrss_kib"] for s in x11_runs])))
 
 
 # ---------------------------------------------------------------------------
@@ -385,20 +458,31 @@ def measure_wlan(args):
     watch = os.path.join(args.build, "tools", "benchmark", "bench-wlanwatch")
     env = {key: value for key, value in os.environ.items() if not key.startswith("QT_")}
     env.update({"QT_QPA_PLATFORM": "offscreen", "LC_ALL": "C.UTF-8"})
+    _, code, out = run_timed([watch, "--largest"], env)
+    if code != 0:
+        raise RuntimeError("the WLAN page's largest answer is unknown")
+    largest = int(out.split()[0])
+    # Up to the largest answer the page reads; a larger one is measured as refused.
+    counts = sorted(set(args.access_points)
+                    | ({largest} if max(args.access_points) > largest else set()))
     rows = []
-    for count in sorted(args.access_points):
+    for count in counts:
         _, code, out = run_timed([watch, str(count), str(args.repeat)], env, timeout=600)
         if code != 0:
-            raise RuntimeError("the WLAN page did not list %d access points" % count)
+            raise RuntimeError("the WLAN page did not %s %d access points"
+                               % ("refuse" if count > largest else "list", count))
         page = [float(line.split()[1]) for line in out.splitlines() if line.startswith("page ")]
         parse = [float(line.split()[1]) for line in out.splitlines() if line.startswith("parse ")]
-        rows.append([str(count), "%.2f" % median(page), "%.2f" % median(parse),
-                     "%.1f" % (median(page) / median(parse)),
-                     "%.1f" % (median(page) * 1e3 / count)])
+        refused = count > largest
+        rows.append(["%d%s" % (count, " refused" if refused else ""), "%.2f" % median(page),
+                     "%.2f" % median(parse), "%.1f" % (median(page) / median(parse)),
+                     "-" if refused else "%.1f" % (median(page) * 1e3 / count)])
     table("WLAN page, scan answer with N access points, median of %d alternating samples"
           % args.repeat, ["N", "page ms", "JSON parse ms", "ratio", "page us/N"], rows,
           "  page: its reply slot and the list's layout and paint (offscreen platform), log\n"
-          "  lines included; parse: QJsonDocument::fromJson and a walk over the access points.")
+          "  lines included; parse: QJsonDocument::fromJson and a walk over the access points.\n"
+          "  %d access points are the most the page reads; a larger answer is refused unread\n"
+          "  (the page counts its brackets and shows its box)." % largest)
 
 
 # ---------------------------------------------------------------------------
@@ -523,7 +607,8 @@ def main():
     parser.add_argument("--speakers", type=numbers, default=[10, 100, 1000],
                         help="speaker counts (10,100,1000)")
     parser.add_argument("--access-points", type=numbers, default=[10, 100, 1000, 10000],
-                        help="access point counts (10,100,1000,10000)")
+                        help="access point counts (10,100,1000,10000); above the most the page "
+                             "reads, that most is measured too and the larger one as refused")
     parser.add_argument("--plan-speakers", type=numbers, default=[1, 10, 50],
                         help="simulated speaker counts of vantir-speakers (1,10,50)")
     parser.add_argument("--parts", default="startup,discovery,wlan,speakers",
@@ -535,7 +620,7 @@ def main():
     args = parser.parse_args()
     parts = args.parts.split(",")
 
-    for tool in ("Xvfb", "xauth", "mcookie", "avahi-browse"):
+    for tool in ("Xvfb", "xauth", "mcookie", "avahi-browse", "weston"):
         if not shutil.which(tool):
             sys.exit("bench: %s not found" % tool)
 
@@ -543,6 +628,10 @@ def main():
         raise KeyboardInterrupt
 
     signal.signal(signal.SIGTERM, on_signal)
+    # Orphans of what we start (weston's desktop shell program) become our children, so that
+    # we reap them.
+    PR_SET_CHILD_SUBREAPER = 36
+    ctypes.CDLL(None, use_errno=True).prctl(PR_SET_CHILD_SUBREAPER, 1, 0, 0, 0)
     say("bench: %d measured runs per side after one unmeasured; the machine may be busy with"
         % args.repeat)
     say("bench: other work, so read the medians and the ratios of sides that ran interleaved.")
@@ -550,7 +639,8 @@ def main():
     try:
         with VirtualDisplay(work) as display:
             if "startup" in parts:
-                measure_startup(args, display)
+                with WaylandCompositor(work) as compositor:
+                    measure_startup(args, display, compositor)
             if "discovery" in parts:
                 measure_discovery(args, display)
         if "wlan" in parts:
@@ -566,6 +656,7 @@ def main():
     finally:
         for process in list(started):
             stop(process)
+        reap_orphans()
         shutil.rmtree(work, ignore_errors=True)
     return 0
 

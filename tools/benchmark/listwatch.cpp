@@ -44,8 +44,10 @@ int main(int argc, char *argv[])
     const int wanted = argc > 1 ? std::atoi(argv[1]) : 1;
     const int timeoutS = argc > 2 ? std::atoi(argv[2]) : 60;
 
-    avoidOpenGlOnX11(argc, argv);
+    avoidOpenGl(argc, argv);
+    followDesktopScale(argc, argv);
     QApplication app(argc, argv);
+    identifyWindows();
     recordScreenRatio();
     QTranslator translator;
     installCatalogue(translator, QLocale::system());

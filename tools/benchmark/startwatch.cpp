@@ -2,7 +2,7 @@
 // top-level window was mapped and when the program first painted into it, in
 // milliseconds from the fork, and the program's peak resident memory:
 //
-//   startwatch [--settle MS] [--timeout S] -- PROGRAM [ARGS...]
+//   startwatch [--settle MS] [--timeout S] [--wayland-log FILE] -- PROGRAM [ARGS...]
 //
 // prints one line "map_ms=... paint_ms=... cpu_ms=... maxrss_kib=..." and
 // exits with 0; cpu_ms is the CPU time that all the program's threads had used
@@ -17,17 +17,28 @@
 // and that flush carries the whole window at once. The watcher polls that one
 // pixel only between the map and the first paint, so it costs the X server
 // next to nothing while the program starts.
+//
+// With --wayland-log the program runs on the Wayland compositor in
+// $WAYLAND_DISPLAY, which writes every request of its clients to FILE (weston
+// --logger-scopes=proto --log=FILE). "Mapped" is then the first commit of the
+// program's first top-level window, and "painted" the first commit of a drawn
+// buffer to it: a Wayland client paints into its own buffer and hands it over
+// whole. The watcher reads the log as it grows, every half millisecond.
 
 #include <xcb/xcb.h>
 
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
+#include <fcntl.h>
+#include <map>
 #include <poll.h>
+#include <string>
 #include <sys/resource.h>
 #include <sys/time.h>
 #include <sys/types.h>
@@ -93,6 +104,91 @@ bool windowPainted(xcb_connection_t *connection, xcb_window_t window)
     return painted;
 }
 
+// The program's first top-level window in the compositor's protocol log, from where the log
+// ended before the program started.
+class WaylandLogWatch
+{
+public:
+    explicit WaylandLogWatch(const char *file) : fd(open(file, O_RDONLY | O_CLOEXEC))
+    {
+        if (fd < 0)
+            fail("cannot read the compositor's log");
+        lseek(fd, 0, SEEK_END);
+    }
+    ~WaylandLogWatch() { close(fd); }
+
+    bool mapped() const { return mappedSeen; }
+    bool painted() const { return paintedSeen; }
+
+    // Reads what the compositor has written since.
+    void read()
+    {
+        char buffer[65536];
+        ssize_t size;
+        while ((size = ::read(fd, buffer, sizeof buffer)) > 0) {
+            pending.append(buffer, size_t(size));
+            std::string::size_type end;
+            while ((end = pending.find('\n')) != std::string::npos) {
+                take(pending.substr(0, end));
+                pending.erase(0, end + 1);
+            }
+        }
+    }
+
+private:
+    // "[time][proto] client 0x55d0 rq wl_surface@7.commit()": the client and the request.
+    void take(const std::string &line)
+    {
+        const std::string::size_type at = line.find("[proto] client ");
+        if (at == std::string::npos)
+            return;
+        const std::string rest = line.substr(at + 15);
+        const std::string client = rest.substr(0, rest.find(' '));
+        const std::string request = rest.substr(rest.find(' ') + 1);
+        if (request.compare(0, 3, "rq ") != 0)
+            return;
+        const std::string call = request.substr(3);
+        if (programClient.empty()) {
+            // The first top-level window of any client: the program's (the shell draws its
+            // own surfaces through a protocol of its own).
+            const std::string::size_type getToplevel = call.find(".get_toplevel(");
+            if (getToplevel != std::string::npos) {
+                programClient = client;
+                xdgSurface = call.substr(0, getToplevel);
+            } else if (call.find(".get_xdg_surface(") != std::string::npos) {
+                // xdg_wm_base@N.get_xdg_surface(new id xdg_surface@M, wl_surface@S)
+                const std::string::size_type id = call.find("xdg_surface@");
+                const std::string::size_type surface = call.find(", ");
+                if (id != std::string::npos && surface != std::string::npos)
+                    surfaces[client + call.substr(id, call.find(',', id) - id)] =
+                        call.substr(surface + 2, call.find(')', surface) - surface - 2);
+            }
+            if (!programClient.empty())
+                wlSurface = surfaces[client + xdgSurface];
+            return;
+        }
+        if (client != programClient || wlSurface.empty())
+            return;
+        if (call == wlSurface + ".commit()") {
+            mappedSeen = true;
+            paintedSeen = paintedSeen || attached;
+        } else if (call.rfind(wlSurface + ".attach(wl_buffer@", 0) == 0) {
+            attached = true;
+        }
+    }
+
+    int fd;
+    std::string pending;
+    std::string programClient;
+    std::string xdgSurface;
+    std::string wlSurface;
+    // The wl_surface of each xdg_surface, by client and xdg_surface.
+    std::map<std::string, std::string> surfaces;
+    bool attached = false;
+    bool mappedSeen = false;
+    bool paintedSeen = false;
+};
+
 // CPU time of all threads of a process so far, from the scheduler's own
 // nanosecond account; -1 when it cannot be read.
 double cpuMilliseconds(pid_t pid)
@@ -132,27 +228,31 @@ bool reap(pid_t pid, int *status, rusage *usage, Clock::time_point deadline)
     return false;
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+// Forks and execs the program; the child closes NOT_INHERITED first.
+pid_t startProgram(char *argv[], int notInherited)
 {
-    int settleMs = 500;
-    int timeoutS = 30;
-    int first = 1;
-    for (; first < argc; ++first) {
-        if (!std::strcmp(argv[first], "--settle") && first + 1 < argc)
-            settleMs = std::atoi(argv[++first]);
-        else if (!std::strcmp(argv[first], "--timeout") && first + 1 < argc)
-            timeoutS = std::atoi(argv[++first]);
-        else if (!std::strcmp(argv[first], "--")) {
-            ++first;
-            break;
-        } else
-            break;
+    const pid_t pid = fork();
+    if (pid < 0)
+        fail("fork failed");
+    if (pid == 0) {
+        if (notInherited >= 0)
+            close(notInherited);
+        execvp(argv[0], argv);
+        std::perror("startwatch: exec");
+        _exit(127);
     }
-    if (first >= argc)
-        fail("usage: startwatch [--settle MS] [--timeout S] -- PROGRAM [ARGS...]");
+    return pid;
+}
 
+struct Times
+{
+    double mapMs = -1;
+    double paintMs = -1;
+    double cpuMs = -1;
+};
+
+Times watchX11(char *argv[], Clock::time_point *start, pid_t *pid, int timeoutS)
+{
     xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(connection))
         fail("cannot open the display in $DISPLAY");
@@ -165,34 +265,78 @@ int main(int argc, char *argv[])
         fail("cannot watch the root window");
     }
 
-    const Clock::time_point start = Clock::now();
-    const pid_t pid = fork();
-    if (pid < 0)
-        fail("fork failed");
-    if (pid == 0) {
-        close(xcb_get_file_descriptor(connection));
-        execvp(argv[first], argv + first);
-        std::perror("startwatch: exec");
-        _exit(127);
-    }
-
-    const Clock::time_point deadline = start + std::chrono::seconds(timeoutS);
-    double mapMs = -1;
-    double paintMs = -1;
-    double cpuMs = -1;
+    *start = Clock::now();
+    *pid = startProgram(argv, xcb_get_file_descriptor(connection));
+    const Clock::time_point deadline = *start + std::chrono::seconds(timeoutS);
+    Times times;
     const xcb_window_t window = waitForMap(connection, screen->root, deadline);
     if (window) {
-        mapMs = millisecondsSince(start);
+        times.mapMs = millisecondsSince(*start);
         while (Clock::now() < deadline) {
             if (windowPainted(connection, window)) {
-                paintMs = millisecondsSince(start);
-                cpuMs = cpuMilliseconds(pid);
+                times.paintMs = millisecondsSince(*start);
+                times.cpuMs = cpuMilliseconds(*pid);
                 break;
             }
             std::this_thread::sleep_for(std::chrono::microseconds(500));
         }
     }
-    if (paintMs >= 0)
+    xcb_disconnect(connection);
+    return times;
+}
+
+Times watchWayland(const char *log, char *argv[], Clock::time_point *start, pid_t *pid,
+                   int timeoutS)
+{
+    WaylandLogWatch watch(log);
+    *start = Clock::now();
+    *pid = startProgram(argv, -1);
+    const Clock::time_point deadline = *start + std::chrono::seconds(timeoutS);
+    Times times;
+    while (Clock::now() < deadline && !watch.painted()) {
+        watch.read();
+        if (watch.mapped() && times.mapMs < 0)
+            times.mapMs = millisecondsSince(*start);
+        if (watch.painted()) {
+            times.paintMs = millisecondsSince(*start);
+            times.cpuMs = cpuMilliseconds(*pid);
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(500));
+    }
+    return times;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    int settleMs = 500;
+    int timeoutS = 30;
+    const char *waylandLog = nullptr;
+    int first = 1;
+    for (; first < argc; ++first) {
+        if (!std::strcmp(argv[first], "--settle") && first + 1 < argc)
+            settleMs = std::atoi(argv[++first]);
+        else if (!std::strcmp(argv[first], "--timeout") && first + 1 < argc)
+            timeoutS = std::atoi(argv[++first]);
+        else if (!std::strcmp(argv[first], "--wayland-log") && first + 1 < argc)
+            waylandLog = argv[++first];
+        else if (!std::strcmp(argv[first], "--")) {
+            ++first;
+            break;
+        } else
+            break;
+    }
+    if (first >= argc)
+        fail("usage: startwatch [--settle MS] [--timeout S] [--wayland-log FILE] -- PROGRAM "
+             "[ARGS...]");
+
+    Clock::time_point start;
+    pid_t pid = -1;
+    const Times times = waylandLog ? watchWayland(waylandLog, argv + first, &start, &pid, timeoutS)
+                                   : watchX11(argv + first, &start, &pid, timeoutS);
+    if (times.paintMs >= 0)
         std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
 
     int status = 0;
@@ -202,14 +346,13 @@ int main(int argc, char *argv[])
         kill(pid, SIGKILL);
         reap(pid, &status, &usage, Clock::now() + std::chrono::seconds(5));
     }
-    xcb_disconnect(connection);
 
-    if (paintMs < 0) {
+    if (times.paintMs < 0) {
         std::fprintf(stderr, "startwatch: %s did not %s within %d s\n", argv[first],
-                     window ? "paint its window" : "map a window", timeoutS);
+                     times.mapMs >= 0 ? "paint its window" : "map a window", timeoutS);
         return 1;
     }
-    std::printf("map_ms=%.2f paint_ms=%.2f cpu_ms=%.2f maxrss_kib=%ld\n", mapMs, paintMs, cpuMs,
-                usage.ru_maxrss);
+    std::printf("map_ms=%.2f paint_ms=%.2f cpu_ms=%.2f maxrss_kib=%ld\n", times.mapMs,
+                times.paintMs, times.cpuMs, usage.ru_maxrss);
     return 0;
 }

@@ -2,8 +2,14 @@
 // plain JSON parse of the same body, alternating the two in one process:
 //
 //   wlanwatch N REPEAT
+//   wlanwatch --largest
+//   wlanwatch --edge
 //
-// prints one line per sample, "page MS" or "parse MS". A page sample is the
+// prints one line per sample, "page MS" or "parse MS"; --largest prints the most
+// access points that the page reads from one answer. A larger answer is refused
+// unread: its page sample is the refusal, its box included. --edge takes one page
+// sample of the largest answer and one of an answer larger by one, and fails
+// unless the page lists the one and refuses the other. A page sample is the
 // page's replyFinished() slot with a finished reply that holds the body, plus
 // the event processing that follows it (the list's layout and paint, on the
 // offscreen platform), on a shown page whose own scan request has failed
@@ -12,6 +18,7 @@
 // log lines as it does in the program; send them to /dev/null.
 
 #include "client_wlans.h"
+#include "speakerapi.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -86,6 +93,10 @@ QByteArray scanAnswer(int count)
     return body;
 }
 
+// An answer is read when it has no more objects and arrays than the speaker interface
+// allows; the answer's own object and its list are two of them.
+const int LargestAnswer = SpeakerApi::MaxAnswerParts - 2;
+
 void settle(int milliseconds)
 {
     QElapsedTimer timer;
@@ -111,9 +122,10 @@ double pageSample(const QByteArray &body, int count)
     QCoreApplication::processEvents();
     const double ms = timer.nsecsElapsed() / 1e6;
 
-    if (!list || list->topLevelItemCount() != count) {
+    const int listed = count > LargestAnswer ? 0 : count;
+    if (!list || list->topLevelItemCount() != listed) {
         std::fprintf(stderr, "wlanwatch: the page lists %d of %d access points\n",
-                     list ? list->topLevelItemCount() : -1, count);
+                     list ? list->topLevelItemCount() : -1, listed);
         std::exit(1);
     }
     return ms;
@@ -144,6 +156,10 @@ double parseSample(const QByteArray &body, int count)
 
 int main(int argc, char *argv[])
 {
+    if (argc > 1 && !std::strcmp(argv[1], "--largest")) {
+        std::printf("%d\n", LargestAnswer);
+        return 0;
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -159,6 +175,12 @@ int main(int argc, char *argv[])
             box->close();
     });
     boxCloser.start(5);
+
+    if (argc > 1 && !std::strcmp(argv[1], "--edge")) {
+        for (int edge : { LargestAnswer, LargestAnswer + 1 })
+            std::printf("page %.3f\n", pageSample(scanAnswer(edge), edge));
+        return 0;
+    }
 
     // One of each first, unmeasured: the first page pays for loading fonts.
     pageSample(body, count);

@@ -162,8 +162,9 @@ start_xvfb()
         attempt=$((attempt + 1))
         : >"$work/Xauthority"
         xauth -q -f "$work/Xauthority" add ":$number" . "$(mcookie)"
+        # 96 dots per inch, as Xorg reports by default: Qt 5 scales by any other.
         Xvfb ":$number" -screen 0 800x600x24 -nolisten tcp -auth "$work/Xauthority" -noreset \
-            </dev/null >"$work/xvfb.log" 2>&1 &
+            -dpi 96 </dev/null >"$work/xvfb.log" 2>&1 &
         xvfb_pid=$!
         export DISPLAY=":$number" XAUTHORITY="$work/Xauthority"
         if wait_for 10 xvfb_ready; then

@@ -17,22 +17,28 @@ VANTIR_RUN_PACKAGES=(
     xvfb xauth xdotool imagemagick fonts-dejavu-core jq
 )
 
-# The same with Qt 6 (VANTIR_QT_MAJOR=6, build-qt6/).
-VANTIR_QT6_PACKAGES=(qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools)
+# The same with Qt 6 (VANTIR_QT_MAJOR=6, build-qt6/), and its Wayland platform for the tests.
+VANTIR_QT6_PACKAGES=(qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools qt6-wayland)
 
 # tools/test, each stage what it needs beyond VANTIR_RUN_PACKAGES. The suite reads the pages
-# as a screen reader does, through the AT-SPI bus.
-VANTIR_SCRIPTS_PACKAGES=(shellcheck)
+# as a screen reader does, through the AT-SPI bus, and starts the program on X11 (Xvfb) and on
+# Wayland (weston's headless back end, Qt 5's Wayland platform); the wayland stage needs what
+# qt5 needs.
+VANTIR_SCRIPTS_PACKAGES=(shellcheck python3)
 VANTIR_ACCESSIBILITY_PACKAGES=(at-spi2-core python3-pyatspi)
-VANTIR_QT5_PACKAGES=(libxcb1-dev "${VANTIR_ACCESSIBILITY_PACKAGES[@]}")
+VANTIR_WAYLAND_PACKAGES=(weston qtwayland5)
+VANTIR_QT5_PACKAGES=(libxcb1-dev "${VANTIR_ACCESSIBILITY_PACKAGES[@]}"
+    "${VANTIR_WAYLAND_PACKAGES[@]}")
 VANTIR_PACKAGE_PACKAGES=(dpkg-dev lintian desktop-file-utils appstream man-db)
-VANTIR_SANITIZE_PACKAGES=(libxcb1-dev "${VANTIR_ACCESSIBILITY_PACKAGES[@]}" clang-14 libclang-rt-14-dev libfuzzer-14-dev llvm-14)
+VANTIR_SANITIZE_PACKAGES=(libxcb1-dev "${VANTIR_ACCESSIBILITY_PACKAGES[@]}"
+    "${VANTIR_WAYLAND_PACKAGES[@]}" clang-14 libclang-rt-14-dev libfuzzer-14-dev llvm-14)
 # Where these cannot be installed, the stage is skipped (but not in CI).
 VANTIR_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64)
 
 # tools/bench: it publishes speakers through Avahi's D-Bus interface and
-# watches windows through libxcb.
-VANTIR_BENCH_PACKAGES=(libxcb1-dev python3 python3-avahi python3-dbus)
+# watches windows through libxcb, and on Wayland in weston's protocol log.
+VANTIR_BENCH_PACKAGES=(libxcb1-dev python3 python3-avahi python3-dbus
+    "${VANTIR_WAYLAND_PACKAGES[@]}")
 
 # ensure_packages PACKAGE...: installs those of the packages that are missing.
 ensure_packages()
