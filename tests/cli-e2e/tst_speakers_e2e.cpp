@@ -50,6 +50,7 @@ private slots:
     void rejectsBeforeSending();
     void reportsOnSignal();
     void waitsThroughDaemonRestart();
+    void reportsWithoutDaemon();
 
 private:
     void startSimulator(const QString &name, const QStringList &options);
@@ -399,6 +400,41 @@ void tst_SpeakersE2e::waitsThroughDaemonRestart()
              qPrintable(configured.errorText));
     QVERIFY2(configured.errorText.endsWith(QLatin1String("\n2 ok\n")),
              qPrintable(configured.errorText));
+}
+
+// Every command tells on standard output too that DNS-SD is not there.
+void tst_SpeakersE2e::reportsWithoutDaemon()
+{
+    QCOMPARE(QProcess::execute(QStringLiteral(DNSSD_NET),
+                               { QStringLiteral("daemon"), QStringLiteral("stop") }),
+             0);
+    const Run list = run({ QStringLiteral("list"), QStringLiteral("--json") });
+    const Run scan =
+        run({ QStringLiteral("scan"), QStringLiteral("Ovix A"), QStringLiteral("--json") });
+    const Run configure = run({ QStringLiteral("configure"), QStringLiteral("Ovix A"),
+                                QStringLiteral("--ssid"), QStringLiteral("Hausnetz"),
+                                QStringLiteral("--password-stdin"), QStringLiteral("--json") },
+                              QByteArray(password));
+    QCOMPARE(QProcess::execute(QStringLiteral(DNSSD_NET),
+                               { QStringLiteral("daemon"), QStringLiteral("start") }),
+             0);
+
+    for (const Run &command : { list, scan, configure }) {
+        QCOMPARE(command.exitCode, 4);
+        QCOMPARE(command.lines.size(), 1);
+        const QJsonObject line = command.lines.constFirst();
+        QCOMPARE(line.value(QLatin1String("result")).toString(),
+                 QStringLiteral("dnssd-unavailable"));
+        QCOMPARE(line.value(QLatin1String("exit")).toInt(), 4);
+        QVERIFY2(line.value(QLatin1String("error"))
+                     .toString()
+                     .startsWith(QLatin1String("DNS-SD is not available (error ")),
+                 qPrintable(line.value(QLatin1String("error")).toString()));
+    }
+    QCOMPARE(scan.lines.constFirst().value(QLatin1String("speaker")).toString(),
+             QStringLiteral("Ovix A"));
+    QCOMPARE(configure.lines.constFirst().value(QLatin1String("speaker")).toString(),
+             QStringLiteral("Ovix A"));
 }
 
 QTEST_GUILESS_MAIN(tst_SpeakersE2e)

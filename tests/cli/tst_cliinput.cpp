@@ -8,6 +8,12 @@
 #include <QProcess>
 #include <QTest>
 
+#include <csignal>
+
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
 class tst_CliInput : public QObject
 {
     Q_OBJECT
@@ -22,6 +28,8 @@ private slots:
     void readsPlan();
     void readsPassword_data();
     void readsPassword();
+    void promptsWithoutEcho_data();
+    void promptsWithoutEcho();
     void linksNoGuiLibrary();
 };
 
@@ -258,6 +266,68 @@ void tst_CliInput::readsPassword()
     QCOMPARE(Password::read(&buffer, QStringLiteral("input"), &read, &message), error.isNull());
     QCOMPARE(read, password);
     QCOMPARE(message, error);
+}
+
+void tst_CliInput::promptsWithoutEcho_data()
+{
+    QTest::addColumn<QByteArray>("typed");
+    QTest::addColumn<int>("signal"); // sent while the prompt waits; 0: none
+    QTest::addColumn<int>("exitCode");
+
+    QTest::newRow("Ctrl-C") << QByteArray("secr") << SIGINT << 130;
+    QTest::newRow("hung up") << QByteArray() << SIGHUP << 129;
+    // On to the speaker, which refuses the connection.
+    QTest::newRow("typed") << QByteArray("Sommer-2024!\n") << 0 << 6;
+}
+
+// On a terminal the password is asked for and not echoed; the echo is back however the prompt
+// ends.
+void tst_CliInput::promptsWithoutEcho()
+{
+    QFETCH(QByteArray, typed);
+    QFETCH(int, signal);
+    QFETCH(int, exitCode);
+
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    QVERIFY(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
+    const QString terminalName = QString::fromLocal8Bit(::ptsname(master));
+    const int terminal = ::open(::ptsname(master), O_RDWR | O_NOCTTY);
+    QVERIFY(terminal >= 0);
+    const auto echoing = [terminal] {
+        termios settings;
+        return ::tcgetattr(terminal, &settings) == 0 && (settings.c_lflag & ECHO);
+    };
+    QVERIFY(echoing());
+
+    QProcess program;
+    // No DNS-SD of this machine: the fake library answers the browse with nothing.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LD_LIBRARY_PATH"), QStringLiteral(FAKEDNSSD_DIR));
+    program.setProcessEnvironment(environment);
+    program.setStandardInputFile(terminalName);
+    program.start(QStringLiteral(VANTIR_SPEAKERS),
+                  { QStringLiteral("configure"), QStringLiteral("127.0.0.1:9"),
+                    QStringLiteral("--ssid"), QStringLiteral("Hausnetz"),
+                    QStringLiteral("--password-stdin"), QStringLiteral("--dry-run") });
+    QVERIFY(program.waitForStarted());
+    QTRY_VERIFY(!echoing());
+    QCOMPARE(::write(master, typed.constData(), size_t(typed.size())), qint64(typed.size()));
+    if (signal)
+        ::kill(pid_t(program.processId()), signal);
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitCode(), exitCode);
+    QVERIFY(echoing());
+
+    const QByteArray errors = program.readAllStandardError();
+    QVERIFY2(errors.startsWith("WLAN password: \n"), errors.constData());
+    // Nothing of it shown: not echoed by the terminal, not in the output.
+    ::fcntl(master, F_SETFL, O_NONBLOCK);
+    char echoed[256];
+    const ssize_t echoedSize = ::read(master, echoed, sizeof(echoed));
+    QCOMPARE(echoedSize > 0 ? QByteArray(echoed, int(echoedSize)) : QByteArray(), QByteArray());
+    QVERIFY(!errors.contains("Sommer") && !program.readAllStandardOutput().contains("Sommer"));
+    ::close(terminal);
+    ::close(master);
 }
 
 void tst_CliInput::linksNoGuiLibrary()
