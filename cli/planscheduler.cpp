@@ -68,7 +68,7 @@ void PlanScheduler::placeSpeakers(const Listing &listing)
             continue;
         const QString name = QStringLiteral("\"%1\"").arg(speaker.line.speaker.text);
         missing.append(speaker.line.lineNumber
-                           ? QStringLiteral("line %1: %2").arg(speaker.line.lineNumber).arg(name)
+                           ? QStringLiteral("%1 (line %2)").arg(name).arg(speaker.line.lineNumber)
                            : name);
     }
     if (!missing.isEmpty()) {
@@ -118,7 +118,9 @@ void PlanScheduler::checkSpeakers()
     verdicts = checkPlan(speakers, records, settings.password, settings.force);
     bool rejected = false;
     for (int index = 0; index < speakers.size(); ++index) {
-        lineResults[index].name = verdicts.at(index).name;
+        // The name to be sent, once known: a kept one is the speaker's.
+        if (!verdicts.at(index).name.isEmpty())
+            lineResults[index].name = verdicts.at(index).name;
         rejected |= verdicts.at(index).kind == CheckVerdict::Rejected;
     }
 

@@ -342,7 +342,7 @@ void tst_PlanScheduler::runsPlan_data()
         << QByteArray(header + "Kitchen,,Hausnetz\nAttic,,Hausnetz\n") << two << password << false
         << QStringList { "2 not-sent : not sent: a speaker of the plan is not found",
                          "3 not-found : no speaker of that name" }
-        << QStringList { "no speaker named line 3: \"Attic\"; found: \"Kitchen\", \"Bedroom\". "
+        << QStringList { "no speaker named \"Attic\" (line 3); found: \"Kitchen\", \"Bedroom\". "
                          "Nothing was sent." }
         << 9 << QStringList();
     // Run again after the first run: one speaker renamed and on its WLAN, one not yet sent.
@@ -376,12 +376,12 @@ void tst_PlanScheduler::runsPlan_data()
                                               "3 would-send Bedroom: would send" }
                              << QStringList() << 0 << QStringList();
     QTest::newRow("dry run, one unreachable")
-        << QByteArray(header + "Kitchen,Room 1,Hausnetz\nBedroom,,Telekom_FON\n")
+        << QByteArray(header + "Kitchen,Room 1,Hausnetz\nBedroom,Room 2,Telekom_FON\n")
         << QList<FakeSpeaker> { speaker("Kitchen", "10.0.0.1"),
                                 speaker("Bedroom", "10.0.0.2").unreachable() }
         << password << true
         << QStringList { "2 would-send Room 1: would send",
-                         "3 no-answer : device query: connection refused" }
+                         "3 no-answer Room 2: device query: connection refused" }
         << QStringList() << 6 << QStringList();
     QTest::newRow("refused, kept its name, not back")
         << QByteArray(header +
