@@ -299,6 +299,9 @@ DeviceInfo readQueryReply(const QJsonObject &object)
     const QJsonObject networkinfo = object.value(QLatin1String("networkinfo")).toObject();
     const QJsonObject ipaddressinfo = networkinfo.value(QLatin1String("ipaddressinfo")).toObject();
     info.ip = ipaddressinfo.value(QLatin1String("ipaddress")).toString();
+    info.wifiMode = networkinfo.value(QLatin1String("wifimode")).toString();
+    const QJsonObject clientinfo = networkinfo.value(QLatin1String("clientinfo")).toObject();
+    info.ssid = clientinfo.value(QLatin1String("wifissid")).toString();
     return info;
 }
 

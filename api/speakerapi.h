@@ -95,6 +95,8 @@ struct DeviceInfo
     QString softwareVer;
     QString hardwareVer;
     QString ip;
+    QString wifiMode; // "client" on a WLAN, "ap" as its own access point; empty if untold
+    QString ssid;     // the WLAN it is set to join, if it tells
 };
 
 // The device query's answer: logs it and returns what it tells.

@@ -1,58 +1,47 @@
 #include "addresswatch.h"
 
-#include "speakerapi.h"
-#include "speakerwatcher.h"
+#include "speakerreach.h"
 
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QTimer>
 
-int AddressWatch::pollInterval = 1000;
-
-AddressWatch::AddressWatch(const QString &url, const QString &oldName, const QString &sentName,
+AddressWatch::AddressWatch(const SpeakerTarget &address, const QString &oldName,
+                           const QString &sentName, std::chrono::milliseconds pollInterval,
                            QObject *parent)
-    : QObject(parent), url(url), oldName(oldName), sentName(sentName), returnTimer(new QTimer(this))
+    : QObject(parent), address(address), oldName(oldName), sentName(sentName),
+      pollTimer(new QTimer(this))
 {
-    returnTimer->setSingleShot(true);
-    connect(returnTimer, SIGNAL(timeout()), this, SLOT(giveUp()));
-    returnTimer->start(SpeakerWatcher::returnTimeout);
+    pollTimer->setSingleShot(true);
+    pollTimer->setInterval(int(pollInterval.count()));
+    connect(pollTimer, &QTimer::timeout, this, &AddressWatch::ask);
     // Right after its answer the speaker may not have gone down yet.
-    QTimer::singleShot(pollInterval, this, SLOT(ask()));
+    pollTimer->start();
 }
 
 void AddressWatch::ask()
 {
-    if (!done)
-        SpeakerApi::postRequest(this, url, SpeakerApi::queryBody());
+    ReachOptions options;
+    options.arrivalText = "Watch reply received";
+    SpeakerReach *reach = new SpeakerReach(address, options, this);
+    connect(reach, &SpeakerReach::finished, this, &AddressWatch::readAnswer);
+    reach->start();
 }
 
-void AddressWatch::replyFinished(QNetworkReply *reply)
+void AddressWatch::readAnswer(const ReachResult &result)
 {
-    reply->manager()->deleteLater();
+    sender()->deleteLater();
     if (done)
         return;
-    const QByteArray body = SpeakerApi::readReply(reply, "Watch reply received");
-    SpeakerApi::DeviceInfo device;
-    if (SpeakerApi::readQueryAnswer(SpeakerApi::transferOf(reply), body, &device) !=
-        SpeakerApi::AnswerProblem::None)
+    const QString name = result.device.name;
+    if (result.problem != ReachProblem::None) {
         away = true;
-    else if (device.name == sentName && (away || sentName != oldName))
-        return finish(Back);
-    else if (device.name == oldName && away)
-        return finish(KeptOldName);
-    QTimer::singleShot(pollInterval, this, SLOT(ask()));
-}
-
-void AddressWatch::giveUp()
-{
-    finish(NotBack);
-}
-
-void AddressWatch::finish(Outcome outcome)
-{
-    if (done)
+    } else if (name == sentName && (away || sentName != oldName)) {
+        done = true;
+        emit returned(name);
         return;
-    done = true;
-    returnTimer->stop();
-    emit finished(outcome);
+    } else if (name == oldName && away) {
+        done = true;
+        emit returned(name);
+        return;
+    }
+    pollTimer->start();
 }

@@ -1,44 +1,42 @@
 #ifndef ADDRESSWATCH_H
 #define ADDRESSWATCH_H
 
+#include "speakertarget.h"
+
 #include <QObject>
 #include <QString>
 
-class QNetworkReply;
-class QTimer;
+#include <chrono>
 
-// The return of a speaker reached as HOST:PORT, which no DNS-SD announcement tells of: it is
-// asked at its address until it answers under the name sent, or under its old one after it has
-// been away. Ends with exactly one finished().
+class QTimer;
+struct ReachResult;
+
+// Asks a speaker at its address, again and again, until it answers under the name sent, or
+// under its old one after it has been away (a speaker answering under its old name before it
+// went down has not restarted yet). Emits returned() at most once; how long to ask is the
+// owner's business.
 class AddressWatch : public QObject
 {
     Q_OBJECT
 
 public:
-    enum Outcome { Back, KeptOldName, NotBack };
-
-    AddressWatch(const QString &url, const QString &oldName, const QString &sentName,
-                 QObject *parent = nullptr);
-
-    // Milliseconds between two questions.
-    static int pollInterval;
+    AddressWatch(const SpeakerTarget &address, const QString &oldName, const QString &sentName,
+                 std::chrono::milliseconds pollInterval, QObject *parent = nullptr);
 
 signals:
-    void finished(AddressWatch::Outcome outcome);
+    // name: the one it answers with, the name sent or its old one.
+    void returned(const QString &name);
 
 private slots:
     void ask();
-    void replyFinished(QNetworkReply *reply);
-    void giveUp();
+    void readAnswer(const ReachResult &result);
 
 private:
-    void finish(Outcome outcome);
-
-    const QString url;
+    const SpeakerTarget address;
     const QString oldName;
     const QString sentName;
-    QTimer *returnTimer;
-    bool away = false; // no answer since the settings went out
+    QTimer *pollTimer;
+    bool away = false; // no answer since the watch began
     bool done = false;
 };
 

@@ -4,10 +4,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
 
 namespace {
 
@@ -45,13 +48,20 @@ private slots:
     void runsPlanWithRefusingSpeaker();
     void rejectsBeforeSending_data();
     void rejectsBeforeSending();
+    void reportsOnSignal();
+    void waitsThroughDaemonRestart();
+    void reportsWithoutDaemon();
 
 private:
+    void startSimulator(const QString &name, const QStringList &options);
+    void restartSimulator(const QString &name, const QStringList &options);
     Run run(const QStringList &arguments, const QByteArray &input = QByteArray());
+    Run finish(QProcess *program);
+    QString writePlan(const QByteArray &plan);
     QList<QByteArray> setconfigBodies(const QString &speaker) const;
 
     QTemporaryDir dir;
-    QList<QProcess *> simulators;
+    QMap<QString, QProcess *> simulators;
 };
 
 void tst_SpeakersE2e::initTestCase()
@@ -68,26 +78,46 @@ void tst_SpeakersE2e::init()
 {
     for (const QString name : { "Ovix A", "Ovix B", "Ovix C" }) {
         QFile::remove(dir.filePath(name + QStringLiteral(".jsonl")));
-        QProcess *simulator = new QProcess;
-        QStringList arguments = { QStringLiteral("--pdeathsig"),
-                                  QStringLiteral("KILL"),
-                                  QStringLiteral(SPEAKER_SIM_PATH),
-                                  QStringLiteral("--name"),
-                                  name,
-                                  QStringLiteral("--device"),
-                                  dir.filePath(QStringLiteral("speaker.json")),
-                                  QStringLiteral("--record"),
-                                  dir.filePath(name + QStringLiteral(".jsonl")),
-                                  QStringLiteral("--reboot-seconds"),
-                                  QStringLiteral("0.5") };
-        if (name == QLatin1String("Ovix C"))
-            arguments.append(QStringLiteral("--refuse-setconfig"));
-        simulator->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        simulator->start(QStringLiteral("setpriv"), arguments);
-        QVERIFY(simulator->waitForStarted(5000));
-        simulators.append(simulator);
+        startSimulator(name,
+                       name == QLatin1String("Ovix C") ? QStringList("--refuse-setconfig")
+                                                       : QStringList());
     }
     // All three announced before a test begins.
+    QTRY_COMPARE_WITH_TIMEOUT(
+        run({ QStringLiteral("list"), QStringLiteral("--json") }).lines.size(), 3, 20000);
+}
+
+void tst_SpeakersE2e::startSimulator(const QString &name, const QStringList &options)
+{
+    QProcess *simulator = new QProcess;
+    const QStringList arguments = QStringList { QStringLiteral("--pdeathsig"),
+                                                QStringLiteral("KILL"),
+                                                QStringLiteral(SPEAKER_SIM_PATH),
+                                                QStringLiteral("--name"),
+                                                name,
+                                                QStringLiteral("--device"),
+                                                dir.filePath(QStringLiteral("speaker.json")),
+                                                QStringLiteral("--record"),
+                                                dir.filePath(name + QStringLiteral(".jsonl")),
+                                                QStringLiteral("--reboot-seconds"),
+                                                QStringLiteral("0.5") } +
+        options;
+    simulator->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    simulator->start(QStringLiteral("setpriv"), arguments);
+    QVERIFY(simulator->waitForStarted(5000));
+    simulators.insert(name, simulator);
+}
+
+// The speaker again, with other options, once the one before has withdrawn.
+void tst_SpeakersE2e::restartSimulator(const QString &name, const QStringList &options)
+{
+    QProcess *simulator = simulators.take(name);
+    simulator->terminate();
+    QVERIFY(simulator->waitForFinished(5000));
+    delete simulator;
+    QTRY_COMPARE_WITH_TIMEOUT(
+        run({ QStringLiteral("list"), QStringLiteral("--json") }).lines.size(), 2, 20000);
+    startSimulator(name, options);
     QTRY_COMPARE_WITH_TIMEOUT(
         run({ QStringLiteral("list"), QStringLiteral("--json") }).lines.size(), 3, 20000);
 }
@@ -116,15 +146,20 @@ Run tst_SpeakersE2e::run(const QStringList &arguments, const QByteArray &input)
                       QStringList({ QStringLiteral("--quiet-wait"), QStringLiteral("500") }));
     program.write(input);
     program.closeWriteChannel();
+    return finish(&program);
+}
+
+Run tst_SpeakersE2e::finish(QProcess *program)
+{
     Run result;
-    if (!program.waitForFinished(60000)) {
-        program.kill();
-        program.waitForFinished();
+    if (!program->waitForFinished(60000)) {
+        program->kill();
+        program->waitForFinished();
         return result;
     }
-    result.exitCode = program.exitCode();
-    result.errorText = QString::fromUtf8(program.readAllStandardError());
-    const QByteArray output = program.readAllStandardOutput();
+    result.exitCode = program->exitCode();
+    result.errorText = QString::fromUtf8(program->readAllStandardError());
+    const QByteArray output = program->readAllStandardOutput();
     result.output = output;
     for (const QByteArray &line : output.split('\n')) {
         if (line.startsWith('{'))
@@ -134,6 +169,14 @@ Run tst_SpeakersE2e::run(const QStringList &arguments, const QByteArray &input)
     if (output.contains(password) || result.errorText.contains(QLatin1String(password)))
         result.exitCode = -2;
     return result;
+}
+
+QString tst_SpeakersE2e::writePlan(const QByteArray &plan)
+{
+    QFile file(dir.filePath(QStringLiteral("plan.csv")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(plan) != plan.size())
+        return QString();
+    return file.fileName();
 }
 
 QList<QByteArray> tst_SpeakersE2e::setconfigBodies(const QString &speaker) const
@@ -212,30 +255,45 @@ void tst_SpeakersE2e::configuresAndWaits()
 
 void tst_SpeakersE2e::runsPlanWithRefusingSpeaker()
 {
-    QFile plan(dir.filePath(QStringLiteral("plan.csv")));
-    QVERIFY(plan.open(QIODevice::WriteOnly));
-    plan.write(
+    const QString plan = writePlan(
         "speaker,name,ssid\nOvix A,Room 1,Hausnetz\nOvix B,,Hausnetz\nOvix C,Room 3,Hausnetz\n");
-    plan.close();
     QFile passwordFile(dir.filePath(QStringLiteral("password")));
     QVERIFY(passwordFile.open(QIODevice::WriteOnly));
     passwordFile.write(password);
     passwordFile.close();
+    const QStringList arguments = {
+        QStringLiteral("configure"),       QStringLiteral("--plan"), plan,
+        QStringLiteral("--password-file"), passwordFile.fileName(),  QStringLiteral("--json")
+    };
+    const auto results = [](const Run &run) {
+        QMap<QString, QString> byLine;
+        for (const QJsonObject &line : run.lines) {
+            byLine.insert(line.value(QLatin1String("speaker")).toString(),
+                          line.value(QLatin1String("result")).toString() + QLatin1Char(' ') +
+                              line.value(QLatin1String("name")).toString());
+        }
+        return byLine;
+    };
 
-    const Run configure = run({ QStringLiteral("configure"), QStringLiteral("--plan"),
-                                plan.fileName(), QStringLiteral("--password-file"),
-                                passwordFile.fileName(), QStringLiteral("--json") });
+    const Run configure = run(arguments);
     QCOMPARE(configure.exitCode, 5);
-    QHash<QString, QString> results;
-    for (const QJsonObject &line : configure.lines) {
-        results.insert(line.value(QLatin1String("speaker")).toString(),
-                       line.value(QLatin1String("result")).toString() + QLatin1Char(' ') +
-                           line.value(QLatin1String("name")).toString());
-    }
-    QCOMPARE(results.value(QStringLiteral("Ovix A")), QStringLiteral("ok Room 1"));
-    QCOMPARE(results.value(QStringLiteral("Ovix B")), QStringLiteral("ok Ovix B"));
-    QCOMPARE(results.value(QStringLiteral("Ovix C")), QStringLiteral("refused Room 3"));
-    QCOMPARE(results.size(), 3);
+    QCOMPARE(results(configure),
+             (QMap<QString, QString> { { "Ovix A", "ok Room 1" },
+                                       { "Ovix B", "ok Ovix B" },
+                                       { "Ovix C", "refused Room 3" } }));
+    QCOMPARE(configure.errorText, QStringLiteral("2 ok, 1 refused\n"));
+
+    // Run again, the plan finishes what is left: the speaker renamed is found under its new
+    // name, and neither it nor the one that kept its name is sent anything.
+    const Run again = run(arguments);
+    QCOMPARE(again.exitCode, 5);
+    QCOMPARE(results(again),
+             (QMap<QString, QString> { { "Ovix A", "already Room 1" },
+                                       { "Ovix B", "already Ovix B" },
+                                       { "Ovix C", "refused Room 3" } }));
+    QCOMPARE(setconfigBodies(QStringLiteral("Ovix A")).size(), 1);
+    QCOMPARE(setconfigBodies(QStringLiteral("Ovix B")).size(), 1);
+    QCOMPARE(setconfigBodies(QStringLiteral("Ovix C")).size(), 2);
 }
 
 void tst_SpeakersE2e::rejectsBeforeSending_data()
@@ -271,6 +329,112 @@ void tst_SpeakersE2e::rejectsBeforeSending()
                                 "least 8 bytes in UTF-8, or 64 hex digits"));
     }
     QCOMPARE(setconfigBodies(QStringLiteral("Ovix A")), QList<QByteArray>());
+}
+
+// Ctrl-C while a speaker that never comes back is waited for: the report of every line, the
+// speaker sent marked as such, and nothing sent after the signal.
+void tst_SpeakersE2e::reportsOnSignal()
+{
+    restartSimulator(QStringLiteral("Ovix A"), { QStringLiteral("--never-back") });
+    const QString plan =
+        writePlan("speaker,name,ssid\nOvix A,,Hausnetz\nOvix B,,Hausnetz\nOvix C,,Hausnetz\n");
+    QProcess program;
+    program.start(QStringLiteral(VANTIR_SPEAKERS),
+                  { QStringLiteral("configure"), QStringLiteral("--plan"), plan,
+                    QStringLiteral("--password-stdin"), QStringLiteral("--jobs"),
+                    QStringLiteral("1"), QStringLiteral("--json") });
+    program.write(QByteArray(password) + '\n');
+    program.closeWriteChannel();
+    QTRY_COMPARE_WITH_TIMEOUT(setconfigBodies(QStringLiteral("Ovix A")).size(), 1, 20000);
+    ::kill(pid_t(program.processId()), SIGINT);
+    const Run interrupted = finish(&program);
+
+    QCOMPARE(interrupted.exitCode, 130);
+    QStringList lines;
+    for (const QJsonObject &line : interrupted.lines) {
+        lines.append(QStringLiteral("%1 %2 %3: %4")
+                         .arg(line.value(QLatin1String("speaker")).toString(),
+                              line.value(QLatin1String("result")).toString())
+                         .arg(line.value(QLatin1String("exit")).toInt())
+                         .arg(line.value(QLatin1String("error")).toString()));
+    }
+    lines.sort();
+    QCOMPARE(
+        lines,
+        QStringList({ "Ovix A interrupted 130: sent, return not seen",
+                      "Ovix B interrupted 130: not sent", "Ovix C interrupted 130: not sent" }));
+    QCOMPARE(interrupted.errorText, QStringLiteral("3 interrupted\n"));
+    QCOMPARE(setconfigBodies(QStringLiteral("Ovix B")), QList<QByteArray>());
+    QCOMPARE(setconfigBodies(QStringLiteral("Ovix C")), QList<QByteArray>());
+}
+
+// avahi-daemon stops and starts while the speakers restart: said on standard error, and both are
+// back all the same.
+void tst_SpeakersE2e::waitsThroughDaemonRestart()
+{
+    for (const QString name : { "Ovix A", "Ovix B" })
+        restartSimulator(name, { QStringLiteral("--reboot-seconds"), QStringLiteral("3") });
+    const QString plan = writePlan("speaker,name,ssid\nOvix A,Room 1,Hausnetz\n"
+                                   "Ovix B,Room 2,Hausnetz\n");
+    QProcess program;
+    program.start(QStringLiteral(VANTIR_SPEAKERS),
+                  { QStringLiteral("configure"), QStringLiteral("--plan"), plan,
+                    QStringLiteral("--password-stdin"), QStringLiteral("--json") });
+    program.write(QByteArray(password) + '\n');
+    program.closeWriteChannel();
+    QTRY_COMPARE_WITH_TIMEOUT(setconfigBodies(QStringLiteral("Ovix A")).size() +
+                                  setconfigBodies(QStringLiteral("Ovix B")).size(),
+                              2, 20000);
+    for (const QString command : { "stop", "start" }) {
+        QCOMPARE(
+            QProcess::execute(QStringLiteral(DNSSD_NET), { QStringLiteral("daemon"), command }), 0);
+    }
+    const Run configured = finish(&program);
+
+    QCOMPARE(configured.exitCode, 0);
+    QCOMPARE(configured.lines.size(), 2);
+    for (const QJsonObject &line : configured.lines)
+        QCOMPARE(line.value(QLatin1String("result")).toString(), QStringLiteral("ok"));
+    QVERIFY2(configured.errorText.startsWith(
+                 QLatin1String("vantir-speakers: the DNS-SD service went away (error ")),
+             qPrintable(configured.errorText));
+    QVERIFY2(configured.errorText.endsWith(QLatin1String("\n2 ok\n")),
+             qPrintable(configured.errorText));
+}
+
+// Every command tells on standard output too that DNS-SD is not there.
+void tst_SpeakersE2e::reportsWithoutDaemon()
+{
+    QCOMPARE(QProcess::execute(QStringLiteral(DNSSD_NET),
+                               { QStringLiteral("daemon"), QStringLiteral("stop") }),
+             0);
+    const Run list = run({ QStringLiteral("list"), QStringLiteral("--json") });
+    const Run scan =
+        run({ QStringLiteral("scan"), QStringLiteral("Ovix A"), QStringLiteral("--json") });
+    const Run configure = run({ QStringLiteral("configure"), QStringLiteral("Ovix A"),
+                                QStringLiteral("--ssid"), QStringLiteral("Hausnetz"),
+                                QStringLiteral("--password-stdin"), QStringLiteral("--json") },
+                              QByteArray(password));
+    QCOMPARE(QProcess::execute(QStringLiteral(DNSSD_NET),
+                               { QStringLiteral("daemon"), QStringLiteral("start") }),
+             0);
+
+    for (const Run &command : { list, scan, configure }) {
+        QCOMPARE(command.exitCode, 4);
+        QCOMPARE(command.lines.size(), 1);
+        const QJsonObject line = command.lines.constFirst();
+        QCOMPARE(line.value(QLatin1String("result")).toString(),
+                 QStringLiteral("dnssd-unavailable"));
+        QCOMPARE(line.value(QLatin1String("exit")).toInt(), 4);
+        QVERIFY2(line.value(QLatin1String("error"))
+                     .toString()
+                     .startsWith(QLatin1String("DNS-SD is not available (error ")),
+                 qPrintable(line.value(QLatin1String("error")).toString()));
+    }
+    QCOMPARE(scan.lines.constFirst().value(QLatin1String("speaker")).toString(),
+             QStringLiteral("Ovix A"));
+    QCOMPARE(configure.lines.constFirst().value(QLatin1String("speaker")).toString(),
+             QStringLiteral("Ovix A"));
 }
 
 QTEST_GUILESS_MAIN(tst_SpeakersE2e)

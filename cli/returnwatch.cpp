@@ -1,0 +1,81 @@
+#include "returnwatch.h"
+
+#include "addresswatch.h"
+#include "bonjourservicebrowser.h"
+#include "speakerwatcher.h"
+
+#include <QTimer>
+
+ReturnWatch::ReturnWatch(const ReturnRequest &request, BonjourServiceBrowser *browser,
+                         const QList<BonjourRecord> &listed, std::chrono::seconds returnWait,
+                         std::chrono::milliseconds pollInterval, QObject *parent)
+    : QObject(parent), request(request), pollInterval(pollInterval), returnTimer(new QTimer(this))
+{
+    const std::chrono::milliseconds wait = returnWait;
+    returnTimer->setSingleShot(true);
+    connect(returnTimer, &QTimer::timeout, this, &ReturnWatch::giveUp);
+    returnTimer->start(int(wait.count()));
+
+    if (!request.target.isAnnounced || !browser) {
+        lookAtAddress();
+        return;
+    }
+    // The watcher's own limit is not ours to end the wait: ours, started first, comes first.
+    SpeakerWatcher::returnTimeout = int(wait.count());
+    watcher = new SpeakerWatcher(request.target.record, request.sentName, listed, this);
+    connect(browser, &BonjourServiceBrowser::currentBonjourRecordsChanged, watcher,
+            &SpeakerWatcher::updateRecords);
+    connect(watcher, &SpeakerWatcher::speakerBack, this, &ReturnWatch::reportBack);
+    connect(watcher, &SpeakerWatcher::speakerKeptName, this, &ReturnWatch::reportKeptName);
+}
+
+void ReturnWatch::lookAtAddress()
+{
+    if (done || addressWatch)
+        return;
+    addressWatch = new AddressWatch(request.lastAddress, request.oldName, request.sentName,
+                                    pollInterval, this);
+    connect(addressWatch, &AddressWatch::returned, this, &ReturnWatch::reportAddressAnswer);
+}
+
+void ReturnWatch::reportBack()
+{
+    finish(ReturnOutcome::Back, request.sentName);
+}
+
+void ReturnWatch::reportKeptName(const QString &name)
+{
+    finish(ReturnOutcome::KeptOldName, name);
+}
+
+void ReturnWatch::reportAddressAnswer(const QString &name)
+{
+    finish(name == request.sentName ? ReturnOutcome::Back : ReturnOutcome::KeptOldName, name);
+}
+
+void ReturnWatch::giveUp()
+{
+    finish(ReturnOutcome::NotBack, QString());
+}
+
+void ReturnWatch::finish(ReturnOutcome outcome, const QString &name)
+{
+    if (done)
+        return;
+    done = true;
+    returnTimer->stop();
+    // Nothing more is asked once the wait is over; they may be telling us this right now.
+    for (QObject *watch :
+         { static_cast<QObject *>(watcher), static_cast<QObject *>(addressWatch) }) {
+        if (watch) {
+            watch->disconnect(this);
+            watch->deleteLater();
+        }
+    }
+    watcher = nullptr;
+    addressWatch = nullptr;
+    ReturnResult result;
+    result.outcome = outcome;
+    result.name = name;
+    emit finished(result);
+}

@@ -1,0 +1,86 @@
+#ifndef SPEAKERCLIENT_H
+#define SPEAKERCLIENT_H
+
+#include "bonjourrecord.h"
+#include "speakerapi.h"
+#include "speakerreach.h"
+#include "speakertarget.h"
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+// The speakers as DNS-SD announced them when the search had been quiet for a moment.
+struct Listing
+{
+    bool available = true; // false: the DNS-SD service did not answer
+    int error = 0;         // its error code then
+    QList<BonjourRecord> records;
+};
+
+// What a speaker told before anything is sent to it.
+struct Look
+{
+    ReachResult reach; // where it is and, when asked, what it tells of itself
+    bool scanned = false;
+    ReachProblem scanProblem = ReachProblem::None;
+    SpeakerApi::Transfer scanTransfer;
+    QList<SpeakerApi::AccessPoint> accessPoints;
+};
+
+struct SpeakerSettings
+{
+    QString name;
+    QString password;
+    QString ssid;
+};
+
+struct SendResult
+{
+    SpeakerApi::SaveOutcome outcome = SpeakerApi::SaveOutcome::NoAnswer;
+    SpeakerApi::Transfer transfer;
+    QString reason; // a refusal's own words
+};
+
+// What a speaker that took its settings is waited for by.
+struct ReturnRequest
+{
+    SpeakerTarget target;      // as it was reached
+    SpeakerTarget lastAddress; // the address it answered at before its restart
+    QString oldName;
+    QString sentName;
+};
+
+enum class ReturnOutcome {
+    Back,        // announced again, or at its address, answering under the name sent
+    KeptOldName, // back, answering under its old name
+    NotBack,     // not seen again by the end of the wait
+};
+
+struct ReturnResult
+{
+    ReturnOutcome outcome = ReturnOutcome::NotBack;
+    QString name; // the name it answered with
+};
+
+// How the command line talks to the speakers: the search, a look at one speaker, the settings
+// sent, and the wait for a speaker's return. Each call ends with exactly one call of its
+// callback, from the event loop; after stop() none comes any more and nothing more is sent.
+class SpeakerClient
+{
+public:
+    virtual ~SpeakerClient() = default;
+
+    virtual void listSpeakers(std::function<void(const Listing &)> done) = 0;
+    // askDevice: the device query; scan: the WLAN scan, both once the speaker is located.
+    virtual void look(const SpeakerTarget &target, bool askDevice, bool scan,
+                      std::function<void(const Look &)> done) = 0;
+    virtual void send(const QString &url, const SpeakerSettings &settings,
+                      std::function<void(const SendResult &)> done) = 0;
+    virtual void watchReturn(const ReturnRequest &request,
+                             std::function<void(const ReturnResult &)> done) = 0;
+    virtual void stop() = 0;
+};
+
+#endif // SPEAKERCLIENT_H

@@ -1,0 +1,82 @@
+#include "speakerreach.h"
+
+#include "bonjourserviceresolver.h"
+
+#include <QHostInfo>
+#include <QTimer>
+
+SpeakerReach::SpeakerReach(const SpeakerTarget &target, const ReachOptions &options,
+                           QObject *parent)
+    : QObject(parent), target(target), options(options)
+{
+}
+
+void SpeakerReach::start()
+{
+    starting = true;
+    if (target.isAnnounced) {
+        resolver = new BonjourServiceResolver(this);
+        connect(resolver, &BonjourServiceResolver::bonjourRecordResolved, this,
+                &SpeakerReach::connectToSpeaker);
+        connect(resolver, &BonjourServiceResolver::error, this, &SpeakerReach::failResolve);
+        resolver->resolveBonjourRecord(target.record);
+    } else {
+        // An address is "looked up" as well: QHostInfo hands it back as it is.
+        const quint16 port = target.port;
+        QHostInfo::lookupHost(target.host, this, [this, port](const QHostInfo &hostInfo) {
+            connectToSpeaker(hostInfo, port);
+        });
+    }
+    starting = false;
+}
+
+void SpeakerReach::connectToSpeaker(const QHostInfo &hostInfo, int port)
+{
+    if (done)
+        return;
+    reached.host = hostInfo.hostName();
+    reached.port = quint16(port);
+    reached.addresses = hostInfo.addresses();
+    if (reached.addresses.isEmpty()) {
+        finish(ReachProblem::NoAddress);
+        return;
+    }
+    reached.url = SpeakerApi::speakerUrl(reached.addresses.first(), port);
+    emit located(reached);
+    if (done)
+        return;
+    if (!options.askDevice) {
+        finish(ReachProblem::None);
+        return;
+    }
+    reached.asked = true;
+    SpeakerRequest *request =
+        new SpeakerRequest(reached.url, SpeakerApi::queryBody(), options.arrivalText, this);
+    connect(request, &SpeakerRequest::finished, this, &SpeakerReach::readDevice);
+}
+
+void SpeakerReach::failResolve(int error)
+{
+    reached.dnssdError = error;
+    finish(ReachProblem::ResolveFailed);
+}
+
+void SpeakerReach::readDevice(const SpeakerApi::Transfer &transfer, const QByteArray &body)
+{
+    sender()->deleteLater();
+    reached.transfer = transfer;
+    finish(reachProblem(SpeakerApi::readQueryAnswer(transfer, body, &reached.device)));
+}
+
+void SpeakerReach::finish(ReachProblem problem)
+{
+    if (done)
+        return;
+    done = true;
+    reached.problem = problem;
+    if (starting) {
+        QTimer::singleShot(0, this, [this] { emit finished(reached); });
+        return;
+    }
+    emit finished(reached);
+}

@@ -1,0 +1,36 @@
+#include "speakerrequest.h"
+
+#include <QNetworkReply>
+
+ReachProblem reachProblem(SpeakerApi::AnswerProblem problem)
+{
+    switch (problem) {
+    case SpeakerApi::AnswerProblem::None:
+        return ReachProblem::None;
+    case SpeakerApi::AnswerProblem::NotSent:
+        return ReachProblem::NotSent;
+    case SpeakerApi::AnswerProblem::NoAnswer:
+        return ReachProblem::NoAnswer;
+    case SpeakerApi::AnswerProblem::Unusable:
+        return ReachProblem::Unusable;
+    case SpeakerApi::AnswerProblem::TooLarge:
+        return ReachProblem::TooLarge;
+    }
+    return ReachProblem::NoAnswer;
+}
+
+SpeakerRequest::SpeakerRequest(const QString &url, const QString &body, const char *arrivalText,
+                               QObject *parent)
+    : QObject(parent), arrivalText(arrivalText)
+{
+    // The manager is this request's child: deleting the request aborts the transfer.
+    SpeakerApi::postRequest(this, url, body);
+}
+
+void SpeakerRequest::replyFinished(QNetworkReply *reply)
+{
+    const QByteArray body = SpeakerApi::readReply(reply, arrivalText);
+    const SpeakerApi::Transfer transfer = SpeakerApi::transferOf(reply);
+    SpeakerApi::endRequest(reply);
+    emit finished(transfer, body);
+}
