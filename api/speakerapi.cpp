@@ -250,7 +250,12 @@ DeviceInfo readQueryReply(const QJsonObject &object)
     const QJsonObject device = deviceinfo.toObject();
     qDebug() << "devicename:" << LogText(device.value(QLatin1String("devicename")).toString());
     qDebug() << "model:" << LogText(device.value(QLatin1String("model")).toString());
+    return readDeviceInfo(object);
+}
 
+DeviceInfo readDeviceInfo(const QJsonObject &object)
+{
+    const QJsonObject device = object.value(QLatin1String("deviceinfo")).toObject();
     DeviceInfo info;
     info.name = device.value(QLatin1String("devicename")).toString();
     info.model = device.value(QLatin1String("model")).toString();
@@ -259,6 +264,8 @@ DeviceInfo readQueryReply(const QJsonObject &object)
     const QJsonObject networkinfo = object.value(QLatin1String("networkinfo")).toObject();
     const QJsonObject ipaddressinfo = networkinfo.value(QLatin1String("ipaddressinfo")).toObject();
     info.ip = ipaddressinfo.value(QLatin1String("ipaddress")).toString();
+    const QJsonObject clientinfo = networkinfo.value(QLatin1String("clientinfo")).toObject();
+    info.wlan = clientinfo.value(QLatin1String("wifissid")).toString();
     return info;
 }
 

@@ -94,7 +94,12 @@ struct DeviceInfo
     QString softwareVer;
     QString hardwareVer;
     QString ip;
+    QString wlan; // the WLAN it says it is on ("networkinfo"/"clientinfo"/"wifissid"), if it does
 };
+
+// What the device query's answer tells, without a log line: for a caller that asks again and
+// again and logs in its own words.
+DeviceInfo readDeviceInfo(const QJsonObject &object);
 
 // The device query's answer: logs it and returns what it tells.
 DeviceInfo readQueryReply(const QJsonObject &object);

@@ -177,11 +177,15 @@ void SpeakerJob::readSetconfig(const SpeakerApi::Transfer &transfer, const QByte
         return;
     }
     SpeakerWatcher *watcher = new SpeakerWatcher(record, newName, listed, this);
-    connect(watcher, SIGNAL(speakerBack(const QString &, const QString &, const BonjourRecord &)),
+    connect(watcher,
+            SIGNAL(speakerBack(const QString &, const QString &, const BonjourRecord &,
+                               const QString &)),
             this, SLOT(reportBack()));
     connect(watcher, SIGNAL(speakerKeptName(const QString &, const BonjourRecord &)), this,
             SLOT(reportKeptName(const QString &)));
     connect(watcher, SIGNAL(speakerNotBack(const QString &)), this, SLOT(reportNotBack()));
+    connect(watcher, SIGNAL(speakerNotAnswering(const QString &, const BonjourRecord &)), this,
+            SLOT(reportNotBack()));
     connect(browser, SIGNAL(currentBonjourRecordsChanged(const QList<BonjourRecord> &)), watcher,
             SLOT(updateRecords(const QList<BonjourRecord> &)));
 }

@@ -1,6 +1,9 @@
 #ifndef INFOBOX_H
 #define INFOBOX_H
 
+#include <functional>
+
+class QMessageBox;
 class QString;
 class QWidget;
 
@@ -11,5 +14,12 @@ class QWidget;
 // itself when closed, or goes with its page.
 void showInfoBox(QWidget *page, const QString &title, const QString &text,
                  const QString &buttonText);
+
+// The pages' one kind of question, built as the information box: modal over page, texts already
+// translated in the page's context and shown as plain text, returning at once. noText is the
+// default button and the one that Escape presses; yes runs when the user presses yesText.
+QMessageBox *showQuestionBox(QWidget *page, const QString &title, const QString &text,
+                             const QString &yesText, const QString &noText,
+                             const std::function<void()> &yes);
 
 #endif // INFOBOX_H

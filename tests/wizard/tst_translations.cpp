@@ -6,9 +6,12 @@
 #include "fakednssd.h"
 #include "messagelog.h"
 #include "pagetest.h"
+#include "speakerwatcher.h"
 #include "startup.h"
 #include "wizarddata.h"
 
+#include <QHostAddress>
+#include <QHostInfo>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPair>
@@ -86,7 +89,9 @@ private:
     // Presses through the wizard: the speaker list, a WLAN page without access
     // points, one without a usable answer, one with an access point, its
     // settings page and a refused, an unanswered and a saved answer; then a
-    // speaker list without DNS-SD service and a speaker that cannot be resolved.
+    // speaker list without DNS-SD service and a speaker that cannot be resolved;
+    // a second speaker saved, closing the list while both are awaited, and what
+    // became of them.
     void walkThroughPages();
 
     CapturingServer *server = nullptr;
@@ -137,22 +142,51 @@ void tst_Translations::walkThroughPages()
     unread->show();
     QTRY_COMPARE(closer->boxes.count(), 2);
 
-    server->enqueue(ScriptedResponse::json(
-        "{\"aplist\": [{\"ssid\": \"HomeNet\", \"encrypt_type\": \"WPA2\"}]}"));
-    Client_WLANs *wlans = new Client_WLANs(nullptr);
-    wlanPage = wlans;
-    wlans->show();
-    QTRY_COMPARE(wlans->findChild<QTreeWidget *>()->topLevelItemCount(), 1);
-    wlans->findChildren<QPushButton *>().last()->click();
+    // A list without DNS-SD service, and "Next >>" there.
+    FakeDnssd::failNextBrowse(-65537);
+    Client *unsearched = new Client(nullptr);
+    unsearched->show();
+    QTRY_COMPARE(closer->boxes.count(), 3);
+    QVERIFY(QMetaObject::invokeMethod(unsearched, "reportResolveFailure"));
+
+    QVERIFY(FakeDnssd::browseReply(0x2, 0, "Ovix Kitchen", "_dockset._tcp.", "local."));
+    QTreeWidget *speakers = client->findChild<QTreeWidget *>();
+    QTRY_COMPARE(speakers->topLevelItemCount(), 1);
+    FakeDnssd::failNextResolve(-65537);
+    client->findChildren<QPushButton *>().last()->click();
+    QTRY_COMPARE(closer->boxes.count(), 4);
+    // The speaker the user chose goes for a while.
+    speakers->clearSelection();
+    speakers->setCurrentItem(speakers->topLevelItem(0));
+    QVERIFY(FakeDnssd::browseReply(0, 0, "Ovix Kitchen", "_dockset._tcp.", "local."));
+    QTRY_COMPARE(speakers->topLevelItemCount(), 0);
+    QVERIFY(FakeDnssd::browseReply(0x2, 0, "Ovix Kitchen", "_dockset._tcp.", "local."));
+    QTRY_COMPARE(speakers->selectedItems().count(), 1);
+
+    // Its pages; one answer for the device query and the scan. Without a name of its own the
+    // speaker is offered the default name.
+    server->setDefaultResponse(ScriptedResponse::json(
+        "{\"deviceinfo\": {\"model\": \"Ovix One\"}, \"aplist\": [{\"ssid\": \"HomeNet\", "
+        "\"encrypt_type\": \"WPA2\"}]}"));
+    client->findChildren<QPushButton *>().last()->click();
+    QTRY_COMPARE(FakeDnssd::resolveCalls(), 2);
+    QVERIFY(FakeDnssd::resolveReply(0, 0, "Ovix Kitchen._dockset._tcp.local.", "127.0.0.1",
+                                    server->port() >> 8, server->port() & 0xff));
+    QTRY_VERIFY(wlanPage && wlanPage->isVisible());
+    QTRY_COMPARE(wlanPage->findChild<QTreeWidget *>()->topLevelItemCount(), 1);
+    QTRY_COMPARE(wizardData.model, QStringLiteral("Ovix One"));
+    wlanPage->findChildren<QPushButton *>().last()->click();
     QVERIFY(settingsPage);
 
     // Each hint of a value that cannot work once.
     QLineEdit *nameEdit = settingsPage->findChildren<QLineEdit *>().first();
     settingsPage->findChildren<QLineEdit *>().last()->setText(QStringLiteral("password"));
     nameEdit->clear();
-    nameEdit->setText(QStringLiteral("VANTIR Ovix"));
+    nameEdit->setText(QStringLiteral("Studio"));
+    const QString encryptType = wizardData.encryptType;
     wizardData.encryptType = QStringLiteral("WEP");
     Client_Settings(nullptr);
+    wizardData.encryptType = encryptType;
 
     ScriptedResponse redirect = ScriptedResponse::json("{}", 302);
     redirect.headers.append(qMakePair(QByteArray("Location"), QByteArray("/")));
@@ -161,8 +195,7 @@ void tst_Translations::walkThroughPages()
         ScriptedResponse::json("{\"returncode\": \"1\", \"error\": \"WLAN unknown\"}"), redirect,
         ScriptedResponse::json("{}"), ScriptedResponse::json("{\"returncode\": \"0\"}")
     };
-    for (const ScriptedResponse &answer : answers) {
-        server->enqueue(answer);
+    const auto save = [this] {
         const int shown = closer->boxes.count();
         const QList<QPushButton *> buttons = settingsPage->findChildren<QPushButton *>();
         for (QPushButton *button : buttons) {
@@ -170,28 +203,43 @@ void tst_Translations::walkThroughPages()
                 button->click();
         }
         QTRY_COMPARE(closer->boxes.count(), shown + 1);
+    };
+    for (const ScriptedResponse &answer : answers) {
+        server->enqueue(answer);
+        save();
     }
+    // Closing the list while saved speakers are awaited asks first; "No".
+    const auto askQuit = [client] {
+        client->reject();
+        QMessageBox *question = client->findChild<QMessageBox *>();
+        QVERIFY(question && question->isVisible());
+        question->escapeButton()->click();
+    };
+    askQuit();
 
-    FakeDnssd::failNextBrowse(-65537);
-    (new Client(nullptr))->show();
-    QTRY_COMPARE(closer->boxes.count(), 8);
+    // The same speaker saved again, under the name it has.
+    QVERIFY(QMetaObject::invokeMethod(wlanPage, "setSSID"));
+    settingsPage->findChildren<QLineEdit *>().first()->setText(QStringLiteral("Ovix Kitchen"));
+    settingsPage->findChildren<QLineEdit *>().last()->setText(QStringLiteral("password"));
+    server->enqueue(ScriptedResponse::json("{\"returncode\": \"0\"}"));
+    save();
+    askQuit();
 
-    QVERIFY(FakeDnssd::browseReply(0x2, 0, "Ovix Kitchen", "_dockset._tcp.", "local."));
-    QTRY_COMPARE(client->findChild<QTreeWidget *>()->topLevelItemCount(), 1);
-    FakeDnssd::failNextResolve(-65537);
-    client->findChildren<QPushButton *>().last()->click();
-    QTRY_COMPARE(closer->boxes.count(), 9);
-
-    // What became of saved speakers: two lines, the last one stays, and a box.
-    const QVariant studio =
-        QVariant::fromValue(BonjourRecord("Studio", "_dockset._tcp.", "local."));
-    QVERIFY(QMetaObject::invokeMethod(client, "showSpeakerBack", Q_ARG(QString, "Studio"),
-                                      Q_ARG(QString, "192.168.1.23"),
-                                      Q_ARG(BonjourRecord, studio.value<BonjourRecord>())));
-    QVERIFY(QMetaObject::invokeMethod(client, "showSpeakerKeptName", Q_ARG(QString, "Kitchen"),
-                                      Q_ARG(BonjourRecord, studio.value<BonjourRecord>())));
-    QVERIFY(QMetaObject::invokeMethod(client, "reportSpeakerNotBack", Q_ARG(QString, "Attic")));
-    QTRY_COMPARE(closer->boxes.count(), 10);
+    // What became of the saved speakers: each outcome once, and the box of one not back.
+    const QList<SpeakerWatcher *> watchers = client->findChildren<SpeakerWatcher *>();
+    QCOMPARE(watchers.size(), 2);
+    SpeakerWatcher *renamed = watchers.at(0);
+    SpeakerWatcher *unchanged = watchers.at(1);
+    const BonjourRecord studio("Studio", "_dockset._tcp.", "local.");
+    const QString ip = QStringLiteral("192.168.1.23");
+    for (const char *wlan : { "HomeNet", "Gast", "" })
+        emit renamed->speakerBack(renamed->saved().name, ip, studio, QString::fromUtf8(wlan));
+    emit unchanged->speakerBack(unchanged->saved().name, ip, studio, QString());
+    emit renamed->speakerKeptName(QStringLiteral("Kitchen"), studio);
+    emit renamed->speakerNotAnswering(QStringLiteral("Studio"), studio);
+    emit renamed->otherDeviceAnswered(QStringLiteral("Studio"), ip, studio);
+    emit renamed->speakerNotBack(QStringLiteral("Attic"));
+    QTRY_COMPARE(closer->boxes.count(), 11);
 }
 
 void tst_Translations::translatedPages_data()
@@ -241,6 +289,7 @@ void tst_Translations::translatedPages()
     QCOMPARE(scan->findChild<QTreeWidget *>()->headerItem()->text(0), text("Client_WLANs", "SSID"));
     QCOMPARE(scan->findChild<QTreeWidget *>()->headerItem()->text(1), text("Client_WLANs", "Sig"));
     QVERIFY(labelWithText(scan, text("Client_WLANs", "Please select your private WLAN\n  ")));
+    QVERIFY(labelWithText(scan, text("Client_WLANs", "Speaker: %1").arg("Ovix Kitchen")));
     QCOMPARE(buttonTexts(scan),
              QStringList({ text("Client_WLANs", "<< Back"), text("Client_WLANs", "Next >>") }));
     // The button of this box reads "OK" in every language.
@@ -266,7 +315,7 @@ void tst_Translations::translatedPages()
              QStringList({ text("Client_Settings", "<< Back"), text("Client_Settings", "SAVE") }));
     if (language == QLatin1String("de"))
         QCOMPARE(text("Client_Settings", "SAVE"), QStringLiteral("OK"));
-    QCOMPARE(settingsPage->findChildren<QLineEdit *>().first()->text(),
+    QCOMPARE(Client_Settings(nullptr).findChildren<QLineEdit *>().first()->text(),
              QStringLiteral("VANTIR Ovix"));
     const QStringList settingsBoxes = {
         text("Client_Settings",
@@ -285,34 +334,38 @@ void tst_Translations::translatedPages()
         text("Client_Settings", "Success")
     };
     for (int i = 0; i < settingsBoxes.size(); ++i) {
-        QCOMPARE(closer->boxes.at(2 + i).title, text("Client_Settings", "Info"));
-        QCOMPARE(closer->boxes.at(2 + i).text, settingsBoxes.at(i));
-        QCOMPARE(closer->boxes.at(2 + i).buttons, QStringList({ text("Client_Settings", "OK") }));
+        QCOMPARE(closer->boxes.at(4 + i).title, text("Client_Settings", "Info"));
+        QCOMPARE(closer->boxes.at(4 + i).text, settingsBoxes.at(i));
+        QCOMPARE(closer->boxes.at(4 + i).buttons, QStringList({ text("Client_Settings", "OK") }));
     }
 
     const char *const noSearch =
         "The search for speakers is not available: this computer's DNS-SD service (avahi-daemon) "
         "does not answer. Start it, for example with \"sudo systemctl start avahi-daemon\", and "
         "the list fills by itself.";
-    QCOMPARE(closer->boxes.at(7).title, text("Client", "Info"));
-    QCOMPARE(closer->boxes.at(7).text, text("Client", noSearch));
-    QCOMPARE(closer->boxes.at(8).title, text("Client", "Info"));
-    QCOMPARE(closer->boxes.at(8).text,
+    QCOMPARE(closer->boxes.at(2).title, text("Client", "Info"));
+    QCOMPARE(closer->boxes.at(2).text, text("Client", noSearch));
+    QCOMPARE(closer->boxes.at(3).title, text("Client", "Info"));
+    QCOMPARE(closer->boxes.at(3).text,
              text("Client",
                   "The speaker could not be reached. Check that it is switched on and on the same "
                   "network as this computer, then choose it again."));
-    QCOMPARE(closer->boxes.at(8).buttons, QStringList(QStringLiteral("OK")));
+    QCOMPARE(closer->boxes.at(3).buttons, QStringList(QStringLiteral("OK")));
+    QCOMPARE(closer->boxes.at(9).text, text("Client_Settings", "Success"));
 
-    // On the first list page; the second one only told that the search is not available.
+    // On the first list page, a line each; the second one only told that the search is not
+    // available.
     const QString keptLine = text("Client",
                                   "The speaker \"%1\" came back but kept its old name: the "
                                   "settings did not take.")
                                  .arg(QStringLiteral("Kitchen"));
     int linesShown = 0;
-    for (const Client *page : topLevelPages<Client>())
-        linesShown += labelWithText(page, keptLine) ? 1 : 0;
+    for (const Client *page : topLevelPages<Client>()) {
+        for (const QLabel *label : page->findChildren<QLabel *>())
+            linesShown += label->text().split(QLatin1Char('\n')).count(keptLine);
+    }
     QCOMPARE(linesShown, 1);
-    QCOMPARE(closer->boxes.at(9).text,
+    QCOMPARE(closer->boxes.at(10).text,
              text("Client",
                   "The speaker \"%1\" has not come back on the network.\n\nPlease check:\n- the "
                   "WLAN password: a wrong password is the usual cause;\n- that this computer is on "
