@@ -3,7 +3,9 @@
 # with a session bus and the AT-SPI bus of its own, walked from the speaker list
 # to the settings page of a simulated speaker in English and in German. On each
 # page the role and name of every control are read through AT-SPI, as Orca reads
-# them. Runs inside the private DNS-SD network (tools/dnssd-net run --).
+# them; then SAVE, with the password typed through AT-SPI, and the list page's
+# line that waits for the speaker. Runs inside the private DNS-SD network
+# (tools/dnssd-net run --).
 #
 #   atspi_walk.py PROGRAM SPEAKER_SIM
 
@@ -19,6 +21,9 @@ PROGRAM, SPEAKER_SIM = sys.argv[1:3]
 TIMEOUT = 30  # seconds for a page, a speaker or a bus to appear
 LANGUAGES = ["en_US.UTF-8", "de_DE.UTF-8"]
 BUTTON, LABEL = "push button", "label"
+SPEAKER = "VANTIR Ovix Living Room"
+PASSWORD = "Sommer-2024!"
+REBOOT_SECONDS = "4"  # the simulator's reboot after SAVE, while the list shows that it waits
 
 # Each page's title and its controls in the order a reader walks them: role, English, German.
 # The values on the settings page are the speaker simulator's device and first WLAN.
@@ -26,6 +31,9 @@ PAGES = [
     (("VANTIR Ovix Configurator", "VANTIR Ovix Konfigurator"), [
         ("tree", "Speakers on this network", "Lautsprecher in diesem Netzwerk"),
         ("animation", "Waiting for the speaker", "Warten auf den Lautsprecher"),
+        (LABEL, "", ""),  # why no speaker is chosen: empty and hidden until then
+        ("animation", "Waiting for saved speakers", "Warten auf die eingerichteten Lautsprecher"),
+        (LABEL, "", ""),  # which saved speakers are awaited: empty and hidden until SAVE
         (LABEL, "", ""),  # how a saved speaker came back: empty and hidden until then
         ("image", "A row of VANTIR speakers", "Eine Reihe VANTIR Lautsprecher"),
         (LABEL, "The Speakers and your\ndevice have to be in\nthe same WLAN!",
@@ -36,12 +44,14 @@ PAGES = [
         ("tree", "WLANs the speaker sees", "WLANs, die der Lautsprecher sieht"),
         ("image", "A radio mast sending to a speaker",
          "Ein Funkmast, der zu einem Lautsprecher sendet"),
+        (LABEL, "Speaker: " + SPEAKER, "Lautsprecher: " + SPEAKER),
         (LABEL, "Please select your private WLAN", "Bitte wählen Sie Ihr privates WLAN"),
         ("animation", "Waiting for the speaker's WLANs", "Warten auf die WLANs des Lautsprechers"),
         (LABEL, "The speaker is looking for WLANs…", "Der Lautsprecher sucht nach WLANs…"),
         (BUTTON, "< Back", "< Zurück"), (BUTTON, "Next >", "Weiter >")]),
     (("Speaker WLAN Settings", "WLAN Einstellungen"), [
         ("image", "The front of a VANTIR speaker", "Die Vorderseite eines VANTIR Lautsprechers"),
+        (LABEL, "Speaker: " + SPEAKER, "Lautsprecher: " + SPEAKER),
         (LABEL, "Model:", "Modell:"), (LABEL, "Ovix", "Ovix"),
         (LABEL, "Name:", "Name:"), ("text", "Name:", "Name:"),
         (LABEL, "WLAN:", "WLAN:"), (LABEL, "Hausnetz", "Hausnetz"),
@@ -57,6 +67,10 @@ PAGES = [
          "Die Einstellungen werden an den Lautsprecher gesendet…"),
         (BUTTON, "< Back", "< Zurück"), (BUTTON, "SAVE", "OK")]),
 ]
+
+# After SAVE, on the list page: the busy animation and the line naming the speaker awaited.
+WAITING = [("Waiting for saved speakers", "Warten auf die eingerichteten Lautsprecher"),
+           ('Waiting for "%s" to come back…' % SPEAKER, "Warten, bis „%s“ zurückkommt…" % SPEAKER)]
 
 started = []  # our processes, stopped in reverse order
 
@@ -179,6 +193,25 @@ def not_busy(pyatspi, window):
         fail("the busy animation of \"%s\" is reported busy" % window.name)
 
 
+def save_and_hear_the_wait(pyatspi, language, windows, pages, column):
+    """SAVE with a password typed as a reader's user types it, and the wait on the list page."""
+    settings = windows[-1]
+    password = next(c for c in controls(settings)
+                    if c.getRoleName() == "text" and c.name == "Passwd:")
+    password.queryEditableText().setTextContents(PASSWORD)
+    press(pyatspi, settings, pages[-1][1][-1][1])
+    animation_name, line = (texts[column - 1] for texts in WAITING)
+    heard = lambda: [(c.getRoleName(), c.name) for c in controls(windows[0])]
+    wait_for('"%s" on the list page' % line, lambda: (LABEL, line) in heard())
+    animation = next(c for c in controls(windows[0])
+                     if c.getRoleName() == "animation" and c.name == animation_name)
+    wait_for('"%s" busy' % animation_name,
+             lambda: animation.getState().contains(pyatspi.STATE_BUSY))
+    # Until the speaker is back, so that the next walk finds it answering.
+    wait_for('the end of "%s"' % animation_name,
+             lambda: not animation.getState().contains(pyatspi.STATE_BUSY))
+
+
 def walk(pyatspi, language, work):
     column = 1 + LANGUAGES.index(language)
     pages = [(titles[column - 1], [(row[0], row[column]) for row in rows]) for titles, rows in PAGES]
@@ -211,9 +244,12 @@ def walk(pyatspi, language, work):
     for control in focusable[1:]:
         subprocess.run(["xdotool", "key", "Tab"], check=True)
         wait_for('focus on "%s" after Tab' % control.name, lambda: focused() == control)
+
+    save_and_hear_the_wait(pyatspi, language, windows, pages, column)
     stop(program)
     started.remove(program)
-    print("%s: every control of the three pages heard as expected" % language)
+    print("%s: every control of the three pages heard as expected, and the wait after SAVE"
+          % language)
 
 
 def main():
@@ -225,7 +261,7 @@ def main():
     with tempfile.TemporaryDirectory(prefix="vantir-atspi.") as work:
         try:
             sim_out = os.path.join(work, "speaker.out")
-            start([SPEAKER_SIM, "--name", "VANTIR Ovix Living Room"],
+            start([SPEAKER_SIM, "--name", SPEAKER, "--reboot-seconds", REBOOT_SECONDS],
                   stdout=open(sim_out, "w"), stderr=subprocess.DEVNULL)
             wait_for("speaker", lambda: "listening on " in open(sim_out).read())
             start_buses(work)

@@ -649,9 +649,13 @@ void tst_Client::savedSpeakerReturn()
     addSpeakers({ "Kitchen", "Bedroom" });
     openSettings(0, QStringLiteral("Studio"));
     QVERIFY(!QTest::currentTestFailed());
+    // The list, closed meanwhile, comes back to show the wait.
+    page->close();
+    QVERIFY(!page->isVisible());
     buttonWithText(settingsPage, QStringLiteral("SAVE"))->click();
     QTRY_COMPARE(closer->boxes.size(), 1);
     QCOMPARE(closer->boxes.at(0).text, QStringLiteral("Success"));
+    QVERIFY(page->isVisible());
     // Over the list, which has the keyboard; "Next >>" is not armed for the rebooting speaker, and
     // a press queued before the box does nothing.
     QCOMPARE(closer->boxes.at(0).parent.data(), page);
