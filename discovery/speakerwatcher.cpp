@@ -22,7 +22,7 @@ namespace {
 // Texts from the network in a log line: anything on the LAN may answer, with names of any length.
 LogText boundedText(const QString &text)
 {
-    const int most = SpeakerWatcher::LoggedAnswerBytes;
+    const int most = 100; // characters
     return LogText(text.size() > most ? text.left(most) + QStringLiteral("…") : text);
 }
 
@@ -42,6 +42,8 @@ QString unusable(const SpeakerApi::Transfer &transfer, const QByteArray &body, Q
         QDebug(&error).nospace() << transfer.error;
         return QStringLiteral("transfer failed: ") + error;
     }
+    if (transfer.status == 0)
+        return QStringLiteral("no HTTP status");
     if (body.count('{') + body.count('[') > SpeakerApi::MaxAnswerParts)
         return QStringLiteral("too many objects and arrays");
     *object = QJsonDocument::fromJson(body).object();
