@@ -3,9 +3,7 @@
 # with a session bus and the AT-SPI bus of its own, walked from the speaker list
 # to the settings page of a simulated speaker in English and in German. On each
 # page the role and name of every control are read through AT-SPI, as Orca reads
-# them; then SAVE, with the password typed through AT-SPI, and the list page's
-# line that waits for the speaker. Runs inside the private DNS-SD network
-# (tools/dnssd-net run --).
+# them. Runs inside the private DNS-SD network (tools/dnssd-net run --).
 #
 #   atspi_walk.py PROGRAM SPEAKER_SIM
 
@@ -187,14 +185,9 @@ def press(pyatspi, window, name):
     button.queryAction().doAction(0)
 
 
-def not_busy(pyatspi, window):
-    animation = next(c for c in controls(window) if c.getRoleName() == "animation")
-    if animation.getState().contains(pyatspi.STATE_BUSY):
-        fail("the busy animation of \"%s\" is reported busy" % window.name)
-
-
-def save_and_hear_the_wait(pyatspi, language, windows, pages, column):
-    """SAVE with a password typed as a reader's user types it, and the wait on the list page."""
+def save_and_hear_the_wait(pyatspi, windows, pages, column):
+    """SAVE, with the password typed through AT-SPI (as on Wayland, where xdotool cannot type),
+    and the list page's line and animation while the speaker reboots, until it is back."""
     settings = windows[-1]
     password = next(c for c in controls(settings)
                     if c.getRoleName() == "text" and c.name == "Passwd:")
@@ -210,6 +203,12 @@ def save_and_hear_the_wait(pyatspi, language, windows, pages, column):
     # Until the speaker is back, so that the next walk finds it answering.
     wait_for('the end of "%s"' % animation_name,
              lambda: not animation.getState().contains(pyatspi.STATE_BUSY))
+
+
+def not_busy(pyatspi, window):
+    animation = next(c for c in controls(window) if c.getRoleName() == "animation")
+    if animation.getState().contains(pyatspi.STATE_BUSY):
+        fail("the busy animation of \"%s\" is reported busy" % window.name)
 
 
 def walk(pyatspi, language, work):
@@ -245,7 +244,7 @@ def walk(pyatspi, language, work):
         subprocess.run(["xdotool", "key", "Tab"], check=True)
         wait_for('focus on "%s" after Tab' % control.name, lambda: focused() == control)
 
-    save_and_hear_the_wait(pyatspi, language, windows, pages, column)
+    save_and_hear_the_wait(pyatspi, windows, pages, column)
     stop(program)
     started.remove(program)
     print("%s: every control of the three pages heard as expected, and the wait after SAVE"
