@@ -71,6 +71,7 @@ WAITING = [("Waiting for saved speakers", "Warten auf die eingerichteten Lautspr
            ('Waiting for "%s" to come back…' % SPEAKER, "Warten, bis „%s“ zurückkommt…" % SPEAKER)]
 
 started = []  # our processes, stopped in reverse order
+SPEAKER_OUT = None  # what the simulated speaker writes: "listening on ..." once up, again after SAVE
 
 
 def fail(message):
@@ -189,6 +190,8 @@ def save_and_hear_the_wait(pyatspi, windows, pages, column):
     """SAVE, with the password typed through AT-SPI (as on Wayland, where xdotool cannot type),
     and the list page's line and animation while the speaker reboots, until it is back."""
     settings = windows[-1]
+    started_listening = lambda: open(SPEAKER_OUT).read().count("listening on ")
+    listened = started_listening()
     password = next(c for c in controls(settings)
                     if c.getRoleName() == "text" and c.name == "Passwd:")
     password.queryEditableText().setTextContents(PASSWORD)
@@ -200,9 +203,8 @@ def save_and_hear_the_wait(pyatspi, windows, pages, column):
                      if c.getRoleName() == "animation" and c.name == animation_name)
     wait_for('"%s" busy' % animation_name,
              lambda: animation.getState().contains(pyatspi.STATE_BUSY))
-    # Until the speaker is back, so that the next walk finds it answering.
-    wait_for('the end of "%s"' % animation_name,
-             lambda: not animation.getState().contains(pyatspi.STATE_BUSY))
+    # Until the speaker is back from its reboot, so that the next walk finds it answering.
+    wait_for("the speaker back", lambda: started_listening() > listened)
 
 
 def not_busy(pyatspi, window):
@@ -258,11 +260,12 @@ def main():
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
 
     with tempfile.TemporaryDirectory(prefix="vantir-atspi.") as work:
+        global SPEAKER_OUT
+        SPEAKER_OUT = os.path.join(work, "speaker.out")
         try:
-            sim_out = os.path.join(work, "speaker.out")
             start([SPEAKER_SIM, "--name", SPEAKER, "--reboot-seconds", REBOOT_SECONDS],
-                  stdout=open(sim_out, "w"), stderr=subprocess.DEVNULL)
-            wait_for("speaker", lambda: "listening on " in open(sim_out).read())
+                  stdout=open(SPEAKER_OUT, "w"), stderr=subprocess.DEVNULL)
+            wait_for("speaker", lambda: "listening on " in open(SPEAKER_OUT).read())
             start_buses(work)
             # Reads DISPLAY and the session bus when it is imported.
             import pyatspi
