@@ -265,7 +265,7 @@ DeviceInfo readDeviceInfo(const QJsonObject &object)
     const QJsonObject ipaddressinfo = networkinfo.value(QLatin1String("ipaddressinfo")).toObject();
     info.ip = ipaddressinfo.value(QLatin1String("ipaddress")).toString();
     const QJsonObject clientinfo = networkinfo.value(QLatin1String("clientinfo")).toObject();
-    info.wlan = clientinfo.value(QLatin1String("wifissid")).toString();
+    info.ssid = clientinfo.value(QLatin1String("wifissid")).toString();
     return info;
 }
 

@@ -94,7 +94,7 @@ struct DeviceInfo
     QString softwareVer;
     QString hardwareVer;
     QString ip;
-    QString wlan; // the WLAN it says it is on ("networkinfo"/"clientinfo"/"wifissid"), if it does
+    QString ssid; // the WLAN it is set to join ("networkinfo"/"clientinfo"/"wifissid"), if it tells
 };
 
 // What the device query's answer tells, without a log line: for a caller that asks again and

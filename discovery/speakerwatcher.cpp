@@ -182,12 +182,12 @@ void SpeakerWatcher::replyFinished(QNetworkReply *reply)
         else
             qDebug() << "Speaker back under its new name:" << LogText(sentName) << "at"
                      << boundedText(device.ip);
-        if (!device.wlan.isEmpty() && device.wlan == savedSettings.ssid)
-            qDebug() << "Speaker on the WLAN sent:" << LogText(device.wlan);
-        else if (!device.wlan.isEmpty())
-            qDebug() << "Speaker on another WLAN:" << boundedText(device.wlan) << "not"
+        if (!device.ssid.isEmpty() && device.ssid == savedSettings.ssid)
+            qDebug() << "Speaker on the WLAN sent:" << LogText(device.ssid);
+        else if (!device.ssid.isEmpty())
+            qDebug() << "Speaker on another WLAN:" << boundedText(device.ssid) << "not"
                      << LogText(savedSettings.ssid);
-        emit speakerBack(sentName, device.ip, askedRecord, device.wlan);
+        emit speakerBack(sentName, device.ip, askedRecord, device.ssid);
         finish();
         return;
     } else if (askedRecord == savedSettings.record) {
