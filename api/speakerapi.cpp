@@ -290,7 +290,12 @@ DeviceInfo readQueryReply(const QJsonObject &object)
     const QJsonObject device = deviceinfo.toObject();
     qDebug() << "devicename:" << LogText(device.value(QLatin1String("devicename")).toString());
     qDebug() << "model:" << LogText(device.value(QLatin1String("model")).toString());
+    return readDeviceInfo(object);
+}
 
+DeviceInfo readDeviceInfo(const QJsonObject &object)
+{
+    const QJsonObject device = object.value(QLatin1String("deviceinfo")).toObject();
     DeviceInfo info;
     info.name = device.value(QLatin1String("devicename")).toString();
     info.model = device.value(QLatin1String("model")).toString();

@@ -99,6 +99,10 @@ struct DeviceInfo
     QString ssid;     // the WLAN it is set to join, if it tells
 };
 
+// What the device query's answer tells, without a log line: for a caller that asks again and
+// again and logs in its own words.
+DeviceInfo readDeviceInfo(const QJsonObject &object);
+
 // The device query's answer: logs it and returns what it tells.
 DeviceInfo readQueryReply(const QJsonObject &object);
 

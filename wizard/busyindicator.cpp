@@ -12,6 +12,8 @@ BusyIndicator::BusyIndicator(const QString &text, const QString &name, QWidget *
     movieLabel = busyAnimationLabel(name, this);
     busyMovie = movieLabel->movie();
     textLabel = new QLabel(text, this);
+    // It may name a speaker, as the network calls it: never markup.
+    textLabel->setTextFormat(Qt::PlainText);
     textLabel->setWordWrap(true);
 
     QHBoxLayout *layout = new QHBoxLayout;
@@ -32,4 +34,9 @@ void BusyIndicator::stop()
 {
     busyMovie->stop();
     hide();
+}
+
+void BusyIndicator::setText(const QString &text)
+{
+    textLabel->setText(text);
 }

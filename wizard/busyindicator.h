@@ -19,6 +19,8 @@ public:
 
     void start();
     void stop();
+    // The line, for a wait whose object changes while it lasts.
+    void setText(const QString &text);
 
 private:
     QLabel *movieLabel;

@@ -3,11 +3,13 @@
 #include "accessible.h"
 #include "bonjourservicebrowser.h"
 #include "bonjourserviceresolver.h"
+#include "busyindicator.h"
 #include "client_settings.h"
 #include "client_wlans.h"
 #include "headerpicture.h"
 #include "infobox.h"
 #include "logtext.h"
+#include "settingssave.h"
 #include "speakerapi.h"
 #include "speakerwatcher.h"
 #include "wizarddata.h"
@@ -17,9 +19,11 @@
 #include <QHostAddress>
 #include <QJsonObject>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMovie>
 #include <QNetworkReply>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSet>
 #include <QTimer>
 #include <QTreeWidget>
@@ -45,6 +49,9 @@ const char *const dnssdUnavailableText =
                       "start avahi-daemon\", and the list fills by itself.");
 #endif
 
+const char *const searchUnavailableText = QT_TRANSLATE_NOOP(
+    "Client", "The search for speakers is not available, so the speaker cannot be reached now.");
+
 BonjourRecord rowRecord(const QTreeWidgetItem *item)
 {
     return item->data(0, Qt::UserRole).value<BonjourRecord>();
@@ -65,7 +72,8 @@ int Client::browseRetryInterval = 5000;
 
 Client::Client(QWidget *parent)
     : QDialog(parent), resolver(nullptr), browseRetryTimer(nullptr), browseUnavailable(false),
-      browseFailed(false)
+      browseFailed(false), resolving(false), querying(false), pageMayChoose(true),
+      pageSelects(false), quitConfirmed(false)
 {
     resize(640, 550);
 
@@ -74,6 +82,7 @@ Client::Client(QWidget *parent)
     treeWidget = new QTreeWidget(this);
     treeWidget->setHeaderLabels(QStringList(tr("Available VANTIR Speakers")));
     treeWidget->setAccessibleName(tr("Speakers on this network"));
+    connect(treeWidget, SIGNAL(itemSelectionChanged()), this, SLOT(noteChoice()));
     connect(browser, SIGNAL(currentBonjourRecordsChanged(const QList<BonjourRecord> &)), this,
             SLOT(updateRecords(const QList<BonjourRecord> &)));
     connect(browser, SIGNAL(error(DNSServiceErrorType)), this, SLOT(reportBrowseFailure()));
@@ -92,6 +101,11 @@ Client::Client(QWidget *parent)
     busyLabel->hide();
 
     // Speaker names come from the network: shown as they are, never as markup.
+    noticeLabel = new QLabel(this);
+    noticeLabel->setTextFormat(Qt::PlainText);
+    noticeLabel->setWordWrap(true);
+    noticeLabel->hide();
+    waitIndicator = new BusyIndicator(QString(), tr("Waiting for saved speakers"), this);
     returnLabel = new QLabel(this);
     returnLabel->setTextFormat(Qt::PlainText);
     returnLabel->setWordWrap(true);
@@ -115,7 +129,9 @@ Client::Client(QWidget *parent)
     gridLayout->addWidget(quitButton, 4, 0, 1, 1);
     gridLayout->addWidget(backButton, 4, 2, 1, 1);
     gridLayout->addWidget(nextButton, 4, 3, 1, 1);
-    gridLayout->addWidget(returnLabel, 5, 0, 1, 4);
+    gridLayout->addWidget(noticeLabel, 5, 0, 1, 4);
+    gridLayout->addWidget(waitIndicator, 6, 0, 1, 4);
+    gridLayout->addWidget(returnLabel, 7, 0, 1, 4);
     setLayout(gridLayout);
 
     setWindowTitle(tr("VANTIR Ovix Configurator"));
@@ -129,6 +145,7 @@ void Client::updateRecords(const QList<BonjourRecord> &list)
 {
     // The rows are updated in place: a burst of speakers costs one row each, and the user's
     // choice stays while its speaker is listed.
+    const QScopedValueRollback<bool> byPage(pageSelects, true);
     const QList<QTreeWidgetItem *> selection = treeWidget->selectedItems();
     const bool hadChoice = !selection.isEmpty();
     const BonjourRecord chosen = hadChoice ? rowRecord(selection.first()) : BonjourRecord();
@@ -163,13 +180,28 @@ void Client::updateRecords(const QList<BonjourRecord> &list)
         reorderRows(list);
     }
 
-    const bool choiceListed = hadChoice && listedRecords.contains(chosen);
-    if (treeWidget->topLevelItemCount() > 0 && !choiceListed) {
-        treeWidget->setCurrentItem(treeWidget->topLevelItem(0));
+    if (hadChoice && !listedRecords.contains(chosen) && pageMayChoose) {
+        // The page's own choice went; the user has chosen nothing yet.
+        chooseRow(listedRecords.value(0));
+        defaultRecord = listedRecords.value(0);
+    } else if (hadChoice && !listedRecords.contains(chosen)) {
+        // No other speaker becomes the user's choice behind their back: "Next >>" waits for one.
+        treeWidget->clearSelection();
+        treeWidget->setCurrentItem(nullptr);
+        vanishedRecord = chosen;
+        pageMayChoose = false;
+        showNotice(tr("The speaker \"%1\" is no longer announced.").arg(chosen.instanceName));
+    } else if (!hadChoice && vanishedRecord != BonjourRecord() &&
+               listedRecords.contains(vanishedRecord)) {
+        // Back before the user chose another one.
+        chooseRow(vanishedRecord);
+        vanishedRecord = BonjourRecord();
+        showNotice(QString());
+    } else if (!hadChoice && pageMayChoose && !listedRecords.isEmpty()) {
+        chooseRow(listedRecords.first());
         defaultRecord = listedRecords.first();
     }
     enableNextButton();
-    busyLabel->hide();
 }
 
 // Drops the rows of speakers that are not in the list any more.
@@ -211,6 +243,7 @@ void Client::connectToServer(const QHostInfo &hostInfo, int port)
         reportResolveFailure();
         return;
     }
+    resolving = false;
 
     // Brackets and an encoded zone id keep an IPv6 link-local speaker reachable.
     const QString url = SpeakerApi::speakerUrl(addresses.first(), port);
@@ -227,17 +260,19 @@ void Client::connectToServer(const QHostInfo &hostInfo, int port)
     wizardData.softwareVer.clear();
     wizardData.hardwareVer.clear();
     wizardData.ip.clear();
+    const BonjourRecord record = resolvingRecord;
+    wizardData.listedName = record.instanceName;
     Client_WLANs *page = new Client_WLANs(nullptr);
     wlanPage = page;
-    const BonjourRecord record = resolvingRecord;
-    connect(page, &Client_WLANs::settingsSaved, this,
-            [this, record](const QString &name) { watchSpeaker(record, name); });
+    connect(page, &Client_WLANs::saveStarted, this,
+            [this, record](SettingsSave *save) { adoptSave(save, record); });
     page->show();
 
     SpeakerApi::postRequest(this, url, SpeakerApi::queryBody());
+    querying = true;
 
     busyLabel->hide();
-    nextButton->setEnabled(false);
+    enableNextButton();
 }
 
 void Client::replyFinished(QNetworkReply *reply)
@@ -251,6 +286,7 @@ void Client::replyFinished(QNetworkReply *reply)
         return;
     }
     // Any answer, usable or not, lets the user pick a speaker again.
+    querying = false;
     enableNextButton();
 
     QJsonObject object;
@@ -266,14 +302,19 @@ void Client::replyFinished(QNetworkReply *reply)
 
 void Client::requestWlans()
 {
-    // A list update may have left no row chosen: then there is nothing to wait for.
+    // A key press queued behind a box may come when there is nothing to go on with.
     const QList<QTreeWidgetItem *> selection = treeWidget->selectedItems();
-    if (selection.isEmpty())
+    if (selection.isEmpty() || resolving || querying)
         return;
 
+    // The user moves on: what the page said of earlier speakers is done.
+    showNotice(QString());
+    returnLines.clear();
+    returnLabel->hide();
+    resolving = true;
     busyMovie->start();
     busyLabel->show();
-    nextButton->setEnabled(false);
+    enableNextButton();
 
     if (!resolver) {
         resolver = new BonjourServiceResolver(this);
@@ -289,19 +330,23 @@ void Client::requestWlans()
     resolver->resolveBonjourRecord(resolvingRecord);
 }
 
+// "Next >>" goes on with the chosen speaker, and with nothing else.
 void Client::enableNextButton()
 {
-    nextButton->setEnabled(treeWidget->invisibleRootItem()->childCount() > 0);
+    nextButton->setEnabled(!resolving && !querying && !treeWidget->selectedItems().isEmpty());
 }
 
 void Client::reportResolveFailure()
 {
+    resolving = false;
     busyMovie->stop();
     busyLabel->hide();
     enableNextButton();
-    // While the DNS-SD service is away nothing can be reached; the user has been told so.
-    if (browseUnavailable)
+    // While the DNS-SD service is away nothing can be reached; the box has told why.
+    if (browseUnavailable) {
+        showNotice(tr(searchUnavailableText));
         return;
+    }
     showInformation(QT_TR_NOOP("The speaker could not be reached. Check that it is switched on and "
                                "on the same network as this computer, then choose it again."),
                     QString());
@@ -323,8 +368,39 @@ void Client::retryBrowse()
     browseFailed = false;
     browser->browseForServiceType(serviceType);
     // Running again: a later failure is news to the user.
-    if (!browseFailed)
+    if (!browseFailed) {
         browseUnavailable = false;
+        if (noticeLabel->text() == tr(searchUnavailableText))
+            showNotice(QString());
+    }
+}
+
+// The selection changed: by the user's hand, what the page said of earlier choices is done.
+void Client::noteChoice()
+{
+    enableNextButton();
+    if (pageSelects)
+        return;
+    pageMayChoose = false;
+    vanishedRecord = BonjourRecord();
+    showNotice(QString());
+    returnLines.clear();
+    returnLabel->hide();
+}
+
+void Client::chooseRow(const BonjourRecord &record)
+{
+    const int row = listedRecords.indexOf(record);
+    if (row < 0)
+        return;
+    const QScopedValueRollback<bool> byPage(pageSelects, true);
+    treeWidget->setCurrentItem(treeWidget->topLevelItem(row));
+}
+
+void Client::showNotice(const QString &text)
+{
+    noticeLabel->setText(text);
+    noticeLabel->setVisible(!text.isEmpty());
 }
 
 // Shown from the event loop: the failures are reported from inside DNS-SD callbacks and host
@@ -340,34 +416,145 @@ void Client::showInformation(const char *text, const QString &argument)
     });
 }
 
-// Each saved speaker is watched on its own resolver, so the list and "Next >>" never wait for it.
-void Client::watchSpeaker(const BonjourRecord &record, const QString &name)
+// Asked while saved speakers are awaited: the outcome would be lost.
+void Client::reject()
 {
-    SpeakerWatcher *watcher = new SpeakerWatcher(record, name, listedRecords, this);
+    if (watchers.isEmpty() || quitConfirmed) {
+        QDialog::reject();
+        return;
+    }
+    if (quitBox) {
+        quitBox->raise();
+        quitBox->activateWindow();
+        return;
+    }
+    const QString text = watchers.size() == 1
+        ? tr("The configurator is still waiting for the speaker \"%1\" to come back. Quit "
+             "anyway?")
+              .arg(watchers.first()->saved().name)
+        : tr("The configurator is still waiting for %1 speakers to come back. Quit anyway?")
+              .arg(watchers.size());
+    quitBox =
+        showQuestionBox(this, tr("Quit"), text, tr("Yes"), tr("No"), [this] { quitAnyway(); });
+}
+
+// With the last window closed the program ends: the other pages go too, a save in flight with
+// them.
+void Client::quitAnyway()
+{
+    quitConfirmed = true;
+    if (settingsPage)
+        settingsPage->hide();
+    if (wlanPage)
+        wlanPage->hide();
+    QDialog::reject();
+}
+
+// A save outlives the pages that a new choice of speaker deletes: the list takes it over.
+void Client::adoptSave(SettingsSave *save, const BonjourRecord &record)
+{
+    save->setParent(this);
+    save->setFallbackWindow(this);
+    connect(save, &SettingsSave::saved, this, [this, save, record] {
+        SavedSettings saved = save->settings();
+        saved.record = record;
+        showSaved(record);
+        watchSpeaker(saved);
+    });
+}
+
+// The saved speaker reboots: its row is no choice to go on with, and the wait and its outcome
+// are shown here, also when the list had been closed.
+void Client::showSaved(const BonjourRecord &record)
+{
+    pageMayChoose = false;
+    const QList<QTreeWidgetItem *> selection = treeWidget->selectedItems();
+    if (!selection.isEmpty() && rowRecord(selection.first()) == record) {
+        const QScopedValueRollback<bool> byPage(pageSelects, true);
+        treeWidget->clearSelection();
+        treeWidget->setCurrentItem(nullptr);
+    }
+    if (vanishedRecord == record) {
+        vanishedRecord = BonjourRecord();
+        showNotice(QString());
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+// Each saved speaker is watched on its own resolver, so the list and "Next >>" never wait for it.
+void Client::watchSpeaker(const SavedSettings &saved)
+{
+    SpeakerWatcher *watcher = new SpeakerWatcher(saved, listedRecords, this);
     connect(browser, SIGNAL(currentBonjourRecordsChanged(const QList<BonjourRecord> &)), watcher,
             SLOT(updateRecords(const QList<BonjourRecord> &)));
-    connect(watcher, SIGNAL(speakerBack(const QString &, const QString &, const BonjourRecord &)),
-            this, SLOT(showSpeakerBack(const QString &, const QString &, const BonjourRecord &)));
-    connect(watcher, SIGNAL(speakerKeptName(const QString &, const BonjourRecord &)), this,
-            SLOT(showSpeakerKeptName(const QString &, const BonjourRecord &)));
+    connect(watcher, &SpeakerWatcher::speakerBack, this,
+            [this, saved](const QString &, const QString &ip, const BonjourRecord &record,
+                          const QString &wlan) { showSpeakerBack(saved, ip, record, wlan); });
+    connect(watcher, &SpeakerWatcher::speakerKeptName, this,
+            [this](const QString &name, const BonjourRecord &record) {
+                showReturn(tr("The speaker \"%1\" came back but kept its old name: the settings "
+                              "did not take.")
+                               .arg(name),
+                           record);
+            });
+    connect(watcher, &SpeakerWatcher::speakerNotAnswering, this, [this](const QString &name) {
+        addReturnLine(tr("The speaker \"%1\" is back in the list but does not answer.").arg(name));
+    });
     connect(watcher, SIGNAL(speakerNotBack(const QString &)), this,
             SLOT(reportSpeakerNotBack(const QString &)));
-    connect(watcher, SIGNAL(finished()), watcher, SLOT(deleteLater()));
+    connect(watcher, &SpeakerWatcher::otherDeviceAnswered, this,
+            [this](const QString &name, const QString &ip) {
+                addReturnLine(tr("Another device answers under the name \"%1\", at IP address "
+                                 "%2: it is not the speaker that was saved, which is still "
+                                 "awaited.")
+                                  .arg(name, ip));
+            });
+    connect(watcher, &SpeakerWatcher::finished, this, [this, watcher] {
+        watchers.removeOne(watcher);
+        watcher->deleteLater();
+        showWaiting();
+    });
+    watchers.append(watcher);
+    showWaiting();
 }
 
-void Client::showSpeakerBack(const QString &name, const QString &ip, const BonjourRecord &record)
+// One line for all the speakers awaited.
+void Client::showWaiting()
 {
-    showReturn(tr("The speaker \"%1\" is back on the network under its new name, IP address %2.")
-                   .arg(name, ip),
-               record);
+    if (watchers.isEmpty()) {
+        waitIndicator->stop();
+        return;
+    }
+    waitIndicator->setText(
+        watchers.size() == 1
+            ? tr("Waiting for \"%1\" to come back…").arg(watchers.first()->saved().name)
+            : tr("Waiting for %1 speakers to come back…").arg(watchers.size()));
+    waitIndicator->start();
 }
 
-void Client::showSpeakerKeptName(const QString &name, const BonjourRecord &record)
+// What the speaker's answer shows, and no more: a name it had already proves nothing, and the
+// WLAN is known only where it tells it.
+void Client::showSpeakerBack(const SavedSettings &saved, const QString &ip,
+                             const BonjourRecord &record, const QString &wlan)
 {
-    showReturn(tr("The speaker \"%1\" came back but kept its old name: the settings did not "
-                  "take.")
-                   .arg(name),
-               record);
+    QString text;
+    if (!wlan.isEmpty() && wlan == saved.ssid)
+        text = tr("The speaker \"%1\" is back on the network, on the WLAN \"%2\", IP address %3.")
+                   .arg(saved.name, wlan, ip);
+    else if (!wlan.isEmpty())
+        text = tr("The speaker \"%1\" is back on the network, but on another WLAN: \"%2\" "
+                  "instead of \"%3\". IP address %4.")
+                   .arg(saved.name, wlan, saved.ssid, ip);
+    else if (saved.name != saved.oldName())
+        text = tr("The speaker \"%1\" is back on the network under its new name, IP address %2.")
+                   .arg(saved.name, ip);
+    else
+        text = tr("The speaker \"%1\" is back on the network, IP address %2. Whether it joined "
+                  "the WLAN \"%3\" cannot be told from here.")
+                   .arg(saved.name, ip, saved.ssid);
+    showReturn(text, record);
 }
 
 void Client::reportSpeakerNotBack(const QString &name)
@@ -381,18 +568,24 @@ void Client::reportSpeakerNotBack(const QString &name)
         name);
 }
 
-// The returned speaker's row becomes the choice, unless the user has chosen another one.
+// The returned speaker's row becomes the choice, unless the user has chosen another one or
+// waits for one that is no longer announced.
 void Client::showReturn(const QString &text, const BonjourRecord &record)
 {
-    returnLabel->setText(text);
-    returnLabel->show();
-
+    addReturnLine(text);
     const QList<QTreeWidgetItem *> selection = treeWidget->selectedItems();
     if (!selection.isEmpty() && rowRecord(selection.first()) != defaultRecord)
         return;
-    const int row = listedRecords.indexOf(record);
-    if (row < 0)
+    if (vanishedRecord != BonjourRecord() || !listedRecords.contains(record))
         return;
-    treeWidget->setCurrentItem(treeWidget->topLevelItem(row));
+    chooseRow(record);
     defaultRecord = record;
+}
+
+// Each return keeps its line until the user moves on.
+void Client::addReturnLine(const QString &text)
+{
+    returnLines.append(text);
+    returnLabel->setText(returnLines.join(QLatin1Char('\n')));
+    returnLabel->show();
 }

@@ -4,24 +4,33 @@
 #include <QDialog>
 #include <QHostInfo>
 #include <QList>
+#include <QPointer>
+#include <QStringList>
 
 #include "bonjourrecord.h"
 
 class BonjourServiceBrowser;
 class BonjourServiceResolver;
+class BusyIndicator;
 class QGridLayout;
 class QLabel;
+class QMessageBox;
 class QMovie;
 class QNetworkReply;
 class QPushButton;
 class QTimer;
 class QTreeWidget;
+class SettingsSave;
+class SpeakerWatcher;
+struct SavedSettings;
 
 // The first wizard page and the program's main window: the speakers found on
 // the network. "Next >>" resolves the chosen one, opens its WLAN page and asks
 // the speaker for its device information. A failed resolve is reported and can
 // be tried again; while the DNS-SD service does not answer, the browse is
-// retried until it does.
+// retried until it does. A speaker whose settings were saved is waited for
+// here, and the page tells how it came back; closing the page while it waits
+// asks first.
 class Client : public QDialog
 {
     Q_OBJECT
@@ -32,6 +41,10 @@ public:
     // Milliseconds between two tries to browse while the DNS-SD service does not answer.
     static int browseRetryInterval;
 
+    // Escape, the close button and "Quit": while saved speakers are awaited, only once the user
+    // has said to quit anyway.
+    void reject() override;
+
 private slots:
     void updateRecords(const QList<BonjourRecord> &list);
     void connectToServer(const QHostInfo &hostInfo, int);
@@ -41,16 +54,24 @@ private slots:
     void reportResolveFailure();
     void reportBrowseFailure();
     void retryBrowse();
-    void showSpeakerBack(const QString &name, const QString &ip, const BonjourRecord &record);
-    void showSpeakerKeptName(const QString &name, const BonjourRecord &record);
+    void noteChoice();
     void reportSpeakerNotBack(const QString &name);
 
 private:
     void removeGoneRows(const QList<BonjourRecord> &list);
     void reorderRows(const QList<BonjourRecord> &list);
+    void chooseRow(const BonjourRecord &record);
+    void showNotice(const QString &text);
     void showInformation(const char *text, const QString &argument);
-    void watchSpeaker(const BonjourRecord &record, const QString &name);
+    void adoptSave(SettingsSave *save, const BonjourRecord &record);
+    void showSaved(const BonjourRecord &record);
+    void watchSpeaker(const SavedSettings &saved);
+    void showWaiting();
+    void showSpeakerBack(const SavedSettings &saved, const QString &ip, const BonjourRecord &record,
+                         const QString &wlan);
     void showReturn(const QString &text, const BonjourRecord &record);
+    void addReturnLine(const QString &text);
+    void quitAnyway();
 
     QGridLayout *gridLayout;
     QTreeWidget *treeWidget;
@@ -60,15 +81,26 @@ private:
     QPushButton *nextButton;
     QPushButton *quitButton;
     QLabel *hintLabel;
-    QLabel *returnLabel; // how the last saved speaker came back
+    QLabel *noticeLabel;          // why no speaker is chosen, or why "Next >>" cannot go on
+    BusyIndicator *waitIndicator; // the saved speakers awaited
+    QLabel *returnLabel;          // how saved speakers came back, a line each
     BonjourServiceBrowser *browser;
     BonjourServiceResolver *resolver;
     QList<BonjourRecord> listedRecords; // what the rows show, in their order
     BonjourRecord resolvingRecord;      // the speaker whose pages open next
     BonjourRecord defaultRecord;        // the row the page chose itself, not the user
+    BonjourRecord vanishedRecord;       // the chosen speaker that is no longer announced
+    QStringList returnLines;            // until the user moves on
+    QList<SpeakerWatcher *> watchers;   // of saved speakers not back yet
+    QPointer<QMessageBox> quitBox;
     QTimer *browseRetryTimer;
     bool browseUnavailable; // the user has been told; no second box until the browse runs
     bool browseFailed;      // set by a failure while a retry starts the browse
+    bool resolving;         // "Next >>" waits for the resolve
+    bool querying;          // "Next >>" waits for the device query's answer
+    bool pageMayChoose;     // the user has chosen nothing yet: the page picks the first row
+    bool pageSelects;       // the selection changes by the page's hand, not the user's
+    bool quitConfirmed;
 };
 
 #endif // CLIENT_H

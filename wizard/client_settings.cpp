@@ -3,23 +3,17 @@
 #include "accessible.h"
 #include "busyindicator.h"
 #include "headerpicture.h"
-#include "infobox.h"
-#include "speakerapi.h"
+#include "settingssave.h"
 #include "wizarddata.h"
 
 #include <QDebug>
 #include <QGridLayout>
-#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
-
-// Kept with each request: a later press of SAVE may send another name.
-const char sentNameProperty[] = "vantirSentName";
 
 // A text that came from the speaker: shown as it is, never as markup or a link.
 QLabel *speakerTextLabel(const QString &text)
@@ -30,13 +24,24 @@ QLabel *speakerTextLabel(const QString &text)
     return label;
 }
 
+SpeakerApi::DeviceInfo deviceOf(const WizardData &data)
+{
+    SpeakerApi::DeviceInfo device;
+    device.name = data.name;
+    device.model = data.model;
+    device.softwareVer = data.softwareVer;
+    device.hardwareVer = data.hardwareVer;
+    device.ip = data.ip;
+    return device;
+}
+
 } // namespace
 
 // The speaker and the WLAN are those of the moment the page is built, the ones
 // its labels show: later choices on other pages do not redirect the password.
 Client_Settings::Client_Settings(QWidget *parent)
     : QDialog(parent), speakerUrl(wizardData.url), ssid(wizardData.ssid),
-      encryptType(wizardData.encryptType), saving(false)
+      encryptType(wizardData.encryptType), device(deviceOf(wizardData)), saving(false)
 {
     resize(640, 550);
 
@@ -54,9 +59,14 @@ Client_Settings::Client_Settings(QWidget *parent)
     connect(saveButton, SIGNAL(clicked()), this, SLOT(setSSID()));
     connect(backButton, SIGNAL(clicked()), this, SLOT(close()));
 
+    // Which speaker the page is for, by its name on the speaker list.
+    QVBoxLayout *top = new QVBoxLayout;
+    top->addWidget(headerLabel);
+    top->addWidget(speakerTextLabel(tr("Speaker: %1").arg(wizardData.listedName)));
+
     // The speaker's details are copied once; later answers do not change them.
     QGridLayout *layout = new QGridLayout;
-    layout->addWidget(headerLabel, 0, 0, 1, 4);
+    layout->addLayout(top, 0, 0, 1, 4);
     layout->addWidget(new QLabel(tr("Model:")), 1, 0, 1, 1);
     layout->addWidget(speakerTextLabel(wizardData.model), 1, 1, 1, 3);
     // The speaker keeps its own name unless the user gives another: a fixed default
@@ -92,24 +102,12 @@ Client_Settings::Client_Settings(QWidget *parent)
     updateSaveButton();
 }
 
-void Client_Settings::replyFinished(QNetworkReply *reply)
+QString Client_Settings::saveOutcomeText(SpeakerApi::SaveOutcome outcome, const QString &reason)
 {
-    const QByteArray body = SpeakerApi::readReply(reply, "reply received");
-    const SpeakerApi::Transfer transfer = SpeakerApi::transferOf(reply);
-    const QString sentName = reply->manager()->property(sentNameProperty).toString();
-    SpeakerApi::endRequest(reply);
-    saving = false;
-    busyIndicator->stop();
-    backButton->setEnabled(true);
-    updateSaveButton();
-
-    QString reason;
     QString text;
-    switch (SpeakerApi::readSetconfigAnswer(transfer, body, &reason)) {
+    switch (outcome) {
     case SpeakerApi::SaveOutcome::Saved:
-        hide();
         text = tr("Success");
-        emit settingsSaved(sentName);
         break;
     // SAVE stays available, to correct the settings and send them again.
     case SpeakerApi::SaveOutcome::Refused:
@@ -140,23 +138,39 @@ void Client_Settings::replyFinished(QNetworkReply *reply)
                   "again.");
         break;
     }
-
-    showInfoBox(this, tr("Info"), text, tr("OK"));
+    return text;
 }
 
+void Client_Settings::reject()
+{
+    if (!saving)
+        QDialog::reject();
+}
+
+// The save itself, its answer and its box belong to the SettingsSave, which may outlive the page.
 void Client_Settings::setSSID()
 {
-    const QString name = nameEdit->text();
-    const QString password = passwordEdit->text();
-
-    SpeakerApi::logSetconfig(name, password, ssid);
-    QNetworkAccessManager *manager =
-        SpeakerApi::postRequest(this, speakerUrl, SpeakerApi::setconfigBody(name, password, ssid));
-    manager->setProperty(sentNameProperty, name);
+    SavedSettings settings;
+    settings.name = nameEdit->text();
+    settings.ssid = ssid;
+    settings.before = device;
+    SettingsSave *save = new SettingsSave(speakerUrl, settings, passwordEdit->text(), this);
+    connect(save, &SettingsSave::answered, this, &Client_Settings::endSave);
     saving = true;
     saveButton->setEnabled(false);
     backButton->setEnabled(false);
     busyIndicator->start();
+    emit saveStarted(save);
+}
+
+void Client_Settings::endSave(SpeakerApi::SaveOutcome outcome)
+{
+    saving = false;
+    busyIndicator->stop();
+    backButton->setEnabled(true);
+    updateSaveButton();
+    if (outcome == SpeakerApi::SaveOutcome::Saved)
+        hide();
 }
 
 void Client_Settings::updateSaveButton()

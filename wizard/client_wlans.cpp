@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
+#include <QVBoxLayout>
 
 Client_WLANs::Client_WLANs(QWidget *parent) : QDialog(parent)
 {
@@ -43,8 +44,16 @@ Client_WLANs::Client_WLANs(QWidget *parent) : QDialog(parent)
     busyIndicator = new BusyIndicator(tr("The speaker is looking for WLANs…"),
                                       tr("Waiting for the speaker's WLANs"));
 
+    // Which speaker the page is for, by its name on the speaker list; never markup.
+    QLabel *speakerLabel = new QLabel;
+    speakerLabel->setTextFormat(Qt::PlainText);
+    speakerLabel->setText(tr("Speaker: %1").arg(wizardData.listedName));
+    QVBoxLayout *top = new QVBoxLayout;
+    top->addWidget(headerLabel);
+    top->addWidget(speakerLabel);
+
     QGridLayout *layout = new QGridLayout;
-    layout->addWidget(headerLabel, 0, 0, 1, 4);
+    layout->addLayout(top, 0, 0, 1, 4);
     layout->addWidget(wlanTree, 1, 0, 2, 4);
     layout->addWidget(hintLabel, 3, 0, 1, 4);
     layout->addWidget(busyIndicator, 4, 0, 1, 2);
@@ -124,8 +133,7 @@ void Client_WLANs::setSSID()
     delete settingsPage;
     Client_Settings *page = new Client_Settings(nullptr);
     settingsPage = page;
-    connect(page, SIGNAL(settingsSaved(const QString &)), this,
-            SIGNAL(settingsSaved(const QString &)));
+    connect(page, &Client_Settings::saveStarted, this, &Client_WLANs::saveStarted);
     connect(page, SIGNAL(rejected()), this, SLOT(returnFromSettings()));
     page->show();
 }

@@ -1,6 +1,8 @@
 #ifndef CLIENT_WLANS_H
 #define CLIENT_WLANS_H
 
+#include "settingssave.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -23,7 +25,7 @@ public:
 
 signals:
     // Passed on from the settings page that this page opened.
-    void settingsSaved(const QString &name);
+    void saveStarted(SettingsSave *save);
 
 private slots:
     void replyFinished(QNetworkReply *reply);

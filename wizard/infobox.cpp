@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
+#include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 #include <QTextDocument>
@@ -216,4 +217,29 @@ void showInfoBox(QWidget *page, const QString &title, const QString &text,
     fitMessageBox(box);
     box->setModal(true);
     box->show();
+}
+
+QMessageBox *showQuestionBox(QWidget *page, const QString &title, const QString &text,
+                             const QString &yesText, const QString &noText,
+                             const std::function<void()> &yes)
+{
+    QMessageBox *box =
+        new QMessageBox(QMessageBox::Question, title, QString(), QMessageBox::NoButton, page);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setTextFormat(Qt::PlainText);
+    box->setText(text);
+    QPushButton *yesButton = box->addButton(yesText, QMessageBox::YesRole);
+    QPushButton *noButton = box->addButton(noText, QMessageBox::NoRole);
+    box->setDefaultButton(noButton);
+    box->setEscapeButton(noButton);
+    // Sized as the information boxes are: the same fitting for every box.
+    fitMessageBox(box);
+    QObject::connect(box, &QMessageBox::buttonClicked, box,
+                     [yesButton, yes](QAbstractButton *button) {
+                         if (button == yesButton)
+                             yes();
+                     });
+    box->setModal(true);
+    box->show();
+    return box;
 }

@@ -1,6 +1,8 @@
 #ifndef INFOBOX_H
 #define INFOBOX_H
 
+#include <functional>
+
 class QMessageBox;
 class QString;
 class QWidget;
@@ -20,5 +22,12 @@ void showInfoBox(QWidget *page, const QString &title, const QString &text,
 // otherwise), and as high as the text needs. box->text() stays as it was set.
 // Call it before the box is shown.
 void fitMessageBox(QMessageBox *box);
+
+// The pages' one kind of question, built as the information box: modal over page, texts already
+// translated in the page's context and shown as plain text, returning at once. noText is the
+// default button and the one that Escape presses; yes runs when the user presses yesText.
+QMessageBox *showQuestionBox(QWidget *page, const QString &title, const QString &text,
+                             const QString &yesText, const QString &noText,
+                             const std::function<void()> &yes);
 
 #endif // INFOBOX_H

@@ -13,6 +13,7 @@ class WizardData
 {
 public:
     QString url;
+    QString listedName; // the chosen speaker as the speaker list shows it: its DNS-SD name
     QString name;
     QString model;
     QString ssid;

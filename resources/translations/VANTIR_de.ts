@@ -82,6 +82,62 @@ Bitte prüfen Sie:
 - dass dieser Computer jetzt im Heim-WLAN ist: War er mit dem eigenen Netzwerk des Lautsprechers verbunden, verbinden Sie ihn wieder mit dem Heim-WLAN;
 - ein Lautsprecher, der keinem Netzwerk beigetreten ist, muss zurückgesetzt und neu eingerichtet werden.</translation>
     </message>
+    <message>
+        <source>The search for speakers is not available, so the speaker cannot be reached now.</source>
+        <translation>Die Suche nach Lautsprechern ist nicht verfügbar, daher ist der Lautsprecher jetzt nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; is no longer announced.</source>
+        <translation>Der Lautsprecher „%1“ meldet sich nicht mehr im Netzwerk.</translation>
+    </message>
+    <message>
+        <source>Waiting for saved speakers</source>
+        <translation>Warten auf die eingerichteten Lautsprecher</translation>
+    </message>
+    <message>
+        <source>Waiting for &quot;%1&quot; to come back…</source>
+        <translation>Warten, bis „%1“ zurückkommt…</translation>
+    </message>
+    <message>
+        <source>Waiting for %1 speakers to come back…</source>
+        <translation>Warten, bis %1 Lautsprecher zurückkommen…</translation>
+    </message>
+    <message>
+        <source>The configurator is still waiting for the speaker &quot;%1&quot; to come back. Quit anyway?</source>
+        <translation>Der Konfigurator wartet noch darauf, dass der Lautsprecher „%1“ zurückkommt. Trotzdem beenden?</translation>
+    </message>
+    <message>
+        <source>The configurator is still waiting for %1 speakers to come back. Quit anyway?</source>
+        <translation>Der Konfigurator wartet noch darauf, dass %1 Lautsprecher zurückkommen. Trotzdem beenden?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; is back on the network, on the WLAN &quot;%2&quot;, IP address %3.</source>
+        <translation>Der Lautsprecher „%1“ ist wieder im Netzwerk, im WLAN „%2“, IP-Adresse %3.</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; is back on the network, but on another WLAN: &quot;%2&quot; instead of &quot;%3&quot;. IP address %4.</source>
+        <translation>Der Lautsprecher „%1“ ist wieder im Netzwerk, aber in einem anderen WLAN: „%2“ statt „%3“. IP-Adresse %4.</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; is back on the network, IP address %2. Whether it joined the WLAN &quot;%3&quot; cannot be told from here.</source>
+        <translation>Der Lautsprecher „%1“ ist wieder im Netzwerk, IP-Adresse %2. Ob er dem WLAN „%3“ beigetreten ist, lässt sich von hier aus nicht erkennen.</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; is back in the list but does not answer.</source>
+        <translation>Der Lautsprecher „%1“ ist wieder in der Liste, antwortet aber nicht.</translation>
+    </message>
+    <message>
+        <source>Another device answers under the name &quot;%1&quot;, at IP address %2: it is not the speaker that was saved, which is still awaited.</source>
+        <translation>Ein anderes Gerät antwortet unter dem Namen „%1“, IP-Adresse %2: Es ist nicht der eingerichtete Lautsprecher, auf den weiter gewartet wird.</translation>
+    </message>
 </context>
 <context>
     <name>Client_Settings</name>
@@ -202,6 +258,10 @@ und sind in einer Minute verfügbar...
         <source>The front of a VANTIR speaker</source>
         <translation>Die Vorderseite eines VANTIR Lautsprechers</translation>
     </message>
+    <message>
+        <source>Speaker: %1</source>
+        <translation>Lautsprecher: %1</translation>
+    </message>
 </context>
 <context>
     <name>Client_WLANs</name>
@@ -277,6 +337,10 @@ und sind in einer Minute verfügbar...
     <message>
         <source>A radio mast sending to a speaker</source>
         <translation>Ein Funkmast, der zu einem Lautsprecher sendet</translation>
+    </message>
+    <message>
+        <source>Speaker: %1</source>
+        <translation>Lautsprecher: %1</translation>
     </message>
 </context>
 </TS>

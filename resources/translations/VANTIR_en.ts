@@ -81,6 +81,62 @@ Please check:
 - that this computer is on the home WLAN now: if it was joined to the speaker&apos;s own network, join the home WLAN again;
 - a speaker that joined no network must be reset and set up again.</translation>
     </message>
+    <message>
+        <source>The search for speakers is not available, so the speaker cannot be reached now.</source>
+        <translation>The search for speakers is not available, so the speaker cannot be reached now.</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; is no longer announced.</source>
+        <translation>The speaker &quot;%1&quot; is no longer announced.</translation>
+    </message>
+    <message>
+        <source>Waiting for saved speakers</source>
+        <translation>Waiting for saved speakers</translation>
+    </message>
+    <message>
+        <source>Waiting for &quot;%1&quot; to come back…</source>
+        <translation>Waiting for &quot;%1&quot; to come back…</translation>
+    </message>
+    <message>
+        <source>Waiting for %1 speakers to come back…</source>
+        <translation>Waiting for %1 speakers to come back…</translation>
+    </message>
+    <message>
+        <source>The configurator is still waiting for the speaker &quot;%1&quot; to come back. Quit anyway?</source>
+        <translation>The configurator is still waiting for the speaker &quot;%1&quot; to come back. Quit anyway?</translation>
+    </message>
+    <message>
+        <source>The configurator is still waiting for %1 speakers to come back. Quit anyway?</source>
+        <translation>The configurator is still waiting for %1 speakers to come back. Quit anyway?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; is back on the network, on the WLAN &quot;%2&quot;, IP address %3.</source>
+        <translation>The speaker &quot;%1&quot; is back on the network, on the WLAN &quot;%2&quot;, IP address %3.</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; is back on the network, but on another WLAN: &quot;%2&quot; instead of &quot;%3&quot;. IP address %4.</source>
+        <translation>The speaker &quot;%1&quot; is back on the network, but on another WLAN: &quot;%2&quot; instead of &quot;%3&quot;. IP address %4.</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; is back on the network, IP address %2. Whether it joined the WLAN &quot;%3&quot; cannot be told from here.</source>
+        <translation>The speaker &quot;%1&quot; is back on the network, IP address %2. Whether it joined the WLAN &quot;%3&quot; cannot be told from here.</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; is back in the list but does not answer.</source>
+        <translation>The speaker &quot;%1&quot; is back in the list but does not answer.</translation>
+    </message>
+    <message>
+        <source>Another device answers under the name &quot;%1&quot;, at IP address %2: it is not the speaker that was saved, which is still awaited.</source>
+        <translation>Another device answers under the name &quot;%1&quot;, at IP address %2: it is not the speaker that was saved, which is still awaited.</translation>
+    </message>
 </context>
 <context>
     <name>Client_Settings</name>
@@ -201,6 +257,10 @@ and will be available in a minute...</translation>
         <source>The front of a VANTIR speaker</source>
         <translation>The front of a VANTIR speaker</translation>
     </message>
+    <message>
+        <source>Speaker: %1</source>
+        <translation>Speaker: %1</translation>
+    </message>
 </context>
 <context>
     <name>Client_WLANs</name>
@@ -276,6 +336,10 @@ and will be available in a minute...</translation>
     <message>
         <source>A radio mast sending to a speaker</source>
         <translation>A radio mast sending to a speaker</translation>
+    </message>
+    <message>
+        <source>Speaker: %1</source>
+        <translation>Speaker: %1</translation>
     </message>
 </context>
 </TS>

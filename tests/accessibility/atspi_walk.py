@@ -28,6 +28,9 @@ OPENGL_DRIVER = re.compile(r"/(lib(GLX|EGL)_[^/]*\.so[^/]*|[^/]*_dri\.so|libLLVM
                            r"[^/]*wayland-egl[^/]*)$")
 LANGUAGES = ["en_US.UTF-8", "de_DE.UTF-8"]
 BUTTON, LABEL = "push button", "label"
+SPEAKER = "VANTIR Ovix Living Room"
+PASSWORD = "Sommer-2024!"
+REBOOT_SECONDS = "4"  # the simulator's reboot after SAVE, while the list shows that it waits
 
 # Each page's title and its controls in the order a reader walks them: role, English, German.
 # The values on the settings page are the speaker simulator's device and first WLAN.
@@ -35,6 +38,9 @@ PAGES = [
     (("VANTIR Ovix Configurator", "VANTIR Ovix Konfigurator"), [
         ("tree", "Speakers on this network", "Lautsprecher in diesem Netzwerk"),
         ("animation", "Waiting for the speaker", "Warten auf den Lautsprecher"),
+        (LABEL, "", ""),  # why no speaker is chosen: empty and hidden until then
+        ("animation", "Waiting for saved speakers", "Warten auf die eingerichteten Lautsprecher"),
+        (LABEL, "", ""),  # which saved speakers are awaited: empty and hidden until SAVE
         (LABEL, "", ""),  # how a saved speaker came back: empty and hidden until then
         ("image", "A row of VANTIR speakers", "Eine Reihe VANTIR Lautsprecher"),
         (LABEL, "The Speakers and your\ndevice have to be in\nthe same WLAN!",
@@ -45,12 +51,14 @@ PAGES = [
         ("tree", "WLANs the speaker sees", "WLANs, die der Lautsprecher sieht"),
         ("image", "A radio mast sending to a speaker",
          "Ein Funkmast, der zu einem Lautsprecher sendet"),
+        (LABEL, "Speaker: " + SPEAKER, "Lautsprecher: " + SPEAKER),
         (LABEL, "Please select your private WLAN", "Bitte wählen Sie Ihr privates WLAN"),
         ("animation", "Waiting for the speaker's WLANs", "Warten auf die WLANs des Lautsprechers"),
         (LABEL, "The speaker is looking for WLANs…", "Der Lautsprecher sucht nach WLANs…"),
         (BUTTON, "< Back", "< Zurück"), (BUTTON, "Next >", "Weiter >")]),
     (("Speaker WLAN Settings", "WLAN Einstellungen"), [
         ("image", "The front of a VANTIR speaker", "Die Vorderseite eines VANTIR Lautsprechers"),
+        (LABEL, "Speaker: " + SPEAKER, "Lautsprecher: " + SPEAKER),
         (LABEL, "Model:", "Modell:"), (LABEL, "Ovix", "Ovix"),
         (LABEL, "Name:", "Name:"), ("text", "Name:", "Name:"),
         (LABEL, "WLAN:", "WLAN:"), (LABEL, "Hausnetz", "Hausnetz"),
@@ -69,7 +77,12 @@ PAGES = [
         (BUTTON, "< Back", "< Zurück"), (BUTTON, "SAVE", "OK")]),
 ]
 
+# After SAVE, on the list page: the busy animation and the line naming the speaker awaited.
+WAITING = [("Waiting for saved speakers", "Warten auf die eingerichteten Lautsprecher"),
+           ('Waiting for "%s" to come back…' % SPEAKER, "Warten, bis „%s“ zurückkommt…" % SPEAKER)]
+
 started = []  # our processes, stopped in reverse order
+SPEAKER_OUT = None  # what the simulated speaker writes: "listening on ..." once up, again after SAVE
 
 
 def fail(message):
@@ -209,6 +222,27 @@ def press(pyatspi, window, name):
     button.queryAction().doAction(0)
 
 
+def save_and_hear_the_wait(pyatspi, windows, pages, column):
+    """SAVE, with the password typed through AT-SPI (as on Wayland, where xdotool cannot type),
+    and the list page's line and animation while the speaker reboots, until it is back."""
+    settings = windows[-1]
+    started_listening = lambda: open(SPEAKER_OUT).read().count("listening on ")
+    listened = started_listening()
+    password = next(c for c in controls(settings)
+                    if c.getRoleName() == "text" and c.name == "Passwd:")
+    password.queryEditableText().setTextContents(PASSWORD)
+    press(pyatspi, settings, pages[-1][1][-1][1])
+    animation_name, line = (texts[column - 1] for texts in WAITING)
+    heard = lambda: [(c.getRoleName(), c.name) for c in controls(windows[0])]
+    wait_for('"%s" on the list page' % line, lambda: (LABEL, line) in heard())
+    animation = next(c for c in controls(windows[0])
+                     if c.getRoleName() == "animation" and c.name == animation_name)
+    wait_for('"%s" busy' % animation_name,
+             lambda: animation.getState().contains(pyatspi.STATE_BUSY))
+    # Until the speaker is back from its reboot, so that the next walk finds it answering.
+    wait_for("the speaker back", lambda: started_listening() > listened)
+
+
 def not_busy(pyatspi, window):
     animation = next(c for c in controls(window) if c.getRoleName() == "animation")
     if animation.getState().contains(pyatspi.STATE_BUSY):
@@ -248,9 +282,12 @@ def walk(pyatspi, language, work):
     # xdotool types on X11 only.
     if PLATFORM == "xcb":
         check_tab_order(pyatspi, windows[-1], pages[-1][0])
+
+    save_and_hear_the_wait(pyatspi, windows, pages, column)
     stop(program)
     started.remove(program)
-    print("%s, %s: every control of the three pages heard as expected" % (language, PLATFORM))
+    print("%s, %s: every control of the three pages heard as expected, and the wait after SAVE"
+          % (language, PLATFORM))
 
 
 def check_tab_order(pyatspi, window, title):
@@ -275,11 +312,12 @@ def main():
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
 
     with tempfile.TemporaryDirectory(prefix="vantir-atspi.") as work:
+        global SPEAKER_OUT
+        SPEAKER_OUT = os.path.join(work, "speaker.out")
         try:
-            sim_out = os.path.join(work, "speaker.out")
-            start([SPEAKER_SIM, "--name", "VANTIR Ovix Living Room"],
-                  stdout=open(sim_out, "w"), stderr=subprocess.DEVNULL)
-            wait_for("speaker", lambda: "listening on " in open(sim_out).read())
+            start([SPEAKER_SIM, "--name", SPEAKER, "--reboot-seconds", REBOOT_SECONDS],
+                  stdout=open(SPEAKER_OUT, "w"), stderr=subprocess.DEVNULL)
+            wait_for("speaker", lambda: "listening on " in open(SPEAKER_OUT).read())
             start_buses(work)
             # Reads DISPLAY and the session bus when it is imported.
             import pyatspi

@@ -29,6 +29,57 @@ inline const Entry entries[] = {
       "Eine Reihe VANTIR Lautsprecher" },
     { "Client", "Waiting for the speaker", "Waiting for the speaker",
       "Warten auf den Lautsprecher" },
+    // After SAVE: the wait, how a saved speaker came back, and quitting while it is awaited.
+    { "Client", "The search for speakers is not available, so the speaker cannot be reached now.",
+      "The search for speakers is not available, so the speaker cannot be reached now.",
+      "Die Suche nach Lautsprechern ist nicht verfügbar, daher ist der Lautsprecher jetzt nicht "
+      "erreichbar." },
+    { "Client", "The speaker \"%1\" is no longer announced.",
+      "The speaker \"%1\" is no longer announced.",
+      "Der Lautsprecher „%1“ meldet sich nicht mehr im Netzwerk." },
+    { "Client", "Waiting for saved speakers", "Waiting for saved speakers",
+      "Warten auf die eingerichteten Lautsprecher" },
+    { "Client", "Waiting for \"%1\" to come back…", "Waiting for \"%1\" to come back…",
+      "Warten, bis „%1“ zurückkommt…" },
+    { "Client", "Waiting for %1 speakers to come back…", "Waiting for %1 speakers to come back…",
+      "Warten, bis %1 Lautsprecher zurückkommen…" },
+    { "Client",
+      "The configurator is still waiting for the speaker \"%1\" to come back. Quit anyway?",
+      "The configurator is still waiting for the speaker \"%1\" to come back. Quit anyway?",
+      "Der Konfigurator wartet noch darauf, dass der Lautsprecher „%1“ zurückkommt. Trotzdem "
+      "beenden?" },
+    { "Client", "The configurator is still waiting for %1 speakers to come back. Quit anyway?",
+      "The configurator is still waiting for %1 speakers to come back. Quit anyway?",
+      "Der Konfigurator wartet noch darauf, dass %1 Lautsprecher zurückkommen. Trotzdem beenden?" },
+    { "Client", "Yes", "Yes", "Ja" },
+    { "Client", "No", "No", "Nein" },
+    { "Client", "The speaker \"%1\" is back on the network, on the WLAN \"%2\", IP address %3.",
+      "The speaker \"%1\" is back on the network, on the WLAN \"%2\", IP address %3.",
+      "Der Lautsprecher „%1“ ist wieder im Netzwerk, im WLAN „%2“, IP-Adresse %3." },
+    { "Client",
+      "The speaker \"%1\" is back on the network, but on another WLAN: \"%2\" instead of \"%3\". "
+      "IP address %4.",
+      "The speaker \"%1\" is back on the network, but on another WLAN: \"%2\" instead of \"%3\". "
+      "IP address %4.",
+      "Der Lautsprecher „%1“ ist wieder im Netzwerk, aber in einem anderen WLAN: „%2“ statt „%3“. "
+      "IP-Adresse %4." },
+    { "Client",
+      "The speaker \"%1\" is back on the network, IP address %2. Whether it joined the WLAN \"%3\" "
+      "cannot be told from here.",
+      "The speaker \"%1\" is back on the network, IP address %2. Whether it joined the WLAN \"%3\" "
+      "cannot be told from here.",
+      "Der Lautsprecher „%1“ ist wieder im Netzwerk, IP-Adresse %2. Ob er dem WLAN „%3“ "
+      "beigetreten ist, lässt sich von hier aus nicht erkennen." },
+    { "Client", "The speaker \"%1\" is back in the list but does not answer.",
+      "The speaker \"%1\" is back in the list but does not answer.",
+      "Der Lautsprecher „%1“ ist wieder in der Liste, antwortet aber nicht." },
+    { "Client",
+      "Another device answers under the name \"%1\", at IP address %2: it is not the speaker that "
+      "was saved, which is still awaited.",
+      "Another device answers under the name \"%1\", at IP address %2: it is not the speaker that "
+      "was saved, which is still awaited.",
+      "Ein anderes Gerät antwortet unter dem Namen „%1“, IP-Adresse %2: Es ist nicht der "
+      "eingerichtete Lautsprecher, auf den weiter gewartet wird." },
     // Shown when a speaker cannot be resolved or the DNS-SD service does not answer.
     { "Client", "Info", "Info", "Info" },
     { "Client",
@@ -125,6 +176,7 @@ inline const Entry entries[] = {
       "Buchstaben wie ä vorkommen, oder 64 Hexadezimalziffern." },
     { "Client_Settings", "Enter the password of this WLAN.", "Enter the password of this WLAN.",
       "Geben Sie das Passwort dieses WLANs ein." },
+    { "Client_Settings", "Speaker: %1", "Speaker: %1", "Lautsprecher: %1" },
     { "Client_Settings",
       "The speaker refused the settings. Check the name and the password, then press SAVE again.",
       "The speaker refused the settings. Check the name and the password, then press SAVE again.",
@@ -187,6 +239,7 @@ inline const Entry entries[] = {
       "Der Lautsprecher sucht nach WLANs…" },
     { "Client_WLANs", "Waiting for the speaker's WLANs", "Waiting for the speaker's WLANs",
       "Warten auf die WLANs des Lautsprechers" },
+    { "Client_WLANs", "Speaker: %1", "Speaker: %1", "Lautsprecher: %1" },
     { "Client_WLANs",
       "The speaker could not be reached. Check that it is switched on and on the same network "
       "as this computer, then go back and choose it again.",

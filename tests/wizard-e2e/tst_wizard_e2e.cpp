@@ -302,11 +302,12 @@ void tst_WizardE2e::configureFirstSpeaker()
     if (refused)
         return;
 
-    // The speaker reboots and is announced again under its new name: the list says so.
+    // The speaker reboots and is announced again under its new name, on the WLAN it was sent:
+    // the list says so.
     const QString backLine =
-        QStringLiteral("The speaker \"%1\" is back on the network under its new name, IP address "
+        QStringLiteral("The speaker \"%1\" is back on the network, on the WLAN \"%2\", IP address "
                        "127.0.0.1.")
-            .arg(newName);
+            .arg(newName, ssid);
     qint64 shownAt = -1;
     QTimer lineWatch;
     connect(&lineWatch, &QTimer::timeout, this, [&] {

@@ -16,6 +16,7 @@
 #include <QAccessible>
 #include <QHostAddress>
 #include <QHostInfo>
+#include <QLineEdit>
 #include <QMovie>
 #include <QSignalSpy>
 #include <QTest>
@@ -68,6 +69,8 @@ private slots:
     void slotOrder();
     void startState();
     void selectionKept();
+    void vanishedSelection_data();
+    void vanishedSelection();
     void nextWithoutSelection();
     void resolveOpensWlanPage();
     void firstAddress_data();
@@ -82,15 +85,29 @@ private slots:
     void lateAnswerIgnored();
     void savedSpeakerReturn_data();
     void savedSpeakerReturn();
+    void returnsKeepTheirLines();
+    void saveOutlivesItsPage_data();
+    void saveOutlivesItsPage();
+    void quitWhileWaiting_data();
+    void quitWhileWaiting();
 
 private:
     QTreeWidget *tree() { return page->findChild<QTreeWidget *>(); }
+    // Whether the page shows a line with exactly this text.
+    bool shows(const QString &text)
+    {
+        const QLabel *label = labelWithText(page, text);
+        return label && label->isVisible();
+    }
     QStringList rows(bool selectedOnly = false);
     QPushButton *nextButton() { return buttonWithText(page, QStringLiteral("Next >>")); }
     QLabel *busyLabel();
     void addSpeakers(const QList<const char *> &names);
     void connectToServer(const QHostInfo &info, int port);
     QList<QByteArray> requestBodies() const;
+    void openSettings(int row, const QString &name);
+    void speakerReturns(const char *saved, const char *instance, const QByteArray &device,
+                        int watches = 1);
 
     CapturingServer *server = nullptr;
     Client *page = nullptr;
@@ -187,19 +204,17 @@ QList<QByteArray> tst_Client::requestBodies() const
 
 void tst_Client::slotOrder()
 {
-    QCOMPARE(
-        declaredMethods(Client::staticMetaObject),
-        QStringList({ QStringLiteral("private slot updateRecords(QList<BonjourRecord>)"),
-                      QStringLiteral("private slot connectToServer(QHostInfo,int)"),
-                      QStringLiteral("private slot replyFinished(QNetworkReply*)"),
-                      QStringLiteral("private slot requestWlans()"),
-                      QStringLiteral("private slot enableNextButton()"),
-                      QStringLiteral("private slot reportResolveFailure()"),
-                      QStringLiteral("private slot reportBrowseFailure()"),
-                      QStringLiteral("private slot retryBrowse()"),
-                      QStringLiteral("private slot showSpeakerBack(QString,QString,BonjourRecord)"),
-                      QStringLiteral("private slot showSpeakerKeptName(QString,BonjourRecord)"),
-                      QStringLiteral("private slot reportSpeakerNotBack(QString)") }));
+    QCOMPARE(declaredMethods(Client::staticMetaObject),
+             QStringList({ QStringLiteral("private slot updateRecords(QList<BonjourRecord>)"),
+                           QStringLiteral("private slot connectToServer(QHostInfo,int)"),
+                           QStringLiteral("private slot replyFinished(QNetworkReply*)"),
+                           QStringLiteral("private slot requestWlans()"),
+                           QStringLiteral("private slot enableNextButton()"),
+                           QStringLiteral("private slot reportResolveFailure()"),
+                           QStringLiteral("private slot reportBrowseFailure()"),
+                           QStringLiteral("private slot retryBrowse()"),
+                           QStringLiteral("private slot noteChoice()"),
+                           QStringLiteral("private slot reportSpeakerNotBack(QString)") }));
 }
 
 void tst_Client::startState()
@@ -238,38 +253,82 @@ void tst_Client::selectionKept()
     QCOMPARE(rows(true), QStringList({ "ovix hall" }));
     QCOMPARE(tree()->currentItem()->text(0), QStringLiteral("ovix hall"));
 
-    // The chosen speaker leaves: the first row is chosen.
-    QVERIFY(FakeDnssd::browseReply(0, 0, "ovix hall", ServiceType, Domain));
-    QTRY_COMPARE(rows(), QStringList({ "Ovix Hall", "Ovix Bath" }));
-    QCOMPARE(rows(true), QStringList({ "Ovix Hall" }));
-
-    // Nothing chosen: the next list chooses the first row.
-    tree()->clearSelection();
-    QVERIFY(FakeDnssd::browseReply(Add, 0, "Ovix Attic", ServiceType, Domain));
-    QTRY_COMPARE(rows(), QStringList({ "Ovix Hall", "Ovix Bath", "Ovix Attic" }));
-    QCOMPARE(rows(true), QStringList({ "Ovix Hall" }));
-
     // The last speakers leave: nothing to choose.
-    for (const char *name : { "Ovix Hall", "Ovix Bath" })
+    for (const char *name : { "Ovix Hall", "ovix hall" })
         QVERIFY(FakeDnssd::browseReply(MoreComing, 0, name, ServiceType, Domain));
-    QVERIFY(FakeDnssd::browseReply(0, 0, "Ovix Attic", ServiceType, Domain));
+    QVERIFY(FakeDnssd::browseReply(0, 0, "Ovix Bath", ServiceType, Domain));
     QTRY_COMPARE(rows(), QStringList());
     QVERIFY(!nextButton()->isEnabled());
 }
 
-// Without a chosen row "Next >>" does nothing at all.
+void tst_Client::vanishedSelection_data()
+{
+    QTest::addColumn<bool>("userChose");       // the user chose the row, not the page
+    QTest::addColumn<bool>("chooseMeanwhile"); // the user chooses another row while it is gone
+    QTest::newRow("chosen by the user, back") << true << false;
+    QTest::newRow("another chosen meanwhile") << true << true;
+    QTest::newRow("chosen by the page") << false << false;
+}
+
+// The chosen speaker's announcement goes: no other row becomes the choice, and a line says why
+// "Next >>" waits; the speaker is chosen again when it comes back before the user chose another.
+// While the user has chosen nothing the page chooses the first row, as it did at the start.
+void tst_Client::vanishedSelection()
+{
+    QFETCH(bool, userChose);
+    QFETCH(bool, chooseMeanwhile);
+    const QString gone = QStringLiteral("The speaker \"%1\" is no longer announced.");
+
+    addSpeakers({ "Ovix Kitchen", "Ovix Hall", "Ovix Bath" });
+    const char *chosen = userChose ? "Ovix Hall" : "Ovix Kitchen";
+    if (userChose)
+        tree()->setCurrentItem(tree()->topLevelItem(1));
+    QCOMPARE(rows(true), QStringList(QString::fromUtf8(chosen)));
+
+    QVERIFY(FakeDnssd::browseReply(0, 0, chosen, ServiceType, Domain));
+    QTRY_COMPARE(rows().size(), 2);
+    if (!userChose) {
+        QCOMPARE(rows(true), QStringList(QStringLiteral("Ovix Hall")));
+        QVERIFY(nextButton()->isEnabled());
+        QVERIFY(!shows(gone.arg(chosen)));
+        return;
+    }
+    QCOMPARE(rows(true), QStringList());
+    QVERIFY(!nextButton()->isEnabled());
+    QVERIFY(shows(gone.arg(chosen)));
+    // Another speaker arrives: still nothing chosen.
+    QVERIFY(FakeDnssd::browseReply(Add, 0, "Ovix Attic", ServiceType, Domain));
+    QTRY_COMPARE(rows().size(), 3);
+    QCOMPARE(rows(true), QStringList());
+    QVERIFY(!nextButton()->isEnabled());
+    if (chooseMeanwhile) {
+        tree()->setCurrentItem(tree()->topLevelItem(1));
+        QVERIFY(!shows(gone.arg(chosen)));
+    }
+
+    QVERIFY(FakeDnssd::browseReply(Add, 0, chosen, ServiceType, Domain));
+    QTRY_COMPARE(rows().size(), 4);
+    QCOMPARE(rows(true), QStringList(chooseMeanwhile ? "Ovix Bath" : chosen));
+    QVERIFY(nextButton()->isEnabled());
+    QVERIFY(!shows(gone.arg(chosen)));
+}
+
+// "Next >>" follows the choice; a press that comes anyway (queued behind a box) does nothing.
 void tst_Client::nextWithoutSelection()
 {
     addSpeakers({ "Ovix Kitchen" });
+    QVERIFY(nextButton()->isEnabled());
     tree()->clearSelection();
+    QVERIFY(!nextButton()->isEnabled());
     log->clear();
 
-    QTest::mouseClick(nextButton(), Qt::LeftButton);
+    QVERIFY(QMetaObject::invokeMethod(page, "requestWlans"));
     QVERIFY(!busyLabel()->isVisible());
     QCOMPARE(busyLabel()->movie()->state(), QMovie::NotRunning);
-    QVERIFY(nextButton()->isEnabled());
     QVERIFY(log->lines().isEmpty());
     QCOMPARE(FakeDnssd::resolveCalls(), 0);
+    tree()->setCurrentItem(tree()->topLevelItem(0));
+    QVERIFY(nextButton()->isEnabled());
 }
 
 void tst_Client::resolveOpensWlanPage()
@@ -461,6 +520,9 @@ void tst_Client::resolveFailsWhileSearchUnavailable()
     QTest::qWait(20);
     QCOMPARE(closer->boxes.count(), 1);
     QCOMPARE(closer->boxes.at(0).text, noSearch);
+    // "Next >>" says on the page why it did not go on.
+    QVERIFY(shows(QStringLiteral(
+        "The search for speakers is not available, so the speaker cannot be reached now.")));
 }
 
 // Any answer, even one that is of no use, ends the wait; over an empty list there is still
@@ -532,6 +594,45 @@ void tst_Client::lateAnswerIgnored()
     QCOMPARE(wizardData.url, server->url());
 }
 
+// Walks to the settings page of the speaker in row and types the new name; the stand-in speaker
+// answers the query and the scan.
+void tst_Client::openSettings(int row, const QString &name)
+{
+    tree()->setCurrentItem(tree()->topLevelItem(row));
+    const int resolves = FakeDnssd::resolveCalls();
+    const int requests = server->requests().size();
+    nextButton()->click();
+    QTRY_COMPARE(FakeDnssd::resolveCalls(), resolves + 1);
+    const quint16 port = server->port();
+    QVERIFY(FakeDnssd::resolveReply(0, 0, "s._dockset._tcp.local.", "127.0.0.1", port >> 8,
+                                    port & 0xff));
+    QTRY_VERIFY(wlanPage);
+    QTRY_COMPARE(server->requests().size(), requests + 2);
+    QTRY_COMPARE(wlanPage->findChild<QTreeWidget *>()->topLevelItemCount(), 1);
+    QTRY_COMPARE(wizardData.model, QStringLiteral("Ovix One"));
+    buttonWithText(wlanPage, QStringLiteral("Next >>"))->click();
+    QVERIFY(settingsPage);
+    settingsPage->findChildren<QLineEdit *>().first()->setText(name);
+}
+
+// The speaker saved as name leaves for its reboot and is announced again as instance, answering
+// as device; each of the watches running resolves it, one after the other.
+void tst_Client::speakerReturns(const char *saved, const char *instance, const QByteArray &device,
+                                int watches)
+{
+    server->setDefaultResponse(ScriptedResponse::json(device));
+    const int resolves = FakeDnssd::resolveCalls();
+    const int released = FakeDnssd::deallocations();
+    QVERIFY(FakeDnssd::browseReply(0, 0, saved, ServiceType, Domain));
+    QVERIFY(FakeDnssd::browseReply(Add, 0, instance, ServiceType, Domain));
+    for (int watch = 0; watch < watches; ++watch) {
+        QTRY_VERIFY(FakeDnssd::resolveCalls() > resolves + watch);
+        QVERIFY(FakeDnssd::resolveReply(0, 0, "s._dockset._tcp.local.", "127.0.0.1",
+                                        server->port() >> 8, server->port() & 0xff));
+        QTRY_COMPARE(FakeDnssd::deallocations(), released + watch + 1);
+    }
+}
+
 void tst_Client::savedSpeakerReturn_data()
 {
     QTest::addColumn<bool>("comesBack");
@@ -546,31 +647,208 @@ void tst_Client::savedSpeakerReturn()
 
     SpeakerWatcher::returnTimeout = comesBack ? 10000 : 200;
     addSpeakers({ "Kitchen", "Bedroom" });
-    QTest::mouseClick(nextButton(), Qt::LeftButton);
-    connectToServer(hostInfo({ QStringLiteral("127.0.0.1") }), server->port());
-    QTRY_COMPARE(server->requests().size(), 2); // the query and the WLAN scan, answered
-    emit wlanPage->settingsSaved(QStringLiteral("Studio"));
+    openSettings(0, QStringLiteral("Studio"));
+    QVERIFY(!QTest::currentTestFailed());
+    // The list, closed meanwhile, comes back to show the wait.
+    page->close();
+    QVERIFY(!page->isVisible());
+    buttonWithText(settingsPage, QStringLiteral("SAVE"))->click();
+    QTRY_COMPARE(closer->boxes.size(), 1);
+    QCOMPARE(closer->boxes.at(0).text, QStringLiteral("Success"));
+    QVERIFY(page->isVisible());
+    // Over the list, which has the keyboard; "Next >>" is not armed for the rebooting speaker, and
+    // a press queued before the box does nothing.
+    QCOMPARE(closer->boxes.at(0).parent.data(), page);
+    QCOMPARE(rows(true), QStringList());
+    QVERIFY(!nextButton()->isEnabled());
+    const int resolves = FakeDnssd::resolveCalls();
+    QVERIFY(QMetaObject::invokeMethod(page, "requestWlans"));
+    QCOMPARE(FakeDnssd::resolveCalls(), resolves);
+    const QString waiting = QStringLiteral("Waiting for \"Studio\" to come back…");
+    QVERIFY(shows(waiting));
 
-    QVERIFY(FakeDnssd::browseReply(0, 0, "Kitchen", ServiceType, Domain));
     if (comesBack) {
-        server->setDefaultResponse(ScriptedResponse::json(
-            "{\"deviceinfo\": {\"devicename\": \"Studio\"}, \"networkinfo\": "
-            "{\"ipaddressinfo\": {\"ipaddress\": \"10.0.0.7\"}}}"));
-        QVERIFY(FakeDnssd::browseReply(Add, 0, "Studio", ServiceType, Domain));
-        QTRY_COMPARE(FakeDnssd::resolveCalls(), 2);
-        QVERIFY(FakeDnssd::resolveReply(0, 0, "Studio._dockset._tcp.local.", "127.0.0.1",
-                                        server->port() >> 8, server->port() & 0xff));
+        speakerReturns("Kitchen", "Studio",
+                       "{\"deviceinfo\": {\"devicename\": \"Studio\", \"model\": \"Ovix One\"}, "
+                       "\"networkinfo\": {\"ipaddressinfo\": {\"ipaddress\": \"10.0.0.7\"}}}");
         QTRY_VERIFY(labelWithText(page,
                                   QStringLiteral("The speaker \"Studio\" is back on the network "
                                                  "under its new name, IP address 10.0.0.7.")));
         QCOMPARE(rows(true), QStringList(QStringLiteral("Studio")));
-        QCOMPARE(closer->boxes.size(), 0);
+        QCOMPARE(closer->boxes.size(), 1);
     } else {
-        QTRY_COMPARE(closer->boxes.size(), 1);
-        QVERIFY(closer->boxes.at(0).text.startsWith(
+        QVERIFY(FakeDnssd::browseReply(0, 0, "Kitchen", ServiceType, Domain));
+        QTRY_COMPARE(closer->boxes.size(), 2);
+        QVERIFY(closer->boxes.at(1).text.startsWith(
             QLatin1String("The speaker \"Studio\" has not come back on the network.")));
-        QCOMPARE(rows(true), QStringList(QStringLiteral("Bedroom")));
+        QCOMPARE(rows(true), QStringList());
     }
+    QVERIFY(!shows(waiting));
+}
+
+// Two speakers saved one after the other come back: each return keeps its line until the user
+// chooses a speaker. Names are shown as they are, never as markup.
+void tst_Client::returnsKeepTheirLines()
+{
+    const QString attic = QStringLiteral("<i>Attic</i>");
+    addSpeakers({ "Kitchen", "Bedroom" });
+    for (int row = 0; row < 2; ++row) {
+        openSettings(row, row == 0 ? QStringLiteral("Studio") : attic);
+        QVERIFY(!QTest::currentTestFailed());
+        buttonWithText(settingsPage, QStringLiteral("SAVE"))->click();
+        QTRY_COMPARE(closer->boxes.size(), row + 1);
+    }
+    QVERIFY(shows(QStringLiteral("Waiting for 2 speakers to come back…")));
+
+    const QString line = QStringLiteral(
+        "The speaker \"%1\" is back on the network, on the WLAN \"HomeNet\", IP address 10.0.0.7.");
+    const QByteArray answer = "{\"deviceinfo\": {\"devicename\": \"%1\", \"model\": \"Ovix One\"}, "
+                              "\"networkinfo\": {\"ipaddressinfo\": {\"ipaddress\": \"10.0.0.7\"}, "
+                              "\"clientinfo\": {\"wifissid\": \"HomeNet\"}}}";
+    speakerReturns("Kitchen", "Studio", QByteArray(answer).replace("%1", "Studio"), 2);
+    QTRY_VERIFY(shows(line.arg("Studio")));
+    const QString waiting = QStringLiteral("Waiting for \"%1\" to come back…").arg(attic);
+    QVERIFY(shows(waiting));
+    QCOMPARE(labelWithText(page, waiting)->textFormat(), Qt::PlainText);
+    speakerReturns("Bedroom", "<i>Attic</i>", QByteArray(answer).replace("%1", attic.toUtf8()));
+    const QString lines = line.arg("Studio") + '\n' + line.arg(attic);
+    QTRY_VERIFY(shows(lines));
+    QCOMPARE(labelWithText(page, lines)->textFormat(), Qt::PlainText);
+    // The user has chosen nothing since: the last return is the choice.
+    QCOMPARE(rows(true), QStringList(attic));
+
+    tree()->setCurrentItem(tree()->topLevelItem(rows().indexOf("Studio")));
+    QVERIFY(!shows(lines));
+}
+
+void tst_Client::saveOutlivesItsPage_data()
+{
+    QTest::addColumn<int>("move"); // what the user does while the save is in flight
+    enum { OtherSpeaker, SameSpeaker, SettingsReplaced };
+    QTest::newRow("another speaker chosen") << int(OtherSpeaker);
+    QTest::newRow("the same speaker chosen again") << int(SameSpeaker);
+    QTest::newRow("the settings page replaced") << int(SettingsReplaced);
+}
+
+// The pages that a new choice deletes do not take a save in flight with them: its answer is read,
+// its box shown over the list, and the watch for the speaker starts.
+void tst_Client::saveOutlivesItsPage()
+{
+    QFETCH(int, move);
+    enum { OtherSpeaker, SameSpeaker, SettingsReplaced };
+
+    addSpeakers({ "Kitchen", "Bedroom" });
+    openSettings(0, QStringLiteral("Studio"));
+    QVERIFY(!QTest::currentTestFailed());
+    ScriptedResponse held = ScriptedResponse::json("{\"returncode\": \"0\"}");
+    held.held = true;
+    server->enqueue(held);
+    QPointer<Client_Settings> saving = settingsPage;
+    buttonWithText(saving, QStringLiteral("SAVE"))->click();
+    QTRY_COMPARE(server->openConnections(), 1);
+    QTRY_VERIFY(server->requests().last().body.contains("setconfig"));
+
+    if (move == SettingsReplaced) {
+        // However the page went out of sight: the WLAN page's "Next >>" replaces it.
+        saving->hide();
+        wlanPage->show();
+        QVERIFY(QMetaObject::invokeMethod(wlanPage, "setSSID"));
+    } else {
+        openSettings(move == OtherSpeaker ? 1 : 0, QStringLiteral("Hall"));
+        QVERIFY(!QTest::currentTestFailed());
+    }
+    QVERIFY(!saving);
+    QVERIFY(settingsPage && settingsPage->isVisible());
+
+    log->clear();
+    server->releaseHeld();
+    QTRY_COMPARE(closer->boxes.size(), 1);
+    QCOMPARE(closer->boxes.at(0).text, QStringLiteral("Success"));
+    QCOMPARE(closer->boxes.at(0).parent.data(), page);
+    QCOMPARE(log->debugLines().mid(0, 3),
+             QStringList({ "reply received", "\"{\\\"returncode\\\": \\\"0\\\"}\"",
+                           "Watching for the speaker \"Studio\"" }));
+    QVERIFY(shows(QStringLiteral("Waiting for \"Studio\" to come back…")));
+    QVERIFY(page->isVisible());
+}
+
+void tst_Client::quitWhileWaiting_data()
+{
+    QTest::addColumn<int>("saves"); // speakers saved and awaited
+    QTest::addColumn<int>("how");   // how the user closes the list
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("question"); // empty: none asked
+    enum { Escape, CloseButton, Quit };
+    const QString one = QStringLiteral("The configurator is still waiting for the speaker "
+                                       "\"Studio\" to come back. Quit anyway?");
+    QTest::newRow("no watch, Escape") << 0 << int(Escape) << QString() << QString();
+    QTest::newRow("no watch, Quit") << 0 << int(Quit) << QString() << QString();
+    QTest::newRow("watch, Escape, No") << 1 << int(Escape) << "No" << one;
+    QTest::newRow("watch, close button, Yes") << 1 << int(CloseButton) << "Yes" << one;
+    QTest::newRow("watch, Quit, Yes") << 1 << int(Quit) << "Yes" << one;
+    QTest::newRow("two watches, Escape, No")
+        << 2 << int(Escape) << "No"
+        << "The configurator is still waiting for 2 speakers to come back. Quit anyway?";
+}
+
+// Closing the list while saved speakers are awaited asks first: "No" (the default) keeps the page
+// and the watches, "Yes" leaves no window open, which ends the program.
+void tst_Client::quitWhileWaiting()
+{
+    QFETCH(int, saves);
+    QFETCH(int, how);
+    QFETCH(QString, answer);
+    QFETCH(QString, question);
+    enum { Escape, CloseButton, Quit };
+
+    addSpeakers({ "Kitchen", "Bedroom" });
+    for (int row = 0; row < saves; ++row) {
+        openSettings(row, row == 0 ? QStringLiteral("Studio") : QStringLiteral("Attic"));
+        QVERIFY(!QTest::currentTestFailed());
+        buttonWithText(settingsPage, QStringLiteral("SAVE"))->click();
+        QTRY_COMPARE(closer->boxes.size(), row + 1);
+    }
+    QTRY_VERIFY(!page->findChild<QMessageBox *>());
+    closer.reset(); // the question is answered here
+    if (saves > 0)  // a page left open beside the list goes too
+        wlanPage->show();
+
+    if (how == Escape)
+        QTest::keyClick(page, Qt::Key_Escape);
+    else if (how == CloseButton)
+        page->close();
+    else
+        buttonWithText(page, QStringLiteral("Quit"))->click();
+
+    if (question.isEmpty()) {
+        QVERIFY(!page->isVisible());
+        QVERIFY(!page->findChild<QMessageBox *>());
+        return;
+    }
+    QMessageBox *box = page->findChild<QMessageBox *>();
+    QVERIFY(box && box->isVisible());
+    QVERIFY(box->isModal());
+    QCOMPARE(box->windowTitle(), QStringLiteral("Quit"));
+    QCOMPARE(box->text(), question);
+    QCOMPARE(box->textFormat(), Qt::PlainText);
+    QCOMPARE(buttonTexts(box), QStringList({ "Yes", "No" }));
+    QCOMPARE(box->defaultButton()->text(), QStringLiteral("No"));
+    QCOMPARE(box->escapeButton()->text(), QStringLiteral("No"));
+    // Asked once, however often the user tries.
+    QTest::keyClick(page, Qt::Key_Escape);
+    QCOMPARE(page->findChildren<QMessageBox *>().size(), 1);
+    QVERIFY(page->isVisible());
+
+    buttonWithText(box, answer)->click();
+    QTRY_VERIFY(!page->findChild<QMessageBox *>());
+    if (answer == QLatin1String("No")) {
+        QVERIFY(page->isVisible());
+        QCOMPARE(page->findChildren<SpeakerWatcher *>().size(), saves);
+        QVERIFY(wlanPage->isVisible());
+        return;
+    }
+    for (const QWidget *window : QApplication::topLevelWidgets())
+        QVERIFY2(!window->isVisible(), window->metaObject()->className());
 }
 
 QTEST_MAIN(tst_Client)

@@ -116,8 +116,7 @@ Client_Settings *tst_Client_Settings::shownPage()
 void tst_Client_Settings::slotOrder()
 {
     QCOMPARE(declaredMethods(Client_Settings::staticMetaObject),
-             QStringList({ QStringLiteral("signal settingsSaved(QString)"),
-                           QStringLiteral("private slot replyFinished(QNetworkReply*)"),
+             QStringList({ QStringLiteral("signal saveStarted(SettingsSave*)"),
                            QStringLiteral("private slot setSSID()"),
                            QStringLiteral("private slot updateSaveButton()") }));
 }
@@ -144,9 +143,11 @@ void tst_Client_Settings::markupStaysLiteral()
     wizardData.ssid = QStringLiteral("<a href=\"http://127.0.0.1:1/\">Free WLAN</a>");
     wizardData.ip = QStringLiteral("<img src=\":/GRAFX/Ovix_640px.png\">");
     wizardData.softwareVer = QStringLiteral("<i>1.0</i>");
+    wizardData.listedName = QStringLiteral("<u>Kitchen</u>");
     Client_Settings *page = shownPage();
     for (const QString &text :
-         { wizardData.model, wizardData.ssid, wizardData.ip, wizardData.softwareVer }) {
+         { wizardData.model, wizardData.ssid, wizardData.ip, wizardData.softwareVer,
+           QStringLiteral("Speaker: <u>Kitchen</u>") }) {
         QLabel *label = labelWithText(page, text);
         QVERIFY2(label, qPrintable(text));
         QCOMPARE(label->textFormat(), Qt::PlainText);
@@ -193,6 +194,10 @@ void tst_Client_Settings::oneSaveAtATime()
     QVERIFY(!buttonWithText(page, QStringLiteral("<< Back"))->isEnabled());
     QVERIFY(busy->isVisible());
     QVERIFY(labelWithText(busy, QStringLiteral("Sending the settings to the speaker…")));
+    // Escape and the close button do what the disabled "<< Back" does: nothing.
+    QTest::keyClick(page, Qt::Key_Escape);
+    QVERIFY(!page->close());
+    QVERIFY(page->isVisible());
 
     server->releaseHeld();
     QTRY_COMPARE(closer.boxes.count(), 1);

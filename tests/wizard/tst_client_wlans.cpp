@@ -104,7 +104,7 @@ Client_WLANs *tst_Client_WLANs::scannedPage(const QByteArray &answer)
 void tst_Client_WLANs::slotOrder()
 {
     QCOMPARE(declaredMethods(Client_WLANs::staticMetaObject),
-             QStringList({ QStringLiteral("signal settingsSaved(QString)"),
+             QStringList({ QStringLiteral("signal saveStarted(SettingsSave*)"),
                            QStringLiteral("private slot replyFinished(QNetworkReply*)"),
                            QStringLiteral("private slot setSSID()"),
                            QStringLiteral("private slot enableNextButton()"),

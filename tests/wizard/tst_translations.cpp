@@ -7,6 +7,7 @@
 #include "messagelog.h"
 #include "pagetest.h"
 #include "speakerapi.h"
+#include "speakerwatcher.h"
 #include "startup.h"
 #include "wizarddata.h"
 
@@ -88,7 +89,9 @@ private:
     // points, one that cannot reach its speaker, one without an answer, one
     // without a usable answer, one with too large an answer, one with an access
     // point, its settings page with each hint, and each answer to a save; then a
-    // speaker list without DNS-SD service and a speaker that cannot be resolved.
+    // speaker list without DNS-SD service and a speaker that cannot be resolved;
+    // then from the list a speaker saved twice, closing the list while it is
+    // awaited, and what became of it.
     void walkThroughPages();
 
     CapturingServer *server = nullptr;
@@ -203,8 +206,11 @@ void tst_Translations::walkThroughPages()
     }
 
     FakeDnssd::failNextBrowse(-65537);
-    (new Client(nullptr))->show();
+    Client *unsearched = new Client(nullptr);
+    unsearched->show();
     QTRY_COMPARE(closer->boxes.count(), 13);
+    // "Next >>" there says on the page why it cannot go on.
+    QVERIFY(QMetaObject::invokeMethod(unsearched, "reportResolveFailure"));
 
     QVERIFY(FakeDnssd::browseReply(0x2, 0, "Ovix Kitchen", "_dockset._tcp.", "local."));
     QTRY_COMPARE(client->findChild<QTreeWidget *>()->topLevelItemCount(), 1);
@@ -212,16 +218,65 @@ void tst_Translations::walkThroughPages()
     client->findChildren<QPushButton *>().last()->click();
     QTRY_COMPARE(closer->boxes.count(), 14);
 
-    // What became of saved speakers: two lines, the last one stays, and a box.
-    const QVariant studio =
-        QVariant::fromValue(BonjourRecord("Studio", "_dockset._tcp.", "local."));
-    QVERIFY(QMetaObject::invokeMethod(client, "showSpeakerBack", Q_ARG(QString, "Studio"),
-                                      Q_ARG(QString, "192.168.1.23"),
-                                      Q_ARG(BonjourRecord, studio.value<BonjourRecord>())));
-    QVERIFY(QMetaObject::invokeMethod(client, "showSpeakerKeptName", Q_ARG(QString, "Kitchen"),
-                                      Q_ARG(BonjourRecord, studio.value<BonjourRecord>())));
-    QVERIFY(QMetaObject::invokeMethod(client, "reportSpeakerNotBack", Q_ARG(QString, "Attic")));
-    QTRY_COMPARE(closer->boxes.count(), 15);
+    // The speaker the user chose goes for a while.
+    const int shown = closer->boxes.count();
+    QTreeWidget *speakers = client->findChild<QTreeWidget *>();
+    speakers->clearSelection();
+    speakers->setCurrentItem(speakers->topLevelItem(0));
+    QVERIFY(FakeDnssd::browseReply(0, 0, "Ovix Kitchen", "_dockset._tcp.", "local."));
+    QTRY_COMPARE(speakers->topLevelItemCount(), 0);
+    QVERIFY(FakeDnssd::browseReply(0x2, 0, "Ovix Kitchen", "_dockset._tcp.", "local."));
+    QTRY_COMPARE(speakers->selectedItems().count(), 1);
+
+    // Its pages, from the list; one answer for the device query and the scan.
+    server->setDefaultResponse(ScriptedResponse::json(
+        "{\"deviceinfo\": {\"model\": \"Ovix One\"}, \"aplist\": [{\"ssid\": \"HomeNet\"}]}"));
+    const int resolves = FakeDnssd::resolveCalls();
+    const QPointer<Client_WLANs> unlisted = wlans;
+    client->findChildren<QPushButton *>().last()->click();
+    QTRY_COMPARE(FakeDnssd::resolveCalls(), resolves + 1);
+    QVERIFY(FakeDnssd::resolveReply(0, 0, "Ovix Kitchen._dockset._tcp.local.", "127.0.0.1",
+                                    server->port() >> 8, server->port() & 0xff));
+    QTRY_VERIFY(!unlisted && wlanPage);
+    QTRY_COMPARE(wlanPage->findChild<QTreeWidget *>()->topLevelItemCount(), 1);
+    QTRY_COMPARE(wizardData.model, QStringLiteral("Ovix One"));
+    wlanPage->findChildren<QPushButton *>().last()->click();
+
+    // Saved under a new name, then again under the name it has; closing the list while it is
+    // awaited asks first ("No").
+    for (const char *name : { "Studio", "Ovix Kitchen" }) {
+        if (!settingsPage->isVisible())
+            QVERIFY(QMetaObject::invokeMethod(wlanPage, "setSSID"));
+        settingsPage->findChildren<QLineEdit *>().first()->setText(QString::fromUtf8(name));
+        const int before = closer->boxes.count();
+        server->enqueue(ScriptedResponse::json("{\"returncode\": \"0\"}"));
+        for (QPushButton *button : settingsPage->findChildren<QPushButton *>()) {
+            if (button->isDefault())
+                button->click();
+        }
+        QTRY_COMPARE(closer->boxes.count(), before + 1);
+        client->reject();
+        QMessageBox *question = client->findChild<QMessageBox *>();
+        QVERIFY(question && question->isVisible());
+        question->escapeButton()->click();
+    }
+
+    // What became of the saved speakers: each outcome once, and the box of one not back.
+    const QList<SpeakerWatcher *> watchers = client->findChildren<SpeakerWatcher *>();
+    QCOMPARE(watchers.size(), 2);
+    SpeakerWatcher *renamed = watchers.at(0);
+    SpeakerWatcher *unchanged = watchers.at(1);
+    const BonjourRecord studio("Studio", "_dockset._tcp.", "local.");
+    const QString ip = QStringLiteral("192.168.1.23");
+    for (const char *wlan : { "HomeNet", "Gast", "" })
+        emit renamed->speakerBack(renamed->saved().name, ip, studio, QString::fromUtf8(wlan));
+    emit unchanged->speakerBack(unchanged->saved().name, ip, studio, QString());
+    emit renamed->speakerKeptName(QStringLiteral("Kitchen"), studio);
+    emit renamed->speakerNotAnswering(QStringLiteral("Studio"), studio);
+    emit renamed->otherDeviceAnswered(QStringLiteral("Studio"), ip, studio);
+    emit renamed->speakerNotBack(QStringLiteral("Attic"));
+    // Two "Success" boxes and the one of the speaker not back.
+    QTRY_COMPARE(closer->boxes.count(), shown + 3);
 }
 
 void tst_Translations::translatedPages_data()
@@ -274,6 +329,7 @@ void tst_Translations::translatedPages()
     QCOMPARE(scan->findChild<QTreeWidget *>()->headerItem()->text(0), text("Client_WLANs", "SSID"));
     QCOMPARE(scan->findChild<QTreeWidget *>()->headerItem()->text(1), text("Client_WLANs", "Sig"));
     QVERIFY(labelWithText(scan, text("Client_WLANs", "Please select your private WLAN\n  ")));
+    QVERIFY(labelWithText(scan, text("Client_WLANs", "Speaker: %1").arg("Ovix Kitchen")));
     QCOMPARE(buttonTexts(scan),
              QStringList({ text("Client_WLANs", "<< Back"), text("Client_WLANs", "Next >>") }));
     // The button of this box reads "OK" in every language.
@@ -308,7 +364,7 @@ void tst_Translations::translatedPages()
              QStringList({ text("Client_Settings", "<< Back"), text("Client_Settings", "SAVE") }));
     if (language == QLatin1String("de"))
         QCOMPARE(text("Client_Settings", "SAVE"), QStringLiteral("OK"));
-    QCOMPARE(settingsPage->findChildren<QLineEdit *>().first()->text(),
+    QCOMPARE(Client_Settings(nullptr).findChildren<QLineEdit *>().first()->text(),
              QStringLiteral("VANTIR Ovix"));
     const QStringList settingsBoxes = {
         text("Client_Settings",
@@ -355,16 +411,23 @@ void tst_Translations::translatedPages()
                   "network as this computer, then choose it again."));
     QCOMPARE(closer->boxes.at(listBox + 1).buttons, QStringList(QStringLiteral("OK")));
 
-    // On the first list page; the second one only told that the search is not available.
+    // On the first list page, a line each; the second one only told that the search is not
+    // available.
     const QString keptLine = text("Client",
                                   "The speaker \"%1\" came back but kept its old name: the "
                                   "settings did not take.")
                                  .arg(QStringLiteral("Kitchen"));
     int linesShown = 0;
-    for (const Client *page : topLevelPages<Client>())
-        linesShown += labelWithText(page, keptLine) ? 1 : 0;
+    for (const Client *page : topLevelPages<Client>()) {
+        for (const QLabel *label : page->findChildren<QLabel *>())
+            linesShown += label->text().split(QLatin1Char('\n')).count(keptLine);
+    }
     QCOMPARE(linesShown, 1);
-    QCOMPARE(closer->boxes.at(listBox + 2).text,
+    // The last three: two saves from the list's own pages, and a speaker not back.
+    const int lastBox = closer->boxes.size() - 1;
+    QCOMPARE(closer->boxes.at(lastBox - 2).text, text("Client_Settings", "Success"));
+    QCOMPARE(closer->boxes.at(lastBox - 1).text, text("Client_Settings", "Success"));
+    QCOMPARE(closer->boxes.at(lastBox).text,
              text("Client",
                   "The speaker \"%1\" has not come back on the network.\n\nPlease check:\n- the "
                   "WLAN password: a wrong password is the usual cause;\n- that this computer is on "

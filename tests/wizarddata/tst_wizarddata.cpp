@@ -25,8 +25,8 @@ const Setter table[] = {
 
 QStringList fields(const WizardData &data)
 {
-    return { data.url, data.name, data.model,       data.ssid,       data.encryptType,
-             data.pw,  data.ip,   data.softwareVer, data.hardwareVer };
+    return { data.url,         data.listedName, data.name, data.model,       data.ssid,
+             data.encryptType, data.pw,         data.ip,   data.softwareVer, data.hardwareVer };
 }
 
 } // namespace

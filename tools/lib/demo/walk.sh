@@ -205,12 +205,18 @@ walk_in_language()
     print_setconfig_request
     echo "----------------------------------------------------------------"
 
-    # 5. The speaker reboots into its new configuration and comes back under
-    # the new name: the speaker list finds it again and says so on a line.
+    # 5. The speaker reboots into its new configuration: the speaker list shows
+    # that it waits for it, then finds it again under the new name and says so
+    # on a line.
     window=$(window_titled "$title_list")
+    if speaker_back "$new_name"; then
+        demo_warn "the speaker was back before the list's wait could be seen"
+    else
+        screenshot "$language/8-speaker-list-waiting" "$window"
+    fi
     if wait_for 30 speaker_back "$new_name"; then
         sleep 0.3
-        screenshot "$language/8-speaker-list-speaker-back" "$window"
+        screenshot "$language/9-speaker-list-speaker-back" "$window"
     else
         demo_warn "the speaker list did not see \"$new_name\" come back"
     fi

@@ -1,0 +1,40 @@
+#include "settingssave.h"
+
+#include "client_settings.h"
+#include "infobox.h"
+
+#include <QNetworkReply>
+#include <QWidget>
+
+SettingsSave::SettingsSave(const QString &url, const SavedSettings &settings,
+                           const QString &password, QWidget *page)
+    : QObject(page), savedSettings(settings), page(page)
+{
+    SpeakerApi::logSetconfig(settings.name, password, settings.ssid);
+    SpeakerApi::postRequest(this, url,
+                            SpeakerApi::setconfigBody(settings.name, password, settings.ssid));
+}
+
+void SettingsSave::replyFinished(QNetworkReply *reply)
+{
+    const QByteArray body = SpeakerApi::readReply(reply, "reply received");
+    const SpeakerApi::Transfer transfer = SpeakerApi::transferOf(reply);
+    SpeakerApi::endRequest(reply);
+
+    QString reason;
+    const SpeakerApi::SaveOutcome outcome =
+        SpeakerApi::readSetconfigAnswer(transfer, body, &reason);
+    emit answered(outcome);
+    if (outcome == SpeakerApi::SaveOutcome::Saved)
+        emit saved();
+
+    // Over the page while the user is on it, else over the speaker list: a box over a hidden
+    // window would leave the keyboard to whatever window is active.
+    QWidget *window = page && page->isVisible() ? page.data() : fallbackWindow.data();
+    if (!window)
+        window = page;
+    if (window)
+        showInfoBox(window, Client_Settings::tr("Info"),
+                    Client_Settings::saveOutcomeText(outcome, reason), Client_Settings::tr("OK"));
+    deleteLater();
+}

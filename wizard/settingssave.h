@@ -1,0 +1,46 @@
+#ifndef SETTINGSSAVE_H
+#define SETTINGSSAVE_H
+
+#include "speakerapi.h"
+#include "speakerwatcher.h"
+
+#include <QObject>
+#include <QPointer>
+
+class QNetworkReply;
+class QWidget;
+
+// One set-configuration request, from SAVE to the box that tells its outcome. It outlives the
+// settings page that sent it: the page hands it on to the speaker list, which lives as long as
+// the wizard, so that a page deleted by a new choice of speaker loses neither the answer nor the
+// watch for the speaker's return.
+class SettingsSave : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Sends the settings to url at once, with the request's log line. settings.record may be
+    // empty: the page does not know it; the speaker list does.
+    SettingsSave(const QString &url, const SavedSettings &settings, const QString &password,
+                 QWidget *page);
+
+    const SavedSettings &settings() const { return savedSettings; }
+    // The window the box goes over when the page has gone or is hidden.
+    void setFallbackWindow(QWidget *window) { fallbackWindow = window; }
+
+signals:
+    // The answer has been read; emitted before anything is shown.
+    void answered(SpeakerApi::SaveOutcome outcome);
+    // The speaker took the settings and reboots; emitted before the "Success" box.
+    void saved();
+
+private slots:
+    void replyFinished(QNetworkReply *reply);
+
+private:
+    const SavedSettings savedSettings;
+    QPointer<QWidget> page;
+    QPointer<QWidget> fallbackWindow;
+};
+
+#endif // SETTINGSSAVE_H
