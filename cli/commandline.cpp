@@ -34,7 +34,8 @@ Exit codes:
   cannot work), 3 speaker not found, 4 DNS-SD unavailable, 5 refused by the
   speaker, 6 no answer, 7 not back in time, 8 back under its old name, 9 not sent
   because another line could not go; 129, 130, 143 after SIGHUP, SIGINT, SIGTERM.
-  A plan ends with the code of its first line that failed.
+  A plan ends with the code of its first line that failed, or with 9 when its
+  checks held it back as a whole (nothing sent to anyone).
 )";
 
 } // namespace

@@ -251,7 +251,13 @@ void PlanScheduler::advance()
             return;
     }
     ended = true;
+    // A plan held back as a whole ends as such, whichever of its lines held it back; otherwise
+    // with the code of its first line that failed.
     int code = interruptedCode;
+    for (const LineResult &result : qAsConst(lineResults)) {
+        if (!code && result.outcome == Outcome::NotSent)
+            code = result.exitCode;
+    }
     for (const LineResult &result : qAsConst(lineResults)) {
         if (!code && isFailure(result.outcome)) {
             code = result.exitCode;
