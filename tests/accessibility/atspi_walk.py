@@ -19,6 +19,7 @@ import sys
 import tempfile
 import time
 
+sys.dont_write_bytecode = True  # no byte code of atspi_session in the source tree
 from atspi_session import reap_what_we_start, start, start_buses, started, stop, stop_all
 
 PROGRAM, SPEAKER_SIM = sys.argv[1:3]
