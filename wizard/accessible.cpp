@@ -2,10 +2,16 @@
 
 #include "pixelratio.h"
 
+#include <algorithm>
+
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMovie>
+#include <QSet>
+#include <QShortcut>
 #include <QString>
 
 namespace {
@@ -38,6 +44,64 @@ QAccessibleInterface *animationAccessible(const QString &className, QObject *obj
     return new AnimationAccessible(label);
 }
 
+// A changing line: a notification to screen readers, named by its text.
+class AnnouncedLabelAccessible : public QAccessibleWidget
+{
+public:
+    explicit AnnouncedLabelAccessible(AnnouncedLabel *label)
+        : QAccessibleWidget(label, QAccessible::Notification)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const AnnouncedLabel *>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface *announcedLabelAccessible(const QString &className, QObject *object)
+{
+    AnnouncedLabel *label = qobject_cast<AnnouncedLabel *>(object);
+    if (className != QLatin1String("AnnouncedLabel") || !label)
+        return nullptr;
+    return new AnnouncedLabelAccessible(label);
+}
+
+// What names a control on its page: a button's text, a field's buddy label's.
+QString controlText(const QWidget *control)
+{
+    if (const QAbstractButton *button = qobject_cast<const QAbstractButton *>(control))
+        return button->text();
+    const QList<QLabel *> labels = control->window()->findChildren<QLabel *>();
+    for (const QLabel *label : labels) {
+        if (label->buddy() == control)
+            return label->text();
+    }
+    return QString();
+}
+
+// The keys a text offers, a letter or digit each: those that begin a word, then the rest.
+QList<int> offeredKeys(const QString &text)
+{
+    QList<int> first;
+    QList<int> rest;
+    for (int i = 0; i < text.size(); ++i) {
+        const char c = text.at(i).toUpper().toLatin1();
+        int key = 0;
+        if (c >= 'A' && c <= 'Z')
+            key = Qt::Key_A + (c - 'A');
+        else if (c >= '0' && c <= '9')
+            key = Qt::Key_0 + (c - '0');
+        if (!key)
+            continue;
+        const bool beginsWord = i == 0 || !text.at(i - 1).isLetterOrNumber();
+        (beginsWord ? first : rest).append(key);
+    }
+    return first + rest;
+}
+
 } // namespace
 
 QLabel *busyAnimationLabel(const QString &name, QWidget *parent)
@@ -66,4 +130,85 @@ QLabel *fieldLabel(const QString &text, QWidget *field)
     QLabel *label = new QLabel(text);
     label->setBuddy(field);
     return label;
+}
+
+QLabel *valueLabel(QLabel *label, const QString &value)
+{
+    QLabel *valueLabel = new QLabel;
+    valueLabel->setTextFormat(Qt::PlainText);
+    valueLabel->setText(value);
+    // One line to a screen reader; the words in the order both languages read them.
+    valueLabel->setAccessibleName(value.isEmpty() ? label->text()
+                                                  : label->text() + QLatin1Char(' ') + value);
+    label->setBuddy(valueLabel);
+    return valueLabel;
+}
+
+void setDescription(QWidget *control, const QString &text)
+{
+    if (control->accessibleDescription() != text)
+        control->setAccessibleDescription(text);
+}
+
+void giveAccessKeys(const QList<QWidget *> &controls)
+{
+    QSet<int> taken;
+    for (QWidget *control : controls) {
+        const QList<int> keys = offeredKeys(controlText(control));
+        const auto free = std::find_if(keys.cbegin(), keys.cend(),
+                                       [&taken](int key) { return !taken.contains(key); });
+        if (free == keys.cend())
+            continue;
+        taken.insert(*free);
+        const QKeySequence sequence(int(Qt::ALT) | *free);
+        if (QAbstractButton *button = qobject_cast<QAbstractButton *>(control)) {
+            button->setShortcut(sequence);
+            continue;
+        }
+        // Active while the field's window is, and the field shown and enabled.
+        QShortcut *shortcut = new QShortcut(sequence, control);
+        QObject::connect(shortcut, &QShortcut::activated, control,
+                         [control] { control->setFocus(Qt::ShortcutFocusReason); });
+    }
+}
+
+AnnouncedLabel::AnnouncedLabel(Urgency urgency, QWidget *parent)
+    : QLabel(parent), lineUrgency(urgency)
+{
+    static const bool factoryInstalled =
+        (QAccessible::installFactory(announcedLabelAccessible), true);
+    Q_UNUSED(factoryInstalled)
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+}
+
+void AnnouncedLabel::setText(const QString &text)
+{
+    if (text == QLabel::text())
+        return;
+    QLabel::setText(text);
+    // The toolkit has told of a new name, which screen readers read for the focused control only.
+    if (isVisible())
+        announce(true);
+}
+
+// The toolkit tells that the line shows, right after this, also when it shows with its page.
+void AnnouncedLabel::showEvent(QShowEvent *event)
+{
+    QLabel::showEvent(event);
+    announce(false);
+}
+
+void AnnouncedLabel::announce(bool tellShowing)
+{
+    if (text().isEmpty())
+        return;
+    if (tellShowing) {
+        QAccessibleEvent shown(this, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&shown);
+    }
+    if (lineUrgency == Urgency::Urgent) {
+        QAccessibleEvent alert(this, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
 }

@@ -11,10 +11,8 @@ BusyIndicator::BusyIndicator(const QString &text, const QString &name, QWidget *
 {
     movieLabel = busyAnimationLabel(name, this);
     busyMovie = movieLabel->movie();
-    textLabel = new QLabel(text, this);
-    // It may name a speaker, as the network calls it: never markup.
-    textLabel->setTextFormat(Qt::PlainText);
-    textLabel->setWordWrap(true);
+    textLabel = new AnnouncedLabel(Urgency::Polite, this);
+    textLabel->setText(text);
 
     QHBoxLayout *layout = new QHBoxLayout;
     layout->setContentsMargins(0, 0, 0, 0);

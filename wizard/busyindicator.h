@@ -3,11 +3,13 @@
 
 #include <QWidget>
 
+class AnnouncedLabel;
 class QLabel;
 class QMovie;
 
 // The pages' sign that they wait for the speaker: the busy animation with one
-// line saying what for. Hidden until start().
+// line saying what for, which screen readers hear when it shows and when it changes. Hidden
+// until start().
 class BusyIndicator : public QWidget
 {
     Q_OBJECT
@@ -24,7 +26,7 @@ public:
 
 private:
     QLabel *movieLabel;
-    QLabel *textLabel;
+    AnnouncedLabel *textLabel;
     QMovie *busyMovie;
 };
 

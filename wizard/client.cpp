@@ -100,15 +100,12 @@ Client::Client(QWidget *parent)
     busyMovie = busyLabel->movie();
     busyLabel->hide();
 
-    // Speaker names come from the network: shown as they are, never as markup.
-    noticeLabel = new QLabel(this);
-    noticeLabel->setTextFormat(Qt::PlainText);
-    noticeLabel->setWordWrap(true);
+    // Speaker names come from the network: the lines show them as they are, never as markup.
+    // Each tells something the user has to act on.
+    noticeLabel = new AnnouncedLabel(Urgency::Urgent, this);
     noticeLabel->hide();
     waitIndicator = new BusyIndicator(QString(), tr("Waiting for saved speakers"), this);
-    returnLabel = new QLabel(this);
-    returnLabel->setTextFormat(Qt::PlainText);
-    returnLabel->setWordWrap(true);
+    returnLabel = new AnnouncedLabel(Urgency::Polite, this);
     returnLabel->hide();
 
     quitButton = new QPushButton(tr("Quit"));
@@ -133,6 +130,7 @@ Client::Client(QWidget *parent)
     gridLayout->addWidget(waitIndicator, 6, 0, 1, 4);
     gridLayout->addWidget(returnLabel, 7, 0, 1, 4);
     setLayout(gridLayout);
+    giveAccessKeys({ nextButton, quitButton, backButton });
 
     setWindowTitle(tr("VANTIR Ovix Configurator"));
     treeWidget->setFocus(Qt::OtherFocusReason);
@@ -497,10 +495,11 @@ void Client::watchSpeaker(const SavedSettings &saved)
                 showReturn(tr("The speaker \"%1\" came back but kept its old name: the settings "
                               "did not take.")
                                .arg(name),
-                           record);
+                           record, Urgency::Urgent);
             });
     connect(watcher, &SpeakerWatcher::speakerNotAnswering, this, [this](const QString &name) {
-        addReturnLine(tr("The speaker \"%1\" is back in the list but does not answer.").arg(name));
+        addReturnLine(tr("The speaker \"%1\" is back in the list but does not answer.").arg(name),
+                      Urgency::Urgent);
     });
     connect(watcher, SIGNAL(speakerNotBack(const QString &)), this,
             SLOT(reportSpeakerNotBack(const QString &)));
@@ -509,7 +508,8 @@ void Client::watchSpeaker(const SavedSettings &saved)
                 addReturnLine(tr("Another device answers under the name \"%1\", at IP address "
                                  "%2: it is not the speaker that was saved, which is still "
                                  "awaited.")
-                                  .arg(name, ip));
+                                  .arg(name, ip),
+                              Urgency::Polite);
             });
     connect(watcher, &SpeakerWatcher::finished, this, [this, watcher] {
         watchers.removeOne(watcher);
@@ -554,7 +554,7 @@ void Client::showSpeakerBack(const SavedSettings &saved, const QString &ip,
         text = tr("The speaker \"%1\" is back on the network, IP address %2. Whether it joined "
                   "the WLAN \"%3\" cannot be told from here.")
                    .arg(saved.name, ip, saved.ssid);
-    showReturn(text, record);
+    showReturn(text, record, Urgency::Polite);
 }
 
 void Client::reportSpeakerNotBack(const QString &name)
@@ -570,9 +570,9 @@ void Client::reportSpeakerNotBack(const QString &name)
 
 // The returned speaker's row becomes the choice, unless the user has chosen another one or
 // waits for one that is no longer announced.
-void Client::showReturn(const QString &text, const BonjourRecord &record)
+void Client::showReturn(const QString &text, const BonjourRecord &record, Urgency urgency)
 {
-    addReturnLine(text);
+    addReturnLine(text, urgency);
     const QList<QTreeWidgetItem *> selection = treeWidget->selectedItems();
     if (!selection.isEmpty() && rowRecord(selection.first()) != defaultRecord)
         return;
@@ -582,10 +582,12 @@ void Client::showReturn(const QString &text, const BonjourRecord &record)
     defaultRecord = record;
 }
 
-// Each return keeps its line until the user moves on.
-void Client::addReturnLine(const QString &text)
+// Each return keeps its line until the user moves on; screen readers hear the lines again with
+// the new one.
+void Client::addReturnLine(const QString &text, Urgency urgency)
 {
     returnLines.append(text);
+    returnLabel->setUrgency(urgency);
     returnLabel->setText(returnLines.join(QLatin1Char('\n')));
     returnLabel->show();
 }

@@ -9,6 +9,7 @@
 
 #include "bonjourrecord.h"
 
+class AnnouncedLabel;
 class BonjourServiceBrowser;
 class BonjourServiceResolver;
 class BusyIndicator;
@@ -23,6 +24,7 @@ class QTreeWidget;
 class SettingsSave;
 class SpeakerWatcher;
 struct SavedSettings;
+enum class Urgency;
 
 // The first wizard page and the program's main window: the speakers found on
 // the network. "Next >>" resolves the chosen one, opens its WLAN page and asks
@@ -69,8 +71,8 @@ private:
     void showWaiting();
     void showSpeakerBack(const SavedSettings &saved, const QString &ip, const BonjourRecord &record,
                          const QString &wlan);
-    void showReturn(const QString &text, const BonjourRecord &record);
-    void addReturnLine(const QString &text);
+    void showReturn(const QString &text, const BonjourRecord &record, Urgency urgency);
+    void addReturnLine(const QString &text, Urgency urgency);
     void quitAnyway();
 
     QGridLayout *gridLayout;
@@ -81,9 +83,9 @@ private:
     QPushButton *nextButton;
     QPushButton *quitButton;
     QLabel *hintLabel;
-    QLabel *noticeLabel;          // why no speaker is chosen, or why "Next >>" cannot go on
+    AnnouncedLabel *noticeLabel;  // why no speaker is chosen, or why "Next >>" cannot go on
     BusyIndicator *waitIndicator; // the saved speakers awaited
-    QLabel *returnLabel;          // how saved speakers came back, a line each
+    AnnouncedLabel *returnLabel;  // how saved speakers came back, a line each
     BonjourServiceBrowser *browser;
     BonjourServiceResolver *resolver;
     QList<BonjourRecord> listedRecords; // what the rows show, in their order

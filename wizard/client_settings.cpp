@@ -67,16 +67,18 @@ Client_Settings::Client_Settings(QWidget *parent)
     // The speaker's details are copied once; later answers do not change them.
     QGridLayout *layout = new QGridLayout;
     layout->addLayout(top, 0, 0, 1, 4);
-    layout->addWidget(new QLabel(tr("Model:")), 1, 0, 1, 1);
-    layout->addWidget(speakerTextLabel(wizardData.model), 1, 1, 1, 3);
+    QLabel *label = new QLabel(tr("Model:"));
+    layout->addWidget(label, 1, 0, 1, 1);
+    layout->addWidget(valueLabel(label, wizardData.model), 1, 1, 1, 3);
     // The speaker keeps its own name unless the user gives another: a fixed default
     // would give every speaker of a home the same one.
     nameEdit =
         new QLineEdit(wizardData.name.trimmed().isEmpty() ? tr("VANTIR Ovix") : wizardData.name);
     layout->addWidget(fieldLabel(tr("Name:"), nameEdit), 2, 0, 1, 1);
     layout->addWidget(nameEdit, 2, 1, 1, 3);
-    layout->addWidget(new QLabel(tr("WLAN:")), 3, 0, 1, 1);
-    layout->addWidget(speakerTextLabel(ssid), 3, 1, 1, 3);
+    label = new QLabel(tr("WLAN:"));
+    layout->addWidget(label, 3, 0, 1, 1);
+    layout->addWidget(valueLabel(label, ssid), 3, 1, 1, 3);
     passwordEdit = new QLineEdit;
     layout->addWidget(fieldLabel(tr("Passwd:"), passwordEdit), 4, 0, 1, 1);
     layout->addWidget(passwordEdit, 4, 1, 1, 3);
@@ -84,10 +86,12 @@ Client_Settings::Client_Settings(QWidget *parent)
     // A line that says why SAVE is not available must not widen the page.
     problemLabel->setWordWrap(true);
     layout->addWidget(problemLabel, 5, 1, 1, 3);
-    layout->addWidget(new QLabel(tr("IP Addr:")), 6, 0, 1, 1);
-    layout->addWidget(speakerTextLabel(wizardData.ip), 6, 1, 1, 3);
-    layout->addWidget(new QLabel(tr("Vers:")), 7, 0, 1, 1);
-    layout->addWidget(speakerTextLabel(wizardData.softwareVer), 7, 1, 1, 3);
+    label = new QLabel(tr("IP Addr:"));
+    layout->addWidget(label, 6, 0, 1, 1);
+    layout->addWidget(valueLabel(label, wizardData.ip), 6, 1, 1, 3);
+    label = new QLabel(tr("Vers:"));
+    layout->addWidget(label, 7, 0, 1, 1);
+    layout->addWidget(valueLabel(label, wizardData.softwareVer), 7, 1, 1, 3);
     layout->addWidget(hintLabel, 8, 0, 1, 4);
     busyIndicator = new BusyIndicator(tr("Sending the settings to the speaker…"),
                                       tr("Waiting for the speaker's answer"));
@@ -95,6 +99,7 @@ Client_Settings::Client_Settings(QWidget *parent)
     layout->addWidget(backButton, 9, 2, 1, 1);
     layout->addWidget(saveButton, 9, 3, 1, 1);
     setLayout(layout);
+    giveAccessKeys({ saveButton, backButton, nameEdit, passwordEdit });
 
     setWindowTitle(tr("Speaker WLAN Settings"));
     connect(nameEdit, SIGNAL(textChanged(QString)), this, SLOT(updateSaveButton()));
@@ -203,5 +208,10 @@ void Client_Settings::updateSaveButton()
         problemLabel->setText(tr("Enter the password of this WLAN."));
         break;
     }
+    // Heard in the field it is about, where the user types.
+    const bool aboutName = problem == SpeakerApi::SettingsProblem::BlankName ||
+        problem == SpeakerApi::SettingsProblem::NameTooLong;
+    setDescription(nameEdit, aboutName ? problemLabel->text() : QString());
+    setDescription(passwordEdit, aboutName ? QString() : problemLabel->text());
     saveButton->setEnabled(!saving && problem == SpeakerApi::SettingsProblem::None);
 }

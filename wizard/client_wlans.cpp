@@ -1,5 +1,6 @@
 #include "client_wlans.h"
 
+#include "accessible.h"
 #include "busyindicator.h"
 #include "client_settings.h"
 #include "headerpicture.h"
@@ -60,6 +61,7 @@ Client_WLANs::Client_WLANs(QWidget *parent) : QDialog(parent)
     layout->addWidget(backButton, 4, 2, 1, 1);
     layout->addWidget(nextButton, 4, 3, 1, 1);
     setLayout(layout);
+    giveAccessKeys({ nextButton, backButton });
 
     setWindowTitle(tr("Select WLAN"));
     wlanTree->setFocus(Qt::OtherFocusReason);

@@ -3,22 +3,24 @@
 # with a session bus and the AT-SPI bus of its own, walked from the speaker list
 # to the settings page of a simulated speaker in English and in German. On each
 # page the role and name of every control are read through AT-SPI, as Orca reads
-# them; and the program has loaded no OpenGL driver. Runs inside the private
-# DNS-SD network (tools/dnssd-net run --).
+# them; and the program has loaded no OpenGL driver. The lines that change are heard as
+# they change, fields are described by what is wrong with them, and every button and field
+# has an access key of its own. Runs inside the private DNS-SD network (tools/dnssd-net run --).
 #
 #   [ATSPI_WALK_PLATFORM=wayland] atspi_walk.py PROGRAM SPEAKER_SIM
 #
 # On X11 (xcb, the default) the display is Xvfb; on Wayland it is weston with its
-# headless back end, and the AT-SPI bus is found through the session bus alone.
+# headless back end, and the AT-SPI bus is found through the session bus alone (atspi_session.py).
 
-import ctypes
 import os
 import re
-import signal
 import subprocess
 import sys
 import tempfile
 import time
+
+sys.dont_write_bytecode = True  # no byte code of atspi_session in the source tree
+from atspi_session import reap_what_we_start, start, start_buses, started, stop, stop_all
 
 PROGRAM, SPEAKER_SIM = sys.argv[1:3]
 PLATFORM = os.environ.get("ATSPI_WALK_PLATFORM", "xcb")
@@ -27,10 +29,20 @@ TIMEOUT = 30  # seconds for a page, a speaker or a bus to appear
 OPENGL_DRIVER = re.compile(r"/(lib(GLX|EGL)_[^/]*\.so[^/]*|[^/]*_dri\.so|libLLVM[^/]*|"
                            r"[^/]*wayland-egl[^/]*)$")
 LANGUAGES = ["en_US.UTF-8", "de_DE.UTF-8"]
-BUTTON, LABEL = "push button", "label"
+BUTTON, LABEL, FIELD = "push button", "label", "text"
+# A line that changes: a notification, which a screen reader speaks whenever it shows.
+LINE = "notification"
 SPEAKER = "VANTIR Ovix Living Room"
 PASSWORD = "Sommer-2024!"
 REBOOT_SECONDS = "4"  # the simulator's reboot after SAVE, while the list shows that it waits
+
+# Why SAVE is not available: the line under the password field, and the field's description.
+TOO_SHORT = ("The password of this WLAN is too short: at least 8 characters, or 64 hexadecimal "
+             "digits.",
+             "Das Passwort dieses WLANs ist zu kurz: mindestens 8 Zeichen oder 64 Hexadezimalziffern.")
+SCANNING = ("The speaker is looking for WLANs…", "Der Lautsprecher sucht nach WLANs…")
+SENDING = ("Sending the settings to the speaker…",
+           "Die Einstellungen werden an den Lautsprecher gesendet…")
 
 # Each page's title and its controls in the order a reader walks them: role, English, German.
 # The values on the settings page are the speaker simulator's device and first WLAN.
@@ -38,10 +50,10 @@ PAGES = [
     (("VANTIR Ovix Configurator", "VANTIR Ovix Konfigurator"), [
         ("tree", "Speakers on this network", "Lautsprecher in diesem Netzwerk"),
         ("animation", "Waiting for the speaker", "Warten auf den Lautsprecher"),
-        (LABEL, "", ""),  # why no speaker is chosen: empty and hidden until then
+        (LINE, "", ""),  # why no speaker is chosen: empty and hidden until then
         ("animation", "Waiting for saved speakers", "Warten auf die eingerichteten Lautsprecher"),
-        (LABEL, "", ""),  # which saved speakers are awaited: empty and hidden until SAVE
-        (LABEL, "", ""),  # how a saved speaker came back: empty and hidden until then
+        (LINE, "", ""),  # which saved speakers are awaited: empty and hidden until SAVE
+        (LINE, "", ""),  # how a saved speaker came back: empty and hidden until then
         ("image", "A row of VANTIR speakers", "Eine Reihe VANTIR Lautsprecher"),
         (LABEL, "The Speakers and your\ndevice have to be in\nthe same WLAN!",
          "Die Lautsprecher und\nIhr Mobilgerät müssen\nim selben WLAN sein!\n"),
@@ -54,35 +66,51 @@ PAGES = [
         (LABEL, "Speaker: " + SPEAKER, "Lautsprecher: " + SPEAKER),
         (LABEL, "Please select your private WLAN", "Bitte wählen Sie Ihr privates WLAN"),
         ("animation", "Waiting for the speaker's WLANs", "Warten auf die WLANs des Lautsprechers"),
-        (LABEL, "The speaker is looking for WLANs…", "Der Lautsprecher sucht nach WLANs…"),
+        (LINE, "The speaker is looking for WLANs…", "Der Lautsprecher sucht nach WLANs…"),
         (BUTTON, "< Back", "< Zurück"), (BUTTON, "Next >", "Weiter >")]),
     (("Speaker WLAN Settings", "WLAN Einstellungen"), [
         ("image", "The front of a VANTIR speaker", "Die Vorderseite eines VANTIR Lautsprechers"),
         (LABEL, "Speaker: " + SPEAKER, "Lautsprecher: " + SPEAKER),
-        (LABEL, "Model:", "Modell:"), (LABEL, "Ovix", "Ovix"),
-        (LABEL, "Name:", "Name:"), ("text", "Name:", "Name:"),
-        (LABEL, "WLAN:", "WLAN:"), (LABEL, "Hausnetz", "Hausnetz"),
-        (LABEL, "Passwd:", "Passwd:"), ("text", "Passwd:", "Passwd:"),
-        (LABEL, "The password of this WLAN is too short: at least 8 characters, or 64 "
-         "hexadecimal digits.",
-         "Das Passwort dieses WLANs ist zu kurz: mindestens 8 Zeichen oder 64 "
-         "Hexadezimalziffern."),
-        (LABEL, "IP Addr:", "IP Addr:"), (LABEL, "127.0.0.1", "127.0.0.1"),
-        (LABEL, "Vers:", "Vers:"), (LABEL, "2.4.17", "2.4.17"),
+        # Each value named with its label.
+        (LABEL, "Model:", "Modell:"), (LABEL, "Model: Ovix", "Modell: Ovix"),
+        (LABEL, "Name:", "Name:"), (FIELD, "Name:", "Name:"),
+        (LABEL, "WLAN:", "WLAN:"), (LABEL, "WLAN: Hausnetz", "WLAN: Hausnetz"),
+        (LABEL, "Passwd:", "Passwd:"), (FIELD, "Passwd:", "Passwd:"),
+        (LABEL, TOO_SHORT[0], TOO_SHORT[1]),
+        (LABEL, "IP Addr:", "IP Addr:"), (LABEL, "IP Addr: 127.0.0.1", "IP Addr: 127.0.0.1"),
+        (LABEL, "Vers:", "Vers:"), (LABEL, "Vers: 2.4.17", "Vers: 2.4.17"),
         (LABEL, "Clicking on SAVE will reboot your\nVANTIR Ovix-Speakers!",
          "Klicken auf OK lässt Ihre\nVANTIR Ovixs neu starten!"),
         ("animation", "Waiting for the speaker's answer", "Warten auf die Antwort des Lautsprechers"),
-        (LABEL, "Sending the settings to the speaker…",
-         "Die Einstellungen werden an den Lautsprecher gesendet…"),
+        (LINE, SENDING[0], SENDING[1]),
         (BUTTON, "< Back", "< Zurück"), (BUTTON, "SAVE", "OK")]),
 ]
 
-# After SAVE, on the list page: the busy animation and the line naming the speaker awaited.
+# After SAVE, on the list page: the busy animation and the line naming the speaker awaited, and
+# the line when it is back (the simulator answers on the loopback address, on the WLAN it was sent).
 WAITING = [("Waiting for saved speakers", "Warten auf die eingerichteten Lautsprecher"),
            ('Waiting for "%s" to come back…' % SPEAKER, "Warten, bis „%s“ zurückkommt…" % SPEAKER)]
+BACK = ('The speaker "%s" is back on the network, on the WLAN "Hausnetz", IP address 127.0.0.1.'
+        % SPEAKER,
+        "Der Lautsprecher „%s“ ist wieder im Netzwerk, im WLAN „Hausnetz“, IP-Adresse 127.0.0.1."
+        % SPEAKER)
 
-started = []  # our processes, stopped in reverse order
+# Each page's buttons and fields with their access keys, in English and German: the buttons'
+# are told to screen readers (a field's the toolkit does not tell); no two of a page are the same.
+ACCESS_KEYS = [
+    [(BUTTON, "Next >", "Weiter >", "Alt+N", "Alt+W"),
+     (BUTTON, "Quit", "Beenden", "Alt+Q", "Alt+B"),
+     (BUTTON, "< Back", "< Zurück", "Alt+B", "Alt+Z")],
+    [(BUTTON, "Next >", "Weiter >", "Alt+N", "Alt+W"),
+     (BUTTON, "< Back", "< Zurück", "Alt+B", "Alt+Z")],
+    [(BUTTON, "SAVE", "OK", "Alt+S", "Alt+O"),
+     (BUTTON, "< Back", "< Zurück", "Alt+B", "Alt+Z"),
+     (FIELD, "Name:", "Name:", "Alt+N", "Alt+N"),
+     (FIELD, "Passwd:", "Passwd:", "Alt+P", "Alt+P")],
+]
+
 SPEAKER_OUT = None  # what the simulated speaker writes: "listening on ..." once up, again after SAVE
+HEARD = None  # what a screen reader is told, once the AT-SPI bus is up
 
 
 def fail(message):
@@ -92,6 +120,8 @@ def fail(message):
 def wait_for(what, condition):
     deadline = time.monotonic() + TIMEOUT
     while time.monotonic() < deadline:
+        if HEARD:
+            HEARD.pump()
         value = condition()
         if value:
             return value
@@ -99,92 +129,50 @@ def wait_for(what, condition):
     fail("no " + what + " within %d s" % TIMEOUT)
 
 
-def start(command, **options):
-    process = subprocess.Popen(command, stdin=subprocess.DEVNULL, **options)
-    started.append(process)
-    return process
+class Heard:
+    """The events a screen reader listens to, registered before the program starts so that it
+    sends them from the first: each as (type, detail1, role, name, description) of its source
+    when it came. A line that changes is spoken when it shows ("showing" turns on for a
+    notification); a new name or description is spoken for the focused control."""
 
+    TYPES = ["object:state-changed:showing", "object:property-change:accessible-name",
+             "object:property-change:accessible-description"]
 
-def stop(process):
-    if process.poll() is None:
-        process.terminate()
+    def __init__(self, pyatspi):
+        from gi.repository import GLib
+        self.context = GLib.MainContext.default()
+        self.events = []
+        pyatspi.Registry.registerEventListener(self.note, *self.TYPES)
+
+    def note(self, event):
         try:
-            process.wait(5)
-        except subprocess.TimeoutExpired:
-            process.kill()
-            process.wait()
+            source = event.source
+            self.events.append((event.type, event.detail1, source.getRoleName(), source.name,
+                                source.description))
+        except Exception:  # a source gone before it could be asked
+            pass
 
+    def pump(self):
+        while self.context.pending():
+            self.context.iteration(False)
 
-def reap_orphans():
-    # The AT-SPI registry, started by the accessibility bus, is left to us when that bus ends.
-    deadline = time.monotonic() + 5
-    while time.monotonic() < deadline:
+    def mark(self):
+        self.pump()
+        return len(self.events)
+
+    def expect(self, language, since, what, match):
+        """Waits for an event since the mark that matches, and says which ones came if none."""
+        found = lambda: any(match(*event) for event in self.events[since:])
         try:
-            pid, _ = os.waitpid(-1, os.WNOHANG)
-        except ChildProcessError:
-            return
-        if pid == 0:
-            time.sleep(0.1)
+            wait_for(what, found)
+        except SystemExit:
+            fail("%s: not heard: %s; heard:\n  %s" % (
+                language, what, "\n  ".join(map(repr, self.events[since:]))))
 
-
-def start_weston(work):
-    # A runtime folder of its own holds the socket; the kiosk shell starts no helper
-    # programs, and an empty input method no keyboard program.
-    runtime = os.path.join(work, "runtime")
-    os.mkdir(runtime, 0o700)
-    config = os.path.join(work, "weston.ini")
-    with open(config, "w") as file:
-        file.write("[core]\nidle-time=0\n[input-method]\npath=\n")
-    os.environ.pop("DISPLAY", None)
-    os.environ.update(XDG_RUNTIME_DIR=runtime, WAYLAND_DISPLAY="wayland-walk")
-    weston = start(["weston", "--backend=headless-backend.so", "--shell=kiosk-shell.so",
-                    "--socket=wayland-walk", "--config=" + config,
-                    "--log=" + os.path.join(work, "weston.log")],
-                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    wait_for("Wayland compositor", lambda: weston.poll() is None and os.path.exists(
-        os.path.join(runtime, "wayland-walk")))
-
-
-def start_xvfb(work):
-    with open(os.path.join(work, "Xauthority"), "w"):
-        pass
-    os.environ["XAUTHORITY"] = os.path.join(work, "Xauthority")
-    read_end, write_end = os.pipe()
-    # -noreset: the accessibility bus's address lives on the root window. 96 dots per inch, as
-    # Xorg reports by default.
-    start(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "800x600x24", "-nolisten", "tcp",
-           "-auth", os.environ["XAUTHORITY"], "-noreset", "-dpi", "96"],
-          pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as display:
-        number = display.readline().strip()
-    if not number:
-        fail("the virtual display did not start")
-    os.environ["DISPLAY"] = ":" + number
-    cookie = subprocess.run(["mcookie"], capture_output=True, text=True, check=True).stdout.strip()
-    subprocess.run(["xauth", "-q", "add", os.environ["DISPLAY"], ".", cookie], check=True)
-
-
-def start_buses(work):
-    if PLATFORM == "wayland":
-        start_weston(work)
-    else:
-        start_xvfb(work)
-    # A session bus that starts no services by itself: the accessibility bus is ours too.
-    config = os.path.join(work, "session.conf")
-    with open(config, "w") as file:
-        file.write("<busconfig><type>session</type><listen>unix:tmpdir=%s</listen>"
-                   "<auth>EXTERNAL</auth><policy context='default'><allow send_destination='*'/>"
-                   "<allow eavesdrop='true'/><allow own='*'/></policy></busconfig>" % work)
-    bus = start(["dbus-daemon", "--config-file=" + config, "--nofork", "--print-address"],
-                stdout=subprocess.PIPE, text=True)
-    os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
-    start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
-    has_owner = ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
-                 "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner",
-                 "string:org.a11y.Bus"]
-    wait_for("accessibility bus", lambda: "true" in subprocess.run(
-        has_owner, capture_output=True, text=True).stdout)
+    def expect_line(self, language, since, line):
+        self.expect(language, since, 'the line "%s" shown' % line,
+                    lambda kind, on, role, name, _: kind == self.TYPES[0] and on == 1 and
+                    role == LINE and name == line)
 
 
 def dialog(pyatspi, title):
@@ -216,31 +204,120 @@ def check_page(pyatspi, language, title, expected):
     return window
 
 
+def check_descriptions(language, window, column):
+    """The password field is described by why SAVE is not available; the name field, which is
+    fine, by nothing."""
+    fields = {c.name: c.description for c in controls(window) if c.getRoleName() == FIELD}
+    expected = {"Name:": "", "Passwd:": TOO_SHORT[column - 1]}
+    if fields != expected:
+        fail("%s: the fields are described as %r, expected %r" % (language, fields, expected))
+
+
+def check_access_keys(pyatspi, language, window, index, column):
+    """Each button tells its access key as the key binding of its "Press" action, which a
+    disabled button does not have."""
+    keys = ACCESS_KEYS[index]
+    told = {}
+    for control in controls(window):
+        if control.getRoleName() != BUTTON:
+            continue
+        action = control.queryAction()
+        names = [action.getName(i) for i in range(action.nActions)]
+        if "Press" in names:
+            told[control.name] = action.getKeyBinding(names.index("Press"))
+    expected = {row[column]: row[2 + column] for row in keys
+                if row[0] == BUTTON and row[column] in told}
+    if told != expected:
+        fail("%s, page \"%s\": the buttons tell the keys %r, expected %r"
+             % (language, window.name, told, expected))
+    every = [row[2 + column] for row in keys]
+    if len(set(every)) != len(every):
+        fail("%s, page \"%s\": two controls share a key: %r" % (language, window.name, every))
+
+
+def access_key(index, column, name):
+    """The key of the control NAME of page INDEX, as xdotool names it ("alt+n")."""
+    row = next(r for r in ACCESS_KEYS[index] if r[column] == name)
+    return row[2 + column].lower()
+
+
+def x11_focus(pyatspi, window):
+    """The keyboard focus to WINDOW, once the program knows it is the active window: keys that
+    come earlier find no window for their shortcuts."""
+    # xdotool's pattern takes a byte for a character: "ä" is two in UTF-8.
+    pattern = re.sub(r"[^\x00-\x7f]", ".+", re.escape(window.name))
+    search = ["xdotool", "search", "--onlyvisible", "--name", "^%s$" % pattern]
+    x11_window = wait_for('the X11 window "%s"' % window.name, lambda: subprocess.run(
+        search, capture_output=True, text=True).stdout.split())[0]
+    subprocess.run(["xdotool", "windowfocus", "--sync", x11_window], timeout=10)
+    wait_for('"%s" active' % window.name,
+             lambda: window.getState().contains(pyatspi.STATE_ACTIVE))
+
+
+def press_key(pyatspi, window, index, column, name):
+    """Presses the button NAME by its access key (X11, with xdotool)."""
+    button = next(c for c in window if c.getRoleName() == BUTTON and c.name == name)
+    wait_for('"%s" enabled' % name, lambda: button.getState().contains(pyatspi.STATE_ENABLED))
+    x11_focus(pyatspi, window)
+    subprocess.run(["xdotool", "key", access_key(index, column, name)], check=True, timeout=10)
+
+
+def go_on(pyatspi, window, index, column, name):
+    """Presses the button NAME of page INDEX: by its access key where xdotool types (X11), else
+    through AT-SPI."""
+    if PLATFORM == "xcb":
+        press_key(pyatspi, window, index, column, name)
+    else:
+        press(pyatspi, window, name)
+
+
+def check_field_keys(pyatspi, window, index, column):
+    """Each field's access key gives it the keyboard focus."""
+    for role, *row in reversed(ACCESS_KEYS[index]):
+        if role != FIELD:
+            continue
+        name = row[column - 1]
+        field = next(c for c in controls(window) if c.getRoleName() == FIELD and c.name == name)
+        x11_focus(pyatspi, window)
+        subprocess.run(["xdotool", "key", access_key(index, column, name)], check=True, timeout=10)
+        wait_for('focus on "%s" by its key' % name,
+                 lambda: field.getState().contains(pyatspi.STATE_FOCUSED))
+
+
 def press(pyatspi, window, name):
     button = next(c for c in window if c.getRoleName() == BUTTON and c.name == name)
     wait_for('"%s" enabled' % name, lambda: button.getState().contains(pyatspi.STATE_ENABLED))
     button.queryAction().doAction(0)
 
 
-def save_and_hear_the_wait(pyatspi, windows, pages, column):
-    """SAVE, with the password typed through AT-SPI (as on Wayland, where xdotool cannot type),
-    and the list page's line and animation while the speaker reboots, until it is back."""
+def save_and_hear_the_wait(pyatspi, language, windows, pages, column):
+    """SAVE, with the password typed through AT-SPI (as on Wayland, where xdotool cannot type):
+    the password field's description goes as the password is long enough; the line that the
+    settings are sent, the list page's line and animation while the speaker reboots, and the
+    line that it is back, each heard as it shows."""
     settings = windows[-1]
-    started_listening = lambda: open(SPEAKER_OUT).read().count("listening on ")
-    listened = started_listening()
     password = next(c for c in controls(settings)
-                    if c.getRoleName() == "text" and c.name == "Passwd:")
+                    if c.getRoleName() == FIELD and c.name == "Passwd:")
+    since = HEARD.mark()
     password.queryEditableText().setTextContents(PASSWORD)
-    press(pyatspi, settings, pages[-1][1][-1][1])
+    HEARD.expect(language, since, "the password field's description gone",
+                 lambda kind, _, role, name, description: kind == Heard.TYPES[2] and
+                 role == FIELD and name == "Passwd:" and description == "")
+    # SAVE, now available, tells its key too.
+    check_access_keys(pyatspi, language, settings, len(pages) - 1, column)
+    since = HEARD.mark()
+    go_on(pyatspi, settings, len(pages) - 1, column, pages[-1][1][-1][1])
+    HEARD.expect_line(language, since, SENDING[column - 1])
     animation_name, line = (texts[column - 1] for texts in WAITING)
+    HEARD.expect_line(language, since, line)
     heard = lambda: [(c.getRoleName(), c.name) for c in controls(windows[0])]
-    wait_for('"%s" on the list page' % line, lambda: (LABEL, line) in heard())
+    wait_for('"%s" on the list page' % line, lambda: (LINE, line) in heard())
     animation = next(c for c in controls(windows[0])
                      if c.getRoleName() == "animation" and c.name == animation_name)
     wait_for('"%s" busy' % animation_name,
              lambda: animation.getState().contains(pyatspi.STATE_BUSY))
-    # Until the speaker is back from its reboot, so that the next walk finds it answering.
-    wait_for("the speaker back", lambda: started_listening() > listened)
+    # Back from its reboot, and answering: the next walk finds it so.
+    HEARD.expect_line(language, since, BACK[column - 1])
 
 
 def not_busy(pyatspi, window):
@@ -265,12 +342,17 @@ def walk(pyatspi, language, work):
 
     windows = []
     for index, (title, expected) in enumerate(pages):
+        since = HEARD.mark()
         if windows:
             # On with the default button, which is the page's last.
-            press(pyatspi, windows[-1], pages[index - 1][1][-1][1])
+            go_on(pyatspi, windows[-1], index - 1, column, pages[index - 1][1][-1][1])
         windows.append(check_page(pyatspi, language, title, expected))
+        check_access_keys(pyatspi, language, windows[-1], index, column)
+        if index == 1:
+            HEARD.expect_line(language, since, SCANNING[column - 1])
         # Waiting only until the WLAN page is open.
         not_busy(pyatspi, windows[0])
+    check_descriptions(language, windows[-1], column)
     # The WLAN page has its answer, the settings page sends nothing yet.
     for window in windows[1:]:
         not_busy(pyatspi, window)
@@ -281,24 +363,23 @@ def walk(pyatspi, language, work):
 
     # xdotool types on X11 only.
     if PLATFORM == "xcb":
-        check_tab_order(pyatspi, windows[-1], pages[-1][0])
+        check_tab_order(pyatspi, windows[-1])
+        check_field_keys(pyatspi, windows[-1], len(pages) - 1, column)
 
-    save_and_hear_the_wait(pyatspi, windows, pages, column)
+    save_and_hear_the_wait(pyatspi, language, windows, pages, column)
     stop(program)
     started.remove(program)
-    print("%s, %s: every control of the three pages heard as expected, and the wait after SAVE"
-          % (language, PLATFORM))
+    print("%s, %s: every control of the three pages heard as expected with its access key, "
+          "the lines heard as they changed, and the wait after SAVE" % (language, PLATFORM))
 
 
-def check_tab_order(pyatspi, window, title):
+def check_tab_order(pyatspi, window):
     """Tab from the name field goes down the settings page."""
     focusable = [c for c in controls(window) if c.getState().contains(pyatspi.STATE_FOCUSABLE)
                  and c.getState().contains(pyatspi.STATE_ENABLED)]
     focused = lambda: next((c for c in focusable if c.getState().contains(pyatspi.STATE_FOCUSED)),
                            None)
-    x11_window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % title],
-                                capture_output=True, text=True).stdout.split()[0]
-    subprocess.run(["xdotool", "windowfocus", "--sync", x11_window], timeout=10)
+    x11_focus(pyatspi, window)
     wait_for("focus on the name field", lambda: focused() == focusable[0])
     for control in focusable[1:]:
         subprocess.run(["xdotool", "key", "Tab"], check=True)
@@ -306,10 +387,7 @@ def check_tab_order(pyatspi, window, title):
 
 
 def main():
-    # Orphans of what we start (the AT-SPI registry) become our children, so that we reap them.
-    PR_SET_CHILD_SUBREAPER = 36
-    ctypes.CDLL(None, use_errno=True).prctl(PR_SET_CHILD_SUBREAPER, 1, 0, 0, 0)
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
+    reap_what_we_start()
 
     with tempfile.TemporaryDirectory(prefix="vantir-atspi.") as work:
         global SPEAKER_OUT
@@ -318,15 +396,15 @@ def main():
             start([SPEAKER_SIM, "--name", SPEAKER, "--reboot-seconds", REBOOT_SECONDS],
                   stdout=open(SPEAKER_OUT, "w"), stderr=subprocess.DEVNULL)
             wait_for("speaker", lambda: "listening on " in open(SPEAKER_OUT).read())
-            start_buses(work)
+            start_buses(work, PLATFORM)
             # Reads DISPLAY and the session bus when it is imported.
             import pyatspi
+            global HEARD
+            HEARD = Heard(pyatspi)
             for language in LANGUAGES:
                 walk(pyatspi, language, work)
         finally:
-            for process in reversed(started):
-                stop(process)
-            reap_orphans()
+            stop_all()
 
 
 if __name__ == "__main__":

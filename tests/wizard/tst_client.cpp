@@ -1,3 +1,4 @@
+#include "accessible.h"
 #include "bonjourrecord.h"
 #include "bonjourservicebrowser.h"
 #include "bonjourserviceresolver.h"
@@ -86,6 +87,8 @@ private slots:
     void savedSpeakerReturn_data();
     void savedSpeakerReturn();
     void returnsKeepTheirLines();
+    void linesUrgency_data();
+    void linesUrgency();
     void saveOutlivesItsPage_data();
     void saveOutlivesItsPage();
     void quitWhileWaiting_data();
@@ -719,6 +722,69 @@ void tst_Client::returnsKeepTheirLines()
 
     tree()->setCurrentItem(tree()->topLevelItem(rows().indexOf("Studio")));
     QVERIFY(!shows(lines));
+}
+
+void tst_Client::linesUrgency_data()
+{
+    QTest::addColumn<QString>("outcome");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("urgent"); // the user has to act: an alert to screen readers
+
+    QTest::newRow("back") << "back"
+                          << "The speaker \"Studio\" is back on the network, on the WLAN "
+                             "\"HomeNet\", IP address 10.0.0.7."
+                          << false;
+    QTest::newRow("kept its old name") << "kept name"
+                                       << "The speaker \"Kitchen\" came back but kept its old "
+                                          "name: the settings did not take."
+                                       << true;
+    QTest::newRow("not answering")
+        << "not answering"
+        << "The speaker \"Studio\" is back in the list but does not answer." << true;
+    QTest::newRow("another device")
+        << "other device"
+        << "Another device answers under the name \"Studio\", at IP address 10.0.0.7: it is not "
+           "the speaker that was saved, which is still awaited."
+        << false;
+    QTest::newRow("the chosen speaker no longer announced")
+        << "vanished"
+        << "The speaker \"Bedroom\" is no longer announced." << true;
+}
+
+// What the list tells while it waits for saved speakers is heard at once where the user has to
+// act, in its turn where not.
+void tst_Client::linesUrgency()
+{
+    QFETCH(QString, outcome);
+    QFETCH(QString, line);
+    QFETCH(bool, urgent);
+
+    addSpeakers({ "Kitchen", "Bedroom" });
+    openSettings(0, QStringLiteral("Studio"));
+    QVERIFY(!QTest::currentTestFailed());
+    buttonWithText(settingsPage, QStringLiteral("SAVE"))->click();
+    QTRY_COMPARE(closer->boxes.size(), 1);
+
+    SpeakerWatcher *watcher = page->findChild<SpeakerWatcher *>();
+    QVERIFY(watcher);
+    const BonjourRecord studio(QStringLiteral("Studio"), ServiceType, Domain);
+    const QString ip = QStringLiteral("10.0.0.7");
+    if (outcome == QLatin1String("back")) {
+        emit watcher->speakerBack(QStringLiteral("Studio"), ip, studio, QStringLiteral("HomeNet"));
+    } else if (outcome == QLatin1String("kept name")) {
+        emit watcher->speakerKeptName(QStringLiteral("Kitchen"), studio);
+    } else if (outcome == QLatin1String("not answering")) {
+        emit watcher->speakerNotAnswering(QStringLiteral("Studio"), studio);
+    } else if (outcome == QLatin1String("other device")) {
+        emit watcher->otherDeviceAnswered(QStringLiteral("Studio"), ip, studio);
+    } else {
+        tree()->setCurrentItem(tree()->topLevelItem(rows().indexOf(QStringLiteral("Bedroom"))));
+        QVERIFY(FakeDnssd::browseReply(0, 0, "Bedroom", ServiceType, Domain));
+    }
+    QTRY_VERIFY(shows(line));
+    const AnnouncedLabel *shown = qobject_cast<AnnouncedLabel *>(labelWithText(page, line));
+    QVERIFY(shown);
+    QCOMPARE(shown->urgency(), urgent ? Urgency::Urgent : Urgency::Polite);
 }
 
 void tst_Client::saveOutlivesItsPage_data()

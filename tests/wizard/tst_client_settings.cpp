@@ -49,6 +49,8 @@ private slots:
     void startState();
     void markupStaysLiteral();
     void workingValuesOnly();
+    void fieldsDescribed_data();
+    void fieldsDescribed();
     void oneSaveAtATime();
     void boxAfterConnectionEnds();
     void enterInPasswordSaves();
@@ -172,6 +174,66 @@ void tst_Client_Settings::workingValuesOnly()
     edit(page, 0)->setText(QStringLiteral(" "));
     QVERIFY(!saveButton(page)->isEnabled());
     QVERIFY(labelWithText(page, QStringLiteral("Enter a name for the speaker.")));
+}
+
+void tst_Client_Settings::fieldsDescribed_data()
+{
+    QTest::addColumn<QString>("encryptType");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("nameDescription");
+    QTest::addColumn<QString>("passwordDescription");
+
+    const QString wpa = QStringLiteral("WPA2PSK");
+    QTest::newRow("fine") << wpa << "Ovix Kitchen"
+                          << "12345678" << QString() << QString();
+    QTest::newRow("blank name") << wpa << " "
+                                << "12345678"
+                                << "Enter a name for the speaker." << QString();
+    QTest::newRow("name too long")
+        << wpa << QString(64, QLatin1Char('x')) << "12345678"
+        << "The name is too long: at most 63 bytes, which is fewer characters where letters such "
+           "as ä are used."
+        << QString();
+    QTest::newRow("password too short")
+        << wpa << "Ovix Kitchen"
+        << "1234" << QString()
+        << "The password of this WLAN is too short: at least 8 characters, or 64 hexadecimal "
+           "digits.";
+    QTest::newRow("password too long")
+        << wpa << "Ovix Kitchen" << QString(64, QLatin1Char('x')) << QString()
+        << "The password of this WLAN is too long: at most 63 bytes, which is fewer characters "
+           "where letters such as ä are used, or 64 hexadecimal digits.";
+    QTest::newRow("password missing")
+        << "WEP"
+        << "Ovix Kitchen" << QString() << QString() << "Enter the password of this WLAN.";
+    // One line at a time: the name's first.
+    QTest::newRow("blank name, short password") << wpa << ""
+                                                << "1234"
+                                                << "Enter a name for the speaker." << QString();
+}
+
+// Screen readers hear why SAVE is not available in the field it is about, as the user types
+// there; the other field is described by nothing.
+void tst_Client_Settings::fieldsDescribed()
+{
+    QFETCH(QString, encryptType);
+    QFETCH(QString, name);
+    QFETCH(QString, password);
+    QFETCH(QString, nameDescription);
+    QFETCH(QString, passwordDescription);
+
+    wizardData.encryptType = encryptType;
+    Client_Settings *page = shownPage();
+    // From a page where each field has had a description, to this one.
+    edit(page, 0)->setText(QStringLiteral(" "));
+    edit(page, 0)->setText(QStringLiteral("Ovix"));
+    edit(page, 1)->setText(QString(64, QLatin1Char('x')));
+    edit(page, 0)->setText(name);
+    edit(page, 1)->setText(password);
+    QCOMPARE(edit(page, 0)->accessibleDescription(), nameDescription);
+    QCOMPARE(edit(page, 1)->accessibleDescription(), passwordDescription);
+    QVERIFY(labelWithText(page, nameDescription + passwordDescription));
 }
 
 // While a save is in flight, the page shows that it waits and takes no second one (a held
