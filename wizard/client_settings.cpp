@@ -113,8 +113,7 @@ Client_Settings::Client_Settings(QWidget *parent, WlanEntry entry)
     layout->addWidget(showPasswordBox, row++, 3, 1, 1);
     computerPasswordButton = new QPushButton(tr("Use this computer's password"));
     computerPasswordButton->hide();
-    computerPasswordLabel = new QLabel(tr("The password could not be read on this computer. "
-                                          "Please type it in."));
+    computerPasswordLabel = new QLabel;
     computerPasswordLabel->setWordWrap(true);
     computerPasswordLabel->hide();
     QHBoxLayout *computerPassword = new QHBoxLayout;
@@ -312,7 +311,7 @@ void Client_Settings::readComputerPassword()
 {
     if (passwordRequest || saving)
         return;
-    computerPasswordLabel->hide();
+    showPasswordReadable();
     if (!knownWlans) {
         showPasswordUnreadable();
         return;
@@ -332,8 +331,17 @@ void Client_Settings::readComputerPassword()
     updatePasswordControls();
 }
 
+// No line while the password may yet be read.
+void Client_Settings::showPasswordReadable()
+{
+    computerPasswordLabel->clear();
+    computerPasswordLabel->hide();
+}
+
 void Client_Settings::showPasswordUnreadable()
 {
+    computerPasswordLabel->setText(
+        tr("The password could not be read on this computer. Please type it in."));
     computerPasswordLabel->show();
 }
 
@@ -352,6 +360,6 @@ void Client_Settings::updatePasswordControls()
     computerPasswordButton->setVisible(known);
     computerPasswordButton->setEnabled(known && !saving && !passwordRequest);
     if (!known)
-        computerPasswordLabel->hide();
+        showPasswordReadable();
     updateSaveButton();
 }

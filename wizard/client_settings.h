@@ -57,6 +57,7 @@ private:
     QString currentSsid() const;
     bool isOpen() const; // a typed WLAN without encryption: no password
     QString currentEncryptType() const;
+    void showPasswordReadable();
     void showPasswordUnreadable();
 
     QLineEdit *nameEdit;

@@ -32,6 +32,33 @@ SPEAKER = "VANTIR Ovix Living Room"
 PASSWORD = "Sommer-2024!"
 REBOOT_SECONDS = "4"  # the simulator's reboot after SAVE, while the list shows that it waits
 
+OTHER_NETWORK = ("Other network…", "Anderes Netzwerk…")
+# This computer, as NetworkManager (a stand-in on the private network's system bus) tells it: on
+# the speaker's first WLAN, whose password it has saved.
+KNOWN_WLANS = ('[{"id": "Hausnetz", "ssid": "Hausnetz", "key-mgmt": "wpa-psk", '
+               '"timestamp": 1718000000, "psk": "%s", "active": true}]' % PASSWORD)
+NETWORKMANAGER_STANDIN = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
+                                      "tools", "lib", "networkmanager-standin.py")
+KNOWN_MARK = ("Known to this computer, connected now", "Diesem Computer bekannt, jetzt verbunden")
+SHOW_PASSWORD = ("Show password", "Passwort anzeigen")
+SECURITY_WPA = ("WPA/WPA2/WPA3 Personal", "WPA/WPA2/WPA3 Personal")
+COMPUTER_PASSWORD = ("Use this computer's password", "Passwort dieses Computers verwenden")
+
+# The settings page's password field with its check box, the button for this computer's
+# password and the line of why it could not be read (empty and hidden until then).
+PASSWORD_CONTROLS = [
+    (LABEL, "Passwd:", "Passwd:"), ("text", "Passwd:", "Passwd:"),
+    ("check box", *SHOW_PASSWORD), (BUTTON, *COMPUTER_PASSWORD), (LABEL, "", "")]
+SETTINGS_END = [
+    (LABEL, "IP Addr:", "IP Addr:"), (LABEL, "127.0.0.1", "127.0.0.1"),
+    (LABEL, "Vers:", "Vers:"), (LABEL, "2.4.17", "2.4.17"),
+    (LABEL, "Clicking on SAVE will reboot your\nVANTIR Ovix-Speakers!",
+     "Klicken auf OK lässt Ihre\nVANTIR Ovixs neu starten!"),
+    ("animation", "Waiting for the speaker's answer", "Warten auf die Antwort des Lautsprechers"),
+    (LABEL, "Sending the settings to the speaker…",
+     "Die Einstellungen werden an den Lautsprecher gesendet…"),
+    (BUTTON, "< Back", "< Zurück"), (BUTTON, "SAVE", "OK")]
+
 # Each page's title and its controls in the order a reader walks them: role, English, German.
 # The values on the settings page are the speaker simulator's device and first WLAN.
 PAGES = [
@@ -53,6 +80,8 @@ PAGES = [
          "Ein Funkmast, der zu einem Lautsprecher sendet"),
         (LABEL, "Speaker: " + SPEAKER, "Lautsprecher: " + SPEAKER),
         (LABEL, "Please select your private WLAN", "Bitte wählen Sie Ihr privates WLAN"),
+        (BUTTON, "Rescan", "Erneut suchen"), (BUTTON, OTHER_NETWORK[0], OTHER_NETWORK[1]),
+        (LABEL, "", ""),  # why the rows are those of an earlier scan: empty and hidden until then
         ("animation", "Waiting for the speaker's WLANs", "Warten auf die WLANs des Lautsprechers"),
         (LABEL, "The speaker is looking for WLANs…", "Der Lautsprecher sucht nach WLANs…"),
         (BUTTON, "< Back", "< Zurück"), (BUTTON, "Next >", "Weiter >")]),
@@ -62,20 +91,27 @@ PAGES = [
         (LABEL, "Model:", "Modell:"), (LABEL, "Ovix", "Ovix"),
         (LABEL, "Name:", "Name:"), ("text", "Name:", "Name:"),
         (LABEL, "WLAN:", "WLAN:"), (LABEL, "Hausnetz", "Hausnetz"),
-        (LABEL, "Passwd:", "Passwd:"), ("text", "Passwd:", "Passwd:"),
+        *PASSWORD_CONTROLS,
         (LABEL, "The password of this WLAN is too short: at least 8 characters, or 64 "
          "hexadecimal digits.",
          "Das Passwort dieses WLANs ist zu kurz: mindestens 8 Zeichen oder 64 "
          "Hexadezimalziffern."),
-        (LABEL, "IP Addr:", "IP Addr:"), (LABEL, "127.0.0.1", "127.0.0.1"),
-        (LABEL, "Vers:", "Vers:"), (LABEL, "2.4.17", "2.4.17"),
-        (LABEL, "Clicking on SAVE will reboot your\nVANTIR Ovix-Speakers!",
-         "Klicken auf OK lässt Ihre\nVANTIR Ovixs neu starten!"),
-        ("animation", "Waiting for the speaker's answer", "Warten auf die Antwort des Lautsprechers"),
-        (LABEL, "Sending the settings to the speaker…",
-         "Die Einstellungen werden an den Lautsprecher gesendet…"),
-        (BUTTON, "< Back", "< Zurück"), (BUTTON, "SAVE", "OK")]),
+        *SETTINGS_END]),
 ]
+
+# The settings page of "Other network…": the WLAN's name to type and its security. The button for
+# this computer's password is there, hidden until a WLAN that it knows is typed.
+OTHER_NETWORK_PAGE = [
+    ("image", "The front of a VANTIR speaker", "Die Vorderseite eines VANTIR Lautsprechers"),
+    (LABEL, "Speaker: " + SPEAKER, "Lautsprecher: " + SPEAKER),
+    (LABEL, "Model:", "Modell:"), (LABEL, "Ovix", "Ovix"),
+    (LABEL, "Name:", "Name:"), ("text", "Name:", "Name:"),
+    (LABEL, "WLAN:", "WLAN:"), ("text", "WLAN:", "WLAN:"),
+    # On Linux the toolkit names a combo box by its choice; its label is a relation (below).
+    (LABEL, "Security:", "Sicherheit:"), ("combo box", *SECURITY_WPA),
+    *PASSWORD_CONTROLS,
+    (LABEL, "Enter the name of the WLAN.", "Geben Sie den Namen des WLANs ein."),
+    *SETTINGS_END]
 
 # After SAVE, on the list page: the busy animation and the line naming the speaker awaited.
 WAITING = [("Waiting for saved speakers", "Warten auf die eingerichteten Lautsprecher"),
@@ -187,6 +223,20 @@ def start_buses(work):
         has_owner, capture_output=True, text=True).stdout)
 
 
+def start_networkmanager():
+    # Only on the private network's own system bus, which tools/dnssd-net gives us.
+    if not os.environ.get("DBUS_SYSTEM_BUS_ADDRESS"):
+        fail("no private system bus for the NetworkManager stand-in")
+    start(["/usr/bin/python3", "-m", "dbusmock", "--system", "-t", NETWORKMANAGER_STANDIN,
+           "-p", '{"connections": %s}' % KNOWN_WLANS],
+          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    has_owner = ["dbus-send", "--system", "--print-reply", "--dest=org.freedesktop.DBus",
+                 "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner",
+                 "string:org.freedesktop.NetworkManager"]
+    wait_for("NetworkManager stand-in", lambda: "true" in subprocess.run(
+        has_owner, capture_output=True, text=True).stdout)
+
+
 def dialog(pyatspi, title):
     desktop = pyatspi.Registry.getDesktop(0)
     for application in desktop:
@@ -214,6 +264,53 @@ def check_page(pyatspi, language, title, expected):
     if heard != expected:
         fail("%s, page \"%s\":\n  heard    %r\n  expected %r" % (language, title, heard, expected))
     return window
+
+
+def descendants(parent):
+    for child in parent:
+        if child is not None:
+            yield child
+            yield from descendants(child)
+
+
+def check_known_mark(pyatspi, window, language, column):
+    """The row of the WLAN this computer is on: its SSID, and the mark as its description."""
+    tree = next(c for c in controls(window) if c.getRoleName() == "tree")
+    mark = KNOWN_MARK[column - 1]
+    cell = wait_for('the row "Hausnetz"', lambda: next(
+        (c for c in descendants(tree) if c.name == "Hausnetz"), None))
+    wait_for('"%s" on the row "Hausnetz"' % mark, lambda: cell.description == mark)
+    others = {c.name for c in descendants(tree) if c.description} - {"Hausnetz"}
+    if others:
+        fail("%s: marked as known, but not known: %r" % (language, sorted(others)))
+
+
+def visit_other_network(pyatspi, window, language, title, column):
+    """"Other network…" and back: the settings page for a WLAN to type in."""
+    press(pyatspi, window, OTHER_NETWORK[column - 1])
+    expected = [(row[0], row[column]) for row in OTHER_NETWORK_PAGE]
+    typed = check_page(pyatspi, language, title, expected)
+    security = next(c for c in controls(typed) if c.getRoleName() == "combo box")
+    labels = [relation.getTarget(0).name for relation in security.getRelationSet()
+              if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY]
+    if labels != [expected[8][1]]:
+        fail("%s: the security choice is labelled by %r" % (language, labels))
+    press(pyatspi, typed, SETTINGS_END[-2][column])
+    wait_for("the WLAN page again", lambda: window.getState().contains(pyatspi.STATE_SHOWING))
+
+
+def use_computer_password(pyatspi, window, column):
+    """This computer's password into the field; masked, the field is heard as a password field."""
+    password = next(c for c in controls(window) if c.getRoleName() == "text" and
+                    c.name == "Passwd:")
+    press(pyatspi, window, COMPUTER_PASSWORD[column - 1])
+    wait_for("this computer's password in the field",
+             lambda: password.queryText().getText(0, -1) == PASSWORD)
+    show = next(c for c in controls(window) if c.getRoleName() == "check box")
+    for role in ("password text", "text"):
+        show.queryAction().doAction(0)
+        wait_for('the password field heard as "%s"' % role,
+                 lambda: (password.clearCache(), password.getRoleName())[1] == role)
 
 
 def press(pyatspi, window, name):
@@ -271,6 +368,10 @@ def walk(pyatspi, language, work):
         windows.append(check_page(pyatspi, language, title, expected))
         # Waiting only until the WLAN page is open.
         not_busy(pyatspi, windows[0])
+        if index == 1:
+            check_known_mark(pyatspi, windows[1], language, column)
+            visit_other_network(pyatspi, windows[1], language, pages[2][0], column)
+    use_computer_password(pyatspi, windows[2], column)
     # The WLAN page has its answer, the settings page sends nothing yet.
     for window in windows[1:]:
         not_busy(pyatspi, window)
@@ -286,8 +387,8 @@ def walk(pyatspi, language, work):
     save_and_hear_the_wait(pyatspi, windows, pages, column)
     stop(program)
     started.remove(program)
-    print("%s, %s: every control of the three pages heard as expected, and the wait after SAVE"
-          % (language, PLATFORM))
+    print("%s, %s: every control of the pages heard as expected, this computer's WLAN marked and "
+          "its password taken, and the wait after SAVE" % (language, PLATFORM))
 
 
 def check_tab_order(pyatspi, window, title):
@@ -318,6 +419,7 @@ def main():
             start([SPEAKER_SIM, "--name", SPEAKER, "--reboot-seconds", REBOOT_SECONDS],
                   stdout=open(SPEAKER_OUT, "w"), stderr=subprocess.DEVNULL)
             wait_for("speaker", lambda: "listening on " in open(SPEAKER_OUT).read())
+            start_networkmanager()
             start_buses(work)
             # Reads DISPLAY and the session bus when it is imported.
             import pyatspi
