@@ -119,6 +119,7 @@ Client_Settings::Client_Settings(QWidget *parent, WlanEntry entry)
     QHBoxLayout *computerPassword = new QHBoxLayout;
     computerPassword->addWidget(computerPasswordButton);
     computerPassword->addWidget(computerPasswordLabel, 1);
+    computerPassword->addStretch();
     layout->addLayout(computerPassword, row++, 1, 1, 3);
     problemLabel = new QLabel;
     // A line that says why SAVE is not available must not widen the page.
@@ -306,7 +307,8 @@ void Client_Settings::showPassword(bool shown)
     QAccessible::updateAccessibility(&event);
 }
 
-// Asks NetworkManager for the password of this one WLAN, now that the user wants it.
+// Asks NetworkManager for the password of this one WLAN, now that the user wants it; once,
+// however often it is pressed meanwhile.
 void Client_Settings::readComputerPassword()
 {
     if (passwordRequest || saving)
@@ -358,7 +360,8 @@ void Client_Settings::updatePasswordControls()
     const bool known =
         !open && knownWlans && !wlan.isEmpty() && knownWlans->wlan(wlan).hasPassword();
     computerPasswordButton->setVisible(known);
-    computerPasswordButton->setEnabled(known && !saving && !passwordRequest);
+    // Not disabled while the password is read: the keyboard's focus stays where the user is.
+    computerPasswordButton->setEnabled(known && !saving);
     if (!known)
         showPasswordReadable();
     updateSaveButton();

@@ -286,17 +286,18 @@ void tst_KnownWlanPages::computerPassword()
 
     if (hangs)
         standIn.freeze();
+    // Pressed again while it is read: still one request.
     button->click();
-    QVERIFY(!button->isEnabled());
+    button->click();
     const bool read = field == QLatin1String(password);
     if (read)
         QTRY_COMPARE(passwordEdit->text(), field);
     else
         QTRY_VERIFY(labelWithText(page, QString::fromUtf8(unreadable)) &&
                     labelWithText(page, QString::fromUtf8(unreadable))->isVisible());
-    QTRY_VERIFY(button->isEnabled());
     QCOMPARE(passwordEdit->text(), field);
-    QCOMPARE(labelWithText(page, QString::fromUtf8(unreadable))->isVisible(), !read);
+    const QLabel *line = labelWithText(page, QString::fromUtf8(unreadable));
+    QCOMPARE(line && line->isVisible(), !read);
     // That connection's secret, once: none was read before the press.
     if (!hangs)
         QTRY_COMPARE(secretCalls,
