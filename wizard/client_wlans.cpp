@@ -17,6 +17,7 @@
 #include <QNetworkReply>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QShortcut>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
@@ -78,8 +79,9 @@ Client_WLANs::Client_WLANs(QWidget *parent)
     statusLabel->hide();
 
     rescanButton = new QPushButton(tr("Rescan"));
-    rescanButton->setShortcut(QKeySequence(Qt::Key_F5));
     rescanButton->setEnabled(false);
+    // A key of its own, beside the button's access key.
+    new QShortcut(QKeySequence(Qt::Key_F5), this, SLOT(rescan()));
     otherButton = new QPushButton(tr("Other network…"));
     otherButton->setAccessibleDescription(tr("A WLAN that the speaker does not list"));
 
