@@ -507,4 +507,13 @@ SettingsProblem checkSettings(const QString &name, const QString &password,
     return password.isEmpty() ? SettingsProblem::PasswordMissing : SettingsProblem::None;
 }
 
+SsidProblem checkSsid(const QString &ssid)
+{
+    if (ssid.isEmpty())
+        return SsidProblem::Missing;
+    if (ssid.toUtf8().size() > MaxSsidBytes)
+        return SsidProblem::TooLong;
+    return SsidProblem::None;
+}
+
 } // namespace SpeakerApi

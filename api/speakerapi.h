@@ -199,6 +199,18 @@ enum class SettingsProblem {
 SettingsProblem checkSettings(const QString &name, const QString &password,
                               const QString &encryptType);
 
+// The most bytes of an SSID, in UTF-8 as the speaker gets it.
+const int MaxSsidBytes = 32;
+
+enum class SsidProblem {
+    None,
+    Missing, // no SSID at all
+    TooLong, // more than MaxSsidBytes bytes
+};
+
+// Whether an SSID that the user typed can name a WLAN. Blanks count: an SSID may have them.
+SsidProblem checkSsid(const QString &ssid);
+
 } // namespace SpeakerApi
 
 #endif // SPEAKERAPI_H

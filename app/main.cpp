@@ -1,5 +1,7 @@
 #include "client.h"
+#include "knownwlans.h"
 #include "startup.h"
+#include "wizarddata.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -19,8 +21,12 @@ int main(int argc, char *argv[])
     installCatalogue(translator, QLocale::system());
     qDebug() << "VANTIR Configurator running...";
 
+    // What this computer knows of WLANs, for the pages; no password is read until asked for.
+    KnownWlans known;
+    knownWlans = &known;
+
     // Closing the last page ends the loop; the locals go in reverse order:
-    // page, translator, application.
+    // page, known WLANs, translator, application.
     Client client(nullptr);
     client.show();
     return app.exec();

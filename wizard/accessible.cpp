@@ -154,6 +154,9 @@ void giveAccessKeys(const QList<QWidget *> &controls)
 {
     QSet<int> taken;
     for (QWidget *control : controls) {
+        // A page's control that this page does not have, such as a field for a typed WLAN.
+        if (!control)
+            continue;
         const QList<int> keys = offeredKeys(controlText(control));
         const auto free = std::find_if(keys.cbegin(), keys.cend(),
                                        [&taken](int key) { return !taken.contains(key); });

@@ -33,7 +33,7 @@ void setDescription(QWidget *control, const QString &text);
 // The letters that begin a word come first; earlier controls choose first, and no two controls
 // share a letter, so one call takes all the page's buttons and fields, once its layout is set
 // (a field's label is found on the field's window). Letters outside A to Z, and digits, are left
-// out; a control without a free letter gets no key.
+// out; a control without a free letter gets no key, and a null control is passed over.
 //
 // The texts stay as the catalogues give them, without an ampersand: a button gets the key as
 // its shortcut, which screen readers are told as the key binding of its "Press" action (set its

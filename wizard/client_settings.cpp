@@ -3,11 +3,16 @@
 #include "accessible.h"
 #include "busyindicator.h"
 #include "headerpicture.h"
+#include "knownwlans.h"
 #include "settingssave.h"
 #include "wizarddata.h"
 
+#include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDebug>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,8 +44,9 @@ SpeakerApi::DeviceInfo deviceOf(const WizardData &data)
 
 // The speaker and the WLAN are those of the moment the page is built, the ones
 // its labels show: later choices on other pages do not redirect the password.
-Client_Settings::Client_Settings(QWidget *parent)
-    : QDialog(parent), speakerUrl(wizardData.url), ssid(wizardData.ssid),
+Client_Settings::Client_Settings(QWidget *parent, WlanEntry entry)
+    : QDialog(parent), ssidEdit(nullptr), securityBox(nullptr), speakerUrl(wizardData.url),
+      ssid(entry == WlanEntry::Chosen ? wizardData.ssid : QString()),
       encryptType(wizardData.encryptType), device(deviceOf(wizardData)), saving(false)
 {
     resize(640, 550);
@@ -52,7 +58,7 @@ Client_Settings::Client_Settings(QWidget *parent)
 
     backButton = new QPushButton(tr("<< Back"));
     saveButton = new QPushButton(tr("SAVE"));
-    // Enter presses SAVE, also while typing in the two fields.
+    // Enter presses SAVE, also while typing in the fields.
     saveButton->setDefault(true);
     saveButton->setEnabled(false);
 
@@ -64,47 +70,94 @@ Client_Settings::Client_Settings(QWidget *parent)
     top->addWidget(headerLabel);
     top->addWidget(speakerTextLabel(tr("Speaker: %1").arg(wizardData.listedName)));
 
+    // The WLAN of the last speaker saved: a typed one is offered to the next "Other network…".
+    const SentWlan &saved = wizardData.savedWlan;
+    const bool offerTyped = entry == WlanEntry::Typed && saved.typed;
+
     // The speaker's details are copied once; later answers do not change them.
     QGridLayout *layout = new QGridLayout;
-    layout->addLayout(top, 0, 0, 1, 4);
+    int row = 0;
+    layout->addLayout(top, row++, 0, 1, 4);
     QLabel *label = new QLabel(tr("Model:"));
-    layout->addWidget(label, 1, 0, 1, 1);
-    layout->addWidget(valueLabel(label, wizardData.model), 1, 1, 1, 3);
+    layout->addWidget(label, row, 0, 1, 1);
+    layout->addWidget(valueLabel(label, wizardData.model), row++, 1, 1, 3);
     // The speaker keeps its own name unless the user gives another: a fixed default
     // would give every speaker of a home the same one.
     nameEdit =
         new QLineEdit(wizardData.name.trimmed().isEmpty() ? tr("VANTIR Ovix") : wizardData.name);
-    layout->addWidget(fieldLabel(tr("Name:"), nameEdit), 2, 0, 1, 1);
-    layout->addWidget(nameEdit, 2, 1, 1, 3);
-    label = new QLabel(tr("WLAN:"));
-    layout->addWidget(label, 3, 0, 1, 1);
-    layout->addWidget(valueLabel(label, ssid), 3, 1, 1, 3);
-    passwordEdit = new QLineEdit;
-    layout->addWidget(fieldLabel(tr("Passwd:"), passwordEdit), 4, 0, 1, 1);
-    layout->addWidget(passwordEdit, 4, 1, 1, 3);
+    layout->addWidget(fieldLabel(tr("Name:"), nameEdit), row, 0, 1, 1);
+    layout->addWidget(nameEdit, row++, 1, 1, 3);
+    if (entry == WlanEntry::Chosen) {
+        label = new QLabel(tr("WLAN:"));
+        layout->addWidget(label, row, 0, 1, 1);
+        layout->addWidget(valueLabel(label, ssid), row++, 1, 1, 3);
+    } else {
+        ssidEdit = new QLineEdit(offerTyped ? saved.ssid : QString());
+        layout->addWidget(fieldLabel(tr("WLAN:"), ssidEdit), row, 0, 1, 1);
+        layout->addWidget(ssidEdit, row++, 1, 1, 3);
+        securityBox = new QComboBox;
+        securityBox->addItem(tr("WPA/WPA2/WPA3 Personal"), QStringLiteral("WPA"));
+        securityBox->addItem(tr("Open"), QStringLiteral("NONE"));
+        if (offerTyped)
+            securityBox->setCurrentIndex(qMax(0, securityBox->findData(saved.encryptType)));
+        layout->addWidget(fieldLabel(tr("Security:"), securityBox), row, 0, 1, 1);
+        layout->addWidget(securityBox, row++, 1, 1, 3);
+    }
+    // The password of the last speaker saved into this WLAN, so that it is typed once.
+    const bool offerPassword =
+        entry == WlanEntry::Chosen ? !saved.isEmpty() && saved.ssid == ssid : offerTyped;
+    passwordEdit = new QLineEdit(offerPassword ? saved.password : QString());
+    // Shown as typed at first: a password that the user cannot see is mistyped unseen.
+    showPasswordBox = new QCheckBox(tr("Show password"));
+    showPasswordBox->setChecked(true);
+    layout->addWidget(fieldLabel(tr("Passwd:"), passwordEdit), row, 0, 1, 1);
+    layout->addWidget(passwordEdit, row, 1, 1, 2);
+    layout->addWidget(showPasswordBox, row++, 3, 1, 1);
+    computerPasswordButton = new QPushButton(tr("Use this computer's password"));
+    computerPasswordButton->hide();
+    // Something to act on: the user has to type the password after all.
+    computerPasswordLabel = new AnnouncedLabel(Urgency::Urgent);
+    computerPasswordLabel->hide();
+    QHBoxLayout *computerPassword = new QHBoxLayout;
+    computerPassword->addWidget(computerPasswordButton);
+    computerPassword->addWidget(computerPasswordLabel, 1);
+    computerPassword->addStretch();
+    layout->addLayout(computerPassword, row++, 1, 1, 3);
     problemLabel = new QLabel;
     // A line that says why SAVE is not available must not widen the page.
     problemLabel->setWordWrap(true);
-    layout->addWidget(problemLabel, 5, 1, 1, 3);
+    layout->addWidget(problemLabel, row++, 1, 1, 3);
     label = new QLabel(tr("IP Addr:"));
-    layout->addWidget(label, 6, 0, 1, 1);
-    layout->addWidget(valueLabel(label, wizardData.ip), 6, 1, 1, 3);
+    layout->addWidget(label, row, 0, 1, 1);
+    layout->addWidget(valueLabel(label, wizardData.ip), row++, 1, 1, 3);
     label = new QLabel(tr("Vers:"));
-    layout->addWidget(label, 7, 0, 1, 1);
-    layout->addWidget(valueLabel(label, wizardData.softwareVer), 7, 1, 1, 3);
-    layout->addWidget(hintLabel, 8, 0, 1, 4);
+    layout->addWidget(label, row, 0, 1, 1);
+    layout->addWidget(valueLabel(label, wizardData.softwareVer), row++, 1, 1, 3);
+    layout->addWidget(hintLabel, row++, 0, 1, 4);
     busyIndicator = new BusyIndicator(tr("Sending the settings to the speaker…"),
                                       tr("Waiting for the speaker's answer"));
-    layout->addWidget(busyIndicator, 9, 0, 1, 2);
-    layout->addWidget(backButton, 9, 2, 1, 1);
-    layout->addWidget(saveButton, 9, 3, 1, 1);
+    layout->addWidget(busyIndicator, row, 0, 1, 2);
+    layout->addWidget(backButton, row, 2, 1, 1);
+    layout->addWidget(saveButton, row, 3, 1, 1);
     setLayout(layout);
-    giveAccessKeys({ saveButton, backButton, nameEdit, passwordEdit });
+    giveAccessKeys({ saveButton, backButton, nameEdit, ssidEdit, securityBox, passwordEdit,
+                     showPasswordBox, computerPasswordButton });
 
     setWindowTitle(tr("Speaker WLAN Settings"));
     connect(nameEdit, SIGNAL(textChanged(QString)), this, SLOT(updateSaveButton()));
     connect(passwordEdit, SIGNAL(textChanged(QString)), this, SLOT(updateSaveButton()));
-    updateSaveButton();
+    connect(showPasswordBox, SIGNAL(toggled(bool)), this, SLOT(showPassword(bool)));
+    connect(computerPasswordButton, SIGNAL(clicked()), this, SLOT(readComputerPassword()));
+    if (ssidEdit) {
+        // A password being read for the WLAN typed before is not this one's.
+        connect(ssidEdit, &QLineEdit::textChanged, this, [this] { delete passwordRequest; });
+        connect(ssidEdit, SIGNAL(textChanged(QString)), this, SLOT(updatePasswordControls()));
+        connect(securityBox, SIGNAL(currentIndexChanged(int)), this,
+                SLOT(updatePasswordControls()));
+    }
+    if (knownWlans)
+        connect(knownWlans, SIGNAL(ready()), this, SLOT(updatePasswordControls()));
+    updatePasswordControls();
 }
 
 QString Client_Settings::saveOutcomeText(SpeakerApi::SaveOutcome outcome, const QString &reason)
@@ -157,13 +210,24 @@ void Client_Settings::setSSID()
 {
     SavedSettings settings;
     settings.name = nameEdit->text();
-    settings.ssid = ssid;
+    settings.ssid = currentSsid();
     settings.before = device;
-    SettingsSave *save = new SettingsSave(speakerUrl, settings, passwordEdit->text(), this);
+    SentWlan wlan;
+    wlan.ssid = settings.ssid;
+    // An open WLAN takes no password, whatever the field held before "Open" was chosen.
+    wlan.password = isOpen() ? QString() : passwordEdit->text();
+    wlan.encryptType = currentEncryptType();
+    wlan.typed = ssidEdit != nullptr;
+    SettingsSave *save = new SettingsSave(speakerUrl, settings, wlan.password, this);
     connect(save, &SettingsSave::answered, this, &Client_Settings::endSave);
+    // Kept for the next speaker once this one has taken it, also when the page has gone by then.
+    connect(save, &SettingsSave::saved, save, [wlan] { wizardData.savedWlan = wlan; });
+    // A password still being read would land after the values were sent.
+    delete passwordRequest;
     saving = true;
     saveButton->setEnabled(false);
     backButton->setEnabled(false);
+    updatePasswordControls();
     busyIndicator->start();
     emit saveStarted(save);
 }
@@ -173,45 +237,148 @@ void Client_Settings::endSave(SpeakerApi::SaveOutcome outcome)
     saving = false;
     busyIndicator->stop();
     backButton->setEnabled(true);
-    updateSaveButton();
+    updatePasswordControls();
     if (outcome == SpeakerApi::SaveOutcome::Saved)
         hide();
 }
 
+QString Client_Settings::currentSsid() const
+{
+    return ssidEdit ? ssidEdit->text() : ssid;
+}
+
+bool Client_Settings::isOpen() const
+{
+    return securityBox && securityBox->currentData().toString() == QLatin1String("NONE");
+}
+
+QString Client_Settings::currentEncryptType() const
+{
+    return securityBox ? securityBox->currentData().toString() : encryptType;
+}
+
 void Client_Settings::updateSaveButton()
 {
-    const SpeakerApi::SettingsProblem problem =
-        SpeakerApi::checkSettings(nameEdit->text(), passwordEdit->text(), encryptType);
-    switch (problem) {
-    case SpeakerApi::SettingsProblem::None:
-        problemLabel->clear();
-        break;
-    case SpeakerApi::SettingsProblem::BlankName:
-        problemLabel->setText(tr("Enter a name for the speaker."));
-        break;
-    // Limits in bytes, as the speaker counts them: a letter such as "ä" takes two.
-    case SpeakerApi::SettingsProblem::NameTooLong:
-        problemLabel->setText(tr("The name is too long: at most 63 bytes, which is fewer "
-                                 "characters where letters such as ä are used."));
-        break;
-    case SpeakerApi::SettingsProblem::WpaPasswordTooShort:
-        problemLabel->setText(tr("The password of this WLAN is too short: at least 8 characters, "
-                                 "or 64 hexadecimal digits."));
-        break;
-    case SpeakerApi::SettingsProblem::WpaPasswordTooLong:
-        problemLabel->setText(
-            tr("The password of this WLAN is too long: at most 63 bytes, which is "
-               "fewer characters where letters such as ä are used, or 64 "
-               "hexadecimal digits."));
-        break;
-    case SpeakerApi::SettingsProblem::PasswordMissing:
-        problemLabel->setText(tr("Enter the password of this WLAN."));
-        break;
+    const SpeakerApi::SettingsProblem problem = SpeakerApi::checkSettings(
+        nameEdit->text(), isOpen() ? QString() : passwordEdit->text(), currentEncryptType());
+    const SpeakerApi::SsidProblem ssidProblem =
+        ssidEdit ? SpeakerApi::checkSsid(ssidEdit->text()) : SpeakerApi::SsidProblem::None;
+    // The first problem in the order of the fields. Limits in bytes, as the speaker counts them:
+    // a letter such as "ä" takes two.
+    const bool nameProblem = problem == SpeakerApi::SettingsProblem::BlankName ||
+        problem == SpeakerApi::SettingsProblem::NameTooLong;
+    if (!nameProblem && ssidProblem == SpeakerApi::SsidProblem::Missing) {
+        problemLabel->setText(tr("Enter the name of the WLAN."));
+    } else if (!nameProblem && ssidProblem == SpeakerApi::SsidProblem::TooLong) {
+        problemLabel->setText(tr("The name of the WLAN is too long: at most 32 bytes, which is "
+                                 "fewer characters where letters such as ä are used."));
+    } else {
+        switch (problem) {
+        case SpeakerApi::SettingsProblem::None:
+            problemLabel->clear();
+            break;
+        case SpeakerApi::SettingsProblem::BlankName:
+            problemLabel->setText(tr("Enter a name for the speaker."));
+            break;
+        case SpeakerApi::SettingsProblem::NameTooLong:
+            problemLabel->setText(tr("The name is too long: at most 63 bytes, which is fewer "
+                                     "characters where letters such as ä are used."));
+            break;
+        case SpeakerApi::SettingsProblem::WpaPasswordTooShort:
+            problemLabel->setText(tr("The password of this WLAN is too short: at least 8 "
+                                     "characters, or 64 hexadecimal digits."));
+            break;
+        case SpeakerApi::SettingsProblem::WpaPasswordTooLong:
+            problemLabel->setText(
+                tr("The password of this WLAN is too long: at most 63 bytes, which is "
+                   "fewer characters where letters such as ä are used, or 64 "
+                   "hexadecimal digits."));
+            break;
+        case SpeakerApi::SettingsProblem::PasswordMissing:
+            problemLabel->setText(tr("Enter the password of this WLAN."));
+            break;
+        }
     }
     // Heard in the field it is about, where the user types.
-    const bool aboutName = problem == SpeakerApi::SettingsProblem::BlankName ||
-        problem == SpeakerApi::SettingsProblem::NameTooLong;
-    setDescription(nameEdit, aboutName ? problemLabel->text() : QString());
-    setDescription(passwordEdit, aboutName ? QString() : problemLabel->text());
-    saveButton->setEnabled(!saving && problem == SpeakerApi::SettingsProblem::None);
+    QLineEdit *about = passwordEdit;
+    if (nameProblem)
+        about = nameEdit;
+    else if (ssidProblem != SpeakerApi::SsidProblem::None)
+        about = ssidEdit;
+    for (QLineEdit *field : { nameEdit, ssidEdit, passwordEdit }) {
+        if (field)
+            setDescription(field, field == about ? problemLabel->text() : QString());
+    }
+    saveButton->setEnabled(!saving && problem == SpeakerApi::SettingsProblem::None &&
+                           ssidProblem == SpeakerApi::SsidProblem::None);
+}
+
+// Unchecked, the field masks the password, and screen readers take it for a password field.
+void Client_Settings::showPassword(bool shown)
+{
+    passwordEdit->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password);
+    QAccessible::State changed;
+    changed.passwordEdit = true;
+    QAccessibleStateChangeEvent event(passwordEdit, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+// Asks NetworkManager for the password of this one WLAN, now that the user wants it; once,
+// however often it is pressed meanwhile.
+void Client_Settings::readComputerPassword()
+{
+    if (passwordRequest || saving)
+        return;
+    showPasswordReadable();
+    if (!knownWlans) {
+        showPasswordUnreadable();
+        return;
+    }
+    passwordRequest = knownWlans->readPassword(currentSsid(), this);
+    // The password goes into the field and nowhere else.
+    connect(passwordRequest, &PasswordRequest::passwordRead, this, [this](const QString &password) {
+        passwordRequest.clear();
+        passwordEdit->setText(password);
+        updatePasswordControls();
+    });
+    connect(passwordRequest, &PasswordRequest::passwordUnreadable, this, [this] {
+        passwordRequest.clear();
+        showPasswordUnreadable();
+        updatePasswordControls();
+    });
+    updatePasswordControls();
+}
+
+// No line while the password may yet be read.
+void Client_Settings::showPasswordReadable()
+{
+    computerPasswordLabel->clear();
+    computerPasswordLabel->hide();
+}
+
+void Client_Settings::showPasswordUnreadable()
+{
+    computerPasswordLabel->setText(
+        tr("The password could not be read on this computer. Please type it in."));
+    computerPasswordLabel->show();
+}
+
+// The password field and its helpers follow the WLAN: none for an open one, this computer's
+// password only for a WLAN that it knows with one.
+void Client_Settings::updatePasswordControls()
+{
+    const QString wlan = currentSsid();
+    const bool open = isOpen();
+    if (open)
+        delete passwordRequest;
+    passwordEdit->setEnabled(!open);
+    showPasswordBox->setEnabled(!open);
+    const bool known =
+        !open && knownWlans && !wlan.isEmpty() && knownWlans->wlan(wlan).hasPassword();
+    computerPasswordButton->setVisible(known);
+    // Not disabled while the password is read: the keyboard's focus stays where the user is.
+    computerPasswordButton->setEnabled(known && !saving);
+    if (!known)
+        showPasswordReadable();
+    updateSaveButton();
 }

@@ -1,11 +1,13 @@
 #ifndef CLIENT_WLANS_H
 #define CLIENT_WLANS_H
 
+#include "client_settings.h"
 #include "settingssave.h"
 
 #include <QDialog>
 #include <QStringList>
 
+class AnnouncedLabel;
 class BusyIndicator;
 class QLabel;
 class QNetworkReply;
@@ -13,9 +15,12 @@ class QPushButton;
 class QTreeWidget;
 
 // The second wizard page: the WLANs that the chosen speaker sees. It asks the
-// speaker for them while it is being built and shows that it waits until the
-// answer; "Next >>" keeps the chosen SSID and opens the settings page, whose
-// "<< Back" brings this page back.
+// speaker for them while it is being built and again on "Rescan", one scan at a
+// time, and shows that it waits until the answer. The row chosen at first is the
+// WLAN the last speaker was saved into, else the one this computer is on, else
+// the one it used last, else the first; a row the user chose stays chosen.
+// "Next >>" keeps the chosen SSID and opens the settings page, "Other network…"
+// opens it for a WLAN to type in; its "<< Back" brings this page back.
 class Client_WLANs : public QDialog
 {
     Q_OBJECT
@@ -32,16 +37,38 @@ private slots:
     void setSSID();
     void enableNextButton();
     void returnFromSettings();
+    void rescan();
+    void typeOtherNetwork();
+    void noteChoice();
+    void markKnownRows();
 
 private:
+    void scan();
+    void showScanProblem(SpeakerApi::AnswerProblem problem);
+    void showRows(const QList<SpeakerApi::AccessPoint> &accessPoints);
+    void chooseRow();
+    void selectRow(int row);
+    void showStatus(const QString &text);
+    void openSettings(Client_Settings::WlanEntry entry);
     void showInfo(const QString &text);
 
     QTreeWidget *wlanTree;
     QLabel *hintLabel;
+    AnnouncedLabel *statusLabel; // why the rows are those of an earlier scan, or why none is chosen
+    QPushButton *rescanButton;
+    QPushButton *otherButton;
     QPushButton *backButton;
     QPushButton *nextButton;
     BusyIndicator *busyIndicator;
-    QStringList encryptTypes; // of the rows' access points
+    const QString speakerUrl;
+    const QString knownText;     // the mark of a WLAN this computer knows
+    const QString connectedText; // and of the one it is on
+    QStringList encryptTypes;    // of the rows' access points
+    QString userChoice;          // the SSID the user chose; empty: none
+    bool userChose;              // the rows' choice is the user's, not the page's
+    bool choiceGone;             // the user's choice is not listed any more: the line says so
+    bool pageSelects;            // the selection changes by the page's hand
+    bool scanning;               // a scan is in flight
 };
 
 #endif // CLIENT_WLANS_H

@@ -7,6 +7,7 @@
 WizardData wizardData;
 QPointer<Client_WLANs> wlanPage;
 QPointer<Client_Settings> settingsPage;
+QPointer<KnownWlans> knownWlans;
 
 void WizardData::setName(const QString &value)
 {

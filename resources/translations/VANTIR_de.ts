@@ -262,6 +262,38 @@ und sind in einer Minute verfügbar...
         <source>Speaker: %1</source>
         <translation>Lautsprecher: %1</translation>
     </message>
+    <message>
+        <source>Security:</source>
+        <translation>Sicherheit:</translation>
+    </message>
+    <message>
+        <source>WPA/WPA2/WPA3 Personal</source>
+        <translation>WPA/WPA2/WPA3 Personal</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Offen</translation>
+    </message>
+    <message>
+        <source>Show password</source>
+        <translation>Passwort anzeigen</translation>
+    </message>
+    <message>
+        <source>Use this computer&apos;s password</source>
+        <translation>Passwort dieses Computers verwenden</translation>
+    </message>
+    <message>
+        <source>The password could not be read on this computer. Please type it in.</source>
+        <translation>Das Passwort konnte auf diesem Computer nicht gelesen werden. Bitte geben Sie es ein.</translation>
+    </message>
+    <message>
+        <source>Enter the name of the WLAN.</source>
+        <translation>Geben Sie den Namen des WLANs ein.</translation>
+    </message>
+    <message>
+        <source>The name of the WLAN is too long: at most 32 bytes, which is fewer characters where letters such as ä are used.</source>
+        <translation>Der Name des WLANs ist zu lang: höchstens 32 Bytes, das sind weniger Zeichen, wo Buchstaben wie ä vorkommen.</translation>
+    </message>
 </context>
 <context>
     <name>Client_WLANs</name>
@@ -341,6 +373,50 @@ und sind in einer Minute verfügbar...
     <message>
         <source>Speaker: %1</source>
         <translation>Lautsprecher: %1</translation>
+    </message>
+    <message>
+        <source>Known to this computer</source>
+        <translation>Diesem Computer bekannt</translation>
+    </message>
+    <message>
+        <source>Known to this computer, connected now</source>
+        <translation>Diesem Computer bekannt, jetzt verbunden</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Erneut suchen</translation>
+    </message>
+    <message>
+        <source>Other network…</source>
+        <translation>Anderes Netzwerk…</translation>
+    </message>
+    <message>
+        <source>A WLAN that the speaker does not list</source>
+        <translation>Ein WLAN, das der Lautsprecher nicht anzeigt</translation>
+    </message>
+    <message>
+        <source>The speaker found no WLANs this time. The list shows those it found before.</source>
+        <translation>Der Lautsprecher hat diesmal kein WLAN gefunden. Die Liste zeigt die zuvor gefundenen.</translation>
+    </message>
+    <message>
+        <source>The speaker could not be reached for a new search. The list shows the WLANs it found before.</source>
+        <translation>Der Lautsprecher war für eine neue Suche nicht erreichbar. Die Liste zeigt die zuvor gefundenen WLANs.</translation>
+    </message>
+    <message>
+        <source>The speaker did not answer the new search. The list shows the WLANs it found before.</source>
+        <translation>Der Lautsprecher hat auf die neue Suche nicht geantwortet. Die Liste zeigt die zuvor gefundenen WLANs.</translation>
+    </message>
+    <message>
+        <source>The speaker&apos;s answer to the new search could not be used. The list shows the WLANs it found before.</source>
+        <translation>Die Antwort des Lautsprechers auf die neue Suche war nicht verwendbar. Die Liste zeigt die zuvor gefundenen WLANs.</translation>
+    </message>
+    <message>
+        <source>The speaker&apos;s answer to the new search was too large to use. The list shows the WLANs it found before.</source>
+        <translation>Die Antwort des Lautsprechers auf die neue Suche war zu groß, um sie zu verwenden. Die Liste zeigt die zuvor gefundenen WLANs.</translation>
+    </message>
+    <message>
+        <source>The WLAN &quot;%1&quot; is no longer listed. Choose one.</source>
+        <translation>Das WLAN „%1“ wird nicht mehr angezeigt. Wählen Sie eines aus.</translation>
     </message>
 </context>
 </TS>

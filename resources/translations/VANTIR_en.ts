@@ -261,6 +261,38 @@ and will be available in a minute...</translation>
         <source>Speaker: %1</source>
         <translation>Speaker: %1</translation>
     </message>
+    <message>
+        <source>Security:</source>
+        <translation>Security:</translation>
+    </message>
+    <message>
+        <source>WPA/WPA2/WPA3 Personal</source>
+        <translation>WPA/WPA2/WPA3 Personal</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Show password</source>
+        <translation>Show password</translation>
+    </message>
+    <message>
+        <source>Use this computer&apos;s password</source>
+        <translation>Use this computer&apos;s password</translation>
+    </message>
+    <message>
+        <source>The password could not be read on this computer. Please type it in.</source>
+        <translation>The password could not be read on this computer. Please type it in.</translation>
+    </message>
+    <message>
+        <source>Enter the name of the WLAN.</source>
+        <translation>Enter the name of the WLAN.</translation>
+    </message>
+    <message>
+        <source>The name of the WLAN is too long: at most 32 bytes, which is fewer characters where letters such as ä are used.</source>
+        <translation>The name of the WLAN is too long: at most 32 bytes, which is fewer characters where letters such as ä are used.</translation>
+    </message>
 </context>
 <context>
     <name>Client_WLANs</name>
@@ -340,6 +372,50 @@ and will be available in a minute...</translation>
     <message>
         <source>Speaker: %1</source>
         <translation>Speaker: %1</translation>
+    </message>
+    <message>
+        <source>Known to this computer</source>
+        <translation>Known to this computer</translation>
+    </message>
+    <message>
+        <source>Known to this computer, connected now</source>
+        <translation>Known to this computer, connected now</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Rescan</translation>
+    </message>
+    <message>
+        <source>Other network…</source>
+        <translation>Other network…</translation>
+    </message>
+    <message>
+        <source>A WLAN that the speaker does not list</source>
+        <translation>A WLAN that the speaker does not list</translation>
+    </message>
+    <message>
+        <source>The speaker found no WLANs this time. The list shows those it found before.</source>
+        <translation>The speaker found no WLANs this time. The list shows those it found before.</translation>
+    </message>
+    <message>
+        <source>The speaker could not be reached for a new search. The list shows the WLANs it found before.</source>
+        <translation>The speaker could not be reached for a new search. The list shows the WLANs it found before.</translation>
+    </message>
+    <message>
+        <source>The speaker did not answer the new search. The list shows the WLANs it found before.</source>
+        <translation>The speaker did not answer the new search. The list shows the WLANs it found before.</translation>
+    </message>
+    <message>
+        <source>The speaker&apos;s answer to the new search could not be used. The list shows the WLANs it found before.</source>
+        <translation>The speaker&apos;s answer to the new search could not be used. The list shows the WLANs it found before.</translation>
+    </message>
+    <message>
+        <source>The speaker&apos;s answer to the new search was too large to use. The list shows the WLANs it found before.</source>
+        <translation>The speaker&apos;s answer to the new search was too large to use. The list shows the WLANs it found before.</translation>
+    </message>
+    <message>
+        <source>The WLAN &quot;%1&quot; is no longer listed. Choose one.</source>
+        <translation>The WLAN &quot;%1&quot; is no longer listed. Choose one.</translation>
     </message>
 </context>
 </TS>

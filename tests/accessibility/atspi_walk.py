@@ -43,6 +43,31 @@ TOO_SHORT = ("The password of this WLAN is too short: at least 8 characters, or 
 SCANNING = ("The speaker is looking for WLANs…", "Der Lautsprecher sucht nach WLANs…")
 SENDING = ("Sending the settings to the speaker…",
            "Die Einstellungen werden an den Lautsprecher gesendet…")
+OTHER_NETWORK = ("Other network…", "Anderes Netzwerk…")
+# This computer, as NetworkManager (a stand-in on the private network's system bus) tells it: on
+# the speaker's first WLAN, whose password it has saved.
+KNOWN_WLANS = ('[{"id": "Hausnetz", "ssid": "Hausnetz", "key-mgmt": "wpa-psk", '
+               '"timestamp": 1718000000, "psk": "%s", "active": true}]' % PASSWORD)
+NETWORKMANAGER_STANDIN = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
+                                      "tools", "lib", "networkmanager-standin.py")
+KNOWN_MARK = ("Known to this computer, connected now", "Diesem Computer bekannt, jetzt verbunden")
+SHOW_PASSWORD = ("Show password", "Passwort anzeigen")
+SECURITY_WPA = ("WPA/WPA2/WPA3 Personal", "WPA/WPA2/WPA3 Personal")
+COMPUTER_PASSWORD = ("Use this computer's password", "Passwort dieses Computers verwenden")
+
+# The settings page's password field with its check box, the button for this computer's
+# password and the line of why it could not be read (empty and hidden until then).
+PASSWORD_CONTROLS = [
+    (LABEL, "Passwd:", "Passwd:"), (FIELD, "Passwd:", "Passwd:"),
+    ("check box", *SHOW_PASSWORD), (BUTTON, *COMPUTER_PASSWORD), (LINE, "", "")]
+SETTINGS_END = [
+    (LABEL, "IP Addr:", "IP Addr:"), (LABEL, "IP Addr: 127.0.0.1", "IP Addr: 127.0.0.1"),
+    (LABEL, "Vers:", "Vers:"), (LABEL, "Vers: 2.4.17", "Vers: 2.4.17"),
+    (LABEL, "Clicking on SAVE will reboot your\nVANTIR Ovix-Speakers!",
+     "Klicken auf OK lässt Ihre\nVANTIR Ovixs neu starten!"),
+    ("animation", "Waiting for the speaker's answer", "Warten auf die Antwort des Lautsprechers"),
+    (LINE, SENDING[0], SENDING[1]),
+    (BUTTON, "< Back", "< Zurück"), (BUTTON, "SAVE", "OK")]
 
 # Each page's title and its controls in the order a reader walks them: role, English, German.
 # The values on the settings page are the speaker simulator's device and first WLAN.
@@ -65,6 +90,8 @@ PAGES = [
          "Ein Funkmast, der zu einem Lautsprecher sendet"),
         (LABEL, "Speaker: " + SPEAKER, "Lautsprecher: " + SPEAKER),
         (LABEL, "Please select your private WLAN", "Bitte wählen Sie Ihr privates WLAN"),
+        (BUTTON, "Rescan", "Erneut suchen"), (BUTTON, OTHER_NETWORK[0], OTHER_NETWORK[1]),
+        (LINE, "", ""),  # why the rows are those of an earlier scan: empty and hidden until then
         ("animation", "Waiting for the speaker's WLANs", "Warten auf die WLANs des Lautsprechers"),
         (LINE, "The speaker is looking for WLANs…", "Der Lautsprecher sucht nach WLANs…"),
         (BUTTON, "< Back", "< Zurück"), (BUTTON, "Next >", "Weiter >")]),
@@ -75,16 +102,24 @@ PAGES = [
         (LABEL, "Model:", "Modell:"), (LABEL, "Model: Ovix", "Modell: Ovix"),
         (LABEL, "Name:", "Name:"), (FIELD, "Name:", "Name:"),
         (LABEL, "WLAN:", "WLAN:"), (LABEL, "WLAN: Hausnetz", "WLAN: Hausnetz"),
-        (LABEL, "Passwd:", "Passwd:"), (FIELD, "Passwd:", "Passwd:"),
+        *PASSWORD_CONTROLS,
         (LABEL, TOO_SHORT[0], TOO_SHORT[1]),
-        (LABEL, "IP Addr:", "IP Addr:"), (LABEL, "IP Addr: 127.0.0.1", "IP Addr: 127.0.0.1"),
-        (LABEL, "Vers:", "Vers:"), (LABEL, "Vers: 2.4.17", "Vers: 2.4.17"),
-        (LABEL, "Clicking on SAVE will reboot your\nVANTIR Ovix-Speakers!",
-         "Klicken auf OK lässt Ihre\nVANTIR Ovixs neu starten!"),
-        ("animation", "Waiting for the speaker's answer", "Warten auf die Antwort des Lautsprechers"),
-        (LINE, SENDING[0], SENDING[1]),
-        (BUTTON, "< Back", "< Zurück"), (BUTTON, "SAVE", "OK")]),
+        *SETTINGS_END]),
 ]
+
+# The settings page of "Other network…": the WLAN's name to type and its security. The button for
+# this computer's password is there, hidden until a WLAN that it knows is typed.
+OTHER_NETWORK_PAGE = [
+    ("image", "The front of a VANTIR speaker", "Die Vorderseite eines VANTIR Lautsprechers"),
+    (LABEL, "Speaker: " + SPEAKER, "Lautsprecher: " + SPEAKER),
+    (LABEL, "Model:", "Modell:"), (LABEL, "Model: Ovix", "Modell: Ovix"),
+    (LABEL, "Name:", "Name:"), (FIELD, "Name:", "Name:"),
+    (LABEL, "WLAN:", "WLAN:"), (FIELD, "WLAN:", "WLAN:"),
+    # On Linux the toolkit names a combo box by its choice; its label is a relation (below).
+    (LABEL, "Security:", "Sicherheit:"), ("combo box", *SECURITY_WPA),
+    *PASSWORD_CONTROLS,
+    (LABEL, "Enter the name of the WLAN.", "Geben Sie den Namen des WLANs ein."),
+    *SETTINGS_END]
 
 # After SAVE, on the list page: the busy animation and the line naming the speaker awaited, and
 # the line when it is back (the simulator answers on the loopback address, on the WLAN it was sent).
@@ -102,11 +137,15 @@ ACCESS_KEYS = [
      (BUTTON, "Quit", "Beenden", "Alt+Q", "Alt+B"),
      (BUTTON, "< Back", "< Zurück", "Alt+B", "Alt+Z")],
     [(BUTTON, "Next >", "Weiter >", "Alt+N", "Alt+W"),
-     (BUTTON, "< Back", "< Zurück", "Alt+B", "Alt+Z")],
+     (BUTTON, "< Back", "< Zurück", "Alt+B", "Alt+Z"),
+     (BUTTON, "Rescan", "Erneut suchen", "Alt+R", "Alt+E"),
+     (BUTTON, OTHER_NETWORK[0], OTHER_NETWORK[1], "Alt+O", "Alt+A")],
     [(BUTTON, "SAVE", "OK", "Alt+S", "Alt+O"),
      (BUTTON, "< Back", "< Zurück", "Alt+B", "Alt+Z"),
      (FIELD, "Name:", "Name:", "Alt+N", "Alt+N"),
-     (FIELD, "Passwd:", "Passwd:", "Alt+P", "Alt+P")],
+     (FIELD, "Passwd:", "Passwd:", "Alt+P", "Alt+P"),
+     ("check box", SHOW_PASSWORD[0], SHOW_PASSWORD[1], "Alt+H", "Alt+A"),
+     (BUTTON, COMPUTER_PASSWORD[0], COMPUTER_PASSWORD[1], "Alt+U", "Alt+D")],
 ]
 
 SPEAKER_OUT = None  # what the simulated speaker writes: "listening on ..." once up, again after SAVE
@@ -173,6 +212,20 @@ class Heard:
         self.expect(language, since, 'the line "%s" shown' % line,
                     lambda kind, on, role, name, _: kind == self.TYPES[0] and on == 1 and
                     role == LINE and name == line)
+
+
+def start_networkmanager():
+    # Only on the private network's own system bus, which tools/dnssd-net gives us.
+    if not os.environ.get("DBUS_SYSTEM_BUS_ADDRESS"):
+        fail("no private system bus for the NetworkManager stand-in")
+    start(["/usr/bin/python3", "-m", "dbusmock", "--system", "-t", NETWORKMANAGER_STANDIN,
+           "-p", '{"connections": %s}' % KNOWN_WLANS],
+          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    has_owner = ["dbus-send", "--system", "--print-reply", "--dest=org.freedesktop.DBus",
+                 "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner",
+                 "string:org.freedesktop.NetworkManager"]
+    wait_for("NetworkManager stand-in", lambda: "true" in subprocess.run(
+        has_owner, capture_output=True, text=True).stdout)
 
 
 def dialog(pyatspi, title):
@@ -284,6 +337,58 @@ def check_field_keys(pyatspi, window, index, column):
                  lambda: field.getState().contains(pyatspi.STATE_FOCUSED))
 
 
+def descendants(parent):
+    for child in parent:
+        if child is not None:
+            yield child
+            yield from descendants(child)
+
+
+def check_known_mark(pyatspi, window, language, column):
+    """The row of the WLAN this computer is on: its SSID, and the mark as its description."""
+    tree = next(c for c in controls(window) if c.getRoleName() == "tree")
+    mark = KNOWN_MARK[column - 1]
+    cell = wait_for('the row "Hausnetz"', lambda: next(
+        (c for c in descendants(tree) if c.name == "Hausnetz"), None))
+    wait_for('"%s" on the row "Hausnetz"' % mark, lambda: cell.description == mark)
+    others = {c.name for c in descendants(tree) if c.description} - {"Hausnetz"}
+    if others:
+        fail("%s: marked as known, but not known: %r" % (language, sorted(others)))
+
+
+def visit_other_network(pyatspi, window, language, title, column):
+    """"Other network…" and back: the settings page for a WLAN to type in."""
+    press(pyatspi, window, OTHER_NETWORK[column - 1])
+    expected = [(row[0], row[column]) for row in OTHER_NETWORK_PAGE]
+    typed = check_page(pyatspi, language, title, expected)
+    security = next(c for c in controls(typed) if c.getRoleName() == "combo box")
+    labels = [relation.getTarget(0).name for relation in security.getRelationSet()
+              if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY]
+    if labels != [expected[8][1]]:
+        fail("%s: the security choice is labelled by %r" % (language, labels))
+    press(pyatspi, typed, SETTINGS_END[-2][column])
+    wait_for("the WLAN page again", lambda: window.getState().contains(pyatspi.STATE_SHOWING))
+
+
+def use_computer_password(pyatspi, language, window, column):
+    """This computer's password into the field, which is then no longer described by why SAVE is
+    not available; masked, the field is heard as a password field."""
+    password = next(c for c in controls(window) if c.getRoleName() == FIELD and
+                    c.name == "Passwd:")
+    since = HEARD.mark()
+    press(pyatspi, window, COMPUTER_PASSWORD[column - 1])
+    wait_for("this computer's password in the field",
+             lambda: password.queryText().getText(0, -1) == PASSWORD)
+    HEARD.expect(language, since, "the password field's description gone",
+                 lambda kind, _, role, name, description: kind == Heard.TYPES[2] and
+                 role == FIELD and name == "Passwd:" and description == "")
+    show = next(c for c in controls(window) if c.getRoleName() == "check box")
+    for role in ("password text", "text"):
+        show.queryAction().doAction(0)
+        wait_for('the password field heard as "%s"' % role,
+                 lambda: (password.clearCache(), password.getRoleName())[1] == role)
+
+
 def press(pyatspi, window, name):
     button = next(c for c in window if c.getRoleName() == BUTTON and c.name == name)
     wait_for('"%s" enabled' % name, lambda: button.getState().contains(pyatspi.STATE_ENABLED))
@@ -291,18 +396,10 @@ def press(pyatspi, window, name):
 
 
 def save_and_hear_the_wait(pyatspi, language, windows, pages, column):
-    """SAVE, with the password typed through AT-SPI (as on Wayland, where xdotool cannot type):
-    the password field's description goes as the password is long enough; the line that the
-    settings are sent, the list page's line and animation while the speaker reboots, and the
-    line that it is back, each heard as it shows."""
+    """SAVE, with this computer's password in the field: the line that the settings are sent,
+    the list page's line and animation while the speaker reboots, and the line that it is back,
+    each heard as it shows."""
     settings = windows[-1]
-    password = next(c for c in controls(settings)
-                    if c.getRoleName() == FIELD and c.name == "Passwd:")
-    since = HEARD.mark()
-    password.queryEditableText().setTextContents(PASSWORD)
-    HEARD.expect(language, since, "the password field's description gone",
-                 lambda kind, _, role, name, description: kind == Heard.TYPES[2] and
-                 role == FIELD and name == "Passwd:" and description == "")
     # SAVE, now available, tells its key too.
     check_access_keys(pyatspi, language, settings, len(pages) - 1, column)
     since = HEARD.mark()
@@ -352,7 +449,11 @@ def walk(pyatspi, language, work):
             HEARD.expect_line(language, since, SCANNING[column - 1])
         # Waiting only until the WLAN page is open.
         not_busy(pyatspi, windows[0])
+        if index == 1:
+            check_known_mark(pyatspi, windows[1], language, column)
+            visit_other_network(pyatspi, windows[1], language, pages[2][0], column)
     check_descriptions(language, windows[-1], column)
+    use_computer_password(pyatspi, language, windows[2], column)
     # The WLAN page has its answer, the settings page sends nothing yet.
     for window in windows[1:]:
         not_busy(pyatspi, window)
@@ -369,8 +470,9 @@ def walk(pyatspi, language, work):
     save_and_hear_the_wait(pyatspi, language, windows, pages, column)
     stop(program)
     started.remove(program)
-    print("%s, %s: every control of the three pages heard as expected with its access key, "
-          "the lines heard as they changed, and the wait after SAVE" % (language, PLATFORM))
+    print("%s, %s: every control of the pages heard as expected with its access key, the lines "
+          "heard as they changed, this computer's WLAN marked and its password taken, and the "
+          "wait after SAVE" % (language, PLATFORM))
 
 
 def check_tab_order(pyatspi, window):
@@ -396,6 +498,7 @@ def main():
             start([SPEAKER_SIM, "--name", SPEAKER, "--reboot-seconds", REBOOT_SECONDS],
                   stdout=open(SPEAKER_OUT, "w"), stderr=subprocess.DEVNULL)
             wait_for("speaker", lambda: "listening on " in open(SPEAKER_OUT).read())
+            start_networkmanager()
             start_buses(work, PLATFORM)
             # Reads DISPLAY and the session bus when it is imported.
             import pyatspi

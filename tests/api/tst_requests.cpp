@@ -13,6 +13,7 @@
 #include <QtTest>
 
 Q_DECLARE_METATYPE(SpeakerApi::SettingsProblem)
+Q_DECLARE_METATYPE(SpeakerApi::SsidProblem)
 
 // Stands in for a wizard page: owns the managers and takes their replies.
 class Page : public QObject
@@ -38,6 +39,8 @@ private slots:
     void wire();
     void checkSettings_data();
     void checkSettings();
+    void checkSsid_data();
+    void checkSsid();
 
 private:
     CapturingServer m_server;
@@ -273,6 +276,29 @@ void TestRequests::checkSettings()
     QFETCH(QString, encryptType);
     QFETCH(SpeakerApi::SettingsProblem, problem);
     QCOMPARE(SpeakerApi::checkSettings(name, password, encryptType), problem);
+}
+
+// A typed SSID: 1 to 32 bytes as the speaker gets them, blanks and all.
+void TestRequests::checkSsid_data()
+{
+    using Problem = SpeakerApi::SsidProblem;
+    QTest::addColumn<QString>("ssid");
+    QTest::addColumn<Problem>("problem");
+
+    const QString ae = QString::fromUtf8("\xc3\xa4");
+    QTest::newRow("empty") << "" << Problem::Missing;
+    QTest::newRow("one blank") << " " << Problem::None;
+    QTest::newRow("32 bytes") << QString(32, QLatin1Char('x')) << Problem::None;
+    QTest::newRow("33 bytes") << QString(33, QLatin1Char('x')) << Problem::TooLong;
+    QTest::newRow("16 ae: 32 bytes") << ae.repeated(16) << Problem::None;
+    QTest::newRow("16 ae and a: 33 bytes") << ae.repeated(16) + 'a' << Problem::TooLong;
+}
+
+void TestRequests::checkSsid()
+{
+    QFETCH(QString, ssid);
+    QFETCH(SpeakerApi::SsidProblem, problem);
+    QCOMPARE(SpeakerApi::checkSsid(ssid), problem);
 }
 
 QTEST_GUILESS_MAIN(TestRequests)

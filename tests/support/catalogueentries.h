@@ -177,6 +177,26 @@ inline const Entry entries[] = {
     { "Client_Settings", "Enter the password of this WLAN.", "Enter the password of this WLAN.",
       "Geben Sie das Passwort dieses WLANs ein." },
     { "Client_Settings", "Speaker: %1", "Speaker: %1", "Lautsprecher: %1" },
+    // A WLAN to type in, the password shown or masked, and this computer's password.
+    { "Client_Settings", "Security:", "Security:", "Sicherheit:" },
+    { "Client_Settings", "WPA/WPA2/WPA3 Personal", "WPA/WPA2/WPA3 Personal",
+      "WPA/WPA2/WPA3 Personal" },
+    { "Client_Settings", "Open", "Open", "Offen" },
+    { "Client_Settings", "Show password", "Show password", "Passwort anzeigen" },
+    { "Client_Settings", "Use this computer's password", "Use this computer's password",
+      "Passwort dieses Computers verwenden" },
+    { "Client_Settings", "The password could not be read on this computer. Please type it in.",
+      "The password could not be read on this computer. Please type it in.",
+      "Das Passwort konnte auf diesem Computer nicht gelesen werden. Bitte geben Sie es ein." },
+    { "Client_Settings", "Enter the name of the WLAN.", "Enter the name of the WLAN.",
+      "Geben Sie den Namen des WLANs ein." },
+    { "Client_Settings",
+      "The name of the WLAN is too long: at most 32 bytes, which is fewer characters where letters "
+      "such as ä are used.",
+      "The name of the WLAN is too long: at most 32 bytes, which is fewer characters where letters "
+      "such as ä are used.",
+      "Der Name des WLANs ist zu lang: höchstens 32 Bytes, das sind weniger Zeichen, wo Buchstaben "
+      "wie ä vorkommen." },
     { "Client_Settings",
       "The speaker refused the settings. Check the name and the password, then press SAVE again.",
       "The speaker refused the settings. Check the name and the password, then press SAVE again.",
@@ -240,6 +260,47 @@ inline const Entry entries[] = {
     { "Client_WLANs", "Waiting for the speaker's WLANs", "Waiting for the speaker's WLANs",
       "Warten auf die WLANs des Lautsprechers" },
     { "Client_WLANs", "Speaker: %1", "Speaker: %1", "Lautsprecher: %1" },
+    // WLANs this computer knows, a new scan and a WLAN to type in.
+    { "Client_WLANs", "Known to this computer", "Known to this computer",
+      "Diesem Computer bekannt" },
+    { "Client_WLANs", "Known to this computer, connected now",
+      "Known to this computer, connected now", "Diesem Computer bekannt, jetzt verbunden" },
+    { "Client_WLANs", "Rescan", "Rescan", "Erneut suchen" },
+    { "Client_WLANs", "Other network…", "Other network…", "Anderes Netzwerk…" },
+    { "Client_WLANs", "A WLAN that the speaker does not list",
+      "A WLAN that the speaker does not list", "Ein WLAN, das der Lautsprecher nicht anzeigt" },
+    { "Client_WLANs", "The speaker found no WLANs this time. The list shows those it found before.",
+      "The speaker found no WLANs this time. The list shows those it found before.",
+      "Der Lautsprecher hat diesmal kein WLAN gefunden. Die Liste zeigt die zuvor gefundenen." },
+    { "Client_WLANs",
+      "The speaker could not be reached for a new search. The list shows the WLANs it found "
+      "before.",
+      "The speaker could not be reached for a new search. The list shows the WLANs it found "
+      "before.",
+      "Der Lautsprecher war für eine neue Suche nicht erreichbar. Die Liste zeigt die zuvor "
+      "gefundenen WLANs." },
+    { "Client_WLANs",
+      "The speaker did not answer the new search. The list shows the WLANs it found before.",
+      "The speaker did not answer the new search. The list shows the WLANs it found before.",
+      "Der Lautsprecher hat auf die neue Suche nicht geantwortet. Die Liste zeigt die zuvor "
+      "gefundenen WLANs." },
+    { "Client_WLANs",
+      "The speaker's answer to the new search could not be used. The list shows the WLANs it found "
+      "before.",
+      "The speaker's answer to the new search could not be used. The list shows the WLANs it found "
+      "before.",
+      "Die Antwort des Lautsprechers auf die neue Suche war nicht verwendbar. Die Liste zeigt die "
+      "zuvor gefundenen WLANs." },
+    { "Client_WLANs",
+      "The speaker's answer to the new search was too large to use. The list shows the WLANs it "
+      "found before.",
+      "The speaker's answer to the new search was too large to use. The list shows the WLANs it "
+      "found before.",
+      "Die Antwort des Lautsprechers auf die neue Suche war zu groß, um sie zu verwenden. Die "
+      "Liste zeigt die zuvor gefundenen WLANs." },
+    { "Client_WLANs", "The WLAN \"%1\" is no longer listed. Choose one.",
+      "The WLAN \"%1\" is no longer listed. Choose one.",
+      "Das WLAN „%1“ wird nicht mehr angezeigt. Wählen Sie eines aus." },
     { "Client_WLANs",
       "The speaker could not be reached. Check that it is switched on and on the same network "
       "as this computer, then go back and choose it again.",

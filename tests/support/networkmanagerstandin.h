@@ -44,8 +44,9 @@ public:
             registered();
     }
 
-    // A NetworkManager that takes every call and answers none.
-    void freeze() { ::kill(pid_t(process.processId()), SIGSTOP); }
+    // A NetworkManager that takes every call and answers none, until it thaws.
+    void freeze() { sendSignal(SIGSTOP); }
+    void thaw() { sendSignal(SIGCONT); }
 
     // Killed, frozen or not; returns once its name has left the bus.
     void stop()
@@ -64,6 +65,11 @@ public:
     }
 
 private:
+    void sendSignal(int number)
+    {
+        if (running())
+            ::kill(pid_t(process.processId()), number);
+    }
     bool running() const { return process.state() != QProcess::NotRunning; }
 
     QProcess process;

@@ -119,6 +119,13 @@ inline QLabel *labelWithText(const QWidget *page, const QString &text)
     return childWithText<QLabel>(page, text);
 }
 
+// The field that the label showing text stands for, as a screen reader names it.
+template<class T> T *fieldLabelled(const QWidget *page, const QString &text)
+{
+    const QLabel *label = labelWithText(page, text);
+    return label ? qobject_cast<T *>(label->buddy()) : nullptr;
+}
+
 // The label that shows the page's header picture.
 inline QLabel *headerLabel(const QWidget *page)
 {

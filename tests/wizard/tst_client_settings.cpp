@@ -9,6 +9,9 @@
 #include "startup.h"
 #include "wizarddata.h"
 
+#include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScopeGuard>
@@ -60,6 +63,9 @@ private slots:
     void longRefusalShown();
     void sendsWhereBuilt();
     void successHidesOnlyItself();
+    void typedWlan_data();
+    void typedWlan();
+    void maskedPassword();
 
 private:
     Client_Settings *shownPage();
@@ -120,7 +126,10 @@ void tst_Client_Settings::slotOrder()
     QCOMPARE(declaredMethods(Client_Settings::staticMetaObject),
              QStringList({ QStringLiteral("signal saveStarted(SettingsSave*)"),
                            QStringLiteral("private slot setSSID()"),
-                           QStringLiteral("private slot updateSaveButton()") }));
+                           QStringLiteral("private slot updateSaveButton()"),
+                           QStringLiteral("private slot showPassword(bool)"),
+                           QStringLiteral("private slot readComputerPassword()"),
+                           QStringLiteral("private slot updatePasswordControls()") }));
 }
 
 void tst_Client_Settings::startState()
@@ -529,6 +538,116 @@ void tst_Client_Settings::successHidesOnlyItself()
     QCOMPARE(closer.boxes.first().text, QStringLiteral("Success"));
     QVERIFY(!older->isVisible());
     QVERIFY(newer->isVisible());
+}
+
+// "Other network…": the WLAN's name typed in, 1 to 32 bytes, and its security, which decides
+// the password's rule; an open one takes no password. The request is the one of a listed WLAN.
+void tst_Client_Settings::typedWlan_data()
+{
+    QTest::addColumn<QString>("ssid");
+    QTest::addColumn<QString>("security");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("hint");       // empty: SAVE is available
+    QTest::addColumn<QByteArray>("request"); // its values as they appear in the body
+    QTest::addColumn<QByteArray>("sentSsid");
+
+    const QString ae = QString::fromUtf8("\xc3\xa4");
+    const QString wpa = QStringLiteral("WPA/WPA2/WPA3 Personal");
+    const QString open = QStringLiteral("Open");
+    QTest::newRow("WPA") << "Gartenhaus" << wpa << "Sommer-2024!" << QString()
+                         << QByteArray("Sommer-2024!") << QByteArray("Gartenhaus");
+    QTest::newRow("WPA, blanks, quote and umlauts")
+        << QString::fromUtf8(" B\xc3\xbcro \"2\" ") << wpa
+        << QString::fromUtf8("Gr\xc3\xbc\xc3\x9f"
+                             "e-2024")
+        << QString()
+        << QByteArray("Gr\xc3\xbc\xc3\x9f"
+                      "e-2024")
+        << QByteArray(" B\xc3\xbcro \\\"2\\\" ");
+    QTest::newRow("32 bytes") << ae.repeated(16) << wpa << "12345678" << QString()
+                              << QByteArray("12345678") << ae.repeated(16).toUtf8();
+    QTest::newRow("open: no password, whatever was typed")
+        << "Cafe Gast" << open << "typed before" << QString() << QByteArray()
+        << QByteArray("Cafe Gast");
+    QTest::newRow("no name") << "" << wpa << "Sommer-2024!"
+                             << "Enter the name of the WLAN." << QByteArray() << QByteArray();
+    QTest::newRow("33 bytes")
+        << ae.repeated(16) + 'x' << open << ""
+        << "The name of the WLAN is too long: at most 32 bytes, which is fewer characters where "
+           "letters such as ä are used."
+        << QByteArray() << QByteArray();
+    QTest::newRow("WPA, short password")
+        << "Gartenhaus" << wpa << "1234567"
+        << "The password of this WLAN is too short: at least 8 characters, or 64 hexadecimal "
+           "digits."
+        << QByteArray() << QByteArray();
+}
+
+void tst_Client_Settings::typedWlan()
+{
+    QFETCH(QString, ssid);
+    QFETCH(QString, security);
+    QFETCH(QString, password);
+    QFETCH(QString, hint);
+    QFETCH(QByteArray, request);
+    QFETCH(QByteArray, sentSsid);
+
+    MessageBoxCloser closer;
+    // What the WLAN page chose last plays no part.
+    wizardData.encryptType = QStringLiteral("NONE");
+    auto *page = new Client_Settings(nullptr, Client_Settings::WlanEntry::Typed);
+    settingsPage = page;
+    page->show();
+    QVERIFY(!labelWithText(page, QStringLiteral("HomeNet")));
+    QLineEdit *ssidEdit = fieldLabelled<QLineEdit>(page, QStringLiteral("WLAN:"));
+    QComboBox *securityBox = fieldLabelled<QComboBox>(page, QStringLiteral("Security:"));
+    QLineEdit *passwordEdit = fieldLabelled<QLineEdit>(page, QStringLiteral("Passwd:"));
+    QVERIFY(ssidEdit && securityBox && passwordEdit);
+    QCOMPARE(securityBox->currentText(), QStringLiteral("WPA/WPA2/WPA3 Personal"));
+    QVERIFY(!saveButton(page)->isEnabled());
+    QVERIFY(labelWithText(page, QStringLiteral("Enter the name of the WLAN.")));
+
+    ssidEdit->setText(ssid);
+    passwordEdit->setText(password);
+    securityBox->setCurrentText(security);
+    QCOMPARE(passwordEdit->isEnabled(), security != QLatin1String("Open"));
+    QCOMPARE(saveButton(page)->isEnabled(), hint.isEmpty());
+    if (!hint.isEmpty()) {
+        QVERIFY(labelWithText(page, hint));
+        return;
+    }
+    QVERIFY(!labelWithText(page, QStringLiteral("Enter the name of the WLAN.")));
+    saveButton(page)->click();
+    QTRY_COMPARE(closer.boxes.count(), 1);
+    QCOMPARE(server->requests().count(), 1);
+    QCOMPARE(server->requests().first().body, setconfigBytes("VANTIR Ovix", request, sentSsid));
+}
+
+// "Show password", checked at first: the password as typed. Unchecked, the field masks it, and
+// screen readers take it for a password field and are not told the password.
+void tst_Client_Settings::maskedPassword()
+{
+    Client_Settings *page = shownPage();
+    QLineEdit *passwordEdit = fieldLabelled<QLineEdit>(page, QStringLiteral("Passwd:"));
+    QCheckBox *showBox = childWithText<QCheckBox>(page, QStringLiteral("Show password"));
+    QVERIFY(showBox);
+    QVERIFY(showBox->isChecked());
+    passwordEdit->setText(QStringLiteral("Sommer-2024!"));
+    QAccessibleInterface *field = QAccessible::queryAccessibleInterface(passwordEdit);
+    QCOMPARE(field->role(), QAccessible::EditableText);
+    QVERIFY(!field->state().passwordEdit);
+    QCOMPARE(field->text(QAccessible::Value), QStringLiteral("Sommer-2024!"));
+
+    QTest::mouseClick(showBox, Qt::LeftButton);
+    QCOMPARE(passwordEdit->echoMode(), QLineEdit::Password);
+    QVERIFY(field->state().passwordEdit);
+    QVERIFY(!field->text(QAccessible::Value).contains(QLatin1String("Sommer")));
+    // Masked, what is sent is still the password.
+    QCOMPARE(passwordEdit->text(), QStringLiteral("Sommer-2024!"));
+
+    QTest::mouseClick(showBox, Qt::LeftButton);
+    QCOMPARE(passwordEdit->echoMode(), QLineEdit::Normal);
+    QVERIFY(!field->state().passwordEdit);
 }
 
 QTEST_MAIN(tst_Client_Settings)

@@ -11,6 +11,7 @@
 #include "startup.h"
 #include "wizarddata.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPair>
@@ -156,6 +157,36 @@ void tst_Translations::walkThroughPages()
         QTRY_COMPARE(closer->boxes.count(), shown + 1);
     }
 
+    // A page with rows scans again: the choice gone, then each way a new scan fails, in a line.
+    CapturingServer rescanned;
+    QVERIFY(rescanned.listen());
+    wizardData.url = rescanned.url();
+    rescanned.enqueue(
+        ScriptedResponse::json("{\"aplist\": [{\"ssid\": \"HomeNet\"}, {\"ssid\": \"Cafe\"}]}"));
+    Client_WLANs rescanning(nullptr);
+    wizardData.url = server->url();
+    QTreeWidget *rows = rescanning.findChild<QTreeWidget *>();
+    QTRY_COMPARE(rows->topLevelItemCount(), 2);
+    rows->setCurrentItem(rows->topLevelItem(1));
+    const QList<QList<ScriptedResponse>> rescans = {
+        { ScriptedResponse::json("{\"aplist\": [{\"ssid\": \"HomeNet\"}]}") },
+        { ScriptedResponse::json("{\"aplist\": []}") },
+        { reset, reset },
+        { ScriptedResponse::json("busy") },
+        { tooLarge },
+        {} // to a speaker that cannot be reached any more
+    };
+    for (const QList<ScriptedResponse> &answers : rescans) {
+        for (const ScriptedResponse &answer : answers)
+            rescanned.enqueue(answer);
+        if (answers.isEmpty())
+            rescanned.close();
+        const int scans = rescanned.requests().count();
+        QVERIFY(QMetaObject::invokeMethod(&rescanning, "rescan"));
+        QTRY_VERIFY(rescanned.requests().count() > scans || answers.isEmpty());
+        QTRY_VERIFY(rescanning.findChildren<QPushButton *>().first()->isEnabled());
+    }
+
     server->enqueue(ScriptedResponse::json(
         "{\"aplist\": [{\"ssid\": \"HomeNet\", \"encrypt_type\": \"WPA2\"}]}"));
     Client_WLANs *wlans = new Client_WLANs(nullptr);
@@ -175,6 +206,10 @@ void tst_Translations::walkThroughPages()
     nameEdit->setText(QStringLiteral("VANTIR Ovix"));
     wizardData.encryptType = QStringLiteral("WEP");
     Client_Settings(nullptr);
+    // A WLAN typed in: without a name, with one too long; this computer's password unread.
+    Client_Settings typedWlan(nullptr, Client_Settings::WlanEntry::Typed);
+    typedWlan.findChildren<QLineEdit *>().at(1)->setText(QString(33, QLatin1Char('x')));
+    QVERIFY(QMetaObject::invokeMethod(&typedWlan, "readComputerPassword"));
 
     ScriptedResponse redirect = ScriptedResponse::json("{}", 302);
     redirect.headers.append(qMakePair(QByteArray("Location"), QByteArray("/")));
@@ -331,7 +366,8 @@ void tst_Translations::translatedPages()
     QVERIFY(labelWithText(scan, text("Client_WLANs", "Please select your private WLAN\n  ")));
     QVERIFY(labelWithText(scan, text("Client_WLANs", "Speaker: %1").arg("Ovix Kitchen")));
     QCOMPARE(buttonTexts(scan),
-             QStringList({ text("Client_WLANs", "<< Back"), text("Client_WLANs", "Next >>") }));
+             QStringList({ text("Client_WLANs", "Rescan"), text("Client_WLANs", "Other network…"),
+                           text("Client_WLANs", "<< Back"), text("Client_WLANs", "Next >>") }));
     // The button of this box reads "OK" in every language.
     const QStringList wlanBoxes = {
         text("Client_WLANs",
@@ -361,7 +397,9 @@ void tst_Translations::translatedPages()
                                 "Clicking on SAVE will reboot your\nVANTIR Ovix-Speakers!" })
         QVERIFY2(labelWithText(settingsPage, text("Client_Settings", source)), source);
     QCOMPARE(buttonTexts(settingsPage),
-             QStringList({ text("Client_Settings", "<< Back"), text("Client_Settings", "SAVE") }));
+             QStringList({ text("Client_Settings", "Use this computer's password"),
+                           text("Client_Settings", "<< Back"), text("Client_Settings", "SAVE") }));
+    QVERIFY(childWithText<QCheckBox>(settingsPage, text("Client_Settings", "Show password")));
     if (language == QLatin1String("de"))
         QCOMPARE(text("Client_Settings", "SAVE"), QStringLiteral("OK"));
     QCOMPARE(Client_Settings(nullptr).findChildren<QLineEdit *>().first()->text(),

@@ -8,7 +8,8 @@
 
 readonly WALK_NAME="VANTIR Ovix Studio"
 readonly WALK_NAME_DE="VANTIR Ovix Arbeitszimmer"
-readonly WALK_PASSWORD="Sommer-2024!"
+readonly WALK_HIDDEN_SSID="Gartenhaus"
+readonly WALK_HIDDEN_PASSWORD="Garten-2024!"
 readonly WINDOW_TIMEOUT=30 # seconds for a page to appear
 readonly REPLY_TIMEOUT=15  # seconds for a request to reach the speaker
 
@@ -178,16 +179,32 @@ walk_in_language()
         || { show_program_log; demo_die "the speaker was not asked for its WLANs"; }
     wait_for "$REPLY_TIMEOUT" has_request query || demo_warn "no device query arrived"
     wait_for_rows "$window" "$title_wlans"
+    # The WLAN this computer is on is marked, and chosen.
     screenshot "$language/3-select-wlan" "$window"
-    press "$window" Return
 
-    # 3. The settings: a new name and the WLAN password.
+    # "Other network…", after "Rescan" behind the list: the settings page for a WLAN that
+    # the speaker does not list, its name and password typed. Escape brings the WLAN page
+    # back, and Shift+Tab from "Other network…" its list.
+    press "$window" Tab Tab space
+    other=$(window_titled "$title_settings")
+    press "$other" Tab
+    type_text "$WALK_HIDDEN_SSID"
+    xdotool key --clearmodifiers Tab Tab
+    type_text "$WALK_HIDDEN_PASSWORD"
+    screenshot "$language/3-select-wlan-other-network" "$other"
+    press "$other" Escape
+    window=$(window_titled "$title_wlans")
+    press "$window" shift+Tab shift+Tab Return
+
+    # 3. The settings: a new name, and the WLAN password that this computer knows, taken
+    # with "Use this computer's password" (after the field and "Show password").
     window=$(window_titled "$title_settings")
     screenshot "$language/4-settings" "$window"
     press "$window" ctrl+a
     type_text "$new_name"
-    xdotool key --clearmodifiers Tab
-    type_text "$WALK_PASSWORD"
+    xdotool key --clearmodifiers Tab Tab Tab space
+    sleep 1
+    xdotool key --clearmodifiers shift+Tab shift+Tab
     screenshot "$language/5-settings-filled" "$window"
     press "$window" Return
     screenshot "$language/6-settings-sending" "$window"
