@@ -128,19 +128,24 @@ void tst_SpeakerSim::setconfigRefusedOnRequest_data()
 {
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("reason");
+    QTest::addColumn<bool>("thenTaken"); // a second setconfig
     QTest::newRow("own reason") << "--refuse-setconfig"
-                                << "settings refused";
+                                << "settings refused" << false;
     // A reason as long as one a box must wrap, with no blank to wrap at.
     const QString word = QString(200, QLatin1Char('W'));
-    QTest::newRow("given reason") << "--refuse-setconfig=" + word << word;
+    QTest::newRow("given reason") << "--refuse-setconfig=" + word << word << false;
+    QTest::newRow("the first only") << "--refuse-first-setconfig=busy"
+                                    << "busy" << true;
 }
 
 // With --refuse-setconfig a well-formed setconfig is answered with a non-zero returncode and a
-// reason, and changes nothing: no reboot, the same name.
+// reason, and changes nothing: no reboot, the same name. --refuse-first-setconfig takes the
+// next one, and the speaker reboots, to refuse the first one after that again.
 void tst_SpeakerSim::setconfigRefusedOnRequest()
 {
     QFETCH(QString, option);
     QFETCH(QString, reason);
+    QFETCH(bool, thenTaken);
 
     delete m_simulator;
     m_simulator = new SimulatorProcess;
@@ -159,6 +164,18 @@ void tst_SpeakerSim::setconfigRefusedOnRequest()
     QCOMPARE(member(after.object, QStringLiteral("deviceinfo/devicename")).toString(),
              QStringLiteral("Ovix-3C7A"));
     QCOMPARE(m_simulator->listeningLines(), 1);
+
+    const Exchange again = post(
+        setconfigBody(QStringLiteral("Box"), QStringLiteral("pw"), QStringLiteral("Hausnetz")));
+    QCOMPARE(again.object.value(QLatin1String("returncode")).toString(),
+             QLatin1String(thenTaken ? "0" : "1"));
+    if (!thenTaken)
+        return;
+    // Busy again after its reboot.
+    QTRY_COMPARE_WITH_TIMEOUT(m_simulator->listeningLines(), 2, 10000);
+    const Exchange rebooted = post(
+        setconfigBody(QStringLiteral("Box"), QStringLiteral("pw"), QStringLiteral("Hausnetz")));
+    QCOMPARE(rebooted.object.value(QLatin1String("error")).toString(), reason);
 }
 
 void tst_SpeakerSim::badRequests_data()

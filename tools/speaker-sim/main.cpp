@@ -58,6 +58,10 @@ Options:
                          refuse every well-formed setconfig: status 200 with
                          {"returncode": "1", "error": REASON}, and no reboot
                          (REASON: "settings refused" unless given)
+  --refuse-first-setconfig=REASON
+                         refuse the first well-formed setconfig after each start
+                         so, and take the next one, as a speaker that is busy
+                         for a moment after it has booted
   --never-back           after an accepted setconfig, withdraw and never come
                          back, as a speaker that cannot join the WLAN
   --keep-name            come back after an accepted setconfig under the old
@@ -86,7 +90,8 @@ struct Options
     double rebootSeconds = 3;
     double answerSeconds = 0;
     bool advertise = true;
-    std::string refusal; // empty: setconfig is accepted
+    std::string refusal;     // empty: setconfig is accepted
+    bool refuseOnce = false; // only the first setconfig is refused
     bool neverBack = false;
     bool keepName = false;
 };
@@ -145,6 +150,11 @@ Options parseOptions(int argc, char **argv)
             options.refusal = haveValue ? value : "settings refused";
             if (options.refusal.empty())
                 failUsage("--refuse-setconfig= needs a reason");
+        } else if (option == "--refuse-first-setconfig") {
+            options.refusal = takeValue();
+            options.refuseOnce = true;
+            if (options.refusal.empty())
+                failUsage("--refuse-first-setconfig needs a reason");
         } else if (option == "--never-back") {
             options.neverBack = true;
         } else if (option == "--keep-name") {
@@ -217,7 +227,7 @@ public:
             return fail(error);
         if (!m_options.name.empty())
             m_speaker.setName(m_options.name);
-        m_speaker.setRefusal(m_options.refusal);
+        m_speaker.setRefusal(m_options.refusal, m_options.refuseOnce);
         if (!m_options.recordFile.empty() && !m_speaker.openRecord(m_options.recordFile, error))
             return fail(error);
         if (::pipe2(m_wakePipe, O_CLOEXEC | O_NONBLOCK) != 0)
@@ -467,6 +477,7 @@ private:
                 m_speaker.dropPendingConfig();
             else
                 m_speaker.applyPendingConfig();
+            m_speaker.boot();
         }
         if (!startServer(m_port, error))
             return false;

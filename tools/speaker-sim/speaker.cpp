@@ -272,8 +272,12 @@ Json Speaker::setconfig(const Json &request, int &status, bool &accepted)
     }
 
     status = 200;
-    if (!m_refusal.empty())
-        return Json { { "returncode", "1" }, { "error", m_refusal } };
+    if (!m_refusal.empty()) {
+        const Json refusal { { "returncode", "1" }, { "error", m_refusal } };
+        if (!m_bootRefusal.empty())
+            m_refusal.clear();
+        return refusal;
+    }
     m_pendingConfig = request;
     accepted = true;
     // "0": accepted, the speaker reboots into the new WLAN.

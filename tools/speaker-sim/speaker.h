@@ -34,7 +34,19 @@ public:
     // Refuses every well-formed setconfig with returncode "1" and reason as its
     // "error", as a speaker does that does not take the settings; it then stays
     // as it is. An empty reason: setconfig is accepted.
-    void setRefusal(const std::string &reason) { m_refusal = reason; }
+    // once: only the first well-formed setconfig after each start, as a speaker that is busy for
+    // a moment after it has booted.
+    void setRefusal(const std::string &reason, bool once = false)
+    {
+        m_refusal = reason;
+        m_bootRefusal = once ? reason : std::string();
+    }
+    // Back from a reboot.
+    void boot()
+    {
+        if (!m_bootRefusal.empty())
+            m_refusal = m_bootRefusal;
+    }
 
     // The action a request asks for, or an empty text when it names none.
     static std::string actionOf(const httplib::Request &request);
@@ -60,6 +72,7 @@ private:
     Json m_pendingConfig;
     std::FILE *m_record = nullptr;
     std::string m_refusal;
+    std::string m_bootRefusal; // refused once after each start
 };
 
 std::string toBase64(const std::string &data);

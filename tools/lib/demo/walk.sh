@@ -89,6 +89,14 @@ has_request()
     return 1
 }
 
+# True once the chosen speaker has received COUNT requests of ACTION in this walk.
+has_requests()
+{
+    [ -n "$chosen" ] || return 1
+    [ "$(tail -n "+$((${walk_start[chosen]:-0} + 1))" "$work/speaker$chosen.record" 2>/dev/null \
+        | grep -cF "\\\"action\\\": \\\"$1\\\"")" -ge "$2" ]
+}
+
 # True once the speaker list has seen the speaker come back as NAME.
 speaker_back()
 {
@@ -138,6 +146,11 @@ set_titles()
 window_shown()
 {
     xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1
+}
+
+no_window_shown()
+{
+    ! window_shown "$1"
 }
 
 # One walk through the wizard in LOCALE (en_US.UTF-8 or de_DE.UTF-8), configuring
@@ -211,10 +224,19 @@ walk_in_language()
     wait_for "$REPLY_TIMEOUT" has_request setconfig \
         || { show_program_log; demo_die "the speaker received no setconfig"; }
 
-    # 4. The speaker's answer.
+    # 4. The speaker's answers. Busy at first, it refuses the settings with a reason of its
+    # own, which the box shows whole; SAVE again, and it takes them.
+    window=$(window_titled "Info")
+    screenshot "$language/7-settings-refused" root
+    press "$window" Return
+    wait_for 10 no_window_shown "Info" || demo_warn "the refusal's box did not close"
+    window=$(window_titled "$title_settings")
+    press "$window" Return
+    wait_for "$REPLY_TIMEOUT" has_requests setconfig 2 \
+        || { show_program_log; demo_die "the speaker received no second setconfig"; }
     # The whole screen: the box over the speaker list, which stays open.
     window=$(window_titled "Info")
-    screenshot "$language/7-success" root
+    screenshot "$language/8-success" root
     press "$window" Return
 
     demo_say "the setconfig request that the speaker \"${SPEAKER_NAMES[$chosen]}\" received:"
@@ -229,11 +251,11 @@ walk_in_language()
     if speaker_back "$new_name"; then
         demo_warn "the speaker was back before the list's wait could be seen"
     else
-        screenshot "$language/8-speaker-list-waiting" "$window"
+        screenshot "$language/9-speaker-list-waiting" "$window"
     fi
     if wait_for 30 speaker_back "$new_name"; then
         sleep 0.3
-        screenshot "$language/9-speaker-list-speaker-back" "$window"
+        screenshot "$language/10-speaker-list-speaker-back" "$window"
     else
         demo_warn "the speaker list did not see \"$new_name\" come back"
     fi
