@@ -77,7 +77,7 @@ QCommandLineOption returnWaitOption()
                                              "default %3)")
                                   .arg(Limits::MinReturnWait)
                                   .arg(Limits::MaxReturnWait)
-                                  .arg(ClientWaits().returnWait.count()),
+                                  .arg(defaultReturnWait().count()),
                               QStringLiteral("SECONDS"));
 }
 
@@ -265,7 +265,7 @@ int ConfigureCommand::run(QTextStream &out, QTextStream &err, SignalWatch &signa
     settings.returnWait = returnWait;
 
     ClientWaits waits = clientWaits();
-    waits.returnWait = returnWait;
+    waits.network.returnWait = returnWait;
     // Only a speaker's return needs the browse after its list.
     NetworkClient client(waits, !noWait && !dryRun);
     PlanScheduler scheduler(plan, planFile, settings, &client);

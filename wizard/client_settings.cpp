@@ -39,9 +39,10 @@ SpeakerApi::DeviceInfo deviceOf(const WizardData &data)
 
 // The speaker and the WLAN are those of the moment the page is built, the ones
 // its labels show: later choices on other pages do not redirect the password.
-Client_Settings::Client_Settings(QWidget *parent)
-    : QDialog(parent), speakerUrl(wizardData.url), ssid(wizardData.ssid),
-      encryptType(wizardData.encryptType), device(deviceOf(wizardData)), saving(false)
+Client_Settings::Client_Settings(QWidget *parent, const NetworkWaits &waits)
+    : QDialog(parent), saveDeadline(waits.requestDeadline), speakerUrl(wizardData.url),
+      ssid(wizardData.ssid), encryptType(wizardData.encryptType), device(deviceOf(wizardData)),
+      saving(false)
 {
     resize(640, 550);
 
@@ -154,7 +155,8 @@ void Client_Settings::setSSID()
     settings.name = nameEdit->text();
     settings.ssid = ssid;
     settings.before = device;
-    SettingsSave *save = new SettingsSave(speakerUrl, settings, passwordEdit->text(), this);
+    SettingsSave *save =
+        new SettingsSave(speakerUrl, settings, passwordEdit->text(), saveDeadline, this);
     connect(save, &SettingsSave::answered, this, &Client_Settings::endSave);
     saving = true;
     saveButton->setEnabled(false);

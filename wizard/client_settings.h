@@ -3,6 +3,7 @@
 
 #include "settingssave.h"
 #include "speakerapi.h"
+#include "waits.h"
 
 #include <QDialog>
 #include <QString>
@@ -22,7 +23,8 @@ class Client_Settings : public QDialog
     Q_OBJECT
 
 public:
-    explicit Client_Settings(QWidget *parent);
+    // waits: how long the save waits for the speaker's answer.
+    explicit Client_Settings(QWidget *parent, const NetworkWaits &waits = NetworkWaits());
 
     // What the box after a save says of its outcome.
     static QString saveOutcomeText(SpeakerApi::SaveOutcome outcome, const QString &reason);
@@ -49,6 +51,7 @@ private:
     QPushButton *saveButton;
     QPushButton *backButton;
     BusyIndicator *busyIndicator;
+    const std::chrono::milliseconds saveDeadline;
     const QString speakerUrl;
     const QString ssid;
     const QString encryptType;

@@ -18,7 +18,8 @@
 #include <QTreeWidgetItem>
 #include <QVBoxLayout>
 
-Client_WLANs::Client_WLANs(QWidget *parent) : QDialog(parent)
+Client_WLANs::Client_WLANs(QWidget *parent, const NetworkWaits &waits)
+    : QDialog(parent), waits(waits)
 {
     resize(640, 550);
 
@@ -65,7 +66,8 @@ Client_WLANs::Client_WLANs(QWidget *parent) : QDialog(parent)
     wlanTree->setFocus(Qt::OtherFocusReason);
 
     // One scan per page; a new scan needs a new page.
-    SpeakerApi::postRequest(this, wizardData.url, SpeakerApi::wifiscanBody());
+    SpeakerApi::postRequest(this, wizardData.url, SpeakerApi::wifiscanBody(),
+                            waits.requestDeadline);
     busyIndicator->start();
 }
 
@@ -131,7 +133,7 @@ void Client_WLANs::setSSID()
 
     // A settings page left by "<< Back" is replaced, not kept beside the new one.
     delete settingsPage;
-    Client_Settings *page = new Client_Settings(nullptr);
+    Client_Settings *page = new Client_Settings(nullptr, waits);
     settingsPage = page;
     connect(page, &Client_Settings::saveStarted, this, &Client_WLANs::saveStarted);
     connect(page, SIGNAL(rejected()), this, SLOT(returnFromSettings()));

@@ -2,6 +2,7 @@
 #define CLIENT_WLANS_H
 
 #include "settingssave.h"
+#include "waits.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -21,7 +22,8 @@ class Client_WLANs : public QDialog
     Q_OBJECT
 
 public:
-    explicit Client_WLANs(QWidget *parent);
+    // waits: how long the page and the settings page it opens wait for the speaker.
+    explicit Client_WLANs(QWidget *parent, const NetworkWaits &waits = NetworkWaits());
 
 signals:
     // Passed on from the settings page that this page opened.
@@ -36,6 +38,7 @@ private slots:
 private:
     void showInfo(const QString &text);
 
+    const NetworkWaits waits;
     QTreeWidget *wlanTree;
     QLabel *hintLabel;
     QPushButton *backButton;

@@ -82,7 +82,6 @@ void tst_Client_WLANs::cleanup()
     settingsPage = nullptr;
     delete server;
     server = nullptr;
-    SpeakerApi::setTransferTimeout(SpeakerApi::DefaultTransferTimeout);
 }
 
 // Builds a page as the speaker list page does and waits until it has read the
@@ -220,13 +219,14 @@ void tst_Client_WLANs::scanOutcome()
     QFETCH(QStringList, lines);
 
     MessageBoxCloser closer;
+    NetworkWaits waits;
     if (response.held)
-        SpeakerApi::setTransferTimeout(300);
+        waits.requestDeadline = std::chrono::milliseconds(300);
     if (response.status == 0)
         server->close();
     else
         server->setDefaultResponse(response); // also for what Qt sends again
-    Client_WLANs *page = new Client_WLANs(nullptr);
+    Client_WLANs *page = new Client_WLANs(nullptr, waits);
     wlanPage = page;
     page->show();
 
