@@ -29,13 +29,6 @@ struct ClientWaits
     NetworkWaits network;
 };
 
-// How long a speaker that took its settings is waited for unless --return-wait says otherwise, in
-// the option's unit.
-inline std::chrono::seconds defaultReturnWait()
-{
-    return std::chrono::duration_cast<std::chrono::seconds>(NetworkWaits().returnWait);
-}
-
 // The speakers on the network, through the wizard's discovery classes and the shared way to
 // reach a speaker. The browse goes on after its list is taken while speakers may be waited for
 // (keepBrowsing); when the DNS-SD service goes away meanwhile, that is told, the browse is tried

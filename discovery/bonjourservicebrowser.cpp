@@ -19,7 +19,7 @@ namespace {
 // is the batch it would have announced. Bounded, so that a socket that stays readable cannot
 // hold the event loop.
 const int maxRepliesPerBatch = 4096;
-const qint64 maxBatchMilliseconds = 100;
+constexpr std::chrono::milliseconds maxBatchTime { 100 };
 
 bool socketReadable(qintptr socket, std::chrono::microseconds wait)
 {
@@ -104,7 +104,8 @@ void BonjourServiceBrowser::bonjourSocketReadyRead()
     for (int replies = 0; replies < maxRepliesPerBatch; ++replies) {
         err = DNSServiceProcessResult(browseRef);
         if (err != kDNSServiceErr_NoError || replyFailed ||
-            batchTime.elapsed() >= maxBatchMilliseconds || !socketReadable(socket, waits.batchGap))
+            std::chrono::milliseconds(batchTime.elapsed()) >= maxBatchTime ||
+            !socketReadable(socket, waits.batchGap))
             break;
     }
     inBatch = false;

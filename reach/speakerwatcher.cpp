@@ -229,14 +229,17 @@ void SpeakerWatcher::scheduleAsk()
 {
     if (done || reach || candidates.isEmpty())
         return;
-    qint64 wait = -1;
+    using std::chrono::milliseconds;
+    milliseconds wait = milliseconds::max();
     for (const BonjourRecord &record : qAsConst(candidates)) {
         const auto retry = retries.constFind(record);
-        const qint64 remaining = retry == retries.cend() ? 0 : retry->due.remainingTime();
-        wait = wait < 0 ? remaining : std::min(wait, remaining);
+        const milliseconds remaining = retry == retries.cend()
+            ? milliseconds(0)
+            : std::chrono::ceil<milliseconds>(retry->due.remainingTimeAsDuration());
+        wait = std::min(wait, remaining);
     }
-    if (!askTimer->isActive() || askTimer->remainingTime() > wait)
-        askTimer->start(int(wait));
+    if (!askTimer->isActive() || askTimer->remainingTimeAsDuration() > wait)
+        askTimer->start(wait);
 }
 
 void SpeakerWatcher::giveUp()
