@@ -87,6 +87,8 @@ private slots:
     void deviceAnswer_data();
     void deviceAnswer();
     void lateAnswerIgnored();
+    void pageGoesMidway_data();
+    void pageGoesMidway();
     void savedSpeakerReturn_data();
     void savedSpeakerReturn();
     void returnsKeepTheirLines();
@@ -644,6 +646,37 @@ void tst_Client::lateAnswerIgnored()
     QCOMPARE(wizardData.name, QStringLiteral("Ovix Kitchen"));
     QCOMPARE(wizardData.model, QStringLiteral("Ovix One"));
     QCOMPARE(wizardData.url, server->url());
+}
+
+void tst_Client::pageGoesMidway_data()
+{
+    QTest::addColumn<bool>("located"); // else still resolving
+    QTest::newRow("while resolving") << false;
+    QTest::newRow("while asking") << true;
+}
+
+// The list goes (the program ends) while its speaker is being reached: the resolve and the query
+// go with it, at once.
+void tst_Client::pageGoesMidway()
+{
+    QFETCH(bool, located);
+    ScriptedResponse silence;
+    silence.held = true;
+    server->setDefaultResponse(silence);
+    addSpeakers({ "Ovix Kitchen" });
+    nextButton()->click();
+    QCOMPARE(FakeDnssd::liveRefs(), 2); // the browse and the resolve
+    if (located) {
+        resolveChosen(server->port());
+        QTRY_COMPARE(server->requests().size(), 2); // the scan and the query
+        QCOMPARE(server->openConnections(), 2);
+    }
+    deletePages<Client_WLANs>();
+
+    delete page;
+    page = nullptr;
+    QCOMPARE(FakeDnssd::liveRefs(), 0);
+    QTRY_COMPARE(server->openConnections(), 0);
 }
 
 // Walks to the settings page of the speaker in row and types the new name; the stand-in speaker
