@@ -50,7 +50,7 @@ static void discardReply(QNetworkReply *reply, const QString &why)
 }
 
 // Notes whether the request reached a connection, and ends it at its deadline.
-static void watchTransfer(QNetworkReply *reply)
+static void watchTransfer(QNetworkReply *reply, std::chrono::milliseconds deadline)
 {
     // Qt tells of the body as it hands it to an open connection; a connection that could not
     // be made (refused, no route, no such host) leaves it at nothing. A count that goes back to
@@ -62,29 +62,17 @@ static void watchTransfer(QNetworkReply *reply)
     });
     // Counted from the request: Qt's own transfer timeout starts again with every byte that
     // arrives, so that a speaker dripping its answer would keep the page waiting.
-    QTimer *deadline = new QTimer(reply);
-    deadline->setSingleShot(true);
-    QObject::connect(deadline, &QTimer::timeout, reply, [reply]() {
+    QTimer *deadlineTimer = new QTimer(reply);
+    deadlineTimer->setSingleShot(true);
+    QObject::connect(deadlineTimer, &QTimer::timeout, reply, [reply]() {
         if (!reply->isFinished())
             abortReply(reply);
     });
-    QObject::connect(reply, &QNetworkReply::finished, deadline, &QTimer::stop);
-    deadline->start(SpeakerApi::transferTimeout());
+    QObject::connect(reply, &QNetworkReply::finished, deadlineTimer, &QTimer::stop);
+    deadlineTimer->start(deadline);
 }
 
 namespace SpeakerApi {
-
-static int currentTransferTimeout = DefaultTransferTimeout;
-
-int transferTimeout()
-{
-    return currentTransferTimeout;
-}
-
-void setTransferTimeout(int msecs)
-{
-    currentTransferTimeout = msecs;
-}
 
 QString speakerUrl(const QHostAddress &address, int port)
 {
@@ -182,7 +170,8 @@ void logSetconfig(const QString &name, const QString &password, const QString &s
                                  << "<<<\n\n";
 }
 
-QNetworkAccessManager *postRequest(QObject *page, const QString &url, const QString &body)
+QNetworkAccessManager *postRequest(QObject *page, const QString &url, const QString &body,
+                                   std::chrono::milliseconds deadline)
 {
     QNetworkAccessManager *manager = new QNetworkAccessManager(page);
     QNetworkRequest request((QUrl()));
@@ -199,7 +188,7 @@ QNetworkAccessManager *postRequest(QObject *page, const QString &url, const QStr
                      SLOT(replyFinished(QNetworkReply *)));
     QNetworkReply *reply = manager->post(request, data);
     limitReplySize(reply);
-    watchTransfer(reply);
+    watchTransfer(reply, deadline);
     return manager;
 }
 
@@ -245,34 +234,49 @@ QByteArray readReply(QNetworkReply *reply, const char *arrivalText)
         qDebug().noquote() << discarded.toString();
         return QByteArray();
     }
-    // A reply aborted at its deadline is closed already, and reading it would
-    // only make Qt warn.
-    const QByteArray body = reply->isOpen() ? reply->readAll() : QByteArray();
+    const QByteArray body = readBody(reply);
     qDebug() << arrivalText;
     qDebug() << LogText(QString::fromUtf8(body.constData()));
     return body;
 }
 
+QByteArray readBody(QNetworkReply *reply)
+{
+    // A reply aborted at its deadline is closed already, and reading it would
+    // only make Qt warn.
+    if (!reply->isOpen() || reply->property(DiscardedProperty).isValid())
+        return QByteArray();
+    return reply->readAll();
+}
+
+// Whether the reply procedure writes its lines.
+enum class Lines { Written, Quiet };
+
 // The reply procedure's reading of the body: Unusable or TooLarge with the line
 // that says why, or None with the top-level object.
-static AnswerProblem bodyProblem(const QByteArray &body, QJsonObject *object)
+static AnswerProblem bodyProblem(const QByteArray &body, QJsonObject *object,
+                                 Lines lines = Lines::Written)
 {
+    const bool logged = lines == Lines::Written;
     // Counted before reading: brackets inside strings count too, which only errs
     // on the safe side.
     const qsizetype parts = body.count('{') + body.count('[');
     if (parts > MaxAnswerParts) {
-        qDebug() << "Answer not read:" << parts << "objects and arrays, more than"
-                 << MaxAnswerParts;
+        if (logged)
+            qDebug() << "Answer not read:" << parts << "objects and arrays, more than"
+                     << MaxAnswerParts;
         return AnswerProblem::TooLarge;
     }
     const QJsonDocument document = QJsonDocument::fromJson(body);
     if (document.isNull()) {
-        qDebug() << "Document is NULL";
+        if (logged)
+            qDebug() << "Document is NULL";
         return AnswerProblem::Unusable;
     }
     *object = document.object();
     if (object->isEmpty()) {
-        qDebug() << "Object is empty";
+        if (logged)
+            qDebug() << "Object is empty";
         return AnswerProblem::Unusable;
     }
     return AnswerProblem::None;
@@ -346,31 +350,41 @@ Transfer transferOf(const QNetworkReply *reply)
     return transfer;
 }
 
-bool checkTransfer(const Transfer &transfer)
+static bool transferPasses(const Transfer &transfer, Lines lines)
 {
+    const bool logged = lines == Lines::Written;
     if (transfer.discarded) // its line is written already
         return false;
     if (transfer.status != 0 && (transfer.status < 200 || transfer.status > 299)) {
-        qDebug() << "HTTP error status" << transfer.status;
+        if (logged)
+            qDebug() << "HTTP error status" << transfer.status;
         return false;
     }
     switch (transfer.error) {
     case QNetworkReply::NoError:
         break;
-    // The transfer timeout aborts the request; Qt versions name it either way.
+    // The deadline aborts the request; Qt versions name it either way.
     case QNetworkReply::OperationCanceledError:
     case QNetworkReply::TimeoutError:
-        qDebug() << "Transfer failed: no answer in time";
+        if (logged)
+            qDebug() << "Transfer failed: no answer in time";
         return false;
     default:
-        qDebug() << "Transfer failed:" << transfer.error;
+        if (logged)
+            qDebug() << "Transfer failed:" << transfer.error;
         return false;
     }
     if (transfer.status == 0) {
-        qDebug() << "Transfer failed: no HTTP status";
+        if (logged)
+            qDebug() << "Transfer failed: no HTTP status";
         return false;
     }
     return true;
+}
+
+bool checkTransfer(const Transfer &transfer)
+{
+    return transferPasses(transfer, Lines::Written);
 }
 
 // Why a transfer that checkTransfer() did not pass brought no answer to read.
@@ -389,10 +403,10 @@ static AnswerProblem transferProblem(const Transfer &transfer)
 
 // The body's lines first, then the transfer's, as the pages have always written them.
 static AnswerProblem readAnswer(const Transfer &transfer, const QByteArray &body,
-                                QJsonObject *object)
+                                QJsonObject *object, Lines lines = Lines::Written)
 {
-    const AnswerProblem read = bodyProblem(body, object);
-    if (!checkTransfer(transfer))
+    const AnswerProblem read = bodyProblem(body, object, lines);
+    if (!transferPasses(transfer, lines))
         return transferProblem(transfer);
     return read;
 }
@@ -413,6 +427,16 @@ AnswerProblem readQueryAnswer(const Transfer &transfer, const QByteArray &body, 
     const AnswerProblem problem = readAnswer(transfer, body, &object);
     if (problem == AnswerProblem::None)
         *info = readQueryReply(object);
+    return problem;
+}
+
+AnswerProblem readQueryAnswerQuietly(const Transfer &transfer, const QByteArray &body,
+                                     DeviceInfo *info)
+{
+    QJsonObject object;
+    const AnswerProblem problem = readAnswer(transfer, body, &object, Lines::Quiet);
+    if (problem == AnswerProblem::None)
+        *info = readDeviceInfo(object);
     return problem;
 }
 

@@ -7,6 +7,8 @@
 #include <QNetworkReply>
 #include <QString>
 
+#include <chrono>
+
 class QHostAddress;
 class QNetworkAccessManager;
 class QObject;
@@ -27,11 +29,8 @@ const qint64 ReadBufferSize = 2 * MaxReplySize;
 
 // The longest a request may take, from the moment it is made to the last byte
 // of its answer: long enough for a speaker's WLAN scan. A speaker that drips its
-// answer does not stretch it. The default of every request; tests lower it with
-// setTransferTimeout().
-const int DefaultTransferTimeout = 30 * 1000; // ms
-int transferTimeout();
-void setTransferTimeout(int msecs);
+// answer does not stretch it.
+constexpr std::chrono::milliseconds DefaultDeadline { 30000 };
 
 // Dynamic property set on a reply that was aborted for its size; holds the log
 // line that tells why.
@@ -58,9 +57,10 @@ void logSetconfig(const QString &name, const QString &password, const QString &s
 
 // Posts body to url on a new manager owned by page; the manager's finished()
 // goes to the page's replyFinished(QNetworkReply *) slot. The request is
-// aborted transferTimeout() after it was made, and follows no redirect. Returns
-// the manager.
-QNetworkAccessManager *postRequest(QObject *page, const QString &url, const QString &body);
+// aborted once deadline has passed since it was made, and follows no redirect.
+// Returns the manager.
+QNetworkAccessManager *postRequest(QObject *page, const QString &url, const QString &body,
+                                   std::chrono::milliseconds deadline);
 
 // Aborts the reply as soon as it announces or delivers more than MaxReplySize
 // bytes, and marks it with DiscardedProperty; until then Qt's network thread
@@ -76,6 +76,10 @@ void endRequest(QNetworkReply *reply);
 // its first zero byte). An answer aborted for its size gives one line saying why
 // instead of the body line, and an empty body.
 QByteArray readReply(QNetworkReply *reply, const char *arrivalText);
+
+// The whole body, without a line; empty for an answer aborted for its size or at
+// its deadline.
+QByteArray readBody(QNetworkReply *reply);
 
 // The most objects and arrays an answer may hold, as counted by their opening
 // brackets: a speaker's scan lists a few hundred access points at most, and Qt's
@@ -156,6 +160,11 @@ AnswerProblem readWifiscanAnswer(const Transfer &transfer, const QByteArray &bod
 // The device query as a caller without a page gets it: the reply procedure's lines for the
 // body, then why the speaker gave no usable answer, or None with what it tells.
 AnswerProblem readQueryAnswer(const Transfer &transfer, const QByteArray &body, DeviceInfo *info);
+
+// The same, without a line: for a caller that asks again and again and says in its own words
+// why an answer was of no use.
+AnswerProblem readQueryAnswerQuietly(const Transfer &transfer, const QByteArray &body,
+                                     DeviceInfo *info);
 
 enum class SaveOutcome {
     Saved,    // a 2xx answer, a non-empty object, "returncode" absent or "0"

@@ -6,10 +6,11 @@
 
 AddressWatch::AddressWatch(const SpeakerTarget &address, const QString &oldName,
                            const QString &sentName, std::chrono::milliseconds pollInterval,
-                           QObject *parent)
-    : QObject(parent), address(address), oldName(oldName), sentName(sentName),
+                           const ReachOptions &reach, QObject *parent)
+    : QObject(parent), address(address), reachOptions(reach), oldName(oldName), sentName(sentName),
       pollTimer(new QTimer(this))
 {
+    reachOptions.arrivalText = "Watch reply received";
     pollTimer->setSingleShot(true);
     pollTimer->setInterval(int(pollInterval.count()));
     connect(pollTimer, &QTimer::timeout, this, &AddressWatch::ask);
@@ -19,9 +20,7 @@ AddressWatch::AddressWatch(const SpeakerTarget &address, const QString &oldName,
 
 void AddressWatch::ask()
 {
-    ReachOptions options;
-    options.arrivalText = "Watch reply received";
-    SpeakerReach *reach = new SpeakerReach(address, options, this);
+    SpeakerReach *reach = new SpeakerReach(address, reachOptions, this);
     connect(reach, &SpeakerReach::finished, this, &AddressWatch::readAnswer);
     reach->start();
 }

@@ -1,6 +1,7 @@
 #ifndef ADDRESSWATCH_H
 #define ADDRESSWATCH_H
 
+#include "speakerreach.h"
 #include "speakertarget.h"
 
 #include <QObject>
@@ -9,7 +10,6 @@
 #include <chrono>
 
 class QTimer;
-struct ReachResult;
 
 // Asks a speaker at its address, again and again, until it answers under the name sent, or
 // under its old one after it has been away (a speaker answering under its old name before it
@@ -20,8 +20,10 @@ class AddressWatch : public QObject
     Q_OBJECT
 
 public:
+    // reach: how each question is asked (its arrival text is the watch's own).
     AddressWatch(const SpeakerTarget &address, const QString &oldName, const QString &sentName,
-                 std::chrono::milliseconds pollInterval, QObject *parent = nullptr);
+                 std::chrono::milliseconds pollInterval, const ReachOptions &reach,
+                 QObject *parent = nullptr);
 
 signals:
     // name: the one it answers with, the name sent or its old one.
@@ -33,6 +35,7 @@ private slots:
 
 private:
     const SpeakerTarget address;
+    ReachOptions reachOptions;
     const QString oldName;
     const QString sentName;
     QTimer *pollTimer;

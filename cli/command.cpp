@@ -30,8 +30,8 @@ QCommandLineOption quietWaitOption()
         QStringLiteral("how long the search must bring nothing new before its\nlist is taken "
                        "(%1 to %2, default %3; before the first\nspeaker is heard of, at least "
                        "%4)")
-            .arg(Limits::MinQuietWait)
-            .arg(Limits::MaxQuietWait)
+            .arg(Limits::MinQuietWait.count())
+            .arg(Limits::MaxQuietWait.count())
             .arg(ClientWaits().quietWait.count())
             .arg(ClientWaits().firstAnswerWait.count()),
         QStringLiteral("MS"));
@@ -95,11 +95,9 @@ bool Command::parse(const QStringList &arguments, QString *error)
 
     json = parser.isSet(jsonOption());
     verbose = parser.isSet(verboseOption());
-    int quiet = int(quietWait.count());
-    if (!readNumber(parser, quietWaitOption(), Limits::MinQuietWait, Limits::MaxQuietWait, &quiet,
-                    error))
+    if (!readDuration(parser, quietWaitOption(), Limits::MinQuietWait, Limits::MaxQuietWait,
+                      &quietWait, error))
         return false;
-    quietWait = std::chrono::milliseconds(quiet);
     return read(parser, parser.positionalArguments(), error);
 }
 

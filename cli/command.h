@@ -18,10 +18,10 @@ class SignalWatch;
 namespace Limits {
 const int MinJobs = 1;
 const int MaxJobs = 256;
-const int MinReturnWait = 1; // s
-const int MaxReturnWait = 3600;
-const int MinQuietWait = 10; // ms
-const int MaxQuietWait = 60000;
+constexpr std::chrono::seconds MinReturnWait { 1 };
+constexpr std::chrono::seconds MaxReturnWait { 3600 };
+constexpr std::chrono::milliseconds MinQuietWait { 10 };
+constexpr std::chrono::milliseconds MaxQuietWait { 60000 };
 } // namespace Limits
 
 // "-v" or "--verbose" for the option's name "v" or "verbose".
@@ -67,6 +67,17 @@ protected:
     // The number an option was given, within [minimum, maximum]; value stays when not given.
     static bool readNumber(const QCommandLineParser &parser, const QCommandLineOption &option,
                            int minimum, int maximum, int *value, QString *error);
+    // The same for a duration, given as a number in the unit of its type.
+    template<typename Duration>
+    static bool readDuration(const QCommandLineParser &parser, const QCommandLineOption &option,
+                             Duration minimum, Duration maximum, Duration *value, QString *error)
+    {
+        int number = int(value->count());
+        if (!readNumber(parser, option, int(minimum.count()), int(maximum.count()), &number, error))
+            return false;
+        *value = Duration(number);
+        return true;
+    }
     // The waits of the network client with the options' values.
     ClientWaits clientWaits() const;
 

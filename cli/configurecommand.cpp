@@ -75,9 +75,9 @@ QCommandLineOption returnWaitOption()
     return QCommandLineOption(QStringLiteral("return-wait"),
                               QStringLiteral("how long to wait for a speaker's return\n(%1 to %2, "
                                              "default %3)")
-                                  .arg(Limits::MinReturnWait)
-                                  .arg(Limits::MaxReturnWait)
-                                  .arg(ClientWaits().returnWait.count()),
+                                  .arg(Limits::MinReturnWait.count())
+                                  .arg(Limits::MaxReturnWait.count())
+                                  .arg(defaultReturnWait().count()),
                               QStringLiteral("SECONDS"));
 }
 
@@ -180,11 +180,9 @@ bool ConfigureCommand::read(const QCommandLineParser &parser, const QStringList 
     }
     if (!readNumber(parser, jobsOption(), Limits::MinJobs, Limits::MaxJobs, &jobs, error))
         return false;
-    int wait = int(returnWait.count());
-    if (!readNumber(parser, returnWaitOption(), Limits::MinReturnWait, Limits::MaxReturnWait, &wait,
-                    error))
+    if (!readDuration(parser, returnWaitOption(), Limits::MinReturnWait, Limits::MaxReturnWait,
+                      &returnWait, error))
         return false;
-    returnWait = std::chrono::seconds(wait);
     hidden = parser.isSet(hiddenOption());
     noWait = parser.isSet(noWaitOption());
     force = parser.isSet(forceOption());
@@ -265,7 +263,7 @@ int ConfigureCommand::run(QTextStream &out, QTextStream &err, SignalWatch &signa
     settings.returnWait = returnWait;
 
     ClientWaits waits = clientWaits();
-    waits.returnWait = returnWait;
+    waits.network.returnWait = returnWait;
     // Only a speaker's return needs the browse after its list.
     NetworkClient client(waits, !noWait && !dryRun);
     PlanScheduler scheduler(plan, planFile, settings, &client);

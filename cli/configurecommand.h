@@ -21,7 +21,7 @@ public:
     QString passwordFile;
     int jobs = 8;
     bool noWait = false;
-    std::chrono::seconds returnWait { ClientWaits().returnWait };
+    std::chrono::seconds returnWait = defaultReturnWait();
     bool force = false;
     bool dryRun = false;
 

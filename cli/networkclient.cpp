@@ -35,7 +35,7 @@ void NetworkClient::listSpeakers(std::function<void(const Listing &)> done)
     listed = std::move(done);
     // The list is taken once the browse has been quiet for a moment: the daemon hands over what
     // it knows in a few batches, and a fixed long sleep would only make every run slow.
-    browser = new BonjourServiceBrowser(this);
+    browser = new BonjourServiceBrowser(this, waits.network.browse);
     connect(browser, &BonjourServiceBrowser::currentBonjourRecordsChanged, this,
             &NetworkClient::updateRecords);
     connect(browser, &BonjourServiceBrowser::error, this, &NetworkClient::reportBrowseFailure);
@@ -66,14 +66,14 @@ void NetworkClient::reportBrowseFailure(int error)
     }
     if (stopped || !keepBrowsing)
         return;
-    retryTimer->start(int(waits.browseRetryInterval.count()));
+    retryTimer->start(waits.network.browseRetryInterval);
     if (lost)
         return;
     lost = true;
     emit notice(QStringLiteral("the DNS-SD service went away (error %1); looking for it again "
                                "every %2 s, and for each speaker waited for at its last address")
                     .arg(error)
-                    .arg(std::chrono::duration<double>(waits.browseRetryInterval).count()));
+                    .arg(std::chrono::duration<double>(waits.network.browseRetryInterval).count()));
     emit dnssdLost();
 }
 
@@ -105,7 +105,7 @@ void NetworkClient::look(const SpeakerTarget &target, bool askDevice, bool scan,
 {
     if (stopped)
         return;
-    ReachOptions options;
+    ReachOptions options(waits.network);
     options.askDevice = askDevice;
     SpeakerReach *reach = new SpeakerReach(target, options, tasks);
     // The device query and the WLAN scan are in flight at once, as on the wizard's pages.
@@ -118,20 +118,23 @@ void NetworkClient::look(const SpeakerTarget &target, bool askDevice, bool scan,
         done(*look);
     };
     if (scan) {
-        connect(reach, &SpeakerReach::located, reach, [reach, look, unanswered, answered] {
-            look->scanned = true;
-            ++*unanswered;
-            SpeakerRequest *request =
-                new SpeakerRequest(reach->result().url, SpeakerApi::wifiscanBody(),
-                                   "Client WLANS  reply received", reach);
-            connect(request, &SpeakerRequest::finished, reach,
+        const std::chrono::milliseconds deadline = waits.network.requestDeadline;
+        connect(
+            reach, &SpeakerReach::located, reach, [deadline, reach, look, unanswered, answered] {
+                look->scanned = true;
+                ++*unanswered;
+                SpeakerRequest *request =
+                    new SpeakerRequest(reach->result().url, SpeakerApi::wifiscanBody(),
+                                       "Client WLANS  reply received", deadline, reach);
+                connect(
+                    request, &SpeakerRequest::finished, reach,
                     [look, answered](const SpeakerApi::Transfer &transfer, const QByteArray &body) {
                         look->scanTransfer = transfer;
                         look->scanProblem = reachProblem(
                             SpeakerApi::readWifiscanAnswer(transfer, body, &look->accessPoints));
                         answered();
                     });
-        });
+            });
     }
     connect(reach, &SpeakerReach::finished, reach, [look, answered](const ReachResult &result) {
         look->reach = result;
@@ -148,7 +151,7 @@ void NetworkClient::send(const QString &url, const SpeakerSettings &settings,
     SpeakerApi::logSetconfig(settings.name, settings.password, settings.ssid);
     SpeakerRequest *request = new SpeakerRequest(
         url, SpeakerApi::setconfigBody(settings.name, settings.password, settings.ssid),
-        "reply received", tasks);
+        "reply received", waits.network.requestDeadline, tasks);
     connect(request, &SpeakerRequest::finished, request,
             [request, done](const SpeakerApi::Transfer &transfer, const QByteArray &body) {
                 SendResult result;
@@ -165,7 +168,7 @@ void NetworkClient::watchReturn(const ReturnRequest &request,
     if (stopped)
         return;
     ReturnWatch *watch =
-        new ReturnWatch(request, browser, records, waits.returnWait, waits.pollInterval, tasks);
+        new ReturnWatch(request, browser, records, waits.network, waits.pollInterval, tasks);
     connect(watch, &ReturnWatch::finished, watch, [watch, done](const ReturnResult &result) {
         watch->deleteLater();
         done(result);

@@ -22,18 +22,17 @@ struct ClientWaits
     // Before the first list: a daemon that has just started, or has nothing in its cache, asks
     // the network first.
     std::chrono::milliseconds firstAnswerWait { 1500 };
-    // For a speaker that took its settings to come back; a reboot into a WLAN takes a minute.
-    std::chrono::seconds returnWait { 180 };
     // Between two questions to a speaker at its address while it is waited for.
     std::chrono::milliseconds pollInterval { 1000 };
-    // Between two tries to browse again after the DNS-SD service went away, as the wizard does.
-    std::chrono::milliseconds browseRetryInterval = Waits::BrowseRetryInterval;
+    // What the wizard waits for too, as long as the wizard does unless the options say otherwise:
+    // the browse and its retries, each resolve and request, and a speaker's return.
+    NetworkWaits network;
 };
 
 // The speakers on the network, through the wizard's discovery classes and the shared way to
 // reach a speaker. The browse goes on after its list is taken while speakers may be waited for
 // (keepBrowsing); when the DNS-SD service goes away meanwhile, that is told, the browse is tried
-// again every browseRetryInterval, and the speakers waited for are also asked at their last
+// again every browse retry interval, and the speakers waited for are also asked at their last
 // address.
 class NetworkClient : public QObject, public SpeakerClient
 {

@@ -20,7 +20,7 @@ struct PlanSettings
     bool dryRun = false; // every check and question, nothing sent
     bool noWait = false; // done once the speaker took the settings
     int jobs = 8;        // speakers worked on at once
-    std::chrono::seconds returnWait { 180 }; // for the words only: the client waits
+    std::chrono::seconds returnWait = defaultReturnWait(); // for the words only: the client waits
 };
 
 // How one line of the plan ended.

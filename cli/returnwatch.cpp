@@ -7,22 +7,22 @@
 #include <QTimer>
 
 ReturnWatch::ReturnWatch(const ReturnRequest &request, BonjourServiceBrowser *browser,
-                         const QList<BonjourRecord> &listed, std::chrono::seconds returnWait,
+                         const QList<BonjourRecord> &listed, const NetworkWaits &waits,
                          std::chrono::milliseconds pollInterval, QObject *parent)
-    : QObject(parent), request(request), pollInterval(pollInterval), returnTimer(new QTimer(this))
+    : QObject(parent), request(request), waits(waits), pollInterval(pollInterval),
+      returnTimer(new QTimer(this))
 {
-    const std::chrono::milliseconds wait = returnWait;
     returnTimer->setSingleShot(true);
     connect(returnTimer, &QTimer::timeout, this, &ReturnWatch::giveUp);
-    returnTimer->start(int(wait.count()));
+    returnTimer->start(waits.returnWait);
 
     if (!request.target.isAnnounced || !browser) {
         lookAtAddress();
         return;
     }
-    // The watcher's own limit is not ours to end the wait: ours, started first, comes first.
-    SpeakerWatcher::returnTimeout = int(wait.count());
-    watcher = new SpeakerWatcher(request.target.record, request.sentName, listed, this);
+    // The watcher's own limit, the same, is not ours to end the wait: ours, started first, comes
+    // first.
+    watcher = new SpeakerWatcher(request.target.record, request.sentName, listed, waits, this);
     connect(browser, &BonjourServiceBrowser::currentBonjourRecordsChanged, watcher,
             &SpeakerWatcher::updateRecords);
     connect(watcher, &SpeakerWatcher::speakerBack, this, &ReturnWatch::reportBack);
@@ -34,7 +34,7 @@ void ReturnWatch::lookAtAddress()
     if (done || addressWatch)
         return;
     addressWatch = new AddressWatch(request.lastAddress, request.oldName, request.sentName,
-                                    pollInterval, this);
+                                    pollInterval, ReachOptions(waits), this);
     connect(addressWatch, &AddressWatch::returned, this, &ReturnWatch::reportAddressAnswer);
 }
 

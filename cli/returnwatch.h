@@ -3,6 +3,7 @@
 
 #include "bonjourrecord.h"
 #include "speakerclient.h"
+#include "waits.h"
 
 #include <QList>
 #include <QObject>
@@ -16,7 +17,7 @@ class SpeakerWatcher;
 
 // Waits for one speaker that took its settings: by the browser's announcements when DNS-SD found
 // it, at its last address when it was given by address or the DNS-SD service went away, until
-// the end of the wait. Ends with exactly one finished().
+// waits.returnWait has passed. Ends with exactly one finished().
 class ReturnWatch : public QObject
 {
     Q_OBJECT
@@ -24,7 +25,7 @@ class ReturnWatch : public QObject
 public:
     // browser: the shared browse, for a speaker that DNS-SD announced (listed: its list now).
     ReturnWatch(const ReturnRequest &request, BonjourServiceBrowser *browser,
-                const QList<BonjourRecord> &listed, std::chrono::seconds returnWait,
+                const QList<BonjourRecord> &listed, const NetworkWaits &waits,
                 std::chrono::milliseconds pollInterval, QObject *parent = nullptr);
 
 public slots:
@@ -44,6 +45,7 @@ private:
     void finish(ReturnOutcome outcome, const QString &name);
 
     const ReturnRequest request;
+    const NetworkWaits waits;
     const std::chrono::milliseconds pollInterval;
     QTimer *returnTimer;
     SpeakerWatcher *watcher = nullptr;

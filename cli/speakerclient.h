@@ -9,6 +9,7 @@
 #include <QList>
 #include <QString>
 
+#include <chrono>
 #include <functional>
 
 // The speakers as DNS-SD announced them when the search had been quiet for a moment.
@@ -51,6 +52,13 @@ struct ReturnRequest
     QString oldName;
     QString sentName;
 };
+
+// How long a speaker that took its settings is waited for unless --return-wait says otherwise, in
+// the option's unit: as long as the wizard waits.
+inline std::chrono::seconds defaultReturnWait()
+{
+    return std::chrono::duration_cast<std::chrono::seconds>(NetworkWaits().returnWait);
+}
 
 enum class ReturnOutcome {
     Back,        // announced again, or at its address, answering under the name sent

@@ -19,32 +19,31 @@ namespace {
 // is the batch it would have announced. Bounded, so that a socket that stays readable cannot
 // hold the event loop.
 const int maxRepliesPerBatch = 4096;
-const qint64 maxBatchMilliseconds = 100;
+constexpr std::chrono::milliseconds maxBatchTime { 100 };
 
-bool socketReadable(qintptr socket, int waitMicroseconds)
+bool socketReadable(qintptr socket, std::chrono::microseconds wait)
 {
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(wait);
+    const auto rest = wait - seconds;
 #ifdef _WIN32
     fd_set readable;
     FD_ZERO(&readable);
     FD_SET(static_cast<SOCKET>(socket), &readable);
-    timeval wait = { waitMicroseconds / 1000000, waitMicroseconds % 1000000 };
-    return select(0, &readable, nullptr, nullptr, &wait) > 0;
+    timeval timeout = { long(seconds.count()), long(rest.count()) };
+    return select(0, &readable, nullptr, nullptr, &timeout) > 0;
 #else
     pollfd entry = { static_cast<int>(socket), POLLIN, 0 };
-    const timespec wait = { waitMicroseconds / 1000000, long(waitMicroseconds % 1000000) * 1000 };
-    return ppoll(&entry, 1, &wait, nullptr) > 0;
+    const timespec timeout = { time_t(seconds.count()),
+                               long(std::chrono::nanoseconds(rest).count()) };
+    return ppoll(&entry, 1, &timeout, nullptr) > 0;
 #endif
 }
 
 } // namespace
 
-int BonjourServiceBrowser::batchGap = 1000;
-// Speakers answer a new browse within about a second; the rest is for a daemon just started.
-int BonjourServiceBrowser::settleTime = 5000;
-
-BonjourServiceBrowser::BonjourServiceBrowser(QObject *parent)
-    : QObject(parent), browseRef(nullptr), socketNotifier(nullptr), settleTimer(new QTimer(this)),
-      inBatch(false), listPending(false), replyFailed(false)
+BonjourServiceBrowser::BonjourServiceBrowser(QObject *parent, const BrowseWaits &waits)
+    : QObject(parent), waits(waits), browseRef(nullptr), socketNotifier(nullptr),
+      settleTimer(new QTimer(this)), inBatch(false), listPending(false), replyFailed(false)
 {
     settleTimer->setSingleShot(true);
     connect(settleTimer, &QTimer::timeout, this, &BonjourServiceBrowser::dropUnconfirmed);
@@ -91,7 +90,7 @@ void BonjourServiceBrowser::browseForServiceType(const QString &type)
     connect(socketNotifier, SIGNAL(activated(int)), this, SLOT(bonjourSocketReadyRead()));
     qWarning("browseForServiceType() success!");
     if (!unconfirmed.isEmpty())
-        settleTimer->start(settleTime);
+        settleTimer->start(waits.settleTime);
 }
 
 void BonjourServiceBrowser::bonjourSocketReadyRead()
@@ -105,7 +104,8 @@ void BonjourServiceBrowser::bonjourSocketReadyRead()
     for (int replies = 0; replies < maxRepliesPerBatch; ++replies) {
         err = DNSServiceProcessResult(browseRef);
         if (err != kDNSServiceErr_NoError || replyFailed ||
-            batchTime.elapsed() >= maxBatchMilliseconds || !socketReadable(socket, batchGap))
+            std::chrono::milliseconds(batchTime.elapsed()) >= maxBatchTime ||
+            !socketReadable(socket, waits.batchGap))
             break;
     }
     inBatch = false;

@@ -9,32 +9,39 @@
 #include <QObject>
 #include <QSet>
 
+#include <chrono>
+
 class QSocketNotifier;
 class QTimer;
 
+// How long a browser waits, each with its unit.
+struct BrowseWaits
+{
+    // For the next reply of a batch. Avahi's library hands each reply over from a thread of its
+    // own, so the next one of a burst may still be on its way when the previous one has been
+    // handled.
+    std::chrono::microseconds batchGap { 1000 };
+    // That a new browse gives the instances of the one before to be announced again. Speakers
+    // answer a new browse within about a second; the rest is for a daemon just started.
+    std::chrono::milliseconds settleTime { 5000 };
+};
+
 // Browses for one service type in "local." and hands out the whole list of advertised instances
 // each time a batch of replies is complete. Replies that are already waiting on the socket, or
-// follow within batchGap, count as one batch. An instance announced on several interfaces or over
-// both IP protocols stays listed until its last announcement is withdrawn. A new browse (after
-// the DNS-SD service came back) keeps the instances of the one before in place until settleTime
-// has passed: those announced again stay as they are, the others are dropped then.
+// follow within the batch gap, count as one batch. An instance announced on several interfaces or
+// over both IP protocols stays listed until its last announcement is withdrawn. A new browse (after
+// the DNS-SD service came back) keeps the instances of the one before in place until the settle
+// time has passed: those announced again stay as they are, the others are dropped then.
 class BonjourServiceBrowser : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit BonjourServiceBrowser(QObject *parent = nullptr);
+    explicit BonjourServiceBrowser(QObject *parent = nullptr,
+                                   const BrowseWaits &waits = BrowseWaits());
     ~BonjourServiceBrowser() override;
 
     void browseForServiceType(const QString &type);
-
-    // Microseconds to wait for the next reply of a batch. Avahi's library hands each reply over
-    // from a thread of its own, so the next one of a burst may still be on its way when the
-    // previous one has been handled.
-    static int batchGap;
-
-    // Milliseconds that a new browse gives the instances of the one before to be announced again.
-    static int settleTime;
 
 signals:
     void currentBonjourRecordsChanged(const QList<BonjourRecord> &list);
@@ -52,6 +59,7 @@ private:
     void stopBrowse();
     void dropUnconfirmed();
 
+    const BrowseWaits waits;
     DNSServiceRef browseRef;
     QSocketNotifier *socketNotifier;
     QList<BonjourRecord> records;

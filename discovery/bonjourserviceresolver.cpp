@@ -6,10 +6,8 @@
 #include <QtDebug>
 #include <QtEndian>
 
-int BonjourServiceResolver::resolveTimeout = 10000;
-
-BonjourServiceResolver::BonjourServiceResolver(QObject *parent)
-    : QObject(parent), resolveRef(nullptr), socketNotifier(nullptr), port(-1),
+BonjourServiceResolver::BonjourServiceResolver(QObject *parent, std::chrono::milliseconds timeout)
+    : QObject(parent), timeout(timeout), resolveRef(nullptr), socketNotifier(nullptr), port(-1),
       timeoutTimer(new QTimer(this)), lookupId(-1), answered(false)
 {
     timeoutTimer->setSingleShot(true);
@@ -54,7 +52,7 @@ void BonjourServiceResolver::resolveBonjourRecord(const BonjourRecord &record)
     socketNotifier = new QSocketNotifier(sockfd, QSocketNotifier::Read, this);
     connect(socketNotifier, SIGNAL(activated(int)), this, SLOT(bonjourSocketReadyRead()));
     // A speaker whose host has no address, or a daemon that has gone, never answers.
-    timeoutTimer->start(resolveTimeout);
+    timeoutTimer->start(timeout);
 }
 
 void BonjourServiceResolver::bonjourSocketReadyRead()

@@ -6,6 +6,8 @@
 
 #include <QObject>
 
+#include <chrono>
+
 class QHostInfo;
 class QSocketNotifier;
 class QTimer;
@@ -17,14 +19,15 @@ class BonjourServiceResolver : public QObject
     Q_OBJECT
 
 public:
-    explicit BonjourServiceResolver(QObject *parent = nullptr);
+    // How long a request may take before it ends as failed (kDNSServiceErr_Timeout). Avahi
+    // itself gives up a resolve after about 5 s; the host look-up comes on top.
+    static constexpr std::chrono::milliseconds DefaultTimeout { 10000 };
+
+    explicit BonjourServiceResolver(QObject *parent = nullptr,
+                                    std::chrono::milliseconds timeout = DefaultTimeout);
     ~BonjourServiceResolver() override;
 
     void resolveBonjourRecord(const BonjourRecord &record);
-
-    // Milliseconds a request may take before it ends as failed (kDNSServiceErr_Timeout). Avahi
-    // itself gives up a resolve after about 5 s; the host look-up comes on top.
-    static int resolveTimeout;
 
 signals:
     void bonjourRecordResolved(const QHostInfo &hostInfo, int port);
@@ -46,6 +49,7 @@ private:
     void failResolve(DNSServiceErrorType err);
     void emitError(DNSServiceErrorType err);
 
+    const std::chrono::milliseconds timeout;
     DNSServiceRef resolveRef;
     QSocketNotifier *socketNotifier;
     int port;

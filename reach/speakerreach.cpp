@@ -15,7 +15,7 @@ void SpeakerReach::start()
 {
     starting = true;
     if (target.isAnnounced) {
-        resolver = new BonjourServiceResolver(this);
+        resolver = new BonjourServiceResolver(this, options.resolveTimeout);
         connect(resolver, &BonjourServiceResolver::bonjourRecordResolved, this,
                 &SpeakerReach::connectToSpeaker);
         connect(resolver, &BonjourServiceResolver::error, this, &SpeakerReach::failResolve);
@@ -50,8 +50,8 @@ void SpeakerReach::connectToSpeaker(const QHostInfo &hostInfo, int port)
         return;
     }
     reached.asked = true;
-    SpeakerRequest *request =
-        new SpeakerRequest(reached.url, SpeakerApi::queryBody(), options.arrivalText, this);
+    SpeakerRequest *request = new SpeakerRequest(reached.url, SpeakerApi::queryBody(),
+                                                 options.arrivalText, options.deadline, this);
     connect(request, &SpeakerRequest::finished, this, &SpeakerReach::readDevice);
 }
 
@@ -65,7 +65,11 @@ void SpeakerReach::readDevice(const SpeakerApi::Transfer &transfer, const QByteA
 {
     sender()->deleteLater();
     reached.transfer = transfer;
-    finish(reachProblem(SpeakerApi::readQueryAnswer(transfer, body, &reached.device)));
+    reached.answer = body;
+    const SpeakerApi::AnswerProblem problem = options.arrivalText
+        ? SpeakerApi::readQueryAnswer(transfer, body, &reached.device)
+        : SpeakerApi::readQueryAnswerQuietly(transfer, body, &reached.device);
+    finish(reachProblem(problem));
 }
 
 void SpeakerReach::finish(ReachProblem problem)

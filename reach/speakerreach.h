@@ -4,11 +4,15 @@
 #include "speakerapi.h"
 #include "speakerrequest.h"
 #include "speakertarget.h"
+#include "waits.h"
 
 #include <QHostAddress>
 #include <QList>
+#include <QMetaType>
 #include <QObject>
 #include <QString>
+
+#include <chrono>
 
 class BonjourServiceResolver;
 class QHostInfo;
@@ -24,15 +28,29 @@ struct ReachResult
     QString url;                   // once there is an address
     bool asked = false;            // the device query was sent
     SpeakerApi::Transfer transfer; // how the device query's transfer ended, when asked
+    QByteArray answer;             // the device query's answer as it arrived, when asked
     SpeakerApi::DeviceInfo device; // what the answer told, when it was usable
 };
 
+Q_DECLARE_METATYPE(ReachResult)
+
 struct ReachOptions
 {
+    ReachOptions() = default;
+    // With the resolve's and the request's limits of waits.
+    explicit ReachOptions(const NetworkWaits &waits)
+        : resolveTimeout(waits.resolveTimeout), deadline(waits.requestDeadline)
+    {
+    }
+
     // The device query after the URL is known; without it the request ends there.
     bool askDevice = true;
-    // The line written when the query's answer arrives; a string literal.
+    // The line written when the query's answer arrives, followed by the reply procedure's lines;
+    // a string literal. Without one, the answer is read without a line.
     const char *arrivalText = "Client reply received";
+    std::chrono::milliseconds resolveTimeout = BonjourServiceResolver::DefaultTimeout;
+    // Of the device query, counted from the moment it is made.
+    std::chrono::milliseconds deadline = SpeakerApi::DefaultDeadline;
 };
 
 // Takes one speaker, announced or at an address, to its URL and what it tells of itself: the

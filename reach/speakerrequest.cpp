@@ -20,16 +20,17 @@ ReachProblem reachProblem(SpeakerApi::AnswerProblem problem)
 }
 
 SpeakerRequest::SpeakerRequest(const QString &url, const QString &body, const char *arrivalText,
-                               QObject *parent)
-    : QObject(parent), arrivalText(arrivalText)
+                               std::chrono::milliseconds deadline, QObject *parent)
+    : QObject(parent), requestUrl(url), arrivalText(arrivalText)
 {
     // The manager is this request's child: deleting the request aborts the transfer.
-    SpeakerApi::postRequest(this, url, body);
+    SpeakerApi::postRequest(this, url, body, deadline);
 }
 
 void SpeakerRequest::replyFinished(QNetworkReply *reply)
 {
-    const QByteArray body = SpeakerApi::readReply(reply, arrivalText);
+    const QByteArray body =
+        arrivalText ? SpeakerApi::readReply(reply, arrivalText) : SpeakerApi::readBody(reply);
     const SpeakerApi::Transfer transfer = SpeakerApi::transferOf(reply);
     SpeakerApi::endRequest(reply);
     emit finished(transfer, body);

@@ -2,7 +2,6 @@
 
 #include "accessible.h"
 #include "bonjourservicebrowser.h"
-#include "bonjourserviceresolver.h"
 #include "busyindicator.h"
 #include "client_settings.h"
 #include "client_wlans.h"
@@ -11,17 +10,15 @@
 #include "logtext.h"
 #include "settingssave.h"
 #include "speakerapi.h"
+#include "speakerrequest.h"
 #include "speakerwatcher.h"
 #include "wizarddata.h"
 
 #include <QDebug>
 #include <QGridLayout>
-#include <QHostAddress>
-#include <QJsonObject>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMovie>
-#include <QNetworkReply>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QSet>
@@ -68,16 +65,14 @@ QTreeWidgetItem *newRow(const BonjourRecord &record)
 
 } // namespace
 
-int Client::browseRetryInterval = 5000;
-
-Client::Client(QWidget *parent)
-    : QDialog(parent), resolver(nullptr), browseRetryTimer(nullptr), browseUnavailable(false),
-      browseFailed(false), resolving(false), querying(false), pageMayChoose(true),
-      pageSelects(false), quitConfirmed(false)
+Client::Client(QWidget *parent, const NetworkWaits &waits)
+    : QDialog(parent), waits(waits), reach(nullptr), query(nullptr), browseRetryTimer(nullptr),
+      browseUnavailable(false), browseFailed(false), pageMayChoose(true), pageSelects(false),
+      quitConfirmed(false)
 {
     resize(640, 550);
 
-    browser = new BonjourServiceBrowser(this);
+    browser = new BonjourServiceBrowser(this, waits.browse);
 
     treeWidget = new QTreeWidget(this);
     treeWidget->setHeaderLabels(QStringList(tr("Available VANTIR Speakers")));
@@ -234,17 +229,19 @@ void Client::reorderRows(const QList<BonjourRecord> &list)
         treeWidget->setCurrentItem(chosen);
 }
 
-void Client::connectToServer(const QHostInfo &hostInfo, int port)
+// The chosen speaker located, or not: its URL, its pages, and the device query.
+void Client::connectToServer(const ReachResult &result)
 {
-    const QList<QHostAddress> addresses = hostInfo.addresses();
-    if (addresses.isEmpty()) {
+    if (reach) {
+        reach->deleteLater();
+        reach = nullptr;
+    }
+    if (result.url.isEmpty()) {
         reportResolveFailure();
         return;
     }
-    resolving = false;
 
-    // Brackets and an encoded zone id keep an IPv6 link-local speaker reachable.
-    const QString url = SpeakerApi::speakerUrl(addresses.first(), port);
+    const QString &url = result.url;
     qDebug() << "URL: " << LogText(url) << "\n";
     // The WLAN page sends its scan to the stored URL while it is being built.
     wizardData.setURL(url);
@@ -260,37 +257,41 @@ void Client::connectToServer(const QHostInfo &hostInfo, int port)
     wizardData.ip.clear();
     const BonjourRecord record = resolvingRecord;
     wizardData.listedName = record.instanceName;
-    Client_WLANs *page = new Client_WLANs(nullptr);
+    Client_WLANs *page = new Client_WLANs(nullptr, waits);
     wlanPage = page;
     connect(page, &Client_WLANs::saveStarted, this,
             [this, record](SettingsSave *save) { adoptSave(save, record); });
     page->show();
 
-    SpeakerApi::postRequest(this, url, SpeakerApi::queryBody());
-    querying = true;
+    // Each query is a request of its own: an answer that comes after another speaker was
+    // located is known by its request, whatever its address.
+    query = new SpeakerRequest(url, SpeakerApi::queryBody(), "Client reply received",
+                               waits.requestDeadline, this);
+    connect(query, &SpeakerRequest::finished, this, &Client::replyFinished);
 
     busyLabel->hide();
     enableNextButton();
 }
 
-void Client::replyFinished(QNetworkReply *reply)
+void Client::replyFinished(const SpeakerApi::Transfer &transfer, const QByteArray &body)
 {
-    const QByteArray body = SpeakerApi::readReply(reply, "Client reply received");
-    SpeakerApi::endRequest(reply);
+    SpeakerRequest *request = qobject_cast<SpeakerRequest *>(sender());
+    if (!request)
+        return;
+    request->deleteLater();
     // The user has chosen another speaker since: its details are not this one's.
-    if (reply->request().url() != QUrl(wizardData.url, QUrl::TolerantMode)) {
-        qDebug() << "Reply from" << LogText(reply->request().url().toString())
+    if (request != query) {
+        qDebug() << "Reply from" << LogText(QUrl(request->url(), QUrl::TolerantMode).toString())
                  << "ignored, another speaker is chosen";
         return;
     }
     // Any answer, usable or not, lets the user pick a speaker again.
-    querying = false;
+    query = nullptr;
     enableNextButton();
 
-    QJsonObject object;
-    if (!SpeakerApi::parseReply(body, &object))
+    SpeakerApi::DeviceInfo device;
+    if (SpeakerApi::readQueryAnswer(transfer, body, &device) != SpeakerApi::AnswerProblem::None)
         return;
-    const SpeakerApi::DeviceInfo device = SpeakerApi::readQueryReply(object);
     wizardData.setName(device.name);
     wizardData.model = device.model;
     wizardData.softwareVer = device.softwareVer;
@@ -302,41 +303,37 @@ void Client::requestWlans()
 {
     // A key press queued behind a box may come when there is nothing to go on with.
     const QList<QTreeWidgetItem *> selection = treeWidget->selectedItems();
-    if (selection.isEmpty() || resolving || querying)
+    if (selection.isEmpty() || reach || query)
         return;
 
     // The user moves on: what the page said of earlier speakers is done.
     showNotice(QString());
     returnLines.clear();
     returnLabel->hide();
-    resolving = true;
+    const QTreeWidgetItem *item = selection.first();
+    wizardData.setName(item->text(0));
+    resolvingRecord = rowRecord(item);
+
+    // Reached as every speaker is; the page asks for the device information itself, once its
+    // WLAN page has sent the scan.
+    ReachOptions options(waits);
+    options.askDevice = false;
+    reach = new SpeakerReach(SpeakerTarget::announced(resolvingRecord), options, this);
+    connect(reach, &SpeakerReach::finished, this, &Client::connectToServer);
     busyMovie->start();
     busyLabel->show();
     enableNextButton();
-
-    if (!resolver) {
-        resolver = new BonjourServiceResolver(this);
-        connect(resolver, SIGNAL(bonjourRecordResolved(const QHostInfo &, int)), this,
-                SLOT(connectToServer(const QHostInfo &, int)));
-        connect(resolver, SIGNAL(error(DNSServiceErrorType)), this, SLOT(reportResolveFailure()));
-    }
-
-    const QTreeWidgetItem *item = selection.first();
-    const QVariant variant = item->data(0, Qt::UserRole);
-    wizardData.setName(item->text(0));
-    resolvingRecord = variant.value<BonjourRecord>();
-    resolver->resolveBonjourRecord(resolvingRecord);
+    reach->start();
 }
 
 // "Next >>" goes on with the chosen speaker, and with nothing else.
 void Client::enableNextButton()
 {
-    nextButton->setEnabled(!resolving && !querying && !treeWidget->selectedItems().isEmpty());
+    nextButton->setEnabled(!reach && !query && !treeWidget->selectedItems().isEmpty());
 }
 
 void Client::reportResolveFailure()
 {
-    resolving = false;
     busyMovie->stop();
     busyLabel->hide();
     enableNextButton();
@@ -354,7 +351,7 @@ void Client::reportBrowseFailure()
 {
     browseFailed = true;
     // The list fills by itself once the service answers again.
-    browseRetryTimer->start(browseRetryInterval);
+    browseRetryTimer->start(waits.browseRetryInterval);
     if (browseUnavailable)
         return;
     browseUnavailable = true;
@@ -481,10 +478,10 @@ void Client::showSaved(const BonjourRecord &record)
     activateWindow();
 }
 
-// Each saved speaker is watched on its own resolver, so the list and "Next >>" never wait for it.
+// Each saved speaker is watched on its own, so the list and "Next >>" never wait for it.
 void Client::watchSpeaker(const SavedSettings &saved)
 {
-    SpeakerWatcher *watcher = new SpeakerWatcher(saved, listedRecords, this);
+    SpeakerWatcher *watcher = new SpeakerWatcher(saved, listedRecords, waits, this);
     connect(browser, SIGNAL(currentBonjourRecordsChanged(const QList<BonjourRecord> &)), watcher,
             SLOT(updateRecords(const QList<BonjourRecord> &)));
     connect(watcher, &SpeakerWatcher::speakerBack, this,

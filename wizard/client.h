@@ -2,26 +2,26 @@
 #define CLIENT_H
 
 #include <QDialog>
-#include <QHostInfo>
 #include <QList>
 #include <QPointer>
 #include <QStringList>
 
 #include "bonjourrecord.h"
+#include "speakerreach.h"
+#include "waits.h"
 
 class AnnouncedLabel;
 class BonjourServiceBrowser;
-class BonjourServiceResolver;
 class BusyIndicator;
 class QGridLayout;
 class QLabel;
 class QMessageBox;
 class QMovie;
-class QNetworkReply;
 class QPushButton;
 class QTimer;
 class QTreeWidget;
 class SettingsSave;
+class SpeakerRequest;
 class SpeakerWatcher;
 struct SavedSettings;
 enum class Urgency;
@@ -32,16 +32,14 @@ enum class Urgency;
 // be tried again; while the DNS-SD service does not answer, the browse is
 // retried until it does. A speaker whose settings were saved is waited for
 // here, and the page tells how it came back; closing the page while it waits
-// asks first.
+// asks first. waits: how long the page, the pages it opens and its watches
+// wait for the network.
 class Client : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit Client(QWidget *parent);
-
-    // Milliseconds between two tries to browse while the DNS-SD service does not answer.
-    static int browseRetryInterval;
+    explicit Client(QWidget *parent, const NetworkWaits &waits = NetworkWaits());
 
     // Escape, the close button and "Quit": while saved speakers are awaited, only once the user
     // has said to quit anyway.
@@ -49,8 +47,8 @@ public:
 
 private slots:
     void updateRecords(const QList<BonjourRecord> &list);
-    void connectToServer(const QHostInfo &hostInfo, int);
-    void replyFinished(QNetworkReply *reply);
+    void connectToServer(const ReachResult &result);
+    void replyFinished(const SpeakerApi::Transfer &transfer, const QByteArray &body);
     void requestWlans();
     void enableNextButton();
     void reportResolveFailure();
@@ -75,6 +73,7 @@ private:
     void addReturnLine(const QString &text, Urgency urgency);
     void quitAnyway();
 
+    const NetworkWaits waits;
     QGridLayout *gridLayout;
     QTreeWidget *treeWidget;
     QLabel *busyLabel;
@@ -87,7 +86,8 @@ private:
     BusyIndicator *waitIndicator; // the saved speakers awaited
     AnnouncedLabel *returnLabel;  // how saved speakers came back, a line each
     BonjourServiceBrowser *browser;
-    BonjourServiceResolver *resolver;
+    SpeakerReach *reach;   // the chosen speaker, until it is located; "Next >>" waits for it
+    SpeakerRequest *query; // its device query, until the answer; "Next >>" waits for it
     QList<BonjourRecord> listedRecords; // what the rows show, in their order
     BonjourRecord resolvingRecord;      // the speaker whose pages open next
     BonjourRecord defaultRecord;        // the row the page chose itself, not the user
@@ -98,8 +98,6 @@ private:
     QTimer *browseRetryTimer;
     bool browseUnavailable; // the user has been told; no second box until the browse runs
     bool browseFailed;      // set by a failure while a retry starts the browse
-    bool resolving;         // "Next >>" waits for the resolve
-    bool querying;          // "Next >>" waits for the device query's answer
     bool pageMayChoose;     // the user has chosen nothing yet: the page picks the first row
     bool pageSelects;       // the selection changes by the page's hand, not the user's
     bool quitConfirmed;

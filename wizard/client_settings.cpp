@@ -44,9 +44,9 @@ SpeakerApi::DeviceInfo deviceOf(const WizardData &data)
 
 // The speaker and the WLAN are those of the moment the page is built, the ones
 // its labels show: later choices on other pages do not redirect the password.
-Client_Settings::Client_Settings(QWidget *parent, WlanEntry entry)
-    : QDialog(parent), ssidEdit(nullptr), securityBox(nullptr), speakerUrl(wizardData.url),
-      ssid(entry == WlanEntry::Chosen ? wizardData.ssid : QString()),
+Client_Settings::Client_Settings(QWidget *parent, WlanEntry entry, const NetworkWaits &waits)
+    : QDialog(parent), ssidEdit(nullptr), securityBox(nullptr), saveDeadline(waits.requestDeadline),
+      speakerUrl(wizardData.url), ssid(entry == WlanEntry::Chosen ? wizardData.ssid : QString()),
       encryptType(wizardData.encryptType), device(deviceOf(wizardData)), saving(false)
 {
     resize(640, 550);
@@ -218,7 +218,7 @@ void Client_Settings::setSSID()
     wlan.password = isOpen() ? QString() : passwordEdit->text();
     wlan.encryptType = currentEncryptType();
     wlan.typed = ssidEdit != nullptr;
-    SettingsSave *save = new SettingsSave(speakerUrl, settings, wlan.password, this);
+    SettingsSave *save = new SettingsSave(speakerUrl, settings, wlan.password, saveDeadline, this);
     connect(save, &SettingsSave::answered, this, &Client_Settings::endSave);
     // Kept for the next speaker once this one has taken it, also when the page has gone by then.
     connect(save, &SettingsSave::saved, save, [wlan] { wizardData.savedWlan = wlan; });

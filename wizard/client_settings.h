@@ -3,6 +3,7 @@
 
 #include "settingssave.h"
 #include "speakerapi.h"
+#include "waits.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -33,7 +34,9 @@ public:
     // How the page gets its WLAN: the one chosen on the WLAN page, or typed in here.
     enum class WlanEntry { Chosen, Typed };
 
-    explicit Client_Settings(QWidget *parent, WlanEntry entry = WlanEntry::Chosen);
+    // waits: how long the save waits for the speaker's answer.
+    explicit Client_Settings(QWidget *parent, WlanEntry entry = WlanEntry::Chosen,
+                             const NetworkWaits &waits = NetworkWaits());
 
     // What the box after a save says of its outcome.
     static QString saveOutcomeText(SpeakerApi::SaveOutcome outcome, const QString &reason);
@@ -74,6 +77,7 @@ private:
     QPushButton *backButton;
     BusyIndicator *busyIndicator;
     QPointer<PasswordRequest> passwordRequest;
+    const std::chrono::milliseconds saveDeadline;
     const QString speakerUrl;
     const QString ssid; // the chosen WLAN's
     const QString encryptType;

@@ -53,8 +53,9 @@ QStringList rowSsids(const QTreeWidget *tree)
 
 } // namespace
 
-Client_WLANs::Client_WLANs(QWidget *parent)
-    : QDialog(parent), speakerUrl(wizardData.url), knownText(tr("Known to this computer")),
+Client_WLANs::Client_WLANs(QWidget *parent, const NetworkWaits &waits)
+    : QDialog(parent), waits(waits), speakerUrl(wizardData.url),
+      knownText(tr("Known to this computer")),
       connectedText(tr("Known to this computer, connected now")), userChose(false),
       choiceGone(false), pageSelects(false), scanning(false)
 {
@@ -137,7 +138,7 @@ void Client_WLANs::scan()
 {
     scanning = true;
     rescanButton->setEnabled(false);
-    SpeakerApi::postRequest(this, speakerUrl, SpeakerApi::wifiscanBody());
+    SpeakerApi::postRequest(this, speakerUrl, SpeakerApi::wifiscanBody(), waits.requestDeadline);
     busyIndicator->start();
 }
 
@@ -326,7 +327,7 @@ void Client_WLANs::openSettings(Client_Settings::WlanEntry entry)
     hide();
     // A settings page left by "<< Back" is replaced, not kept beside the new one.
     delete settingsPage;
-    Client_Settings *page = new Client_Settings(nullptr, entry);
+    Client_Settings *page = new Client_Settings(nullptr, entry, waits);
     settingsPage = page;
     connect(page, &Client_Settings::saveStarted, this, &Client_WLANs::saveStarted);
     connect(page, SIGNAL(rejected()), this, SLOT(returnFromSettings()));

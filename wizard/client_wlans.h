@@ -3,6 +3,7 @@
 
 #include "client_settings.h"
 #include "settingssave.h"
+#include "waits.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -26,7 +27,8 @@ class Client_WLANs : public QDialog
     Q_OBJECT
 
 public:
-    explicit Client_WLANs(QWidget *parent);
+    // waits: how long the page and the settings page it opens wait for the speaker.
+    explicit Client_WLANs(QWidget *parent, const NetworkWaits &waits = NetworkWaits());
 
 signals:
     // Passed on from the settings page that this page opened.
@@ -52,6 +54,7 @@ private:
     void openSettings(Client_Settings::WlanEntry entry);
     void showInfo(const QString &text);
 
+    const NetworkWaits waits;
     QTreeWidget *wlanTree;
     QLabel *hintLabel;
     AnnouncedLabel *statusLabel; // why the rows are those of an earlier scan, or why none is chosen

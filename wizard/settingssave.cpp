@@ -2,25 +2,25 @@
 
 #include "client_settings.h"
 #include "infobox.h"
+#include "speakerrequest.h"
 
-#include <QNetworkReply>
 #include <QWidget>
 
 SettingsSave::SettingsSave(const QString &url, const SavedSettings &settings,
-                           const QString &password, QWidget *page)
+                           const QString &password, std::chrono::milliseconds deadline,
+                           QWidget *page)
     : QObject(page), savedSettings(settings), page(page)
 {
     SpeakerApi::logSetconfig(settings.name, password, settings.ssid);
-    SpeakerApi::postRequest(this, url,
-                            SpeakerApi::setconfigBody(settings.name, password, settings.ssid));
+    // The request is this save's: it goes with the save, and with nothing else.
+    SpeakerRequest *request =
+        new SpeakerRequest(url, SpeakerApi::setconfigBody(settings.name, password, settings.ssid),
+                           "reply received", deadline, this);
+    connect(request, &SpeakerRequest::finished, this, &SettingsSave::readAnswer);
 }
 
-void SettingsSave::replyFinished(QNetworkReply *reply)
+void SettingsSave::readAnswer(const SpeakerApi::Transfer &transfer, const QByteArray &body)
 {
-    const QByteArray body = SpeakerApi::readReply(reply, "reply received");
-    const SpeakerApi::Transfer transfer = SpeakerApi::transferOf(reply);
-    SpeakerApi::endRequest(reply);
-
     QString reason;
     const SpeakerApi::SaveOutcome outcome =
         SpeakerApi::readSetconfigAnswer(transfer, body, &reason);

@@ -7,7 +7,8 @@
 #include <QObject>
 #include <QPointer>
 
-class QNetworkReply;
+#include <chrono>
+
 class QWidget;
 
 // One set-configuration request, from SAVE to the box that tells its outcome. It outlives the
@@ -19,10 +20,10 @@ class SettingsSave : public QObject
     Q_OBJECT
 
 public:
-    // Sends the settings to url at once, with the request's log line. settings.record may be
-    // empty: the page does not know it; the speaker list does.
+    // Sends the settings to url at once, with the request's log line; the answer is awaited until
+    // deadline. settings.record may be empty: the page does not know it; the speaker list does.
     SettingsSave(const QString &url, const SavedSettings &settings, const QString &password,
-                 QWidget *page);
+                 std::chrono::milliseconds deadline, QWidget *page);
 
     const SavedSettings &settings() const { return savedSettings; }
     // The window the box goes over when the page has gone or is hidden.
@@ -35,7 +36,7 @@ signals:
     void saved();
 
 private slots:
-    void replyFinished(QNetworkReply *reply);
+    void readAnswer(const SpeakerApi::Transfer &transfer, const QByteArray &body);
 
 private:
     const SavedSettings savedSettings;

@@ -133,7 +133,6 @@ class TestReplies : public QObject
 
 private slots:
     void initTestCase() { QVERIFY(m_server.listen()); }
-    void cleanup() { SpeakerApi::setTransferTimeout(SpeakerApi::DefaultTransferTimeout); }
 
     void queryReply_data();
     void queryReply();
@@ -240,7 +239,8 @@ void TestReplies::queryReply()
     MessageLog log;
     m_server.enqueue(ScriptedResponse::json(body, status));
     Page page;
-    SpeakerApi::postRequest(&page, m_server.url(), SpeakerApi::queryBody());
+    SpeakerApi::postRequest(&page, m_server.url(), SpeakerApi::queryBody(),
+                            SpeakerApi::DefaultDeadline);
     QTRY_COMPARE(page.replies.size(), 1);
 
     QCOMPARE(page.body, body);
@@ -272,7 +272,8 @@ void TestReplies::redirectNotFollowed()
     m_server.enqueue(response);
     const int requestsBefore = m_server.requests().count();
     Page page;
-    SpeakerApi::postRequest(&page, m_server.url(), SpeakerApi::queryBody());
+    SpeakerApi::postRequest(&page, m_server.url(), SpeakerApi::queryBody(),
+                            SpeakerApi::DefaultDeadline);
     QTRY_COMPARE(page.replies.size(), 1);
 
     QCOMPARE(page.replies.at(0)->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
@@ -371,7 +372,8 @@ void TestReplies::sizeLimit()
     response.claimedLength = claimedLength;
     m_server.enqueue(response);
     Page page;
-    SpeakerApi::postRequest(&page, m_server.url(), SpeakerApi::queryBody());
+    SpeakerApi::postRequest(&page, m_server.url(), SpeakerApi::queryBody(),
+                            SpeakerApi::DefaultDeadline);
     QTRY_COMPARE(page.replies.size(), 1);
     QNetworkReply *reply = page.replies.at(0);
     QVERIFY(reply);
@@ -405,7 +407,8 @@ void TestReplies::endlessAnswerAbortedEarly()
     response.framing = ScriptedResponse::WithoutLength;
     m_server.enqueue(response);
     Page page;
-    SpeakerApi::postRequest(&page, m_server.url(), SpeakerApi::queryBody());
+    SpeakerApi::postRequest(&page, m_server.url(), SpeakerApi::queryBody(),
+                            SpeakerApi::DefaultDeadline);
     QTRY_COMPARE(page.replies.size(), 1);
 
     const QStringList lines = log.lines();
@@ -427,7 +430,8 @@ void TestReplies::unreadAnswerHeldBack()
     MessageLog log;
     EndlessSpeaker speaker;
     Page page;
-    SpeakerApi::postRequest(&page, speaker.url(), SpeakerApi::queryBody());
+    SpeakerApi::postRequest(&page, speaker.url(), SpeakerApi::queryBody(),
+                            SpeakerApi::DefaultDeadline);
     QTRY_VERIFY(speaker.requested());
 
     // Blocks this thread until the device can send no more, or has sent all it would.
@@ -489,7 +493,8 @@ void TestReplies::notSent()
     stop.framing = ScriptedResponse::ResetAndStop;
     server.enqueue(stop);
     Page page;
-    SpeakerApi::postRequest(&page, url.isEmpty() ? server.url() : url, SpeakerApi::queryBody());
+    SpeakerApi::postRequest(&page, url.isEmpty() ? server.url() : url, SpeakerApi::queryBody(),
+                            SpeakerApi::DefaultDeadline);
     QTRY_COMPARE(page.replies.size(), 1);
     QCOMPARE(server.requests().count(), url.isEmpty() ? 1 : 0);
 
@@ -503,7 +508,6 @@ void TestReplies::notSent()
 // limit, is cut off at the limit instead of keeping the page waiting for all of it.
 void TestReplies::drippingAnswerEndsAtDeadline()
 {
-    SpeakerApi::setTransferTimeout(300);
     CapturingServer server;
     QVERIFY(server.listen());
     const int bodySize = 200;
@@ -511,7 +515,8 @@ void TestReplies::drippingAnswerEndsAtDeadline()
     response.dripInterval = 20; // four seconds for the body
     server.enqueue(response);
     Page page;
-    SpeakerApi::postRequest(&page, server.url(), SpeakerApi::queryBody());
+    SpeakerApi::postRequest(&page, server.url(), SpeakerApi::queryBody(),
+                            std::chrono::milliseconds(300));
     QTRY_COMPARE_WITH_TIMEOUT(page.replies.size(), 1, 10000);
 
     // Ended with most of the body still to come: the head and a few bytes were written.

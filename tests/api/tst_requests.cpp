@@ -151,7 +151,8 @@ void TestRequests::wire()
     MessageLog log;
     Page page;
     QSignalSpy received(&m_server, &CapturingServer::requestReceived);
-    QNetworkAccessManager *manager = SpeakerApi::postRequest(&page, m_server.url(), body);
+    QNetworkAccessManager *manager =
+        SpeakerApi::postRequest(&page, m_server.url(), body, SpeakerApi::DefaultDeadline);
     QVERIFY(manager);
     QCOMPARE(manager->parent(), &page);
     QTRY_COMPARE(received.count(), 1);

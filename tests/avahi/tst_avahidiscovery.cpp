@@ -359,10 +359,11 @@ void tst_AvahiDiscovery::speakerOnTwoLinksStaysListed()
 // settled without them, and lists the speakers again when they are published again.
 void tst_AvahiDiscovery::listFillsAgainAfterDaemonRestart()
 {
-    Client::browseRetryInterval = 200;
-    BonjourServiceBrowser::settleTime = 1000;
+    NetworkWaits waits;
+    waits.browseRetryInterval = std::chrono::milliseconds(200);
+    waits.browse.settleTime = std::chrono::milliseconds(1000);
     MessageBoxCloser closer;
-    Client page(nullptr);
+    Client page(nullptr, waits);
     page.show();
     QTreeWidget *tree = page.findChild<QTreeWidget *>();
     const auto rows = [tree] {

@@ -14,7 +14,7 @@ ClientWaits shortWaits()
     ClientWaits waits;
     waits.firstAnswerWait = std::chrono::milliseconds(50);
     waits.quietWait = std::chrono::milliseconds(10);
-    waits.browseRetryInterval = std::chrono::milliseconds(50);
+    waits.network.browseRetryInterval = std::chrono::milliseconds(50);
     waits.pollInterval = std::chrono::milliseconds(20);
     return waits;
 }

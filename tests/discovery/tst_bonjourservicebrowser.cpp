@@ -276,8 +276,9 @@ void tst_BonjourServiceBrowser::failedReply()
 // it was, the rest goes once it has settled.
 void tst_BonjourServiceBrowser::newBrowseSettles()
 {
-    BonjourServiceBrowser::settleTime = 200;
-    BonjourServiceBrowser browser(nullptr);
+    BrowseWaits waits;
+    waits.settleTime = std::chrono::milliseconds(200);
+    BonjourServiceBrowser browser(nullptr, waits);
     QSignalSpy listSpy(&browser, SIGNAL(currentBonjourRecordsChanged(QList<BonjourRecord>)));
     browser.browseForServiceType(QStringLiteral("_dockset._tcp"));
     FakeDnssd::browseReply(add | moreComing, 0, "Kitchen", dockset, local);
@@ -297,7 +298,6 @@ void tst_BonjourServiceBrowser::newBrowseSettles()
     QCOMPARE(lastList(listSpy), QList<BonjourRecord>({ record("Attic"), record("Hall") }));
     QCOMPARE(log.lines(),
              QVector<QString>(2, QStringLiteral("warning: bonjourBrowseReply()")).toList());
-    BonjourServiceBrowser::settleTime = 5000;
 }
 
 void tst_BonjourServiceBrowser::destructionDeallocatesOnce()

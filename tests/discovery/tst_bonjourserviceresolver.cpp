@@ -67,7 +67,6 @@ void tst_BonjourServiceResolver::initTestCase()
 void tst_BonjourServiceResolver::init()
 {
     FakeDnssd::reset();
-    BonjourServiceResolver::resolveTimeout = 10000;
 }
 
 void tst_BonjourServiceResolver::resolve_data()
@@ -180,8 +179,7 @@ void tst_BonjourServiceResolver::failedRequest()
     QFETCH(bool, processFails);
     QFETCH(int, error);
 
-    BonjourServiceResolver::resolveTimeout = 100;
-    BonjourServiceResolver resolver(nullptr);
+    BonjourServiceResolver resolver(nullptr, std::chrono::milliseconds(100));
     QSignalSpy resolvedSpy(&resolver, SIGNAL(bonjourRecordResolved(QHostInfo, int)));
     QSignalSpy errorSpy(&resolver, SIGNAL(error(DNSServiceErrorType)));
     resolver.resolveBonjourRecord(kitchen());

@@ -1,7 +1,5 @@
 #include "accessible.h"
 #include "bonjourrecord.h"
-#include "bonjourservicebrowser.h"
-#include "bonjourserviceresolver.h"
 #include "capturingserver.h"
 #include "client.h"
 #include "client_settings.h"
@@ -11,17 +9,18 @@
 #include "messagelog.h"
 #include "pagetest.h"
 #include "speakerapi.h"
+#include "speakerreach.h"
 #include "speakerwatcher.h"
 #include "wizarddata.h"
 
 #include <QAccessible>
-#include <QHostAddress>
-#include <QHostInfo>
 #include <QLineEdit>
 #include <QMovie>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
+
+Q_DECLARE_METATYPE(ScriptedResponse)
 
 namespace {
 
@@ -45,15 +44,21 @@ const char SpeakerAnswer[] =
     "{\"deviceinfo\": {\"devicename\": \"Ovix Kitchen\", \"model\": \"Ovix One\"}, "
     "\"aplist\": [{\"ssid\": \"HomeNet\", \"signal_level\": \"-40\"}]}";
 
-QHostInfo hostInfo(const QStringList &addresses)
+// The waits of the page unless a test says otherwise: a watch that a test leaves running ends
+// within the test's time.
+NetworkWaits shortReturn()
 {
-    QHostInfo info;
-    info.setHostName(QStringLiteral("ovix-kitchen.local"));
-    QList<QHostAddress> list;
-    for (const QString &address : addresses)
-        list.append(QHostAddress(address));
-    info.setAddresses(list);
-    return info;
+    NetworkWaits waits;
+    waits.returnWait = std::chrono::seconds(10);
+    return waits;
+}
+
+// The chosen speaker located at url, as reaching it tells the page.
+ReachResult locatedAt(const QString &url)
+{
+    ReachResult result;
+    result.url = url;
+    return result;
 }
 
 } // namespace
@@ -74,16 +79,17 @@ private slots:
     void vanishedSelection();
     void nextWithoutSelection();
     void resolveOpensWlanPage();
-    void firstAddress_data();
-    void firstAddress();
     void resolveFails_data();
     void resolveFails();
     void browseUnavailable();
     void browseLost();
     void resolveFailsWhileSearchUnavailable();
     void anyAnswerOverEmptyList();
-    void silentSpeakerTimesOut();
+    void deviceAnswer_data();
+    void deviceAnswer();
     void lateAnswerIgnored();
+    void pageGoesMidway_data();
+    void pageGoesMidway();
     void savedSpeakerReturn_data();
     void savedSpeakerReturn();
     void returnsKeepTheirLines();
@@ -105,8 +111,10 @@ private:
     QStringList rows(bool selectedOnly = false);
     QPushButton *nextButton() { return buttonWithText(page, QStringLiteral("Next >>")); }
     QLabel *busyLabel();
+    void restartPage(const NetworkWaits &waits);
     void addSpeakers(const QList<const char *> &names);
-    void connectToServer(const QHostInfo &info, int port);
+    void resolveChosen(quint16 port);
+    void connectToServer(const QString &url);
     QList<QByteArray> requestBodies() const;
     void openSettings(int row, const QString &name);
     void speakerReturns(const char *saved, const char *instance, const QByteArray &device,
@@ -135,12 +143,17 @@ void tst_Client::init()
     wlanPage = nullptr;
     settingsPage = nullptr;
     log->clear();
-    BonjourServiceResolver::resolveTimeout = 10000;
-    Client::browseRetryInterval = 5000;
-    BonjourServiceBrowser::settleTime = 5000;
-    SpeakerWatcher::returnTimeout = 10000;
     closer.reset(new MessageBoxCloser);
-    page = new Client(nullptr);
+    page = new Client(nullptr, shortReturn());
+    page->show();
+}
+
+// The page again, with waits of the test's own.
+void tst_Client::restartPage(const NetworkWaits &waits)
+{
+    delete page;
+    FakeDnssd::reset();
+    page = new Client(nullptr, waits);
     page->show();
 }
 
@@ -155,7 +168,6 @@ void tst_Client::cleanup()
     closer.reset();
     delete server;
     server = nullptr;
-    SpeakerApi::setTransferTimeout(SpeakerApi::DefaultTransferTimeout);
 }
 
 QStringList tst_Client::rows(bool selectedOnly)
@@ -188,11 +200,18 @@ void tst_Client::addSpeakers(const QList<const char *> &names)
     QTRY_COMPARE(tree()->topLevelItemCount(), names.count());
 }
 
-// As the resolver delivers its result.
-void tst_Client::connectToServer(const QHostInfo &info, int port)
+// The chosen speaker's resolve answered with this computer and port.
+void tst_Client::resolveChosen(quint16 port)
 {
-    QVERIFY(QMetaObject::invokeMethod(page, "connectToServer", Q_ARG(QHostInfo, info),
-                                      Q_ARG(int, port)));
+    QTRY_VERIFY(FakeDnssd::liveRefs() > 1);
+    QVERIFY(FakeDnssd::resolveReply(0, 0, "s._dockset._tcp.local.", "127.0.0.1", port >> 8,
+                                    port & 0xff));
+}
+
+// As reaching the chosen speaker delivers its URL.
+void tst_Client::connectToServer(const QString &url)
+{
+    QVERIFY(QMetaObject::invokeMethod(page, "connectToServer", Q_ARG(ReachResult, locatedAt(url))));
 }
 
 QList<QByteArray> tst_Client::requestBodies() const
@@ -207,17 +226,18 @@ QList<QByteArray> tst_Client::requestBodies() const
 
 void tst_Client::slotOrder()
 {
-    QCOMPARE(declaredMethods(Client::staticMetaObject),
-             QStringList({ QStringLiteral("private slot updateRecords(QList<BonjourRecord>)"),
-                           QStringLiteral("private slot connectToServer(QHostInfo,int)"),
-                           QStringLiteral("private slot replyFinished(QNetworkReply*)"),
-                           QStringLiteral("private slot requestWlans()"),
-                           QStringLiteral("private slot enableNextButton()"),
-                           QStringLiteral("private slot reportResolveFailure()"),
-                           QStringLiteral("private slot reportBrowseFailure()"),
-                           QStringLiteral("private slot retryBrowse()"),
-                           QStringLiteral("private slot noteChoice()"),
-                           QStringLiteral("private slot reportSpeakerNotBack(QString)") }));
+    QCOMPARE(
+        declaredMethods(Client::staticMetaObject),
+        QStringList({ QStringLiteral("private slot updateRecords(QList<BonjourRecord>)"),
+                      QStringLiteral("private slot connectToServer(ReachResult)"),
+                      QStringLiteral("private slot replyFinished(SpeakerApi::Transfer,QByteArray)"),
+                      QStringLiteral("private slot requestWlans()"),
+                      QStringLiteral("private slot enableNextButton()"),
+                      QStringLiteral("private slot reportResolveFailure()"),
+                      QStringLiteral("private slot reportBrowseFailure()"),
+                      QStringLiteral("private slot retryBrowse()"),
+                      QStringLiteral("private slot noteChoice()"),
+                      QStringLiteral("private slot reportSpeakerNotBack(QString)") }));
 }
 
 void tst_Client::startState()
@@ -359,6 +379,10 @@ void tst_Client::resolveOpensWlanPage()
     QCOMPARE(wlanPage, wlans);
     QVERIFY(wlans->isVisible());
     QCOMPARE(wizardData.url, server->url());
+    // The page's line, then the record's.
+    const QString urlLine = QStringLiteral("URL:  \"%1\" \n").arg(server->url());
+    QCOMPARE(log->debugLines().mid(0, 3),
+             QStringList({ "Name:  \"Ovix Hall\" \n", urlLine, urlLine }));
     QVERIFY(!busyLabel()->isVisible());
     // Hidden, though its animation still runs.
     QVERIFY(!QAccessible::queryAccessibleInterface(busyLabel())->state().busy);
@@ -390,28 +414,6 @@ void tst_Client::resolveOpensWlanPage()
     QVERIFY(wlanPage->isVisible());
 }
 
-void tst_Client::firstAddress_data()
-{
-    QTest::addColumn<QStringList>("addresses");
-    QTest::addColumn<QString>("host"); // of the first, as the URL has it
-    QTest::newRow("two IPv4") << QStringList({ "127.0.0.1", "127.0.0.2" }) << "127.0.0.1";
-    QTest::newRow("IPv6 first") << QStringList({ "::1", "127.0.0.1" }) << "[::1]";
-}
-
-// The page and the record each log the URL once.
-void tst_Client::firstAddress()
-{
-    QFETCH(QStringList, addresses);
-    QFETCH(QString, host);
-    connectToServer(hostInfo(addresses), server->port());
-    const QString url =
-        QStringLiteral("http://%1:%2/api/v14/configure.action").arg(host).arg(server->port());
-    const QString line = QStringLiteral("URL:  \"%1\" \n").arg(url);
-    QCOMPARE(log->debugLines().mid(0, 2), QStringList({ line, line }));
-    QCOMPARE(wizardData.url, url);
-    QCOMPARE(topLevelPages<Client_WLANs>().count(), 1);
-}
-
 void tst_Client::resolveFails_data()
 {
     QTest::addColumn<int>("failure");
@@ -429,8 +431,10 @@ void tst_Client::resolveFails()
     QFETCH(int, failure);
     enum { ResolveCallFails, NoSocket, ErrorReply, NoAnswer, NoAddress };
 
+    NetworkWaits waits = shortReturn();
+    waits.resolveTimeout = std::chrono::milliseconds(100);
+    restartPage(waits);
     addSpeakers({ "Ovix Kitchen", "Ovix Hall" });
-    BonjourServiceResolver::resolveTimeout = 100;
     if (failure == ResolveCallFails)
         FakeDnssd::failNextResolve(-65537);
     FakeDnssd::setNextWithoutSocket(failure == NoSocket);
@@ -465,12 +469,13 @@ void tst_Client::resolveFails()
 // No DNS-SD service at start: one box, and the list fills once the service answers.
 void tst_Client::browseUnavailable()
 {
-    delete page;
+    NetworkWaits waits = shortReturn();
     // Long enough that the box is seen before the first retry.
-    Client::browseRetryInterval = 200;
+    waits.browseRetryInterval = std::chrono::milliseconds(200);
+    delete page;
     FakeDnssd::reset();
     FakeDnssd::failNextBrowse(-65537);
-    page = new Client(nullptr);
+    page = new Client(nullptr, waits);
     page->show();
     QTRY_COMPARE(closer->boxes.count(), 1);
     QCOMPARE(closer->boxes.at(0).title, QStringLiteral("Info"));
@@ -492,8 +497,10 @@ void tst_Client::browseUnavailable()
 // without announcing their speakers again.
 void tst_Client::browseLost()
 {
-    Client::browseRetryInterval = 50;
-    BonjourServiceBrowser::settleTime = 100;
+    NetworkWaits waits = shortReturn();
+    waits.browseRetryInterval = std::chrono::milliseconds(50);
+    waits.browse.settleTime = std::chrono::milliseconds(100);
+    restartPage(waits);
     addSpeakers({ "Ovix Kitchen", "Ovix Hall" });
     FakeDnssd::failNextProcess(-65537);
     QVERIFY(FakeDnssd::browseReply(Add, 0, "Ovix Bath", ServiceType, Domain));
@@ -535,7 +542,8 @@ void tst_Client::anyAnswerOverEmptyList()
     server->setDefaultResponse(ScriptedResponse::json("[]"));
     addSpeakers({ "Ovix Kitchen" });
     nextButton()->click();
-    connectToServer(hostInfo({ "127.0.0.1" }), server->port());
+    resolveChosen(server->port());
+    QTRY_VERIFY(wlanPage);
     // The speaker leaves while its answer is on the way.
     QVERIFY(QMetaObject::invokeMethod(page, "updateRecords",
                                       Q_ARG(QList<BonjourRecord>, QList<BonjourRecord>())));
@@ -548,22 +556,68 @@ void tst_Client::anyAnswerOverEmptyList()
     QVERIFY(!nextButton()->isEnabled());
 }
 
-// A speaker that takes the query and never answers gives the button back once the request
-// times out, with the lines of any failed answer.
-void tst_Client::silentSpeakerTimesOut()
+void tst_Client::deviceAnswer_data()
 {
-    SpeakerApi::setTransferTimeout(300);
+    QTest::addColumn<ScriptedResponse>("response");
+    QTest::addColumn<QStringList>("lines"); // from the answer's arrival on
+    QTest::addColumn<QString>("model");     // in the record afterwards
+
+    const QByteArray answer =
+        "{\"deviceinfo\": {\"devicename\": \"Ovix Hall\", \"model\": \"Ovix Max\"}, "
+        "\"networkinfo\": {\"ipaddressinfo\": {\"ipaddress\": \"10.0.0.7\"}}}";
+    const QString body =
+        QStringLiteral("debug: \"%1\"").arg(QString::fromUtf8(answer).replace("\"", "\\\""));
+    QTest::newRow("usable") << ScriptedResponse::json(answer)
+                            << QStringList(
+                                   { "debug: Client reply received", body,
+                                     "warning: QJsonValue(object, QJsonObject("
+                                     "{\"devicename\":\"Ovix Hall\",\"model\":\"Ovix Max\"}))",
+                                     "debug: devicename: \"Ovix Hall\"",
+                                     "debug: model: \"Ovix Max\"", "debug: Name:  \"Ovix Hall\" \n",
+                                     "debug: IP:  \"10.0.0.7\" \n" })
+                            << "Ovix Max";
+    // An error status is no speaker's information, whatever its body says.
+    QTest::newRow("error status with an object")
+        << ScriptedResponse::json(answer, 500)
+        << QStringList({ "debug: Client reply received", body, "debug: HTTP error status 500" })
+        << "";
     ScriptedResponse silence;
     silence.held = true;
-    server->setDefaultResponse(silence);
-    addSpeakers({ "Ovix Kitchen" });
-    nextButton()->click();
-    connectToServer(hostInfo({ "127.0.0.1" }), server->port());
-    QVERIFY(!nextButton()->isEnabled());
+    QTest::newRow("silence") << silence
+                             << QStringList({ "debug: Client reply received", "debug: \"\"",
+                                              "debug: Document is NULL",
+                                              "debug: Transfer failed: no answer in time" })
+                             << "";
+}
 
-    QTRY_VERIFY(nextButton()->isEnabled());
-    QCOMPARE(log->debugLines(QStringLiteral("Client reply received")).mid(0, 3),
-             QStringList({ "Client reply received", "\"\"", "Document is NULL" }));
+// The device query's answer, or its absence once its time is up, gives "Next >>" back; only a
+// usable one fills the record, with the lines of the query's reply.
+void tst_Client::deviceAnswer()
+{
+    QFETCH(ScriptedResponse, response);
+    QFETCH(QStringList, lines);
+    QFETCH(QString, model);
+
+    NetworkWaits waits = shortReturn();
+    waits.requestDeadline = std::chrono::milliseconds(300);
+    restartPage(waits);
+    server->setDefaultResponse(response);
+    addSpeakers({ "Ovix Hall" });
+    nextButton()->click();
+    resolveChosen(server->port());
+
+    // The scan's lines, whenever its answer comes, are not the query's.
+    const auto arrived = [this](const char *text) {
+        return log->lines().contains(QLatin1String("debug: ") + QLatin1String(text));
+    };
+    QTRY_VERIFY(arrived("Client reply received") && arrived("Client WLANS  reply received"));
+    QVERIFY(nextButton()->isEnabled());
+    // Without what the offscreen platform says of the boxes.
+    QStringList answerLines =
+        log->lines().filter(QRegularExpression(QStringLiteral("^(?!warning: This plugin)")));
+    answerLines = answerLines.mid(answerLines.indexOf("debug: Client reply received"));
+    QCOMPARE(answerLines.mid(0, answerLines.indexOf("debug: Client WLANS  reply received")), lines);
+    QCOMPARE(wizardData.model, model);
 }
 
 // The answer of a speaker that the user has left for another is not taken for the new one's.
@@ -577,11 +631,11 @@ void tst_Client::lateAnswerIgnored()
     held.held = true;
     left.setDefaultResponse(held);
     addSpeakers({ "Ovix Kitchen" });
-    connectToServer(hostInfo({ "127.0.0.1" }), left.port());
+    connectToServer(left.url());
     QTRY_COMPARE(left.requests().count(), 2);
     const QString leftUrl = wizardData.url;
 
-    connectToServer(hostInfo({ "127.0.0.1" }), server->port());
+    connectToServer(server->url());
     QTRY_VERIFY(nextButton()->isEnabled());
     QCOMPARE(wizardData.name, QStringLiteral("Ovix Kitchen"));
     log->clear();
@@ -595,6 +649,37 @@ void tst_Client::lateAnswerIgnored()
     QCOMPARE(wizardData.name, QStringLiteral("Ovix Kitchen"));
     QCOMPARE(wizardData.model, QStringLiteral("Ovix One"));
     QCOMPARE(wizardData.url, server->url());
+}
+
+void tst_Client::pageGoesMidway_data()
+{
+    QTest::addColumn<bool>("located"); // else still resolving
+    QTest::newRow("while resolving") << false;
+    QTest::newRow("while asking") << true;
+}
+
+// The list goes (the program ends) while its speaker is being reached: the resolve and the query
+// go with it, at once.
+void tst_Client::pageGoesMidway()
+{
+    QFETCH(bool, located);
+    ScriptedResponse silence;
+    silence.held = true;
+    server->setDefaultResponse(silence);
+    addSpeakers({ "Ovix Kitchen" });
+    nextButton()->click();
+    QCOMPARE(FakeDnssd::liveRefs(), 2); // the browse and the resolve
+    if (located) {
+        resolveChosen(server->port());
+        QTRY_COMPARE(server->requests().size(), 2); // the scan and the query
+        QCOMPARE(server->openConnections(), 2);
+    }
+    deletePages<Client_WLANs>();
+
+    delete page;
+    page = nullptr;
+    QCOMPARE(FakeDnssd::liveRefs(), 0);
+    QTRY_COMPARE(server->openConnections(), 0);
 }
 
 // Walks to the settings page of the speaker in row and types the new name; the stand-in speaker
@@ -648,7 +733,10 @@ void tst_Client::savedSpeakerReturn()
 {
     QFETCH(bool, comesBack);
 
-    SpeakerWatcher::returnTimeout = comesBack ? 10000 : 200;
+    NetworkWaits waits;
+    waits.returnWait =
+        comesBack ? std::chrono::milliseconds(10000) : std::chrono::milliseconds(200);
+    restartPage(waits);
     addSpeakers({ "Kitchen", "Bedroom" });
     openSettings(0, QStringLiteral("Studio"));
     QVERIFY(!QTest::currentTestFailed());

@@ -68,7 +68,7 @@ private slots:
     void maskedPassword();
 
 private:
-    Client_Settings *shownPage();
+    Client_Settings *shownPage(const NetworkWaits &waits = NetworkWaits());
     // The name edit, then the password edit.
     QLineEdit *edit(Client_Settings *page, int index)
     {
@@ -109,13 +109,12 @@ void tst_Client_Settings::cleanup()
     settingsPage = nullptr;
     delete server;
     server = nullptr;
-    SpeakerApi::setTransferTimeout(SpeakerApi::DefaultTransferTimeout);
 }
 
 // Built and shown as the WLAN page does it.
-Client_Settings *tst_Client_Settings::shownPage()
+Client_Settings *tst_Client_Settings::shownPage(const NetworkWaits &waits)
 {
-    Client_Settings *page = new Client_Settings(nullptr);
+    Client_Settings *page = new Client_Settings(nullptr, Client_Settings::WlanEntry::Chosen, waits);
     settingsPage = page;
     page->show();
     return page;
@@ -283,11 +282,12 @@ void tst_Client_Settings::oneSaveAtATime()
 // while the box is still open.
 void tst_Client_Settings::boxAfterConnectionEnds()
 {
-    SpeakerApi::setTransferTimeout(200);
+    NetworkWaits waits;
+    waits.requestDeadline = std::chrono::milliseconds(200);
     ScriptedResponse silence;
     silence.held = true;
     server->setDefaultResponse(silence);
-    Client_Settings *page = shownPage();
+    Client_Settings *page = shownPage(waits);
     saveButton(page)->click();
     QTRY_COMPARE(server->openConnections(), 1);
 
@@ -431,9 +431,10 @@ void tst_Client_Settings::saveOutcome()
     QFETCH(int, sent);
 
     MessageBoxCloser closer;
+    NetworkWaits waits;
     if (response.held)
-        SpeakerApi::setTransferTimeout(300);
-    Client_Settings *page = shownPage();
+        waits.requestDeadline = std::chrono::milliseconds(300);
+    Client_Settings *page = shownPage(waits);
     if (response.status == 0)
         server->close();
     else

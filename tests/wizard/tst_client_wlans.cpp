@@ -58,7 +58,7 @@ private slots:
     void nextSpeaker();
 
 private:
-    Client_WLANs *scannedPage(const QByteArray &answer);
+    Client_WLANs *scannedPage(const QByteArray &answer, const NetworkWaits &waits = NetworkWaits());
     QTreeWidget *tree(Client_WLANs *page) { return page->findChild<QTreeWidget *>(); }
     QPushButton *nextButton(Client_WLANs *page)
     {
@@ -101,19 +101,18 @@ void tst_Client_WLANs::cleanup()
     settingsPage = nullptr;
     delete server;
     server = nullptr;
-    SpeakerApi::setTransferTimeout(SpeakerApi::DefaultTransferTimeout);
 }
 
 // Builds a page as the speaker list page does and waits until it has read the
 // scan answer.
-Client_WLANs *tst_Client_WLANs::scannedPage(const QByteArray &answer)
+Client_WLANs *tst_Client_WLANs::scannedPage(const QByteArray &answer, const NetworkWaits &waits)
 {
     ScriptedResponse response;
     response.body = answer;
     server->enqueue(response);
     const QString arrival = QStringLiteral("Client WLANS  reply received");
     const int arrivals = log->debugLines().count(arrival);
-    Client_WLANs *page = new Client_WLANs(nullptr);
+    Client_WLANs *page = new Client_WLANs(nullptr, waits);
     wlanPage = page;
     page->show();
     if (!QTest::qWaitFor([&] { return log->debugLines().count(arrival) > arrivals; }))
@@ -244,13 +243,14 @@ void tst_Client_WLANs::scanOutcome()
     QFETCH(QStringList, lines);
 
     MessageBoxCloser closer;
+    NetworkWaits waits;
     if (response.held)
-        SpeakerApi::setTransferTimeout(300);
+        waits.requestDeadline = std::chrono::milliseconds(300);
     if (response.status == 0)
         server->close();
     else
         server->setDefaultResponse(response); // also for what Qt sends again
-    Client_WLANs *page = new Client_WLANs(nullptr);
+    Client_WLANs *page = new Client_WLANs(nullptr, waits);
     wlanPage = page;
     page->show();
 
@@ -518,12 +518,14 @@ void tst_Client_WLANs::failedRescan()
     QFETCH(QString, line);
 
     MessageBoxCloser closer;
+    NetworkWaits waits;
+    if (response.held)
+        waits.requestDeadline = std::chrono::milliseconds(300);
     Client_WLANs *page = scannedPage("{\"aplist\": [{\"ssid\": \"HomeNet\"}, {\"ssid\": "
-                                     "\"Cafe\", \"encrypt_type\": \"WPA2\"}]}");
+                                     "\"Cafe\", \"encrypt_type\": \"WPA2\"}]}",
+                                     waits);
     QVERIFY(page);
     tree(page)->setCurrentItem(tree(page)->topLevelItem(1));
-    if (response.held)
-        SpeakerApi::setTransferTimeout(300);
     if (response.status == 0)
         server->close();
     else

@@ -3,6 +3,8 @@
 
 #include "bonjourrecord.h"
 #include "speakerapi.h"
+#include "speakerreach.h"
+#include "waits.h"
 
 #include <QDeadlineTimer>
 #include <QHash>
@@ -11,11 +13,6 @@
 #include <QSet>
 #include <QString>
 
-#include <chrono>
-
-class BonjourServiceResolver;
-class QHostInfo;
-class QNetworkReply;
 class QTimer;
 
 // What a speaker was sent when its settings were saved, and what it had told of itself before:
@@ -33,14 +30,15 @@ struct SavedSettings
 
 // Waits for one speaker to come back on the network after it was sent new settings and rebooted.
 // Every record announced since then is a candidate, the ones under the name sent first: it is
-// resolved and asked for its device information. An answer is the speaker's when it tells the
-// model and hardware version that the speaker told before (where it told them); it is back when
-// that answer gives the name sent.
+// reached (resolved and asked for its device information) as every speaker is, one at a time. An
+// answer is the speaker's when it tells the model and hardware version that the speaker told before
+// (where it told them); it is back when that answer gives the name sent.
 //
 // Ends with exactly one of speakerBack, speakerKeptName, speakerNotAnswering or speakerNotBack,
 // then finished(). Feed it the browser's lists through updateRecords(); several watchers share one
 // browser, each resolving on its own. A candidate that cannot be resolved or gives no usable
-// answer is asked again, less often each time; each such retry is one log line of bounded length.
+// answer is asked again, less often each time (waits.firstRetry doubled up to waits.maxRetry); each
+// such retry is one log line of bounded length. The speaker has waits.returnWait to come back.
 class SpeakerWatcher : public QObject
 {
     Q_OBJECT
@@ -49,20 +47,14 @@ public:
     // listed: the records listed at the moment of the save, which are not candidates until
     // announced anew (the speaker withdraws before its reboot).
     SpeakerWatcher(const SavedSettings &saved, const QList<BonjourRecord> &listed,
-                   QObject *parent = nullptr);
+                   const NetworkWaits &waits = NetworkWaits(), QObject *parent = nullptr);
     // Knowing only the record and the name sent: any answer with that name counts.
     SpeakerWatcher(const BonjourRecord &record, const QString &name,
-                   const QList<BonjourRecord> &listed, QObject *parent = nullptr);
+                   const QList<BonjourRecord> &listed, const NetworkWaits &waits = NetworkWaits(),
+                   QObject *parent = nullptr);
 
     const SavedSettings &saved() const { return savedSettings; }
 
-    // Milliseconds the speaker has to come back; a reboot into a WLAN takes about a minute.
-    static int returnTimeout;
-    // The wait before a failed candidate is asked again, doubled after each failure up to
-    // maxRetry: a speaker still starting its services is asked soon, one that keeps failing
-    // (or a device that plays one) rarely.
-    static std::chrono::milliseconds firstRetry;
-    static std::chrono::milliseconds maxRetry;
     // How much of an unusable answer a retry's log line shows, in bytes.
     static const int LoggedAnswerBytes = 300;
 
@@ -86,8 +78,7 @@ signals:
 
 private slots:
     void askNextCandidate();
-    void connectToServer(const QHostInfo &hostInfo, int port);
-    void replyFinished(QNetworkReply *reply);
+    void readAnswer(const ReachResult &result);
     void giveUp();
 
 private:
@@ -98,6 +89,7 @@ private:
     void finish();
 
     const SavedSettings savedSettings;
+    const NetworkWaits waits;
     QList<BonjourRecord> listedRecords; // the browser's latest list
     QList<BonjourRecord> candidates;    // announced since the save, not yet asked
     struct Retry
@@ -107,10 +99,9 @@ private:
     };
     QHash<BonjourRecord, Retry> retries; // candidates that failed, and when to ask them again
     QSet<BonjourRecord> silentUnderName; // under the name sent, no usable answer so far
-    BonjourRecord askedRecord;           // being resolved or asked
-    bool asking;
+    BonjourRecord askedRecord;           // being reached
+    SpeakerReach *reach;                 // of the candidate being asked; one for each
     bool done;
-    BonjourServiceResolver *resolver; // of the candidate being resolved; one for each
     QTimer *returnTimer;
     QTimer *askTimer;
 };

@@ -41,16 +41,9 @@ class tst_SpeakerWatcher : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup();
     void outcome_data();
     void outcome();
 };
-
-void tst_SpeakerWatcher::cleanup()
-{
-    SpeakerWatcher::firstRetry = std::chrono::seconds(2);
-    SpeakerWatcher::maxRetry = std::chrono::seconds(30);
-}
 
 void tst_SpeakerWatcher::outcome_data()
 {
@@ -140,9 +133,10 @@ void tst_SpeakerWatcher::outcome()
 
     QVERIFY(FakeDnssd::available());
     FakeDnssd::reset();
-    SpeakerWatcher::returnTimeout = timeout;
-    SpeakerWatcher::firstRetry = std::chrono::milliseconds(retry);
-    SpeakerWatcher::maxRetry = std::chrono::milliseconds(4 * retry);
+    NetworkWaits waits;
+    waits.returnWait = std::chrono::milliseconds(timeout);
+    waits.firstRetry = std::chrono::milliseconds(retry);
+    waits.maxRetry = std::chrono::milliseconds(4 * retry);
     MessageLog log;
 
     // Each announced speaker is a local server. A resolve is answered once the one before has
@@ -172,7 +166,7 @@ void tst_SpeakerWatcher::outcome()
         saved.before.name = names.at(0);
         saved.before.model = QStringLiteral("Ovix One");
         saved.before.hardwareVer = QStringLiteral("1.2");
-        watchers.emplace_back(new SpeakerWatcher(saved, listed));
+        watchers.emplace_back(new SpeakerWatcher(saved, listed, waits));
         const SpeakerWatcher *watcher = watchers.back().get();
         connect(watcher, &SpeakerWatcher::speakerBack, this,
                 [&](const QString &name, const QString &ip, const BonjourRecord &record,

@@ -1,21 +1,12 @@
 #include "speakerwatcher.h"
 
-#include "bonjourserviceresolver.h"
 #include "logtext.h"
 
 #include <QDebug>
-#include <QHostAddress>
-#include <QHostInfo>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QNetworkReply>
 #include <QTimer>
 
 #include <algorithm>
-
-int SpeakerWatcher::returnTimeout = 3 * 60 * 1000;
-std::chrono::milliseconds SpeakerWatcher::firstRetry = std::chrono::seconds(2);
-std::chrono::milliseconds SpeakerWatcher::maxRetry = std::chrono::seconds(30);
 
 namespace {
 
@@ -26,44 +17,52 @@ LogText boundedText(const QString &text)
     return LogText(text.size() > most ? text.left(most) + QStringLiteral("…") : text);
 }
 
-// Why an answer is of no use to the watch, or an empty text when it is: said in the retry's one
-// line rather than in the reply procedure's lines, which log the whole answer.
-QString unusable(const SpeakerApi::Transfer &transfer, const QByteArray &body, QJsonObject *object)
+// Why the candidate gave nothing to go on: said in the retry's one line rather than in the reply
+// procedure's lines, which log the whole answer.
+QString whyUnusable(const ReachResult &result)
 {
-    if (transfer.discarded)
-        return QStringLiteral("answer too large");
-    if (transfer.status != 0 && (transfer.status < 200 || transfer.status > 299))
-        return QStringLiteral("HTTP status %1").arg(transfer.status);
-    if (transfer.error == QNetworkReply::OperationCanceledError ||
-        transfer.error == QNetworkReply::TimeoutError)
-        return QStringLiteral("no answer in time");
-    if (transfer.error != QNetworkReply::NoError) {
-        QString error;
-        QDebug(&error).nospace() << transfer.error;
-        return QStringLiteral("transfer failed: ") + error;
-    }
-    if (transfer.status == 0)
-        return QStringLiteral("no HTTP status");
-    if (body.count('{') + body.count('[') > SpeakerApi::MaxAnswerParts)
-        return QStringLiteral("too many objects and arrays");
-    *object = QJsonDocument::fromJson(body).object();
-    if (object->isEmpty())
+    const SpeakerApi::Transfer &transfer = result.transfer;
+    switch (result.problem) {
+    case ReachProblem::None:
+        break;
+    case ReachProblem::ResolveFailed:
+        return QStringLiteral("not resolved");
+    case ReachProblem::NoAddress:
+        return QStringLiteral("no address");
+    case ReachProblem::TooLarge:
+        return transfer.discarded ? QStringLiteral("answer too large")
+                                  : QStringLiteral("too many objects and arrays");
+    case ReachProblem::Unusable:
+        if (transfer.status != 0 && (transfer.status < 200 || transfer.status > 299))
+            return QStringLiteral("HTTP status %1").arg(transfer.status);
         return QStringLiteral("no JSON object");
+    case ReachProblem::NotSent:
+    case ReachProblem::NoAnswer:
+        if (transfer.error == QNetworkReply::OperationCanceledError ||
+            transfer.error == QNetworkReply::TimeoutError)
+            return QStringLiteral("no answer in time");
+        if (transfer.error != QNetworkReply::NoError) {
+            QString error;
+            QDebug(&error).nospace() << transfer.error;
+            return QStringLiteral("transfer failed: ") + error;
+        }
+        return QStringLiteral("no HTTP status");
+    }
     return QString();
 }
 
 } // namespace
 
 SpeakerWatcher::SpeakerWatcher(const SavedSettings &saved, const QList<BonjourRecord> &listed,
-                               QObject *parent)
-    : QObject(parent), savedSettings(saved), listedRecords(listed), asking(false), done(false),
-      resolver(nullptr), returnTimer(new QTimer(this)), askTimer(new QTimer(this))
+                               const NetworkWaits &waits, QObject *parent)
+    : QObject(parent), savedSettings(saved), waits(waits), listedRecords(listed), reach(nullptr),
+      done(false), returnTimer(new QTimer(this)), askTimer(new QTimer(this))
 {
     askTimer->setSingleShot(true);
-    connect(askTimer, SIGNAL(timeout()), this, SLOT(askNextCandidate()));
+    connect(askTimer, &QTimer::timeout, this, &SpeakerWatcher::askNextCandidate);
     returnTimer->setSingleShot(true);
-    connect(returnTimer, SIGNAL(timeout()), this, SLOT(giveUp()));
-    returnTimer->start(returnTimeout);
+    connect(returnTimer, &QTimer::timeout, this, &SpeakerWatcher::giveUp);
+    returnTimer->start(waits.returnWait);
 
     qDebug() << "Watching for the speaker" << LogText(savedSettings.name);
 }
@@ -77,8 +76,9 @@ static SavedSettings nameOnly(const BonjourRecord &record, const QString &name)
 }
 
 SpeakerWatcher::SpeakerWatcher(const BonjourRecord &record, const QString &name,
-                               const QList<BonjourRecord> &listed, QObject *parent)
-    : SpeakerWatcher(nameOnly(record, name), listed, parent)
+                               const QList<BonjourRecord> &listed, const NetworkWaits &waits,
+                               QObject *parent)
+    : SpeakerWatcher(nameOnly(record, name), listed, waits, parent)
 {
 }
 
@@ -94,7 +94,7 @@ void SpeakerWatcher::updateRecords(const QList<BonjourRecord> &list)
     // reboot, so even its old record is new when it comes back.
     for (const BonjourRecord &record : list) {
         if (listedRecords.contains(record) || candidates.contains(record) ||
-            (asking && record == askedRecord))
+            (reach && record == askedRecord))
             continue;
         if (record.instanceName == savedSettings.name)
             candidates.prepend(record);
@@ -105,11 +105,11 @@ void SpeakerWatcher::updateRecords(const QList<BonjourRecord> &list)
     scheduleAsk();
 }
 
-// The first candidate that is due, each on a resolver of its own: one that is still cleaning up
+// The first candidate that is due, each reached on its own: a resolver that is still cleaning up
 // after the last candidate would refuse the next.
 void SpeakerWatcher::askNextCandidate()
 {
-    if (done || asking)
+    if (done || reach)
         return;
     const auto due =
         std::find_if(candidates.begin(), candidates.end(), [this](const BonjourRecord &record) {
@@ -120,43 +120,25 @@ void SpeakerWatcher::askNextCandidate()
         scheduleAsk();
         return;
     }
-    asking = true;
     askedRecord = *due;
     candidates.erase(due);
-    resolver = new BonjourServiceResolver(this);
-    connect(resolver, SIGNAL(bonjourRecordResolved(const QHostInfo &, int)), this,
-            SLOT(connectToServer(const QHostInfo &, int)));
-    connect(resolver, &BonjourServiceResolver::error, this,
-            [this] { retryCandidate(QStringLiteral("not resolved")); });
-    resolver->resolveBonjourRecord(askedRecord);
+    // Its answer is told in the watch's own lines, not the reply procedure's.
+    ReachOptions options(waits);
+    options.arrivalText = nullptr;
+    reach = new SpeakerReach(SpeakerTarget::announced(askedRecord), options, this);
+    connect(reach, &SpeakerReach::finished, this, &SpeakerWatcher::readAnswer);
+    reach->start();
 }
 
-void SpeakerWatcher::connectToServer(const QHostInfo &hostInfo, int port)
+void SpeakerWatcher::readAnswer(const ReachResult &result)
 {
-    const QList<QHostAddress> addresses = hostInfo.addresses();
-    if (addresses.isEmpty()) {
-        retryCandidate(QStringLiteral("no address"));
-        return;
-    }
-    SpeakerApi::postRequest(this, SpeakerApi::speakerUrl(addresses.first(), port),
-                            SpeakerApi::queryBody());
-}
-
-void SpeakerWatcher::replyFinished(QNetworkReply *reply)
-{
-    const SpeakerApi::Transfer transfer = SpeakerApi::transferOf(reply);
-    // A reply aborted for its size or by the transfer timeout is closed already.
-    const QByteArray body =
-        reply->isOpen() && !transfer.discarded ? reply->readAll() : QByteArray();
-    SpeakerApi::endRequest(reply);
     if (done)
         return;
-
-    QJsonObject object;
-    const QString why = unusable(transfer, body, &object);
-    if (!why.isEmpty()) {
+    if (result.problem != ReachProblem::None) {
+        const QByteArray &body = result.answer;
         // The start of the answer and its size: enough to see what answered, whatever its size.
         const QString head = quotedLogText(QString::fromUtf8(body.left(LoggedAnswerBytes)));
+        const QString why = whyUnusable(result);
         retryCandidate(
             body.isEmpty()
                 ? why
@@ -164,7 +146,7 @@ void SpeakerWatcher::replyFinished(QNetworkReply *reply)
         return;
     }
 
-    const SpeakerApi::DeviceInfo device = SpeakerApi::readDeviceInfo(object);
+    const SpeakerApi::DeviceInfo &device = result.device;
     silentUnderName.remove(askedRecord);
     const QString &sentName = savedSettings.name;
     if (!isSavedSpeaker(device)) {
@@ -215,13 +197,14 @@ bool SpeakerWatcher::isSavedSpeaker(const SpeakerApi::DeviceInfo &device) const
 // time.
 void SpeakerWatcher::retryCandidate(const QString &why)
 {
-    if (done || !asking)
+    if (done || !reach)
         return;
     if (askedRecord.instanceName == savedSettings.name)
         silentUnderName.insert(askedRecord);
     Retry &retry = retries[askedRecord];
     const std::chrono::milliseconds wait = std::min(
-        maxRetry, firstRetry * (std::chrono::milliseconds::rep(1) << std::min(retry.failures, 20)));
+        waits.maxRetry,
+        waits.firstRetry * (std::chrono::milliseconds::rep(1) << std::min(retry.failures, 20)));
     ++retry.failures;
     retry.due = QDeadlineTimer(wait);
     qDebug().noquote() << "Watch asks" << quotedLogText(askedRecord.instanceName) << "again in"
@@ -234,28 +217,29 @@ void SpeakerWatcher::retryCandidate(const QString &why)
 
 void SpeakerWatcher::endAsk()
 {
-    asking = false;
-    if (resolver) {
-        // Its signal is out; it ends its resolve when deleted.
-        resolver->disconnect(this);
-        resolver->deleteLater();
-        resolver = nullptr;
+    if (reach) {
+        // Its signal is out.
+        reach->deleteLater();
+        reach = nullptr;
     }
 }
 
 // Through the event loop, when the next candidate is due.
 void SpeakerWatcher::scheduleAsk()
 {
-    if (done || asking || candidates.isEmpty())
+    if (done || reach || candidates.isEmpty())
         return;
-    qint64 wait = -1;
+    using std::chrono::milliseconds;
+    milliseconds wait = milliseconds::max();
     for (const BonjourRecord &record : qAsConst(candidates)) {
         const auto retry = retries.constFind(record);
-        const qint64 remaining = retry == retries.cend() ? 0 : retry->due.remainingTime();
-        wait = wait < 0 ? remaining : std::min(wait, remaining);
+        const milliseconds remaining = retry == retries.cend()
+            ? milliseconds(0)
+            : std::chrono::ceil<milliseconds>(retry->due.remainingTimeAsDuration());
+        wait = std::min(wait, remaining);
     }
-    if (!askTimer->isActive() || askTimer->remainingTime() > wait)
-        askTimer->start(int(wait));
+    if (!askTimer->isActive() || askTimer->remainingTimeAsDuration() > wait)
+        askTimer->start(wait);
 }
 
 void SpeakerWatcher::giveUp()
@@ -277,6 +261,7 @@ void SpeakerWatcher::giveUp()
 void SpeakerWatcher::finish()
 {
     done = true;
+    endAsk();
     returnTimer->stop();
     askTimer->stop();
     emit finished();
