@@ -87,24 +87,27 @@ public:
     {
         expect(call(busName, QLatin1String(settingsPath), settingsInterface, "ListConnections", {},
                     callTimeout, this),
-               &Reading::readConnectionList);
+               [this](QDBusPendingCallWatcher *answer) { readConnectionList(answer); });
         expect(call(busName, QLatin1String(managerPath), propertiesInterface, "Get",
                     { QLatin1String(service), QStringLiteral("ActiveConnections") }, callTimeout,
                     this),
-               &Reading::readActiveList);
+               [this](QDBusPendingCallWatcher *answer) { readActiveList(answer); });
     }
 
 private:
-    void expect(QDBusPendingCallWatcher *watcher, void (Reading::*read)(QDBusPendingCallWatcher *))
+    // read: what to do with the call's answer; each call has its own.
+    template<typename Read> void expect(QDBusPendingCallWatcher *watcher, Read read)
     {
         ++pending;
-        connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, read](auto *finished) {
-            // An error (no NetworkManager, no answer, a refusal) leaves that part unknown.
-            if (!finished->isError())
-                (this->*read)(finished);
-            if (--pending == 0)
-                finish();
-        });
+        connect(watcher, &QDBusPendingCallWatcher::finished, this,
+                [this, read](QDBusPendingCallWatcher *finished) {
+                    // An error (no NetworkManager, no answer, a refusal) leaves that part
+                    // unknown.
+                    if (!finished->isError())
+                        read(finished);
+                    if (--pending == 0)
+                        finish();
+                });
     }
 
     void readConnectionList(QDBusPendingCallWatcher *watcher)
@@ -112,17 +115,18 @@ private:
         const auto paths = qdbus_cast<QList<QDBusObjectPath>>(firstArgument(watcher));
         for (const QDBusObjectPath &path : paths) {
             order.append(path.path());
-            QDBusPendingCallWatcher *settingsCall = call(busName, path.path(), connectionInterface,
-                                                         "GetSettings", {}, callTimeout, this);
-            settingsCall->setProperty("path", path.path());
-            expect(settingsCall, &Reading::readConnection);
+            const QString connection = path.path();
+            expect(call(busName, connection, connectionInterface, "GetSettings", {}, callTimeout,
+                        this),
+                   [this, connection](QDBusPendingCallWatcher *answer) {
+                       readConnection(answer, connection);
+                   });
         }
     }
 
-    void readConnection(QDBusPendingCallWatcher *watcher)
+    void readConnection(QDBusPendingCallWatcher *watcher, const QString &path)
     {
         KnownWlan wlan;
-        const QString path = watcher->property("path").toString();
         if (readSettings(qdbus_cast<Settings>(firstArgument(watcher)), path, &wlan))
             saved.insert(path, wlan);
     }
@@ -133,7 +137,7 @@ private:
         for (const QDBusObjectPath &path : qdbus_cast<QList<QDBusObjectPath>>(value)) {
             expect(call(busName, path.path(), propertiesInterface, "GetAll",
                         { QLatin1String(activeInterface) }, callTimeout, this),
-                   &Reading::readActive);
+                   [this](QDBusPendingCallWatcher *answer) { readActive(answer); });
         }
     }
 
