@@ -18,12 +18,15 @@ if(VANTIR_SANITIZE)
 endif()
 
 # vantir_add_test(<name> SOURCES <files...> LIBRARIES <targets...>
-#                 [ENVIRONMENT <VAR=value...>] [COMMAND_PREFIX <args...>] [TIMEOUT <s>])
+#                 [ENVIRONMENT <VAR=value...>] [COMMAND_PREFIX <args...>] [TIMEOUT <s>]
+#                 [COST <s>])
 #
 # Builds one QtTest executable and registers it with ctest. GUI tests run
-# headless; a test that exits with 77 is reported as skipped.
+# headless; a test that exits with 77 is reported as skipped. COST, about the
+# seconds it takes, starts a long test first on a fresh tree (ctest learns the
+# times of later runs itself), so that it does not end the stage alone.
 function(vantir_add_test name)
-    cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBRARIES;ENVIRONMENT;COMMAND_PREFIX" ${ARGN})
+    cmake_parse_arguments(ARG "" "TIMEOUT;COST" "SOURCES;LIBRARIES;ENVIRONMENT;COMMAND_PREFIX" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE Qt::Test ${ARG_LIBRARIES})
     add_test(NAME ${name} COMMAND ${ARG_COMMAND_PREFIX} $<TARGET_FILE:${name}>)
@@ -34,4 +37,7 @@ function(vantir_add_test name)
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${ARG_ENVIRONMENT};${VANTIR_SANITIZER_ENVIRONMENT}"
         SKIP_RETURN_CODE 77
         TIMEOUT ${ARG_TIMEOUT})
+    if(ARG_COST)
+        set_tests_properties(${name} PROPERTIES COST ${ARG_COST})
+    endif()
 endfunction()

@@ -187,7 +187,9 @@ stop_xvfb()
 # Build trees, always as the calling user.
 
 # configure_tree DIR [-S SOURCE_DIR] [CMAKE_ARGS...]: the settings every
-# script builds with; warnings are errors in CI. ARGS come last and win.
+# script builds with; warnings are errors in CI. ARGS come last and win. A tree
+# keeps the build type it was made with (RelWithDebInfo unless ARGS said
+# otherwise), so that the scripts that share a tree never rebuild it for that.
 configure_tree()
 {
     local dir=$1 source=$root werror=OFF settings=()
@@ -197,12 +199,13 @@ configure_tree()
         shift 2
     fi
     [ -n "${CI:-}" ] && werror=ON
-    # Every script builds the tools and tests of the project too.
-    [ "$source" = "$root" ] && settings+=(-DBUILD_TESTING=ON)
+    [ -f "$dir/CMakeCache.txt" ] || settings+=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+    # Every script builds the tools and tests of the project too, a batch of
+    # files a compiler run (the test programs are many and small).
+    [ "$source" = "$root" ] && settings+=(-DBUILD_TESTING=ON -DCMAKE_UNITY_BUILD=ON)
     command -v ccache >/dev/null && settings+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache
         -DCMAKE_C_COMPILER_LAUNCHER=ccache)
-    cmake -S "$source" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTIR_WERROR=$werror \
-        "${settings[@]}" "$@"
+    cmake -S "$source" -B "$dir" -DVANTIR_WERROR=$werror "${settings[@]}" "$@"
 }
 
 # build_tree DIR [TARGET...]: all targets when none is named.
