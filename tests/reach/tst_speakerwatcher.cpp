@@ -16,11 +16,11 @@ static BonjourRecord speaker(const QString &name)
 
 // A device query's answer as "Name" with ",wlan:X", ",model:X" where it tells them, else model
 // "Ovix One" and hardware "1.2"; or "garbage:N", N bytes of no JSON.
-static ScriptedResponse answer(const QString &spec)
+static ScriptedResponse answer(const QString &shorthand)
 {
-    if (spec.startsWith(QLatin1String("garbage:")))
-        return ScriptedResponse::json(QByteArray(spec.mid(8).toInt(), 'x'));
-    const QStringList parts = spec.split(QLatin1Char(','));
+    if (shorthand.startsWith(QLatin1String("garbage:")))
+        return ScriptedResponse::json(QByteArray(shorthand.mid(8).toInt(), 'x'));
+    const QStringList parts = shorthand.split(QLatin1Char(','));
     QString model = QStringLiteral("Ovix One");
     QByteArray clientinfo;
     for (const QString &part : parts.mid(1)) {

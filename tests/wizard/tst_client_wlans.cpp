@@ -46,7 +46,6 @@ private slots:
     void scanOutcome();
     void nextStoresSsid();
     void nextWithoutSelection();
-    void busyUntilAnswer();
     void backFromSettings();
     void rescanKeepsChoice();
     void oneScanInFlight();
@@ -318,25 +317,6 @@ void tst_Client_WLANs::nextWithoutSelection()
     QCOMPARE(topLevelPages<Client_Settings>().count(), 1);
 }
 
-// From construction until the scan's answer the page shows that the speaker is searching.
-void tst_Client_WLANs::busyUntilAnswer()
-{
-    ScriptedResponse held = ScriptedResponse::json("{\"aplist\": [{\"ssid\": \"HomeNet\"}]}");
-    held.held = true;
-    server->enqueue(held);
-    Client_WLANs *page = new Client_WLANs(nullptr);
-    page->show();
-    BusyIndicator *busy = page->findChild<BusyIndicator *>();
-    QVERIFY(busy->isVisible());
-    QVERIFY(labelWithText(busy, QStringLiteral("The speaker is looking for WLANs…")));
-    QTRY_COMPARE(server->requests().count(), 1);
-    QVERIFY(busy->isVisible());
-
-    server->releaseHeld();
-    QTRY_COMPARE(tree(page)->topLevelItemCount(), 1);
-    QVERIFY(!busy->isVisible());
-}
-
 // "<< Back" on the settings page brings this page back as it was; "Next >>" again replaces
 // that settings page.
 void tst_Client_WLANs::backFromSettings()
@@ -444,7 +424,7 @@ void tst_Client_WLANs::rescanKeepsChoice()
 }
 
 // One scan at a time: "Rescan" and F5 do nothing while one is in flight, the first included, and
-// the page shows that it waits.
+// the page shows that it waits, from its construction until each answer.
 void tst_Client_WLANs::oneScanInFlight()
 {
     ScriptedResponse held = ScriptedResponse::json("{\"aplist\": [{\"ssid\": \"HomeNet\"}]}");
@@ -452,9 +432,12 @@ void tst_Client_WLANs::oneScanInFlight()
     server->setDefaultResponse(held);
     Client_WLANs *page = new Client_WLANs(nullptr);
     page->show();
-    QVERIFY(QTest::qWaitForWindowActive(page));
     BusyIndicator *busy = page->findChild<BusyIndicator *>();
+    QVERIFY(busy->isVisible());
+    QVERIFY(labelWithText(busy, QStringLiteral("The speaker is looking for WLANs…")));
+    QVERIFY(QTest::qWaitForWindowActive(page));
     QTRY_COMPARE(server->requests().count(), 1);
+    QVERIFY(busy->isVisible());
     QVERIFY(!rescanButton(page)->isEnabled());
     QTest::keyClick(page, Qt::Key_F5);
     rescanButton(page)->click();
