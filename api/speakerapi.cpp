@@ -506,13 +506,30 @@ static bool isHexDigits(const QString &text)
     return true;
 }
 
+int controlCharacterAt(const QString &text)
+{
+    for (int index = 0; index < text.size(); ++index) {
+        const ushort code = text.at(index).unicode();
+        if (code < 0x20 || (code >= 0x7f && code <= 0x9f))
+            return index;
+    }
+    return -1;
+}
+
 SettingsProblem checkSettings(const QString &name, const QString &password,
                               const QString &encryptType)
 {
     if (name.trimmed().isEmpty())
         return SettingsProblem::BlankName;
+    if (controlCharacterAt(name) >= 0)
+        return SettingsProblem::NameControlCharacter;
+    // A blank at either end is one that nobody sees in the speaker list, or a pasted leftover.
+    if (name.front().isSpace() || name.back().isSpace())
+        return SettingsProblem::NameBlankEdges;
     if (name.toUtf8().size() > MaxNameBytes)
         return SettingsProblem::NameTooLong;
+    if (controlCharacterAt(password) >= 0)
+        return SettingsProblem::PasswordControlCharacter;
     const QString type = encryptType.trimmed().toUpper();
     if (type.contains(QLatin1String("WPA"))) {
         // A passphrase is counted in the bytes that the speaker gets; 64 digits are the key

@@ -189,22 +189,32 @@ SaveOutcome readSetconfigAnswer(const Transfer &transfer, const QByteArray &body
 // instance name, which is one DNS label.
 const int MaxNameBytes = 63;
 
+// Where text holds a control character (C0, DEL or C1: a pasted line end or tab
+// among them), which no name or password may hold; -1 where it holds none. A
+// speaker takes such a byte as it comes, and a WLAN password with one can never
+// be typed on the access point's side.
+int controlCharacterAt(const QString &text);
+
 // Why the values typed for a set-configuration cannot work, if they cannot.
 // WPA takes a passphrase of 8 to 63 bytes in UTF-8, or the key itself as 64
 // hexadecimal digits.
 enum class SettingsProblem {
     None,
-    BlankName,           // a name of nothing but blanks
-    NameTooLong,         // more than MaxNameBytes bytes
-    WpaPasswordTooShort, // fewer than 8 bytes
-    WpaPasswordTooLong,  // more than 63 bytes, and not 64 hexadecimal digits
-    PasswordMissing,     // an encryption of unknown kind: a password is needed
+    BlankName,                // a name of nothing but blanks
+    NameControlCharacter,     // a name with a control character
+    NameBlankEdges,           // a name that starts or ends with a blank
+    NameTooLong,              // more than MaxNameBytes bytes
+    PasswordControlCharacter, // a password with a control character, whatever the WLAN
+    WpaPasswordTooShort,      // fewer than 8 bytes
+    WpaPasswordTooLong,       // more than 63 bytes, and not 64 hexadecimal digits
+    PasswordMissing,          // an encryption of unknown kind: a password is needed
 };
 
 // Whether the speaker can join a WLAN of that "encrypt_type" (as the scan told
-// it) with these values. A type holding "WPA" is WPA; "NONE", "OPEN" and an
-// empty type are open, any password goes; of any other type nothing is known
-// but that it wants a password.
+// it) with these values, the name's problems first. A type holding "WPA" is
+// WPA; "NONE", "OPEN" and an empty type are open, any password without a
+// control character goes; of any other type nothing is known but that it wants
+// a password.
 SettingsProblem checkSettings(const QString &name, const QString &password,
                               const QString &encryptType);
 

@@ -215,6 +215,14 @@ QString settingsProblemText(SpeakerApi::SettingsProblem problem, const QString &
         break;
     case SpeakerApi::SettingsProblem::BlankName:
         return QStringLiteral("the name is blank");
+    case SpeakerApi::SettingsProblem::NameControlCharacter:
+        return QStringLiteral("the name holds a control character (a line end, a tab or the "
+                              "like)");
+    case SpeakerApi::SettingsProblem::NameBlankEdges:
+        return QStringLiteral("the name starts or ends with a blank");
+    case SpeakerApi::SettingsProblem::PasswordControlCharacter:
+        return QStringLiteral("the password holds a control character (a line end, a tab or the "
+                              "like)");
     case SpeakerApi::SettingsProblem::NameTooLong:
         return QStringLiteral("the name has more than %1 bytes in UTF-8")
             .arg(SpeakerApi::MaxNameBytes);

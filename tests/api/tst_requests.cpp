@@ -1,3 +1,4 @@
+#include "byterules.h"
 #include "capturingserver.h"
 #include "messagelog.h"
 #include "setconfig.h"
@@ -12,7 +13,6 @@
 #include <QUrl>
 #include <QtTest>
 
-Q_DECLARE_METATYPE(SpeakerApi::SettingsProblem)
 Q_DECLARE_METATYPE(SpeakerApi::SsidProblem)
 
 // Stands in for a wizard page: owns the managers and takes their replies.
@@ -39,6 +39,8 @@ private slots:
     void wire();
     void checkSettings_data();
     void checkSettings();
+    void byteRule_data();
+    void byteRule();
     void checkSsid_data();
     void checkSsid();
 
@@ -277,6 +279,25 @@ void TestRequests::checkSettings()
     QFETCH(QString, encryptType);
     QFETCH(SpeakerApi::SettingsProblem, problem);
     QCOMPARE(SpeakerApi::checkSettings(name, password, encryptType), problem);
+}
+
+void TestRequests::byteRule_data()
+{
+    addByteRuleRows();
+}
+
+// Refused as a name, refused as a password of a WPA WLAN and of an open one alike.
+void TestRequests::byteRule()
+{
+    QFETCH(QString, value);
+    QFETCH(SpeakerApi::SettingsProblem, asName);
+    QFETCH(SpeakerApi::SettingsProblem, asPassword);
+    QCOMPARE(SpeakerApi::checkSettings(value, QStringLiteral("12345678"), QStringLiteral("WPA2")),
+             asName);
+    QCOMPARE(SpeakerApi::checkSettings(QStringLiteral("Ovix"), value, QStringLiteral("WPA2")),
+             asPassword);
+    QCOMPARE(SpeakerApi::checkSettings(QStringLiteral("Ovix"), value, QStringLiteral("NONE")),
+             asPassword);
 }
 
 // A typed SSID: 1 to 32 bytes as the speaker gets them, blanks and all.
