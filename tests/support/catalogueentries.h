@@ -53,6 +53,25 @@ inline const Entry entries[] = {
       "Der Konfigurator wartet noch darauf, dass %1 Lautsprecher zurückkommen. Trotzdem beenden?" },
     { "Client", "Yes", "Yes", "Ja" },
     { "Client", "No", "No", "Nein" },
+    { "Client", "The speaker \"%1\" has not yet answered whether it takes the settings.",
+      "The speaker \"%1\" has not yet answered whether it takes the settings.",
+      "Der Lautsprecher „%1“ hat noch nicht geantwortet, ob er die Einstellungen übernimmt." },
+    { "Client", "The configurator is also waiting for the speaker \"%1\" to come back.",
+      "The configurator is also waiting for the speaker \"%1\" to come back.",
+      "Außerdem wartet der Konfigurator noch darauf, dass der Lautsprecher „%1“ zurückkommt." },
+    { "Client", "The configurator is also waiting for %1 speakers to come back.",
+      "The configurator is also waiting for %1 speakers to come back.",
+      "Außerdem wartet der Konfigurator noch darauf, dass %1 Lautsprecher zurückkommen." },
+    { "Client", "Quit once the answer is in?", "Quit once the answer is in?",
+      "Beenden, sobald die Antwort da ist?" },
+    { "Client", "Quit once the answers are in?", "Quit once the answers are in?",
+      "Beenden, sobald die Antworten da sind?" },
+    { "Client", "Quitting once the speaker \"%1\" has answered…",
+      "Quitting once the speaker \"%1\" has answered…",
+      "Beenden, sobald der Lautsprecher „%1“ geantwortet hat…" },
+    { "Client", "Quitting once %1 speakers have answered…",
+      "Quitting once %1 speakers have answered…",
+      "Beenden, sobald %1 Lautsprecher geantwortet haben…" },
     { "Client", "The speaker \"%1\" is back on the network, on the WLAN \"%2\", IP address %3.",
       "The speaker \"%1\" is back on the network, on the WLAN \"%2\", IP address %3.",
       "Der Lautsprecher „%1“ ist wieder im Netzwerk, im WLAN „%2“, IP-Adresse %3." },
@@ -157,23 +176,23 @@ inline const Entry entries[] = {
     { "Client_Settings", "Enter a name for the speaker.", "Enter a name for the speaker.",
       "Geben Sie einen Namen für den Lautsprecher ein." },
     { "Client_Settings",
-      "The name is too long: at most 63 bytes, which is fewer characters where letters such as "
-      "ä are used.",
-      "The name is too long: at most 63 bytes, which is fewer characters where letters such as "
-      "ä are used.",
-      "Der Name ist zu lang: höchstens 63 Bytes, das sind weniger Zeichen, wo Buchstaben wie ä "
-      "vorkommen." },
+      "The name is too long: at most 63 characters, where letters such as ä count twice and signs "
+      "such as € three times.",
+      "The name is too long: at most 63 characters, where letters such as ä count twice and signs "
+      "such as € three times.",
+      "Der Name ist zu lang: höchstens 63 Zeichen, wobei Buchstaben wie ä doppelt zählen und "
+      "Zeichen wie € dreifach." },
     { "Client_Settings",
       "The password of this WLAN is too short: at least 8 characters, or 64 hexadecimal digits.",
       "The password of this WLAN is too short: at least 8 characters, or 64 hexadecimal digits.",
       "Das Passwort dieses WLANs ist zu kurz: mindestens 8 Zeichen oder 64 Hexadezimalziffern." },
     { "Client_Settings",
-      "The password of this WLAN is too long: at most 63 bytes, which is fewer characters where "
-      "letters such as ä are used, or 64 hexadecimal digits.",
-      "The password of this WLAN is too long: at most 63 bytes, which is fewer characters where "
-      "letters such as ä are used, or 64 hexadecimal digits.",
-      "Das Passwort dieses WLANs ist zu lang: höchstens 63 Bytes, das sind weniger Zeichen, wo "
-      "Buchstaben wie ä vorkommen, oder 64 Hexadezimalziffern." },
+      "The password of this WLAN is too long: at most 63 characters, where letters such as ä count "
+      "twice and signs such as € three times, or 64 hexadecimal digits.",
+      "The password of this WLAN is too long: at most 63 characters, where letters such as ä count "
+      "twice and signs such as € three times, or 64 hexadecimal digits.",
+      "Das Passwort dieses WLANs ist zu lang: höchstens 63 Zeichen, wobei Buchstaben wie ä doppelt "
+      "zählen und Zeichen wie € dreifach, oder 64 Hexadezimalziffern." },
     { "Client_Settings", "Enter the password of this WLAN.", "Enter the password of this WLAN.",
       "Geben Sie das Passwort dieses WLANs ein." },
     { "Client_Settings", "Speaker: %1", "Speaker: %1", "Lautsprecher: %1" },
@@ -191,12 +210,27 @@ inline const Entry entries[] = {
     { "Client_Settings", "Enter the name of the WLAN.", "Enter the name of the WLAN.",
       "Geben Sie den Namen des WLANs ein." },
     { "Client_Settings",
-      "The name of the WLAN is too long: at most 32 bytes, which is fewer characters where letters "
-      "such as ä are used.",
-      "The name of the WLAN is too long: at most 32 bytes, which is fewer characters where letters "
-      "such as ä are used.",
-      "Der Name des WLANs ist zu lang: höchstens 32 Bytes, das sind weniger Zeichen, wo Buchstaben "
-      "wie ä vorkommen." },
+      "The name of the WLAN is too long: at most 32 characters, where letters such as ä count "
+      "twice and signs such as € three times.",
+      "The name of the WLAN is too long: at most 32 characters, where letters such as ä count "
+      "twice and signs such as € three times.",
+      "Der Name des WLANs ist zu lang: höchstens 32 Zeichen, wobei Buchstaben wie ä doppelt zählen "
+      "und Zeichen wie € dreifach." },
+    { "Client_Settings", "The speaker \"%1\" is no longer announced.",
+      "The speaker \"%1\" is no longer announced.",
+      "Der Lautsprecher „%1“ meldet sich nicht mehr im Netzwerk." },
+    { "Client_Settings", "The name contains %1, which is not allowed.",
+      "The name contains %1, which is not allowed.",
+      "Der Name enthält %1, was nicht erlaubt ist." },
+    { "Client_Settings", "The name must not start or end with a space.",
+      "The name must not start or end with a space.",
+      "Der Name darf nicht mit einem Leerzeichen beginnen oder enden." },
+    { "Client_Settings", "The password contains %1, which is not allowed.",
+      "The password contains %1, which is not allowed.",
+      "Das Passwort enthält %1, was nicht erlaubt ist." },
+    { "Client_Settings", "a line break", "a line break", "einen Zeilenumbruch" },
+    { "Client_Settings", "a tab", "a tab", "einen Tabulator" },
+    { "Client_Settings", "the character %1", "the character %1", "das Zeichen %1" },
     { "Client_Settings",
       "The speaker refused the settings. Check the name and the password, then press SAVE again.",
       "The speaker refused the settings. Check the name and the password, then press SAVE again.",
@@ -260,6 +294,9 @@ inline const Entry entries[] = {
     { "Client_WLANs", "Waiting for the speaker's WLANs", "Waiting for the speaker's WLANs",
       "Warten auf die WLANs des Lautsprechers" },
     { "Client_WLANs", "Speaker: %1", "Speaker: %1", "Lautsprecher: %1" },
+    { "Client_WLANs", "The speaker \"%1\" is no longer announced.",
+      "The speaker \"%1\" is no longer announced.",
+      "Der Lautsprecher „%1“ meldet sich nicht mehr im Netzwerk." },
     // WLANs this computer knows, a new scan and a WLAN to type in.
     { "Client_WLANs", "Known to this computer", "Known to this computer",
       "Diesem Computer bekannt" },
