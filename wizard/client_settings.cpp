@@ -287,9 +287,8 @@ void Client_Settings::updateSaveButton()
     if (!nameProblem && ssidProblem == SpeakerApi::SsidProblem::Missing) {
         problemLabel->setText(tr("Enter the name of the WLAN."));
     } else if (!nameProblem && ssidProblem == SpeakerApi::SsidProblem::TooLong) {
-        problemLabel->setText(tr("The name of the WLAN is too long: at most 32 characters, where "
-                                 "letters such as ä count twice and signs such as € three "
-                                 "times."));
+        problemLabel->setText(tr("The name of the WLAN is too long: at most 32 characters, and "
+                                 "letters such as ä count twice."));
     } else {
         switch (problem) {
         case SpeakerApi::SettingsProblem::None:
@@ -306,8 +305,8 @@ void Client_Settings::updateSaveButton()
             problemLabel->setText(tr("The name must not start or end with a space."));
             break;
         case SpeakerApi::SettingsProblem::NameTooLong:
-            problemLabel->setText(tr("The name is too long: at most 63 characters, where letters "
-                                     "such as ä count twice and signs such as € three times."));
+            problemLabel->setText(tr(
+                "The name is too long: at most 63 characters, and letters such as ä count twice."));
             break;
         case SpeakerApi::SettingsProblem::PasswordControlCharacter:
             problemLabel->setText(tr("The password contains %1, which is not allowed.")
@@ -318,10 +317,8 @@ void Client_Settings::updateSaveButton()
                                      "characters, or 64 hexadecimal digits."));
             break;
         case SpeakerApi::SettingsProblem::WpaPasswordTooLong:
-            problemLabel->setText(
-                tr("The password of this WLAN is too long: at most 63 characters, where letters "
-                   "such as ä count twice and signs such as € three times, or 64 hexadecimal "
-                   "digits."));
+            problemLabel->setText(tr("The password of this WLAN is too long: at most 63 characters "
+                                     "(letters such as ä count twice), or 64 hexadecimal digits."));
             break;
         case SpeakerApi::SettingsProblem::PasswordMissing:
             problemLabel->setText(tr("Enter the password of this WLAN."));

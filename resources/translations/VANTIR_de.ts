@@ -243,16 +243,16 @@ und sind in einer Minute verfügbar...
         <translation>Geben Sie einen Namen für den Lautsprecher ein.</translation>
     </message>
     <message>
-        <source>The name is too long: at most 63 characters, where letters such as ä count twice and signs such as € three times.</source>
-        <translation>Der Name ist zu lang: höchstens 63 Zeichen, wobei Buchstaben wie ä doppelt zählen und Zeichen wie € dreifach.</translation>
+        <source>The name is too long: at most 63 characters, and letters such as ä count twice.</source>
+        <translation>Der Name ist zu lang: höchstens 63 Zeichen, wobei Buchstaben wie ä doppelt zählen.</translation>
     </message>
     <message>
         <source>The password of this WLAN is too short: at least 8 characters, or 64 hexadecimal digits.</source>
         <translation>Das Passwort dieses WLANs ist zu kurz: mindestens 8 Zeichen oder 64 Hexadezimalziffern.</translation>
     </message>
     <message>
-        <source>The password of this WLAN is too long: at most 63 characters, where letters such as ä count twice and signs such as € three times, or 64 hexadecimal digits.</source>
-        <translation>Das Passwort dieses WLANs ist zu lang: höchstens 63 Zeichen, wobei Buchstaben wie ä doppelt zählen und Zeichen wie € dreifach, oder 64 Hexadezimalziffern.</translation>
+        <source>The password of this WLAN is too long: at most 63 characters (letters such as ä count twice), or 64 hexadecimal digits.</source>
+        <translation>Das Passwort dieses WLANs ist zu lang: höchstens 63 Zeichen (Buchstaben wie ä zählen doppelt) oder 64 Hexadezimalziffern.</translation>
     </message>
     <message>
         <source>Enter the password of this WLAN.</source>
@@ -319,8 +319,8 @@ und sind in einer Minute verfügbar...
         <translation>Geben Sie den Namen des WLANs ein.</translation>
     </message>
     <message>
-        <source>The name of the WLAN is too long: at most 32 characters, where letters such as ä count twice and signs such as € three times.</source>
-        <translation>Der Name des WLANs ist zu lang: höchstens 32 Zeichen, wobei Buchstaben wie ä doppelt zählen und Zeichen wie € dreifach.</translation>
+        <source>The name of the WLAN is too long: at most 32 characters, and letters such as ä count twice.</source>
+        <translation>Der Name des WLANs ist zu lang: höchstens 32 Zeichen, wobei Buchstaben wie ä doppelt zählen.</translation>
     </message>
     <message>
         <source>The speaker &quot;%1&quot; is no longer announced.</source>

@@ -242,16 +242,16 @@ and will be available in a minute...</translation>
         <translation>Enter a name for the speaker.</translation>
     </message>
     <message>
-        <source>The name is too long: at most 63 characters, where letters such as ä count twice and signs such as € three times.</source>
-        <translation>The name is too long: at most 63 characters, where letters such as ä count twice and signs such as € three times.</translation>
+        <source>The name is too long: at most 63 characters, and letters such as ä count twice.</source>
+        <translation>The name is too long: at most 63 characters, and letters such as ä count twice.</translation>
     </message>
     <message>
         <source>The password of this WLAN is too short: at least 8 characters, or 64 hexadecimal digits.</source>
         <translation>The password of this WLAN is too short: at least 8 characters, or 64 hexadecimal digits.</translation>
     </message>
     <message>
-        <source>The password of this WLAN is too long: at most 63 characters, where letters such as ä count twice and signs such as € three times, or 64 hexadecimal digits.</source>
-        <translation>The password of this WLAN is too long: at most 63 characters, where letters such as ä count twice and signs such as € three times, or 64 hexadecimal digits.</translation>
+        <source>The password of this WLAN is too long: at most 63 characters (letters such as ä count twice), or 64 hexadecimal digits.</source>
+        <translation>The password of this WLAN is too long: at most 63 characters (letters such as ä count twice), or 64 hexadecimal digits.</translation>
     </message>
     <message>
         <source>Enter the password of this WLAN.</source>
@@ -318,8 +318,8 @@ and will be available in a minute...</translation>
         <translation>Enter the name of the WLAN.</translation>
     </message>
     <message>
-        <source>The name of the WLAN is too long: at most 32 characters, where letters such as ä count twice and signs such as € three times.</source>
-        <translation>The name of the WLAN is too long: at most 32 characters, where letters such as ä count twice and signs such as € three times.</translation>
+        <source>The name of the WLAN is too long: at most 32 characters, and letters such as ä count twice.</source>
+        <translation>The name of the WLAN is too long: at most 32 characters, and letters such as ä count twice.</translation>
     </message>
     <message>
         <source>The speaker &quot;%1&quot; is no longer announced.</source>

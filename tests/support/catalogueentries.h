@@ -176,23 +176,20 @@ inline const Entry entries[] = {
     { "Client_Settings", "Enter a name for the speaker.", "Enter a name for the speaker.",
       "Geben Sie einen Namen für den Lautsprecher ein." },
     { "Client_Settings",
-      "The name is too long: at most 63 characters, where letters such as ä count twice and signs "
-      "such as € three times.",
-      "The name is too long: at most 63 characters, where letters such as ä count twice and signs "
-      "such as € three times.",
-      "Der Name ist zu lang: höchstens 63 Zeichen, wobei Buchstaben wie ä doppelt zählen und "
-      "Zeichen wie € dreifach." },
+      "The name is too long: at most 63 characters, and letters such as ä count twice.",
+      "The name is too long: at most 63 characters, and letters such as ä count twice.",
+      "Der Name ist zu lang: höchstens 63 Zeichen, wobei Buchstaben wie ä doppelt zählen." },
     { "Client_Settings",
       "The password of this WLAN is too short: at least 8 characters, or 64 hexadecimal digits.",
       "The password of this WLAN is too short: at least 8 characters, or 64 hexadecimal digits.",
       "Das Passwort dieses WLANs ist zu kurz: mindestens 8 Zeichen oder 64 Hexadezimalziffern." },
     { "Client_Settings",
-      "The password of this WLAN is too long: at most 63 characters, where letters such as ä count "
-      "twice and signs such as € three times, or 64 hexadecimal digits.",
-      "The password of this WLAN is too long: at most 63 characters, where letters such as ä count "
-      "twice and signs such as € three times, or 64 hexadecimal digits.",
-      "Das Passwort dieses WLANs ist zu lang: höchstens 63 Zeichen, wobei Buchstaben wie ä doppelt "
-      "zählen und Zeichen wie € dreifach, oder 64 Hexadezimalziffern." },
+      "The password of this WLAN is too long: at most 63 characters (letters such as ä count "
+      "twice), or 64 hexadecimal digits.",
+      "The password of this WLAN is too long: at most 63 characters (letters such as ä count "
+      "twice), or 64 hexadecimal digits.",
+      "Das Passwort dieses WLANs ist zu lang: höchstens 63 Zeichen (Buchstaben wie ä zählen "
+      "doppelt) oder 64 Hexadezimalziffern." },
     { "Client_Settings", "Enter the password of this WLAN.", "Enter the password of this WLAN.",
       "Geben Sie das Passwort dieses WLANs ein." },
     { "Client_Settings", "Speaker: %1", "Speaker: %1", "Lautsprecher: %1" },
@@ -210,12 +207,10 @@ inline const Entry entries[] = {
     { "Client_Settings", "Enter the name of the WLAN.", "Enter the name of the WLAN.",
       "Geben Sie den Namen des WLANs ein." },
     { "Client_Settings",
-      "The name of the WLAN is too long: at most 32 characters, where letters such as ä count "
-      "twice and signs such as € three times.",
-      "The name of the WLAN is too long: at most 32 characters, where letters such as ä count "
-      "twice and signs such as € three times.",
-      "Der Name des WLANs ist zu lang: höchstens 32 Zeichen, wobei Buchstaben wie ä doppelt zählen "
-      "und Zeichen wie € dreifach." },
+      "The name of the WLAN is too long: at most 32 characters, and letters such as ä count twice.",
+      "The name of the WLAN is too long: at most 32 characters, and letters such as ä count twice.",
+      "Der Name des WLANs ist zu lang: höchstens 32 Zeichen, wobei Buchstaben wie ä doppelt "
+      "zählen." },
     { "Client_Settings", "The speaker \"%1\" is no longer announced.",
       "The speaker \"%1\" is no longer announced.",
       "Der Lautsprecher „%1“ meldet sich nicht mehr im Netzwerk." },
