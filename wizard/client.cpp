@@ -523,17 +523,23 @@ void Client::adoptSave(SettingsSave *save, const BonjourRecord &record)
         watchSpeaker(saved);
     });
     saves.append(qMakePair(save, record.instanceName));
+    // Done once the save has shown its box and started the watch for its speaker.
     connect(save, &SettingsSave::answered, this, [this, save] {
-        for (int index = 0; index < saves.size(); ++index) {
-            if (saves.at(index).first == save)
-                saves.removeAt(index--);
-        }
-        showWaiting();
-        updateQuitQuestion();
-        // Once the save has shown its box.
-        QMetaObject::invokeMethod(this, &Client::quitWhenAnswered, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, save] { forgetSave(save); }, Qt::QueuedConnection);
     });
     updateQuitQuestion();
+}
+
+void Client::forgetSave(const SettingsSave *save)
+{
+    for (int index = 0; index < saves.size(); ++index) {
+        if (saves.at(index).first == save)
+            saves.removeAt(index--);
+    }
+    showWaiting();
+    updateQuitQuestion();
+    quitWhenAnswered();
 }
 
 // The saved speaker reboots: its row is no choice to go on with, and the wait and its outcome

@@ -65,6 +65,7 @@ private:
     void showNotice(const QString &text);
     void showInformation(const char *text, const QString &argument);
     void adoptSave(SettingsSave *save, const BonjourRecord &record);
+    void forgetSave(const SettingsSave *save);
     void showSaved(const BonjourRecord &record);
     void watchSpeaker(const SavedSettings &saved);
     void showWaiting();
