@@ -138,7 +138,8 @@ Client_WLANs::Client_WLANs(QWidget *parent, const NetworkWaits &waits)
     scan();
 }
 
-// Told by the speaker list, which follows the announcements; passed on to the settings page.
+// Told by the speaker list, which follows the announcements; passed on to a settings page opened
+// from here.
 void Client_WLANs::setSpeakerAnnounced(bool announced)
 {
     speakerAnnounced = announced;
