@@ -68,7 +68,7 @@ QTreeWidgetItem *newRow(const BonjourRecord &record)
 Client::Client(QWidget *parent, const NetworkWaits &waits)
     : QDialog(parent), waits(waits), reach(nullptr), query(nullptr), browseRetryTimer(nullptr),
       browseUnavailable(false), browseFailed(false), pageMayChoose(true), pageSelects(false),
-      quitConfirmed(false)
+      quitting(false), quitConfirmed(false)
 {
     resize(640, 550);
 
@@ -195,6 +195,17 @@ void Client::updateRecords(const QList<BonjourRecord> &list)
         defaultRecord = listedRecords.first();
     }
     enableNextButton();
+    tellPagesAnnounced();
+}
+
+// The open pages say so while their speaker is not announced.
+void Client::tellPagesAnnounced()
+{
+    const bool announced = pagesRecord == BonjourRecord() || listedRecords.contains(pagesRecord);
+    if (wlanPage)
+        wlanPage->setSpeakerAnnounced(announced);
+    if (settingsPage)
+        settingsPage->setSpeakerAnnounced(announced);
 }
 
 // Drops the rows of speakers that are not in the list any more.
@@ -256,11 +267,13 @@ void Client::connectToServer(const ReachResult &result)
     wizardData.hardwareVer.clear();
     wizardData.ip.clear();
     const BonjourRecord record = resolvingRecord;
+    pagesRecord = record;
     wizardData.listedName = record.instanceName;
     Client_WLANs *page = new Client_WLANs(nullptr, waits);
     wlanPage = page;
     connect(page, &Client_WLANs::saveStarted, this,
             [this, record](SettingsSave *save) { adoptSave(save, record); });
+    tellPagesAnnounced();
     page->show();
 
     // Each query is a request of its own: an answer that comes after another speaker was
@@ -329,7 +342,7 @@ void Client::requestWlans()
 // "Next >>" goes on with the chosen speaker, and with nothing else.
 void Client::enableNextButton()
 {
-    nextButton->setEnabled(!reach && !query && !treeWidget->selectedItems().isEmpty());
+    nextButton->setEnabled(!quitting && !reach && !query && !treeWidget->selectedItems().isEmpty());
 }
 
 void Client::reportResolveFailure()
@@ -411,37 +424,90 @@ void Client::showInformation(const char *text, const QString &argument)
     });
 }
 
-// Asked while saved speakers are awaited: the outcome would be lost.
+// Asked while a save's answer or saved speakers are awaited: the outcome would be lost.
 void Client::reject()
 {
-    if (watchers.isEmpty() || quitConfirmed) {
+    if ((watchers.isEmpty() && saves.isEmpty()) || quitConfirmed) {
         QDialog::reject();
         return;
     }
+    // "Yes" was said: the program ends once the answers are in.
+    if (quitting)
+        return;
     if (quitBox) {
         quitBox->raise();
         quitBox->activateWindow();
         return;
     }
-    const QString text = watchers.size() == 1
-        ? tr("The configurator is still waiting for the speaker \"%1\" to come back. Quit "
-             "anyway?")
-              .arg(watchers.first()->saved().name)
-        : tr("The configurator is still waiting for %1 speakers to come back. Quit anyway?")
-              .arg(watchers.size());
-    quitBox =
-        showQuestionBox(this, tr("Quit"), text, tr("Yes"), tr("No"), [this] { quitAnyway(); });
+    quitBox = showQuestionBox(this, tr("Quit"), quitQuestion(), tr("Yes"), tr("No"),
+                              [this] { quitAnyway(); });
 }
 
-// With the last window closed the program ends: the other pages go too, a save in flight with
-// them.
+// Names each speaker whose save is in flight, and the speakers awaited after their saves.
+QString Client::quitQuestion() const
+{
+    if (saves.isEmpty()) {
+        return watchers.size() == 1
+            ? tr("The configurator is still waiting for the speaker \"%1\" to come back. Quit "
+                 "anyway?")
+                  .arg(watchers.first()->saved().name)
+            : tr("The configurator is still waiting for %1 speakers to come back. Quit anyway?")
+                  .arg(watchers.size());
+    }
+    QStringList sentences;
+    for (const QPair<SettingsSave *, QString> &save : saves)
+        sentences.append(
+            tr("The speaker \"%1\" has not yet answered whether it takes the settings.")
+                .arg(save.second));
+    if (watchers.size() == 1)
+        sentences.append(tr("The configurator is also waiting for the speaker \"%1\" to come "
+                            "back.")
+                             .arg(watchers.first()->saved().name));
+    else if (watchers.size() > 1)
+        sentences.append(tr("The configurator is also waiting for %1 speakers to come back.")
+                             .arg(watchers.size()));
+    sentences.append(saves.size() == 1 ? tr("Quit once the answer is in?")
+                                       : tr("Quit once the answers are in?"));
+    return sentences.join(QLatin1Char(' '));
+}
+
+// The question follows what is awaited, and goes as "No" once nothing is.
+void Client::updateQuitQuestion()
+{
+    if (!quitBox)
+        return;
+    if (watchers.isEmpty() && saves.isEmpty())
+        quitBox->close();
+    else
+        quitBox->setText(quitQuestion());
+}
+
+// With the last window closed the program ends: the other pages go too. A save in flight is
+// waited for first, and its box read.
 void Client::quitAnyway()
 {
-    quitConfirmed = true;
     if (settingsPage)
         settingsPage->hide();
     if (wlanPage)
         wlanPage->hide();
+    quitting = true;
+    enableNextButton();
+    showWaiting();
+    quitWhenAnswered();
+}
+
+void Client::quitWhenAnswered()
+{
+    if (!quitting || !saves.isEmpty())
+        return;
+    const QList<QMessageBox *> boxes = findChildren<QMessageBox *>();
+    for (QMessageBox *box : boxes) {
+        if (box != quitBox && box->isVisible()) {
+            connect(box, &QDialog::finished, this, &Client::quitWhenAnswered, Qt::UniqueConnection);
+            return;
+        }
+    }
+    quitConfirmed = true;
     QDialog::reject();
 }
 
@@ -456,6 +522,24 @@ void Client::adoptSave(SettingsSave *save, const BonjourRecord &record)
         showSaved(record);
         watchSpeaker(saved);
     });
+    saves.append(qMakePair(save, record.instanceName));
+    // Done once the save has shown its box and started the watch for its speaker.
+    connect(save, &SettingsSave::answered, this, [this, save] {
+        QMetaObject::invokeMethod(
+            this, [this, save] { forgetSave(save); }, Qt::QueuedConnection);
+    });
+    updateQuitQuestion();
+}
+
+void Client::forgetSave(const SettingsSave *save)
+{
+    for (int index = 0; index < saves.size(); ++index) {
+        if (saves.at(index).first == save)
+            saves.removeAt(index--);
+    }
+    showWaiting();
+    updateQuitQuestion();
+    quitWhenAnswered();
 }
 
 // The saved speaker reboots: its row is no choice to go on with, and the wait and its outcome
@@ -500,6 +584,11 @@ void Client::watchSpeaker(const SavedSettings &saved)
     });
     connect(watcher, SIGNAL(speakerNotBack(const QString &)), this,
             SLOT(reportSpeakerNotBack(const QString &)));
+    // A wrong password is the usual cause: it is not offered to the next speaker.
+    connect(watcher, &SpeakerWatcher::speakerNotBack, this, [saved] {
+        if (wizardData.savedWlan.ssid == saved.ssid)
+            wizardData.savedWlan.password.clear();
+    });
     connect(watcher, &SpeakerWatcher::otherDeviceAnswered, this,
             [this](const QString &name, const QString &ip) {
                 addReturnLine(tr("Another device answers under the name \"%1\", at IP address "
@@ -512,14 +601,24 @@ void Client::watchSpeaker(const SavedSettings &saved)
         watchers.removeOne(watcher);
         watcher->deleteLater();
         showWaiting();
+        updateQuitQuestion();
     });
     watchers.append(watcher);
     showWaiting();
+    updateQuitQuestion();
 }
 
-// One line for all the speakers awaited.
+// One line for all the speakers awaited; after "Quit", for the answers that the program waits for.
 void Client::showWaiting()
 {
+    if (quitting && !saves.isEmpty()) {
+        waitIndicator->setText(
+            saves.size() == 1
+                ? tr("Quitting once the speaker \"%1\" has answered…").arg(saves.first().second)
+                : tr("Quitting once %1 speakers have answered…").arg(saves.size()));
+        waitIndicator->start();
+        return;
+    }
     if (watchers.isEmpty()) {
         waitIndicator->stop();
         return;

@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QPair>
 #include <QPointer>
 #include <QStringList>
 
@@ -64,6 +65,7 @@ private:
     void showNotice(const QString &text);
     void showInformation(const char *text, const QString &argument);
     void adoptSave(SettingsSave *save, const BonjourRecord &record);
+    void forgetSave(const SettingsSave *save);
     void showSaved(const BonjourRecord &record);
     void watchSpeaker(const SavedSettings &saved);
     void showWaiting();
@@ -72,6 +74,10 @@ private:
     void showReturn(const QString &text, const BonjourRecord &record, Urgency urgency);
     void addReturnLine(const QString &text, Urgency urgency);
     void quitAnyway();
+    QString quitQuestion() const;
+    void updateQuitQuestion();
+    void quitWhenAnswered();
+    void tellPagesAnnounced();
 
     const NetworkWaits waits;
     QGridLayout *gridLayout;
@@ -92,14 +98,17 @@ private:
     BonjourRecord resolvingRecord;      // the speaker whose pages open next
     BonjourRecord defaultRecord;        // the row the page chose itself, not the user
     BonjourRecord vanishedRecord;       // the chosen speaker that is no longer announced
+    BonjourRecord pagesRecord;          // the speaker whose WLAN and settings pages are open
     QStringList returnLines;            // until the user moves on
     QList<SpeakerWatcher *> watchers;   // of saved speakers not back yet
+    QList<QPair<SettingsSave *, QString>> saves; // in flight, with their speakers' listed names
     QPointer<QMessageBox> quitBox;
     QTimer *browseRetryTimer;
     bool browseUnavailable; // the user has been told; no second box until the browse runs
     bool browseFailed;      // set by a failure while a retry starts the browse
     bool pageMayChoose;     // the user has chosen nothing yet: the page picks the first row
     bool pageSelects;       // the selection changes by the page's hand, not the user's
+    bool quitting; // "Yes" to quit was said while a save was in flight: its answer comes first
     bool quitConfirmed;
 };
 

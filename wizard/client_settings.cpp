@@ -46,7 +46,8 @@ SpeakerApi::DeviceInfo deviceOf(const WizardData &data)
 // its labels show: later choices on other pages do not redirect the password.
 Client_Settings::Client_Settings(QWidget *parent, WlanEntry entry, const NetworkWaits &waits)
     : QDialog(parent), ssidEdit(nullptr), securityBox(nullptr), saveDeadline(waits.requestDeadline),
-      speakerUrl(wizardData.url), ssid(entry == WlanEntry::Chosen ? wizardData.ssid : QString()),
+      speakerUrl(wizardData.url), listedName(wizardData.listedName),
+      ssid(entry == WlanEntry::Chosen ? wizardData.ssid : QString()),
       encryptType(wizardData.encryptType), device(deviceOf(wizardData)), saving(false)
 {
     resize(640, 550);
@@ -69,6 +70,10 @@ Client_Settings::Client_Settings(QWidget *parent, WlanEntry entry, const Network
     QVBoxLayout *top = new QVBoxLayout;
     top->addWidget(headerLabel);
     top->addWidget(speakerTextLabel(tr("Speaker: %1").arg(wizardData.listedName)));
+    // The user has to know before SAVE: the settings may reach no speaker, or another one.
+    speakerGoneLabel = new AnnouncedLabel(Urgency::Urgent);
+    speakerGoneLabel->hide();
+    top->addWidget(speakerGoneLabel);
 
     // The WLAN of the last speaker saved: a typed one is offered to the next "Other network…".
     const SentWlan &saved = wizardData.savedWlan;
@@ -107,9 +112,11 @@ Client_Settings::Client_Settings(QWidget *parent, WlanEntry entry, const Network
     const bool offerPassword =
         entry == WlanEntry::Chosen ? !saved.isEmpty() && saved.ssid == ssid : offerTyped;
     passwordEdit = new QLineEdit(offerPassword ? saved.password : QString());
-    // Shown as typed at first: a password that the user cannot see is mistyped unseen.
+    // Shown as typed at first: a password that the user cannot see is mistyped unseen. One that
+    // the user masked stays masked for the next speaker.
     showPasswordBox = new QCheckBox(tr("Show password"));
-    showPasswordBox->setChecked(true);
+    showPasswordBox->setChecked(!offerPassword || saved.password.isEmpty() || saved.passwordShown);
+    showPassword(showPasswordBox->isChecked());
     layout->addWidget(fieldLabel(tr("Passwd:"), passwordEdit), row, 0, 1, 1);
     layout->addWidget(passwordEdit, row, 1, 1, 2);
     layout->addWidget(showPasswordBox, row++, 3, 1, 1);
@@ -199,6 +206,13 @@ QString Client_Settings::saveOutcomeText(SpeakerApi::SaveOutcome outcome, const 
     return text;
 }
 
+void Client_Settings::setSpeakerAnnounced(bool announced)
+{
+    speakerGoneLabel->setText(
+        announced ? QString() : tr("The speaker \"%1\" is no longer announced.").arg(listedName));
+    speakerGoneLabel->setVisible(!announced);
+}
+
 void Client_Settings::reject()
 {
     if (!saving)
@@ -218,6 +232,7 @@ void Client_Settings::setSSID()
     wlan.password = isOpen() ? QString() : passwordEdit->text();
     wlan.encryptType = currentEncryptType();
     wlan.typed = ssidEdit != nullptr;
+    wlan.passwordShown = showPasswordBox->isChecked();
     SettingsSave *save = new SettingsSave(speakerUrl, settings, wlan.password, saveDeadline, this);
     connect(save, &SettingsSave::answered, this, &Client_Settings::endSave);
     // Kept for the next speaker once this one has taken it, also when the page has gone by then.
@@ -263,15 +278,17 @@ void Client_Settings::updateSaveButton()
         nameEdit->text(), isOpen() ? QString() : passwordEdit->text(), currentEncryptType());
     const SpeakerApi::SsidProblem ssidProblem =
         ssidEdit ? SpeakerApi::checkSsid(ssidEdit->text()) : SpeakerApi::SsidProblem::None;
-    // The first problem in the order of the fields. Limits in bytes, as the speaker counts them:
-    // a letter such as "ä" takes two.
+    // The first problem in the order of the fields. Limits in bytes, as the speaker counts them,
+    // told in characters, as the user counts them.
     const bool nameProblem = problem == SpeakerApi::SettingsProblem::BlankName ||
+        problem == SpeakerApi::SettingsProblem::NameControlCharacter ||
+        problem == SpeakerApi::SettingsProblem::NameBlankEdges ||
         problem == SpeakerApi::SettingsProblem::NameTooLong;
     if (!nameProblem && ssidProblem == SpeakerApi::SsidProblem::Missing) {
         problemLabel->setText(tr("Enter the name of the WLAN."));
     } else if (!nameProblem && ssidProblem == SpeakerApi::SsidProblem::TooLong) {
-        problemLabel->setText(tr("The name of the WLAN is too long: at most 32 bytes, which is "
-                                 "fewer characters where letters such as ä are used."));
+        problemLabel->setText(tr("The name of the WLAN is too long: at most 32 characters, and "
+                                 "letters such as ä count twice."));
     } else {
         switch (problem) {
         case SpeakerApi::SettingsProblem::None:
@@ -280,19 +297,28 @@ void Client_Settings::updateSaveButton()
         case SpeakerApi::SettingsProblem::BlankName:
             problemLabel->setText(tr("Enter a name for the speaker."));
             break;
+        case SpeakerApi::SettingsProblem::NameControlCharacter:
+            problemLabel->setText(tr("The name contains %1, which is not allowed.")
+                                      .arg(characterText(nameEdit->text())));
+            break;
+        case SpeakerApi::SettingsProblem::NameBlankEdges:
+            problemLabel->setText(tr("The name must not start or end with a space."));
+            break;
         case SpeakerApi::SettingsProblem::NameTooLong:
-            problemLabel->setText(tr("The name is too long: at most 63 bytes, which is fewer "
-                                     "characters where letters such as ä are used."));
+            problemLabel->setText(tr(
+                "The name is too long: at most 63 characters, and letters such as ä count twice."));
+            break;
+        case SpeakerApi::SettingsProblem::PasswordControlCharacter:
+            problemLabel->setText(tr("The password contains %1, which is not allowed.")
+                                      .arg(characterText(passwordEdit->text())));
             break;
         case SpeakerApi::SettingsProblem::WpaPasswordTooShort:
             problemLabel->setText(tr("The password of this WLAN is too short: at least 8 "
                                      "characters, or 64 hexadecimal digits."));
             break;
         case SpeakerApi::SettingsProblem::WpaPasswordTooLong:
-            problemLabel->setText(
-                tr("The password of this WLAN is too long: at most 63 bytes, which is "
-                   "fewer characters where letters such as ä are used, or 64 "
-                   "hexadecimal digits."));
+            problemLabel->setText(tr("The password of this WLAN is too long: at most 63 characters "
+                                     "(letters such as ä count twice), or 64 hexadecimal digits."));
             break;
         case SpeakerApi::SettingsProblem::PasswordMissing:
             problemLabel->setText(tr("Enter the password of this WLAN."));
@@ -311,6 +337,20 @@ void Client_Settings::updateSaveButton()
     }
     saveButton->setEnabled(!saving && problem == SpeakerApi::SettingsProblem::None &&
                            ssidProblem == SpeakerApi::SsidProblem::None);
+}
+
+// The control character in text that the rule refuses, as the user knows it: what pasting
+// brings is named, any other by its code.
+QString Client_Settings::characterText(const QString &text)
+{
+    const int at = SpeakerApi::controlCharacterAt(text);
+    const ushort code = at < 0 ? 0 : text.at(at).unicode();
+    if (code == '\n' || code == '\r')
+        return tr("a line break");
+    if (code == '\t')
+        return tr("a tab");
+    return tr("the character %1")
+        .arg(QStringLiteral("U+%1").arg(code, 4, 16, QLatin1Char('0')).toUpper());
 }
 
 // Unchecked, the field masks the password, and screen readers take it for a password field.
@@ -369,8 +409,11 @@ void Client_Settings::updatePasswordControls()
 {
     const QString wlan = currentSsid();
     const bool open = isOpen();
-    if (open)
+    // An open WLAN has no password: the field shows none, as none is sent.
+    if (open) {
         delete passwordRequest;
+        passwordEdit->clear();
+    }
     passwordEdit->setEnabled(!open);
     showPasswordBox->setEnabled(!open);
     const bool known =

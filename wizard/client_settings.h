@@ -41,6 +41,9 @@ public:
     // What the box after a save says of its outcome.
     static QString saveOutcomeText(SpeakerApi::SaveOutcome outcome, const QString &reason);
 
+    // Whether the speaker the page is for is announced now: a line says when it is not.
+    void setSpeakerAnnounced(bool announced);
+
     // Escape, the close button and "<< Back": nothing while a save is in flight.
     void reject() override;
 
@@ -63,6 +66,7 @@ private:
     QString currentEncryptType() const;
     void showPasswordReadable();
     void showPasswordUnreadable();
+    static QString characterText(const QString &text);
 
     QLineEdit *nameEdit;
     QLineEdit *ssidEdit;    // a typed WLAN's name; null for a chosen one
@@ -71,6 +75,7 @@ private:
     QCheckBox *showPasswordBox;
     QPushButton *computerPasswordButton;   // for a WLAN that this computer knows
     AnnouncedLabel *computerPasswordLabel; // why its password could not be read
+    AnnouncedLabel *speakerGoneLabel;      // while the speaker is not announced
     QLabel *hintLabel;
     QLabel *problemLabel; // why SAVE is not available
     QPushButton *saveButton;
@@ -79,7 +84,8 @@ private:
     QPointer<PasswordRequest> passwordRequest;
     const std::chrono::milliseconds saveDeadline;
     const QString speakerUrl;
-    const QString ssid; // the chosen WLAN's
+    const QString listedName; // the speaker as the list showed it
+    const QString ssid;       // the chosen WLAN's
     const QString encryptType;
     const SpeakerApi::DeviceInfo device; // what the speaker told of itself, for its return
     bool saving;                         // a set-configuration is in flight

@@ -54,10 +54,10 @@ QStringList rowSsids(const QTreeWidget *tree)
 } // namespace
 
 Client_WLANs::Client_WLANs(QWidget *parent, const NetworkWaits &waits)
-    : QDialog(parent), waits(waits), speakerUrl(wizardData.url),
+    : QDialog(parent), waits(waits), speakerUrl(wizardData.url), listedName(wizardData.listedName),
       knownText(tr("Known to this computer")),
       connectedText(tr("Known to this computer, connected now")), userChose(false),
-      choiceGone(false), pageSelects(false), scanning(false)
+      choiceGone(false), pageSelects(false), scanning(false), speakerAnnounced(true)
 {
     resize(640, 550);
 
@@ -106,6 +106,10 @@ Client_WLANs::Client_WLANs(QWidget *parent, const NetworkWaits &waits)
     QVBoxLayout *top = new QVBoxLayout;
     top->addWidget(headerLabel);
     top->addWidget(speakerLabel);
+    // Something to act on: the rows may be those of a speaker that has gone.
+    speakerGoneLabel = new AnnouncedLabel(Urgency::Urgent);
+    speakerGoneLabel->hide();
+    top->addWidget(speakerGoneLabel);
 
     QHBoxLayout *scanButtons = new QHBoxLayout;
     scanButtons->addWidget(rescanButton);
@@ -132,6 +136,16 @@ Client_WLANs::Client_WLANs(QWidget *parent, const NetworkWaits &waits)
         knownWlans->refresh();
     }
     scan();
+}
+
+// Told by the speaker list, which follows the announcements; passed on to a settings page opened
+// from here.
+void Client_WLANs::setSpeakerAnnounced(bool announced)
+{
+    speakerAnnounced = announced;
+    speakerGoneLabel->setText(
+        announced ? QString() : tr("The speaker \"%1\" is no longer announced.").arg(listedName));
+    speakerGoneLabel->setVisible(!announced);
 }
 
 void Client_WLANs::scan()
@@ -329,6 +343,7 @@ void Client_WLANs::openSettings(Client_Settings::WlanEntry entry)
     delete settingsPage;
     Client_Settings *page = new Client_Settings(nullptr, entry, waits);
     settingsPage = page;
+    page->setSpeakerAnnounced(speakerAnnounced);
     connect(page, &Client_Settings::saveStarted, this, &Client_WLANs::saveStarted);
     connect(page, SIGNAL(rejected()), this, SLOT(returnFromSettings()));
     page->show();

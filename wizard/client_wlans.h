@@ -30,6 +30,9 @@ public:
     // waits: how long the page and the settings page it opens wait for the speaker.
     explicit Client_WLANs(QWidget *parent, const NetworkWaits &waits = NetworkWaits());
 
+    // Whether the speaker the page is for is announced now: a line says when it is not.
+    void setSpeakerAnnounced(bool announced);
+
 signals:
     // Passed on from the settings page that this page opened.
     void saveStarted(SettingsSave *save);
@@ -57,6 +60,7 @@ private:
     const NetworkWaits waits;
     QTreeWidget *wlanTree;
     QLabel *hintLabel;
+    AnnouncedLabel *speakerGoneLabel; // while the speaker is not announced
     AnnouncedLabel *statusLabel; // why the rows are those of an earlier scan, or why none is chosen
     QPushButton *rescanButton;
     QPushButton *otherButton;
@@ -64,6 +68,7 @@ private:
     QPushButton *nextButton;
     BusyIndicator *busyIndicator;
     const QString speakerUrl;
+    const QString listedName;    // the speaker as the list showed it
     const QString knownText;     // the mark of a WLAN this computer knows
     const QString connectedText; // and of the one it is on
     QStringList encryptTypes;    // of the rows' access points
@@ -72,6 +77,7 @@ private:
     bool choiceGone;             // the user's choice is not listed any more: the line says so
     bool pageSelects;            // the selection changes by the page's hand
     bool scanning;               // a scan is in flight
+    bool speakerAnnounced;
 };
 
 #endif // CLIENT_WLANS_H

@@ -128,13 +128,18 @@ protected:
         deliver(box, event);
         const QPoint centre = box->geometry().center();
         fitText(box);
-        // Qt has centred the box over its page for the size it gave it.
+        // Qt has centred the box over its page for the size it gave it. The box is kept on the
+        // screen with its frame, where move() puts the frame's corner.
         if (type == QEvent::Show && !placed) {
             const QRect available = availableGeometry(box);
+            const QRect frame = box->frameGeometry();
+            const QRect inner = box->geometry();
+            const QSize outer = box->size() + frame.size() - inner.size();
             const QPoint last = available.topLeft() +
-                QPoint(qMax(0, available.width() - box->width()),
-                       qMax(0, available.height() - box->height()));
-            const QPoint topLeft = centre - QPoint(box->width() / 2, box->height() / 2);
+                QPoint(qMax(0, available.width() - outer.width()),
+                       qMax(0, available.height() - outer.height()));
+            const QPoint topLeft = centre - QPoint(box->width() / 2, box->height() / 2) -
+                (inner.topLeft() - frame.topLeft());
             box->move(qBound(available.left(), topLeft.x(), last.x()),
                       qBound(available.top(), topLeft.y(), last.y()));
             box->setAttribute(Qt::WA_Moved, false);

@@ -13,8 +13,9 @@ struct SentWlan
 {
     QString ssid;
     QString password;
-    QString encryptType; // as the scan told it; for a typed WLAN "WPA" or "NONE"
-    bool typed = false;  // typed in, not chosen from the speaker's list
+    QString encryptType;       // as the scan told it; for a typed WLAN "WPA" or "NONE"
+    bool typed = false;        // typed in, not chosen from the speaker's list
+    bool passwordShown = true; // "Show password" was checked: the user let it be seen
 
     bool isEmpty() const { return ssid.isEmpty(); }
 };

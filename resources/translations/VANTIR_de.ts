@@ -138,6 +138,34 @@ Bitte prüfen Sie:
         <source>Another device answers under the name &quot;%1&quot;, at IP address %2: it is not the speaker that was saved, which is still awaited.</source>
         <translation>Ein anderes Gerät antwortet unter dem Namen „%1“, IP-Adresse %2: Es ist nicht der eingerichtete Lautsprecher, auf den weiter gewartet wird.</translation>
     </message>
+    <message>
+        <source>The speaker &quot;%1&quot; has not yet answered whether it takes the settings.</source>
+        <translation>Der Lautsprecher „%1“ hat noch nicht geantwortet, ob er die Einstellungen übernimmt.</translation>
+    </message>
+    <message>
+        <source>The configurator is also waiting for the speaker &quot;%1&quot; to come back.</source>
+        <translation>Außerdem wartet der Konfigurator noch darauf, dass der Lautsprecher „%1“ zurückkommt.</translation>
+    </message>
+    <message>
+        <source>The configurator is also waiting for %1 speakers to come back.</source>
+        <translation>Außerdem wartet der Konfigurator noch darauf, dass %1 Lautsprecher zurückkommen.</translation>
+    </message>
+    <message>
+        <source>Quit once the answer is in?</source>
+        <translation>Beenden, sobald die Antwort da ist?</translation>
+    </message>
+    <message>
+        <source>Quit once the answers are in?</source>
+        <translation>Beenden, sobald die Antworten da sind?</translation>
+    </message>
+    <message>
+        <source>Quitting once the speaker &quot;%1&quot; has answered…</source>
+        <translation>Beenden, sobald der Lautsprecher „%1“ geantwortet hat…</translation>
+    </message>
+    <message>
+        <source>Quitting once %1 speakers have answered…</source>
+        <translation>Beenden, sobald %1 Lautsprecher geantwortet haben…</translation>
+    </message>
 </context>
 <context>
     <name>Client_Settings</name>
@@ -215,16 +243,16 @@ und sind in einer Minute verfügbar...
         <translation>Geben Sie einen Namen für den Lautsprecher ein.</translation>
     </message>
     <message>
-        <source>The name is too long: at most 63 bytes, which is fewer characters where letters such as ä are used.</source>
-        <translation>Der Name ist zu lang: höchstens 63 Bytes, das sind weniger Zeichen, wo Buchstaben wie ä vorkommen.</translation>
+        <source>The name is too long: at most 63 characters, and letters such as ä count twice.</source>
+        <translation>Der Name ist zu lang: höchstens 63 Zeichen, wobei Buchstaben wie ä doppelt zählen.</translation>
     </message>
     <message>
         <source>The password of this WLAN is too short: at least 8 characters, or 64 hexadecimal digits.</source>
         <translation>Das Passwort dieses WLANs ist zu kurz: mindestens 8 Zeichen oder 64 Hexadezimalziffern.</translation>
     </message>
     <message>
-        <source>The password of this WLAN is too long: at most 63 bytes, which is fewer characters where letters such as ä are used, or 64 hexadecimal digits.</source>
-        <translation>Das Passwort dieses WLANs ist zu lang: höchstens 63 Bytes, das sind weniger Zeichen, wo Buchstaben wie ä vorkommen, oder 64 Hexadezimalziffern.</translation>
+        <source>The password of this WLAN is too long: at most 63 characters (letters such as ä count twice), or 64 hexadecimal digits.</source>
+        <translation>Das Passwort dieses WLANs ist zu lang: höchstens 63 Zeichen (Buchstaben wie ä zählen doppelt) oder 64 Hexadezimalziffern.</translation>
     </message>
     <message>
         <source>Enter the password of this WLAN.</source>
@@ -291,8 +319,36 @@ und sind in einer Minute verfügbar...
         <translation>Geben Sie den Namen des WLANs ein.</translation>
     </message>
     <message>
-        <source>The name of the WLAN is too long: at most 32 bytes, which is fewer characters where letters such as ä are used.</source>
-        <translation>Der Name des WLANs ist zu lang: höchstens 32 Bytes, das sind weniger Zeichen, wo Buchstaben wie ä vorkommen.</translation>
+        <source>The name of the WLAN is too long: at most 32 characters, and letters such as ä count twice.</source>
+        <translation>Der Name des WLANs ist zu lang: höchstens 32 Zeichen, wobei Buchstaben wie ä doppelt zählen.</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; is no longer announced.</source>
+        <translation>Der Lautsprecher „%1“ meldet sich nicht mehr im Netzwerk.</translation>
+    </message>
+    <message>
+        <source>The name contains %1, which is not allowed.</source>
+        <translation>Der Name enthält %1, was nicht erlaubt ist.</translation>
+    </message>
+    <message>
+        <source>The name must not start or end with a space.</source>
+        <translation>Der Name darf nicht mit einem Leerzeichen beginnen oder enden.</translation>
+    </message>
+    <message>
+        <source>The password contains %1, which is not allowed.</source>
+        <translation>Das Passwort enthält %1, was nicht erlaubt ist.</translation>
+    </message>
+    <message>
+        <source>a line break</source>
+        <translation>einen Zeilenumbruch</translation>
+    </message>
+    <message>
+        <source>a tab</source>
+        <translation>einen Tabulator</translation>
+    </message>
+    <message>
+        <source>the character %1</source>
+        <translation>das Zeichen %1</translation>
     </message>
 </context>
 <context>
@@ -417,6 +473,10 @@ und sind in einer Minute verfügbar...
     <message>
         <source>The WLAN &quot;%1&quot; is no longer listed. Choose one.</source>
         <translation>Das WLAN „%1“ wird nicht mehr angezeigt. Wählen Sie eines aus.</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; is no longer announced.</source>
+        <translation>Der Lautsprecher „%1“ meldet sich nicht mehr im Netzwerk.</translation>
     </message>
 </context>
 </TS>

@@ -137,6 +137,34 @@ Please check:
         <source>Another device answers under the name &quot;%1&quot;, at IP address %2: it is not the speaker that was saved, which is still awaited.</source>
         <translation>Another device answers under the name &quot;%1&quot;, at IP address %2: it is not the speaker that was saved, which is still awaited.</translation>
     </message>
+    <message>
+        <source>The speaker &quot;%1&quot; has not yet answered whether it takes the settings.</source>
+        <translation>The speaker &quot;%1&quot; has not yet answered whether it takes the settings.</translation>
+    </message>
+    <message>
+        <source>The configurator is also waiting for the speaker &quot;%1&quot; to come back.</source>
+        <translation>The configurator is also waiting for the speaker &quot;%1&quot; to come back.</translation>
+    </message>
+    <message>
+        <source>The configurator is also waiting for %1 speakers to come back.</source>
+        <translation>The configurator is also waiting for %1 speakers to come back.</translation>
+    </message>
+    <message>
+        <source>Quit once the answer is in?</source>
+        <translation>Quit once the answer is in?</translation>
+    </message>
+    <message>
+        <source>Quit once the answers are in?</source>
+        <translation>Quit once the answers are in?</translation>
+    </message>
+    <message>
+        <source>Quitting once the speaker &quot;%1&quot; has answered…</source>
+        <translation>Quitting once the speaker &quot;%1&quot; has answered…</translation>
+    </message>
+    <message>
+        <source>Quitting once %1 speakers have answered…</source>
+        <translation>Quitting once %1 speakers have answered…</translation>
+    </message>
 </context>
 <context>
     <name>Client_Settings</name>
@@ -214,16 +242,16 @@ and will be available in a minute...</translation>
         <translation>Enter a name for the speaker.</translation>
     </message>
     <message>
-        <source>The name is too long: at most 63 bytes, which is fewer characters where letters such as ä are used.</source>
-        <translation>The name is too long: at most 63 bytes, which is fewer characters where letters such as ä are used.</translation>
+        <source>The name is too long: at most 63 characters, and letters such as ä count twice.</source>
+        <translation>The name is too long: at most 63 characters, and letters such as ä count twice.</translation>
     </message>
     <message>
         <source>The password of this WLAN is too short: at least 8 characters, or 64 hexadecimal digits.</source>
         <translation>The password of this WLAN is too short: at least 8 characters, or 64 hexadecimal digits.</translation>
     </message>
     <message>
-        <source>The password of this WLAN is too long: at most 63 bytes, which is fewer characters where letters such as ä are used, or 64 hexadecimal digits.</source>
-        <translation>The password of this WLAN is too long: at most 63 bytes, which is fewer characters where letters such as ä are used, or 64 hexadecimal digits.</translation>
+        <source>The password of this WLAN is too long: at most 63 characters (letters such as ä count twice), or 64 hexadecimal digits.</source>
+        <translation>The password of this WLAN is too long: at most 63 characters (letters such as ä count twice), or 64 hexadecimal digits.</translation>
     </message>
     <message>
         <source>Enter the password of this WLAN.</source>
@@ -290,8 +318,36 @@ and will be available in a minute...</translation>
         <translation>Enter the name of the WLAN.</translation>
     </message>
     <message>
-        <source>The name of the WLAN is too long: at most 32 bytes, which is fewer characters where letters such as ä are used.</source>
-        <translation>The name of the WLAN is too long: at most 32 bytes, which is fewer characters where letters such as ä are used.</translation>
+        <source>The name of the WLAN is too long: at most 32 characters, and letters such as ä count twice.</source>
+        <translation>The name of the WLAN is too long: at most 32 characters, and letters such as ä count twice.</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; is no longer announced.</source>
+        <translation>The speaker &quot;%1&quot; is no longer announced.</translation>
+    </message>
+    <message>
+        <source>The name contains %1, which is not allowed.</source>
+        <translation>The name contains %1, which is not allowed.</translation>
+    </message>
+    <message>
+        <source>The name must not start or end with a space.</source>
+        <translation>The name must not start or end with a space.</translation>
+    </message>
+    <message>
+        <source>The password contains %1, which is not allowed.</source>
+        <translation>The password contains %1, which is not allowed.</translation>
+    </message>
+    <message>
+        <source>a line break</source>
+        <translation>a line break</translation>
+    </message>
+    <message>
+        <source>a tab</source>
+        <translation>a tab</translation>
+    </message>
+    <message>
+        <source>the character %1</source>
+        <translation>the character %1</translation>
     </message>
 </context>
 <context>
@@ -416,6 +472,10 @@ and will be available in a minute...</translation>
     <message>
         <source>The WLAN &quot;%1&quot; is no longer listed. Choose one.</source>
         <translation>The WLAN &quot;%1&quot; is no longer listed. Choose one.</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; is no longer announced.</source>
+        <translation>The speaker &quot;%1&quot; is no longer announced.</translation>
     </message>
 </context>
 </TS>

@@ -89,6 +89,7 @@ PAGES = [
         ("image", "A radio mast sending to a speaker",
          "Ein Funkmast, der zu einem Lautsprecher sendet"),
         (LABEL, "Speaker: " + SPEAKER, "Lautsprecher: " + SPEAKER),
+        (LINE, "", ""),  # that the speaker is no longer announced: empty and hidden until then
         (LABEL, "Please select your private WLAN", "Bitte wählen Sie Ihr privates WLAN"),
         (BUTTON, "Rescan", "Erneut suchen"), (BUTTON, OTHER_NETWORK[0], OTHER_NETWORK[1]),
         (LINE, "", ""),  # why the rows are those of an earlier scan: empty and hidden until then
@@ -98,6 +99,7 @@ PAGES = [
     (("Speaker WLAN Settings", "WLAN Einstellungen"), [
         ("image", "The front of a VANTIR speaker", "Die Vorderseite eines VANTIR Lautsprechers"),
         (LABEL, "Speaker: " + SPEAKER, "Lautsprecher: " + SPEAKER),
+        (LINE, "", ""),  # that the speaker is no longer announced: empty and hidden until then
         # Each value named with its label.
         (LABEL, "Model:", "Modell:"), (LABEL, "Model: Ovix", "Modell: Ovix"),
         (LABEL, "Name:", "Name:"), (FIELD, "Name:", "Name:"),
@@ -111,7 +113,7 @@ PAGES = [
 # this computer's password is there, hidden until a WLAN that it knows is typed.
 OTHER_NETWORK_PAGE = [
     ("image", "The front of a VANTIR speaker", "Die Vorderseite eines VANTIR Lautsprechers"),
-    (LABEL, "Speaker: " + SPEAKER, "Lautsprecher: " + SPEAKER),
+    (LABEL, "Speaker: " + SPEAKER, "Lautsprecher: " + SPEAKER), (LINE, "", ""),
     (LABEL, "Model:", "Modell:"), (LABEL, "Model: Ovix", "Modell: Ovix"),
     (LABEL, "Name:", "Name:"), (FIELD, "Name:", "Name:"),
     (LABEL, "WLAN:", "WLAN:"), (FIELD, "WLAN:", "WLAN:"),
@@ -364,7 +366,8 @@ def visit_other_network(pyatspi, window, language, title, column):
     security = next(c for c in controls(typed) if c.getRoleName() == "combo box")
     labels = [relation.getTarget(0).name for relation in security.getRelationSet()
               if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY]
-    if labels != [expected[8][1]]:
+    label = expected[expected.index(("combo box", SECURITY_WPA[column - 1])) - 1]
+    if labels != [label[1]]:
         fail("%s: the security choice is labelled by %r" % (language, labels))
     press(pyatspi, typed, SETTINGS_END[-2][column])
     wait_for("the WLAN page again", lambda: window.getState().contains(pyatspi.STATE_SHOWING))

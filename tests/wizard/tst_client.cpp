@@ -16,6 +16,7 @@
 #include <QAccessible>
 #include <QLineEdit>
 #include <QMovie>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
@@ -99,6 +100,9 @@ private slots:
     void saveOutlivesItsPage();
     void quitWhileWaiting_data();
     void quitWhileWaiting();
+    void quitWhileSaving_data();
+    void quitWhileSaving();
+    void pagesTellSpeakerGone();
 
 private:
     QTreeWidget *tree() { return page->findChild<QTreeWidget *>(); }
@@ -740,6 +744,7 @@ void tst_Client::savedSpeakerReturn()
     addSpeakers({ "Kitchen", "Bedroom" });
     openSettings(0, QStringLiteral("Studio"));
     QVERIFY(!QTest::currentTestFailed());
+    settingsPage->findChildren<QLineEdit *>().last()->setText(QStringLiteral("Sommer-2024!"));
     // The list, closed meanwhile, comes back to show the wait.
     page->close();
     QVERIFY(!page->isVisible());
@@ -775,6 +780,8 @@ void tst_Client::savedSpeakerReturn()
         QCOMPARE(rows(true), QStringList());
     }
     QVERIFY(!shows(waiting));
+    // Not back, the speaker likely had a wrong password: the next one is not offered it.
+    QCOMPARE(wizardData.savedWlan.password, comesBack ? QStringLiteral("Sommer-2024!") : QString());
 }
 
 // Two speakers saved one after the other come back: each return keeps its line until the user
@@ -1003,6 +1010,105 @@ void tst_Client::quitWhileWaiting()
     }
     for (const QWidget *window : QApplication::topLevelWidgets())
         QVERIFY2(!window->isVisible(), window->metaObject()->className());
+}
+
+void tst_Client::quitWhileSaving_data()
+{
+    QTest::addColumn<bool>("yes");   // else the answer comes while the question is open
+    QTest::addColumn<bool>("saved"); // the speaker takes the settings, and is awaited
+    QTest::newRow("Yes, a speaker awaited beside") << true << true;
+    QTest::newRow("refused while asked") << false << false;
+    QTest::newRow("saved while asked") << false << true;
+}
+
+// Closing the list while a save is in flight asks first, naming that speaker as the list shows
+// it, and the speaker awaited beside it. "Yes" waits for the answer, then for its box to be read,
+// then ends the program; the question follows what is awaited, and goes once nothing is.
+void tst_Client::quitWhileSaving()
+{
+    QFETCH(bool, yes);
+    QFETCH(bool, saved);
+    addSpeakers({ "Kitchen", "Bedroom" });
+    if (yes) {
+        openSettings(0, QStringLiteral("Studio"));
+        QVERIFY(!QTest::currentTestFailed());
+        buttonWithText(settingsPage, QStringLiteral("SAVE"))->click();
+        QTRY_COMPARE(closer->boxes.size(), 1);
+    }
+    openSettings(1, QStringLiteral("Attic"));
+    QVERIFY(!QTest::currentTestFailed());
+    ScriptedResponse held =
+        ScriptedResponse::json(saved ? "{\"returncode\": \"0\"}" : "{\"returncode\": \"1\"}");
+    held.held = true;
+    server->enqueue(held);
+    buttonWithText(settingsPage, QStringLiteral("SAVE"))->click();
+    QTRY_VERIFY(server->requests().last().body.contains("setconfig"));
+    closer.reset(); // the boxes are answered here
+    // At the foot of the screen: the question stays on it all the same.
+    const QRect screen = page->screen()->availableGeometry();
+    page->move(screen.bottomRight() - QPoint(200, 150));
+    page->close();
+
+    QPointer<QMessageBox> box = page->findChild<QMessageBox *>();
+    QVERIFY(box && box->isVisible());
+    QVERIFY(screen.contains(box->frameGeometry()));
+    QCOMPARE(box->text(),
+             yes ? QStringLiteral("The speaker \"Bedroom\" has not yet answered whether it takes "
+                                  "the settings. The configurator is also waiting for the speaker "
+                                  "\"Studio\" to come back. Quit once the answer is in?")
+                 : QStringLiteral("The speaker \"Bedroom\" has not yet answered whether it takes "
+                                  "the settings. Quit once the answer is in?"));
+    if (!yes) {
+        server->releaseHeld();
+        if (saved)
+            QTRY_COMPARE(box ? box->text() : QString(),
+                         QStringLiteral("The configurator is still waiting for the "
+                                        "speaker \"Attic\" to come back. Quit anyway?"));
+        else
+            QTRY_VERIFY(!box);
+        QVERIFY(page->isVisible());
+        return;
+    }
+    buttonWithText(box, QStringLiteral("Yes"))->click();
+    QVERIFY(shows(QStringLiteral("Quitting once the speaker \"Bedroom\" has answered…")));
+    QVERIFY(page->isVisible());
+    QVERIFY(!settingsPage->isVisible());
+    server->releaseHeld();
+    QTRY_VERIFY((box = page->findChild<QMessageBox *>()) && box->isVisible());
+    QCOMPARE(box->text(), QStringLiteral("Success"));
+    // The answer is in; the box is still to be read.
+    QTRY_VERIFY(shows(QStringLiteral("Waiting for 2 speakers to come back…")));
+    QVERIFY(page->isVisible());
+    box->buttons().first()->click();
+    QTRY_VERIFY(!page->isVisible());
+    for (const QWidget *window : QApplication::topLevelWidgets())
+        QVERIFY2(!window->isVisible(), window->metaObject()->className());
+}
+
+// The speaker of the open WLAN and settings pages leaves the announcements and comes back: both
+// pages say so meanwhile, as the list does, also a settings page opened meanwhile.
+void tst_Client::pagesTellSpeakerGone()
+{
+    addSpeakers({ "Kitchen", "Bedroom" });
+    openSettings(0, QStringLiteral("Studio"));
+    QVERIFY(!QTest::currentTestFailed());
+    const QString gone = QStringLiteral("The speaker \"Kitchen\" is no longer announced.");
+    QVERIFY(!labelWithText(wlanPage, gone) && !labelWithText(settingsPage, gone));
+
+    QVERIFY(FakeDnssd::browseReply(0, 0, "Kitchen", ServiceType, Domain));
+    QTRY_COMPARE(rows(), QStringList(QStringLiteral("Bedroom")));
+    buttonWithText(settingsPage, QStringLiteral("<< Back"))->click();
+    buttonWithText(wlanPage, QStringLiteral("Next >>"))->click();
+    for (QWidget *shown :
+         { static_cast<QWidget *>(wlanPage), static_cast<QWidget *>(settingsPage) }) {
+        const auto *line = qobject_cast<AnnouncedLabel *>(labelWithText(shown, gone));
+        QVERIFY(line && !line->isHidden());
+        QCOMPARE(line->urgency(), Urgency::Urgent);
+    }
+
+    QVERIFY(FakeDnssd::browseReply(Add, 0, "Kitchen", ServiceType, Domain));
+    QTRY_COMPARE(rows().size(), 2);
+    QVERIFY(!labelWithText(wlanPage, gone) && !labelWithText(settingsPage, gone));
 }
 
 QTEST_MAIN(tst_Client)

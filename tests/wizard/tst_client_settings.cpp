@@ -1,10 +1,12 @@
 #include "busyindicator.h"
+#include "byterules.h"
 #include "capturingserver.h"
 #include "client_settings.h"
 #include "declaredmethods.h"
 #include "messagelog.h"
 #include "pagetest.h"
 #include "setconfig.h"
+#include "settingssave.h"
 #include "speakerapi.h"
 #include "startup.h"
 #include "wizarddata.h"
@@ -13,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMap>
 #include <QMessageBox>
 #include <QScopeGuard>
 #include <QScreen>
@@ -54,6 +57,8 @@ private slots:
     void workingValuesOnly();
     void fieldsDescribed_data();
     void fieldsDescribed();
+    void byteRule_data();
+    void byteRule();
     void oneSaveAtATime();
     void boxAfterConnectionEnds();
     void enterInPasswordSaves();
@@ -66,6 +71,7 @@ private slots:
     void typedWlan_data();
     void typedWlan();
     void maskedPassword();
+    void passwordOfferedAsShown();
 
 private:
     Client_Settings *shownPage(const NetworkWaits &waits = NetworkWaits());
@@ -200,8 +206,7 @@ void tst_Client_Settings::fieldsDescribed_data()
                                 << "Enter a name for the speaker." << QString();
     QTest::newRow("name too long")
         << wpa << QString(64, QLatin1Char('x')) << "12345678"
-        << "The name is too long: at most 63 bytes, which is fewer characters where letters such "
-           "as ä are used."
+        << "The name is too long: at most 63 characters, and letters such as ä count twice."
         << QString();
     QTest::newRow("password too short")
         << wpa << "Ovix Kitchen"
@@ -210,8 +215,8 @@ void tst_Client_Settings::fieldsDescribed_data()
            "digits.";
     QTest::newRow("password too long")
         << wpa << "Ovix Kitchen" << QString(64, QLatin1Char('x')) << QString()
-        << "The password of this WLAN is too long: at most 63 bytes, which is fewer characters "
-           "where letters such as ä are used, or 64 hexadecimal digits.";
+        << "The password of this WLAN is too long: at most 63 characters (letters such as ä count "
+           "twice), or 64 hexadecimal digits.";
     QTest::newRow("password missing")
         << "WEP"
         << "Ovix Kitchen" << QString() << QString() << "Enter the password of this WLAN.";
@@ -242,6 +247,53 @@ void tst_Client_Settings::fieldsDescribed()
     QCOMPARE(edit(page, 0)->accessibleDescription(), nameDescription);
     QCOMPARE(edit(page, 1)->accessibleDescription(), passwordDescription);
     QVERIFY(labelWithText(page, nameDescription + passwordDescription));
+}
+
+void tst_Client_Settings::byteRule_data()
+{
+    addByteRuleRows();
+}
+
+// Each value of the rule as the name, then as the password: SAVE only where it can work, else the
+// line says in the user's words what is wrong, and the field it is about says so too. Neither the
+// button nor Enter sends anything.
+void tst_Client_Settings::byteRule()
+{
+    QFETCH(QString, value);
+    QFETCH(SpeakerApi::SettingsProblem, asName);
+    QFETCH(SpeakerApi::SettingsProblem, asPassword);
+
+    const int at = SpeakerApi::controlCharacterAt(value);
+    const ushort code = at < 0 ? 0 : value.at(at).unicode();
+    const QString character = code == '\n' || code == '\r' ? QStringLiteral("a line break")
+        : code == '\t'                                     ? QStringLiteral("a tab")
+                       : QString::asprintf("the character U+%04X", code);
+    const QMap<SpeakerApi::SettingsProblem, QString> hints = {
+        { SpeakerApi::SettingsProblem::None, QString() },
+        { SpeakerApi::SettingsProblem::NameControlCharacter,
+          "The name contains " + character + ", which is not allowed." },
+        { SpeakerApi::SettingsProblem::NameBlankEdges,
+          QStringLiteral("The name must not start or end with a space.") },
+        { SpeakerApi::SettingsProblem::PasswordControlCharacter,
+          "The password contains " + character + ", which is not allowed." }
+    };
+    wizardData.encryptType = QStringLiteral("WPA2PSK");
+    Client_Settings *page = shownPage();
+    for (int field = 0; field < 2; ++field) {
+        edit(page, 0)->setText(field == 0 ? value : QStringLiteral("Ovix Kitchen"));
+        edit(page, 1)->setText(field == 1 ? value : QStringLiteral("Sommer-2024!"));
+        QVERIFY(hints.contains(field == 0 ? asName : asPassword));
+        const QString hint = hints.value(field == 0 ? asName : asPassword);
+        QCOMPARE(saveButton(page)->isEnabled(), hint.isEmpty());
+        QCOMPARE(edit(page, field)->accessibleDescription(), hint);
+        QCOMPARE(edit(page, 1 - field)->accessibleDescription(), QString());
+        if (hint.isEmpty())
+            continue;
+        QVERIFY(labelWithText(page, hint));
+        saveButton(page)->click();
+        QTest::keyClick(edit(page, field), Qt::Key_Return);
+        QVERIFY(!page->findChild<SettingsSave *>());
+    }
 }
 
 // While a save is in flight, the page shows that it waits and takes no second one (a held
@@ -572,11 +624,10 @@ void tst_Client_Settings::typedWlan_data()
         << QByteArray("Cafe Gast");
     QTest::newRow("no name") << "" << wpa << "Sommer-2024!"
                              << "Enter the name of the WLAN." << QByteArray() << QByteArray();
-    QTest::newRow("33 bytes")
-        << ae.repeated(16) + 'x' << open << ""
-        << "The name of the WLAN is too long: at most 32 bytes, which is fewer characters where "
-           "letters such as ä are used."
-        << QByteArray() << QByteArray();
+    QTest::newRow("33 bytes") << ae.repeated(16) + 'x' << open << ""
+                              << "The name of the WLAN is too long: at most 32 characters, and "
+                                 "letters such as ä count twice."
+                              << QByteArray() << QByteArray();
     QTest::newRow("WPA, short password")
         << "Gartenhaus" << wpa << "1234567"
         << "The password of this WLAN is too short: at least 8 characters, or 64 hexadecimal "
@@ -612,6 +663,7 @@ void tst_Client_Settings::typedWlan()
     passwordEdit->setText(password);
     securityBox->setCurrentText(security);
     QCOMPARE(passwordEdit->isEnabled(), security != QLatin1String("Open"));
+    QCOMPARE(passwordEdit->text(), security == QLatin1String("Open") ? QString() : password);
     QCOMPARE(saveButton(page)->isEnabled(), hint.isEmpty());
     if (!hint.isEmpty()) {
         QVERIFY(labelWithText(page, hint));
@@ -649,6 +701,25 @@ void tst_Client_Settings::maskedPassword()
     QTest::mouseClick(showBox, Qt::LeftButton);
     QCOMPARE(passwordEdit->echoMode(), QLineEdit::Normal);
     QVERIFY(!field->state().passwordEdit);
+}
+
+// The next speaker is offered the password as the user chose to see it when saving.
+void tst_Client_Settings::passwordOfferedAsShown()
+{
+    MessageBoxCloser closer;
+    Client_Settings *page = shownPage();
+    edit(page, 1)->setText(QStringLiteral("Sommer-2024!"));
+    for (const bool shown : { false, true }) {
+        QCheckBox *showBox = childWithText<QCheckBox>(page, QStringLiteral("Show password"));
+        showBox->setChecked(shown);
+        saveButton(page)->click();
+        QTRY_COMPARE(closer.boxes.count(), shown ? 2 : 1);
+        page = shownPage();
+        QCOMPARE(edit(page, 1)->text(), QStringLiteral("Sommer-2024!"));
+        QCOMPARE(edit(page, 1)->echoMode(), shown ? QLineEdit::Normal : QLineEdit::Password);
+        QCOMPARE(childWithText<QCheckBox>(page, QStringLiteral("Show password"))->isChecked(),
+                 shown);
+    }
 }
 
 QTEST_MAIN(tst_Client_Settings)

@@ -203,7 +203,13 @@ void tst_Translations::walkThroughPages()
     passwordEdit->setText(QStringLiteral("password"));
     nameEdit->setText(QString(64, QLatin1Char('x')));
     nameEdit->clear();
+    // Values that no speaker takes: a pasted line break, a tab, another control character, a
+    // blank at the name's end.
+    for (const char *name : { "Ovix\nKitchen", "Ovix\tKitchen", "Ovix Kitchen " })
+        nameEdit->setText(QString::fromUtf8(name));
     nameEdit->setText(QStringLiteral("VANTIR Ovix"));
+    passwordEdit->setText(QStringLiteral("pass\aword"));
+    passwordEdit->setText(QStringLiteral("password"));
     wizardData.encryptType = QStringLiteral("WEP");
     Client_Settings(nullptr);
     // A WLAN typed in: without a name, with one too long; this computer's password unread.
@@ -276,24 +282,46 @@ void tst_Translations::walkThroughPages()
     QTRY_COMPARE(wlanPage->findChild<QTreeWidget *>()->topLevelItemCount(), 1);
     QTRY_COMPARE(wizardData.model, QStringLiteral("Ovix One"));
     wlanPage->findChildren<QPushButton *>().last()->click();
+    // The speaker leaves the announcements for a while: its pages say so.
+    QVERIFY(FakeDnssd::browseReply(0, 0, "Ovix Kitchen", "_dockset._tcp.", "local."));
+    QTRY_COMPARE(speakers->topLevelItemCount(), 0);
+    QVERIFY(FakeDnssd::browseReply(0x2, 0, "Ovix Kitchen", "_dockset._tcp.", "local."));
+    QTRY_COMPARE(speakers->selectedItems().count(), 1);
 
-    // Saved under a new name, then again under the name it has; closing the list while it is
-    // awaited asks first ("No").
+    // Saved under a new name, then again under the name it has; closing the list while its
+    // answer is awaited, and then while the speaker is, asks first ("No").
+    const auto save = [this](const QByteArray &answer) {
+        ScriptedResponse held = ScriptedResponse::json(answer);
+        held.held = true;
+        server->enqueue(held);
+        if (!settingsPage->isVisible())
+            QVERIFY(QMetaObject::invokeMethod(wlanPage, "setSSID"));
+        const int sent = server->requests().count();
+        for (QPushButton *button : settingsPage->findChildren<QPushButton *>()) {
+            if (button->isDefault())
+                button->click();
+        }
+        QTRY_COMPARE(server->requests().count(), sent + 1);
+    };
+    const auto askToQuit = [client](bool yes) {
+        client->reject();
+        QMessageBox *question = client->findChild<QMessageBox *>();
+        QVERIFY(question && question->isVisible());
+        for (QAbstractButton *button : question->buttons()) {
+            if ((button == question->escapeButton()) != yes)
+                button->click();
+        }
+    };
     for (const char *name : { "Studio", "Ovix Kitchen" }) {
         if (!settingsPage->isVisible())
             QVERIFY(QMetaObject::invokeMethod(wlanPage, "setSSID"));
         settingsPage->findChildren<QLineEdit *>().first()->setText(QString::fromUtf8(name));
         const int before = closer->boxes.count();
-        server->enqueue(ScriptedResponse::json("{\"returncode\": \"0\"}"));
-        for (QPushButton *button : settingsPage->findChildren<QPushButton *>()) {
-            if (button->isDefault())
-                button->click();
-        }
+        save("{\"returncode\": \"0\"}");
+        askToQuit(false);
+        server->releaseHeld();
         QTRY_COMPARE(closer->boxes.count(), before + 1);
-        client->reject();
-        QMessageBox *question = client->findChild<QMessageBox *>();
-        QVERIFY(question && question->isVisible());
-        question->escapeButton()->click();
+        askToQuit(false);
     }
 
     // What became of the saved speakers: each outcome once, and the box of one not back.
@@ -312,6 +340,16 @@ void tst_Translations::walkThroughPages()
     emit renamed->speakerNotBack(QStringLiteral("Attic"));
     // Two "Success" boxes and the one of the speaker not back.
     QTRY_COMPARE(closer->boxes.count(), shown + 3);
+
+    // Quitting while two saves are in flight: the program ends once both are answered.
+    for (int saves = 0; saves < 2; ++saves) {
+        save("{\"returncode\": \"1\"}");
+        QVERIFY(QMetaObject::invokeMethod(wlanPage, "setSSID"));
+    }
+    askToQuit(true);
+    server->releaseHeld();
+    QTRY_VERIFY(!client->isVisible());
+    QCOMPARE(closer->boxes.count(), shown + 5);
 }
 
 void tst_Translations::translatedPages_data()
@@ -461,8 +499,14 @@ void tst_Translations::translatedPages()
             linesShown += label->text().split(QLatin1Char('\n')).count(keptLine);
     }
     QCOMPARE(linesShown, 1);
-    // The last three: two saves from the list's own pages, and a speaker not back.
-    const int lastBox = closer->boxes.size() - 1;
+    // The last five: two saves from the list's own pages, a speaker not back, and two refusals
+    // that the program waited for before it ended.
+    const int lastBox = closer->boxes.size() - 3;
+    for (int refusal = lastBox + 1; refusal < closer->boxes.size(); ++refusal)
+        QCOMPARE(closer->boxes.at(refusal).text,
+                 text("Client_Settings",
+                      "The speaker refused the settings. Check the name and the password, then "
+                      "press SAVE again."));
     QCOMPARE(closer->boxes.at(lastBox - 2).text, text("Client_Settings", "Success"));
     QCOMPARE(closer->boxes.at(lastBox - 1).text, text("Client_Settings", "Success"));
     QCOMPARE(closer->boxes.at(lastBox).text,
