@@ -173,6 +173,8 @@ enum class SaveOutcome {
     NoAnswer, // sent, but no answer: the speaker may have taken the settings
     NotSent,  // no connection was made: the speaker is as it was
     TooLarge, // an answer refused for its size: nothing is known of the settings
+    // Not sent: the device at the speaker's address is no longer the speaker that was chosen.
+    OtherDevice,
 };
 
 // How much of a refusal's own reason is kept, in UTF-16 units.

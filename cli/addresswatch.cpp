@@ -1,13 +1,14 @@
 #include "addresswatch.h"
 
 #include "speakerreach.h"
+#include "speakersave.h"
 
 #include <QTimer>
 
-AddressWatch::AddressWatch(const SpeakerTarget &address, const QString &oldName,
+AddressWatch::AddressWatch(const SpeakerTarget &address, const SpeakerApi::DeviceInfo &before,
                            const QString &sentName, std::chrono::milliseconds pollInterval,
                            const ReachOptions &reach, QObject *parent)
-    : QObject(parent), address(address), reachOptions(reach), oldName(oldName), sentName(sentName),
+    : QObject(parent), address(address), reachOptions(reach), before(before), sentName(sentName),
       pollTimer(new QTimer(this))
 {
     reachOptions.arrivalText = "Watch reply received";
@@ -31,13 +32,18 @@ void AddressWatch::readAnswer(const ReachResult &result)
     if (done)
         return;
     const QString name = result.device.name;
+    SpeakerApi::DeviceInfo model = before;
+    model.name.clear();
     if (result.problem != ReachProblem::None) {
         away = true;
-    } else if (name == sentName && (away || sentName != oldName)) {
+    } else if (!SpeakerSave::isSameSpeaker(model, result.device)) {
+        // Another device at the address meanwhile: the speaker is not back there (yet).
+        away = true;
+    } else if (name == sentName && (away || sentName != before.name)) {
         done = true;
         emit returned(name);
         return;
-    } else if (name == oldName && away) {
+    } else if (name == before.name && away) {
         done = true;
         emit returned(name);
         return;

@@ -13,17 +13,18 @@ class QTimer;
 
 // Asks a speaker at its address, again and again, until it answers under the name sent, or
 // under its old one after it has been away (a speaker answering under its old name before it
-// went down has not restarted yet). Emits returned() at most once; how long to ask is the
-// owner's business.
+// went down has not restarted yet). An answer of another model or hardware version than the
+// speaker told before is another device's, and does not count. Emits returned() at most once;
+// how long to ask is the owner's business.
 class AddressWatch : public QObject
 {
     Q_OBJECT
 
 public:
     // reach: how each question is asked (its arrival text is the watch's own).
-    AddressWatch(const SpeakerTarget &address, const QString &oldName, const QString &sentName,
-                 std::chrono::milliseconds pollInterval, const ReachOptions &reach,
-                 QObject *parent = nullptr);
+    AddressWatch(const SpeakerTarget &address, const SpeakerApi::DeviceInfo &before,
+                 const QString &sentName, std::chrono::milliseconds pollInterval,
+                 const ReachOptions &reach, QObject *parent = nullptr);
 
 signals:
     // name: the one it answers with, the name sent or its old one.
@@ -36,7 +37,7 @@ private slots:
 private:
     const SpeakerTarget address;
     ReachOptions reachOptions;
-    const QString oldName;
+    const SpeakerApi::DeviceInfo before;
     const QString sentName;
     QTimer *pollTimer;
     bool away = false; // no answer since the watch began

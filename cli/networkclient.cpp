@@ -4,6 +4,7 @@
 #include "returnwatch.h"
 #include "speakerreach.h"
 #include "speakerrequest.h"
+#include "speakersave.h"
 
 #include <QTimer>
 
@@ -144,22 +145,17 @@ void NetworkClient::look(const SpeakerTarget &target, bool askDevice, bool scan,
 }
 
 void NetworkClient::send(const QString &url, const SpeakerSettings &settings,
+                         const SpeakerApi::DeviceInfo &expected,
                          std::function<void(const SendResult &)> done)
 {
     if (stopped)
         return;
-    SpeakerApi::logSetconfig(settings.name, settings.password, settings.ssid);
-    SpeakerRequest *request = new SpeakerRequest(
-        url, SpeakerApi::setconfigBody(settings.name, settings.password, settings.ssid),
-        "reply received", waits.network.requestDeadline, tasks);
-    connect(request, &SpeakerRequest::finished, request,
-            [request, done](const SpeakerApi::Transfer &transfer, const QByteArray &body) {
-                SendResult result;
-                result.transfer = transfer;
-                result.outcome = SpeakerApi::readSetconfigAnswer(transfer, body, &result.reason);
-                request->deleteLater();
-                done(result);
-            });
+    SpeakerSave *save =
+        new SpeakerSave(url, settings, expected, waits.network.requestDeadline, tasks);
+    connect(save, &SpeakerSave::finished, save, [save, done](const SaveResult &result) {
+        save->deleteLater();
+        done(result);
+    });
 }
 
 void NetworkClient::watchReturn(const ReturnRequest &request,

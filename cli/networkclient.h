@@ -46,6 +46,7 @@ public:
     void look(const SpeakerTarget &target, bool askDevice, bool scan,
               std::function<void(const Look &)> done) override;
     void send(const QString &url, const SpeakerSettings &settings,
+              const SpeakerApi::DeviceInfo &expected,
               std::function<void(const SendResult &)> done) override;
     void watchReturn(const ReturnRequest &request,
                      std::function<void(const ReturnResult &)> done) override;

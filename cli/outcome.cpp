@@ -184,6 +184,16 @@ Verdict sendVerdict(const SendResult &result)
                  QStringLiteral("settings: %1; the speaker may have taken them").arg(cause) };
     case SpeakerApi::SaveOutcome::NotSent:
         return { Outcome::NoAnswer, QStringLiteral("settings: %1; nothing was sent").arg(cause) };
+    case SpeakerApi::SaveOutcome::OtherDevice:
+        if (result.found.name.isEmpty() && result.found.model.isEmpty())
+            return { Outcome::NoAnswer,
+                     QStringLiteral("not sent: the device at the speaker's address no longer "
+                                    "answers as a speaker") };
+        return { Outcome::NoAnswer,
+                 QStringLiteral("not sent: the device at the speaker's address now answers as "
+                                "\"%1\" (model \"%2\", hardware \"%3\"), not as the speaker "
+                                "asked before")
+                     .arg(result.found.name, result.found.model, result.found.hardwareVer) };
     case SpeakerApi::SaveOutcome::NoAnswer:
         break;
     }

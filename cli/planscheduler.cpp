@@ -169,7 +169,7 @@ void PlanScheduler::sendSettings(int index)
     values.ssid = speaker.line.ssid;
     ++counts.sent;
     tellProgress();
-    client->send(speaker.look.reach.url, values,
+    client->send(speaker.look.reach.url, values, speaker.look.reach.device,
                  [this, index](const SendResult &result) { watchReturn(index, result); });
 }
 
@@ -193,6 +193,8 @@ void PlanScheduler::watchReturn(int index, const SendResult &result)
         : speaker.placement.target;
     request.oldName = reach.device.name;
     request.sentName = verdicts.at(index).name;
+    request.ssid = speaker.line.ssid;
+    request.before = reach.device;
     client->watchReturn(request, [this, index](const ReturnResult &result) {
         if (ended)
             return;

@@ -14,26 +14,32 @@ ReturnWatch::ReturnWatch(const ReturnRequest &request, BonjourServiceBrowser *br
 {
     returnTimer->setSingleShot(true);
     connect(returnTimer, &QTimer::timeout, this, &ReturnWatch::giveUp);
-    returnTimer->start(waits.returnWait);
 
     if (!request.target.isAnnounced || !browser) {
+        returnTimer->start(waits.returnWait);
         lookAtAddress();
         return;
     }
-    // The watcher's own limit, the same, is not ours to end the wait: ours, started first, comes
-    // first.
-    watcher = new SpeakerWatcher(request.target.record, request.sentName, listed, waits, this);
+    // The watcher's limit is the wait's: one timer, whichever way the speaker is seen again.
+    SavedSettings saved;
+    saved.record = request.target.record;
+    saved.name = request.sentName;
+    saved.ssid = request.ssid;
+    saved.before = request.before;
+    watcher = new SpeakerWatcher(saved, listed, waits, this);
     connect(browser, &BonjourServiceBrowser::currentBonjourRecordsChanged, watcher,
             &SpeakerWatcher::updateRecords);
     connect(watcher, &SpeakerWatcher::speakerBack, this, &ReturnWatch::reportBack);
     connect(watcher, &SpeakerWatcher::speakerKeptName, this, &ReturnWatch::reportKeptName);
+    connect(watcher, &SpeakerWatcher::speakerNotAnswering, this, &ReturnWatch::giveUp);
+    connect(watcher, &SpeakerWatcher::speakerNotBack, this, &ReturnWatch::giveUp);
 }
 
 void ReturnWatch::lookAtAddress()
 {
     if (done || addressWatch)
         return;
-    addressWatch = new AddressWatch(request.lastAddress, request.oldName, request.sentName,
+    addressWatch = new AddressWatch(request.lastAddress, request.before, request.sentName,
                                     pollInterval, ReachOptions(waits), this);
     connect(addressWatch, &AddressWatch::returned, this, &ReturnWatch::reportAddressAnswer);
 }

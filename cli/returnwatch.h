@@ -17,7 +17,8 @@ class SpeakerWatcher;
 
 // Waits for one speaker that took its settings: by the browser's announcements when DNS-SD found
 // it, at its last address when it was given by address or the DNS-SD service went away, until
-// waits.returnWait has passed. Ends with exactly one finished().
+// waits.returnWait has passed. Only an answer of the model and hardware version that the speaker
+// told before counts, as in the wizard. Ends with exactly one finished().
 class ReturnWatch : public QObject
 {
     Q_OBJECT

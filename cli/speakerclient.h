@@ -4,6 +4,7 @@
 #include "bonjourrecord.h"
 #include "speakerapi.h"
 #include "speakerreach.h"
+#include "speakersave.h"
 #include "speakertarget.h"
 
 #include <QList>
@@ -30,19 +31,7 @@ struct Look
     QList<SpeakerApi::AccessPoint> accessPoints;
 };
 
-struct SpeakerSettings
-{
-    QString name;
-    QString password;
-    QString ssid;
-};
-
-struct SendResult
-{
-    SpeakerApi::SaveOutcome outcome = SpeakerApi::SaveOutcome::NoAnswer;
-    SpeakerApi::Transfer transfer;
-    QString reason; // a refusal's own words
-};
+using SendResult = SaveResult;
 
 // What a speaker that took its settings is waited for by.
 struct ReturnRequest
@@ -51,6 +40,8 @@ struct ReturnRequest
     SpeakerTarget lastAddress; // the address it answered at before its restart
     QString oldName;
     QString sentName;
+    QString ssid;                  // the WLAN it was sent into
+    SpeakerApi::DeviceInfo before; // what it told before: only an answer of that model counts
 };
 
 // How long a speaker that took its settings is waited for unless --return-wait says otherwise, in
@@ -84,7 +75,9 @@ public:
     // askDevice: the device query; scan: the WLAN scan, both once the speaker is located.
     virtual void look(const SpeakerTarget &target, bool askDevice, bool scan,
                       std::function<void(const Look &)> done) = 0;
+    // Only when the device at url still answers as the speaker that told expected.
     virtual void send(const QString &url, const SpeakerSettings &settings,
+                      const SpeakerApi::DeviceInfo &expected,
                       std::function<void(const SendResult &)> done) = 0;
     virtual void watchReturn(const ReturnRequest &request,
                              std::function<void(const ReturnResult &)> done) = 0;

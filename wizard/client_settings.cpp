@@ -202,6 +202,10 @@ QString Client_Settings::saveOutcomeText(SpeakerApi::SaveOutcome outcome, const 
                   "the settings. Wait a minute and look for it in the speaker list before you try "
                   "again.");
         break;
+    case SpeakerApi::SaveOutcome::OtherDevice:
+        text = tr("The settings were not sent: the device at the speaker's address is no longer "
+                  "the speaker chosen. Choose the speaker again in the speaker list.");
+        break;
     }
     return text;
 }

@@ -2,7 +2,7 @@
 
 #include "client_settings.h"
 #include "infobox.h"
-#include "speakerrequest.h"
+#include "speakersave.h"
 
 #include <QWidget>
 
@@ -11,19 +11,17 @@ SettingsSave::SettingsSave(const QString &url, const SavedSettings &settings,
                            QWidget *page)
     : QObject(page), savedSettings(settings), page(page)
 {
-    SpeakerApi::logSetconfig(settings.name, password, settings.ssid);
-    // The request is this save's: it goes with the save, and with nothing else.
-    SpeakerRequest *request =
-        new SpeakerRequest(url, SpeakerApi::setconfigBody(settings.name, password, settings.ssid),
-                           "reply received", deadline, this);
-    connect(request, &SpeakerRequest::finished, this, &SettingsSave::readAnswer);
+    // The save's requests are its own: they go with it, and with nothing else. Only the speaker
+    // that the page was opened for gets the settings.
+    SpeakerSave *save = new SpeakerSave(url, { settings.name, password, settings.ssid },
+                                        settings.before, deadline, this);
+    connect(save, &SpeakerSave::finished, this, &SettingsSave::readAnswer);
 }
 
-void SettingsSave::readAnswer(const SpeakerApi::Transfer &transfer, const QByteArray &body)
+void SettingsSave::readAnswer(const SaveResult &result)
 {
-    QString reason;
-    const SpeakerApi::SaveOutcome outcome =
-        SpeakerApi::readSetconfigAnswer(transfer, body, &reason);
+    const SpeakerApi::SaveOutcome outcome = result.outcome;
+    const QString &reason = result.reason;
     emit answered(outcome);
     if (outcome == SpeakerApi::SaveOutcome::Saved)
         emit saved();

@@ -2,6 +2,7 @@
 #define SETTINGSSAVE_H
 
 #include "speakerapi.h"
+#include "speakersave.h"
 #include "speakerwatcher.h"
 
 #include <QObject>
@@ -20,8 +21,9 @@ class SettingsSave : public QObject
     Q_OBJECT
 
 public:
-    // Sends the settings to url at once, with the request's log line; the answer is awaited until
-    // deadline. settings.record may be empty: the page does not know it; the speaker list does.
+    // Sends the settings to url once the device there has answered as the speaker of
+    // settings.before; each request's answer is awaited until deadline. settings.record may be
+    // empty: the page does not know it; the speaker list does.
     SettingsSave(const QString &url, const SavedSettings &settings, const QString &password,
                  std::chrono::milliseconds deadline, QWidget *page);
 
@@ -36,7 +38,7 @@ signals:
     void saved();
 
 private slots:
-    void readAnswer(const SpeakerApi::Transfer &transfer, const QByteArray &body);
+    void readAnswer(const SaveResult &result);
 
 private:
     const SavedSettings savedSettings;

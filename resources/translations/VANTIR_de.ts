@@ -283,6 +283,10 @@ und sind in einer Minute verfügbar...
         <translation>Die Antwort des Lautsprechers war zu groß, um sie zu verwenden, daher ist nicht bekannt, ob er die Einstellungen übernommen hat. Warten Sie eine Minute und suchen Sie ihn in der Lautsprecherliste, bevor Sie es erneut versuchen.</translation>
     </message>
     <message>
+        <source>The settings were not sent: the device at the speaker&apos;s address is no longer the speaker chosen. Choose the speaker again in the speaker list.</source>
+        <translation>Die Einstellungen wurden nicht gesendet: Unter der Adresse des Lautsprechers antwortet nicht mehr der gewählte Lautsprecher. Wählen Sie ihn in der Lautsprecherliste erneut aus.</translation>
+    </message>
+    <message>
         <source>The front of a VANTIR speaker</source>
         <translation>Die Vorderseite eines VANTIR Lautsprechers</translation>
     </message>

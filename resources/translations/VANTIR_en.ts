@@ -282,6 +282,10 @@ and will be available in a minute...</translation>
         <translation>The speaker&apos;s answer was too large to use, so it is not known whether it took the settings. Wait a minute and look for it in the speaker list before you try again.</translation>
     </message>
     <message>
+        <source>The settings were not sent: the device at the speaker&apos;s address is no longer the speaker chosen. Choose the speaker again in the speaker list.</source>
+        <translation>The settings were not sent: the device at the speaker&apos;s address is no longer the speaker chosen. Choose the speaker again in the speaker list.</translation>
+    </message>
+    <message>
         <source>The front of a VANTIR speaker</source>
         <translation>The front of a VANTIR speaker</translation>
     </message>

@@ -21,6 +21,8 @@ ClientWaits shortWaits()
 
 } // namespace
 
+Q_DECLARE_METATYPE(ReturnOutcome)
+
 // The network client's part in a wait: the DNS-SD service that goes away and comes back.
 class tst_NetworkClient : public QObject
 {
@@ -31,6 +33,8 @@ private slots:
     void init();
     void browsesAgainAfterLoss();
     void looksAtLastAddressAfterLoss();
+    void backOnlyAsTheSameModel_data();
+    void backOnlyAsTheSameModel();
 };
 
 void tst_NetworkClient::initTestCase()
@@ -105,6 +109,48 @@ void tst_NetworkClient::looksAtLastAddressAfterLoss()
     QCOMPARE(results.constFirst().outcome, ReturnOutcome::Back);
     QCOMPARE(results.constFirst().name, QStringLiteral("Room 1"));
     QCOMPARE(speaker.requests().size(), 1);
+}
+
+void tst_NetworkClient::backOnlyAsTheSameModel_data()
+{
+    QTest::addColumn<QByteArray>("model");
+    QTest::addColumn<QByteArray>("hardware");
+    QTest::addColumn<ReturnOutcome>("outcome");
+    QTest::newRow("the speaker") << QByteArray("Ovix") << QByteArray("2.1") << ReturnOutcome::Back;
+    QTest::newRow("another model")
+        << QByteArray("Funk") << QByteArray("2.1") << ReturnOutcome::NotBack;
+    QTest::newRow("another hardware version")
+        << QByteArray("Ovix") << QByteArray("3.0") << ReturnOutcome::NotBack;
+}
+
+// A device that answers at the speaker's address under the name sent is the speaker only with
+// the model and hardware version that the speaker told before, as in the wizard.
+void tst_NetworkClient::backOnlyAsTheSameModel()
+{
+    QFETCH(QByteArray, model);
+    QFETCH(QByteArray, hardware);
+    QFETCH(ReturnOutcome, outcome);
+    CapturingServer speaker;
+    QVERIFY(speaker.listen());
+    speaker.setDefaultResponse(
+        ScriptedResponse::json("{\"deviceinfo\": {\"devicename\": \"Room 1\", \"model\": \"" +
+                               model + "\", \"hardwarever\": \"" + hardware + "\"}}"));
+
+    ClientWaits waits = shortWaits();
+    waits.network.returnWait = std::chrono::milliseconds(500);
+    NetworkClient client(waits, false);
+    ReturnRequest request;
+    request.target = SpeakerTarget::address(QStringLiteral("127.0.0.1"), speaker.port());
+    request.lastAddress = request.target;
+    request.oldName = QStringLiteral("Kitchen");
+    request.sentName = QStringLiteral("Room 1");
+    request.before.name = request.oldName;
+    request.before.model = QStringLiteral("Ovix");
+    request.before.hardwareVer = QStringLiteral("2.1");
+    QList<ReturnResult> results;
+    client.watchReturn(request, [&](const ReturnResult &result) { results.append(result); });
+    QTRY_COMPARE(results.size(), 1);
+    QCOMPARE(results.constFirst().outcome, outcome);
 }
 
 QTEST_GUILESS_MAIN(tst_NetworkClient)

@@ -118,7 +118,7 @@ public:
         later([done, look] { done(look); });
     }
 
-    void send(const QString &url, const SpeakerSettings &settings,
+    void send(const QString &url, const SpeakerSettings &settings, const SpeakerApi::DeviceInfo &,
               std::function<void(const SendResult &)> done) override
     {
         SendResult result;

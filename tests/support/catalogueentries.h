@@ -270,6 +270,13 @@ inline const Entry entries[] = {
       "Die Antwort des Lautsprechers war zu groß, um sie zu verwenden, daher ist nicht bekannt, "
       "ob er die Einstellungen übernommen hat. Warten Sie eine Minute und suchen Sie ihn in der "
       "Lautsprecherliste, bevor Sie es erneut versuchen." },
+    { "Client_Settings",
+      "The settings were not sent: the device at the speaker's address is no longer the speaker "
+      "chosen. Choose the speaker again in the speaker list.",
+      "The settings were not sent: the device at the speaker's address is no longer the speaker "
+      "chosen. Choose the speaker again in the speaker list.",
+      "Die Einstellungen wurden nicht gesendet: Unter der Adresse des Lautsprechers antwortet "
+      "nicht mehr der gewählte Lautsprecher. Wählen Sie ihn in der Lautsprecherliste erneut aus." },
     { "Client_WLANs", "<< Back", "< Back", "< Zurück" },
     { "Client_WLANs", "Info", "Info", "Info" },
     { "Client_WLANs", "Next >>", "Next >", "Weiter >" },

@@ -288,8 +288,10 @@ void tst_WizardE2e::configureFirstSpeaker()
     QByteArrayList bodies;
     for (const RecordedRequest &request : requests)
         bodies.append(request.body);
-    QCOMPARE(bodies.size(), 5);
+    QCOMPARE(bodies.size(), 6);
     QVERIFY(bodies.contains("{\"action\": \"query\"}"));
+    // Right before the settings, the speaker is asked who it is.
+    QCOMPARE(bodies.at(4), QByteArray("{\"action\": \"query\"}"));
     QVERIFY(bodies.contains("{\"action\": \"wifiscan\"}"));
     const RecordedRequest &setconfig = requests.last();
     QCOMPARE(setconfig.body, setconfigBytes(jsonName, jsonPassword, jsonSsid));

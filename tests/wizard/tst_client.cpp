@@ -903,6 +903,7 @@ void tst_Client::saveOutlivesItsPage()
     QVERIFY(!QTest::currentTestFailed());
     ScriptedResponse held = ScriptedResponse::json("{\"returncode\": \"0\"}");
     held.held = true;
+    server->enqueue(ScriptedResponse::json(SpeakerAnswer)); // the same speaker, asked before SAVE
     server->enqueue(held);
     QPointer<Client_Settings> saving = settingsPage;
     buttonWithText(saving, QStringLiteral("SAVE"))->click();

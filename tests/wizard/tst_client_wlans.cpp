@@ -617,6 +617,7 @@ void tst_Client_WLANs::nextSpeaker()
         nextButton(page)->click();
     }
     fieldLabelled<QLineEdit>(settingsPage, QStringLiteral("Passwd:"))->setText(password);
+    server->setQueryResponse(ScriptedResponse::json("{\"deviceinfo\": {}}"));
     server->enqueue(ScriptedResponse::json("{\"returncode\": \"0\"}"));
     buttonWithText(settingsPage, QStringLiteral("SAVE"))->click();
     QTRY_COMPARE(closer.boxes.count(), 1);
@@ -653,11 +654,13 @@ void tst_Client_WLANs::nextSpeaker()
     // Saved again, as offered.
     if (userChoosesFirst)
         passwordEdit->setText(QStringLiteral("Heimnetz-2024"));
+    server->setQueryResponse(
+        ScriptedResponse::json("{\"deviceinfo\": {\"devicename\": \"Kitchen\"}}"));
     server->enqueue(ScriptedResponse::json("{\"returncode\": \"0\"}"));
     buttonWithText(settingsPage, QStringLiteral("SAVE"))->click();
     QTRY_COMPARE(closer.boxes.count(), 2);
     if (!userChoosesFirst)
-        QCOMPARE(server->requests().last().body,
+        QCOMPARE(server->requests("setconfig").last().body,
                  setconfigBytes("Kitchen", "Kaffee-\\\"2024\\\"", typed ? "Gartenhaus" : "Cafe"));
     for (const QString &line : log->lines())
         QVERIFY2(!line.contains(QLatin1String("Kaffee")), qPrintable(line));

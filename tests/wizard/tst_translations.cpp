@@ -12,6 +12,8 @@
 #include "wizarddata.h"
 
 #include <QCheckBox>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPair>
@@ -228,6 +230,18 @@ void tst_Translations::walkThroughPages()
         { ScriptedResponse::json("{\"returncode\": \"0\"}") },
         {} // to a speaker that cannot be reached
     };
+    // Asked right before each SAVE, the speaker is the one the page was opened for.
+    const auto answerAs = [this](const QString &name) {
+        server->setQueryResponse(ScriptedResponse::json(
+            QJsonDocument(
+                QJsonObject {
+                    { QStringLiteral("deviceinfo"),
+                      QJsonObject { { QStringLiteral("devicename"), name },
+                                    { QStringLiteral("model"), wizardData.model },
+                                    { QStringLiteral("hardwarever"), wizardData.hardwareVer } } } })
+                .toJson()));
+    };
+    answerAs(wizardData.name);
     for (const QList<ScriptedResponse> &answer : answers) {
         for (const ScriptedResponse &response : answer)
             server->enqueue(response);
@@ -245,11 +259,23 @@ void tst_Translations::walkThroughPages()
         }
         QTRY_COMPARE(closer->boxes.count(), shown + 1);
     }
+    // Another device at the speaker's address by then.
+    wizardData.url = server->url();
+    wizardData.name = QStringLiteral("Alpha");
+    settingsPage = new Client_Settings(nullptr);
+    settingsPage->show();
+    answerAs(QStringLiteral("Beta"));
+    for (QPushButton *button : settingsPage->findChildren<QPushButton *>()) {
+        if (button->isDefault())
+            button->click();
+    }
+    QTRY_COMPARE(closer->boxes.count(), 13);
+    server->clearQueryResponse();
 
     FakeDnssd::failNextBrowse(-65537);
     Client *unsearched = new Client(nullptr);
     unsearched->show();
-    QTRY_COMPARE(closer->boxes.count(), 13);
+    QTRY_COMPARE(closer->boxes.count(), 14);
     // "Next >>" there says on the page why it cannot go on.
     QVERIFY(QMetaObject::invokeMethod(unsearched, "reportResolveFailure"));
 
@@ -257,7 +283,7 @@ void tst_Translations::walkThroughPages()
     QTRY_COMPARE(client->findChild<QTreeWidget *>()->topLevelItemCount(), 1);
     FakeDnssd::failNextResolve(-65537);
     client->findChildren<QPushButton *>().last()->click();
-    QTRY_COMPARE(closer->boxes.count(), 14);
+    QTRY_COMPARE(closer->boxes.count(), 15);
 
     // The speaker the user chose goes for a while.
     const int shown = closer->boxes.count();
@@ -296,12 +322,12 @@ void tst_Translations::walkThroughPages()
         server->enqueue(held);
         if (!settingsPage->isVisible())
             QVERIFY(QMetaObject::invokeMethod(wlanPage, "setSSID"));
-        const int sent = server->requests().count();
+        const int sent = server->requests("setconfig").count();
         for (QPushButton *button : settingsPage->findChildren<QPushButton *>()) {
             if (button->isDefault())
                 button->click();
         }
-        QTRY_COMPARE(server->requests().count(), sent + 1);
+        QTRY_COMPARE(server->requests("setconfig").count(), sent + 1);
     };
     const auto askToQuit = [client](bool yes) {
         client->reject();
@@ -317,12 +343,15 @@ void tst_Translations::walkThroughPages()
             QVERIFY(QMetaObject::invokeMethod(wlanPage, "setSSID"));
         settingsPage->findChildren<QLineEdit *>().first()->setText(QString::fromUtf8(name));
         const int before = closer->boxes.count();
+        answerAs(QString());
         save("{\"returncode\": \"0\"}");
         askToQuit(false);
         server->releaseHeld();
         QTRY_COMPARE(closer->boxes.count(), before + 1);
         askToQuit(false);
     }
+
+    server->clearQueryResponse();
 
     // What became of the saved speakers: each outcome once, and the box of one not back.
     const QList<SpeakerWatcher *> watchers = client->findChildren<SpeakerWatcher *>();
@@ -463,7 +492,10 @@ void tst_Translations::translatedPages()
         text("Client_Settings",
              "The settings were not sent: the speaker could not be reached, so it is as it was. "
              "Check that it is switched on and on the same network as this computer, then press "
-             "SAVE again.")
+             "SAVE again."),
+        text("Client_Settings",
+             "The settings were not sent: the device at the speaker's address is no longer the "
+             "speaker chosen. Choose the speaker again in the speaker list.")
     };
     const int settingsBox = wlanBoxes.size();
     for (int i = 0; i < settingsBoxes.size(); ++i) {

@@ -48,9 +48,9 @@ CapturingServer::~CapturingServer()
     close();
 }
 
-bool CapturingServer::listen()
+bool CapturingServer::listen(quint16 port)
 {
-    return m_server->listen(QHostAddress::LocalHost, 0);
+    return m_server->listen(QHostAddress::LocalHost, port);
 }
 
 quint16 CapturingServer::port() const
@@ -96,6 +96,26 @@ void CapturingServer::releaseHeld()
 QList<CapturedRequest> CapturingServer::requests() const
 {
     return m_requests;
+}
+
+QList<CapturedRequest> CapturingServer::requests(const QByteArray &action) const
+{
+    QList<CapturedRequest> found;
+    for (const CapturedRequest &request : m_requests) {
+        if (request.body.contains("\"action\": \"" + action + '"'))
+            found.append(request);
+    }
+    return found;
+}
+
+void CapturingServer::setQueryResponse(const ScriptedResponse &response)
+{
+    m_queryResponse.reset(new ScriptedResponse(response));
+}
+
+void CapturingServer::clearQueryResponse()
+{
+    m_queryResponse.reset();
 }
 
 int CapturingServer::connectionCount() const
@@ -174,8 +194,10 @@ void CapturingServer::readRequests(QTcpSocket *socket)
         request.body = input.mid(headEnd + 4, length);
         input.remove(0, total);
 
-        const ScriptedResponse response =
-            m_queue.isEmpty() ? m_defaultResponse : m_queue.takeFirst();
+        const bool query = m_queryResponse && request.body == "{\"action\": \"query\"}";
+        const ScriptedResponse response = query ? *m_queryResponse
+            : m_queue.isEmpty()                 ? m_defaultResponse
+                                                : m_queue.takeFirst();
         m_requests.append(request);
         if (response.held)
             m_held.append(qMakePair(socket, response));

@@ -9,6 +9,8 @@
 #include <QPair>
 #include <QString>
 
+#include <memory>
+
 class QTcpServer;
 class QTcpSocket;
 class QTimer;
@@ -80,7 +82,8 @@ public:
     explicit CapturingServer(QObject *parent = nullptr);
     ~CapturingServer() override;
 
-    bool listen(); // on 127.0.0.1, port chosen by the system
+    // On 127.0.0.1, at the port given, or at one chosen by the system.
+    bool listen(quint16 port = 0);
     quint16 port() const;
     // "http://127.0.0.1:<port>" + path
     QString url(const QString &path = QStringLiteral("/api/v14/configure.action")) const;
@@ -93,6 +96,12 @@ public:
     void releaseHeld(); // sends the held answers whose connections are still open
 
     QList<CapturedRequest> requests() const;
+    // Those of one action ("query", "setconfig"), in the order received.
+    QList<CapturedRequest> requests(const QByteArray &action) const;
+    // Every device query is answered so from now on, whatever is queued: for the tests of what
+    // a page sends after it has asked the speaker who it is.
+    void setQueryResponse(const ScriptedResponse &response);
+    void clearQueryResponse();
     int connectionCount() const; // connections accepted so far
     int openConnections() const; // connections still open
     qint64 bytesWritten() const; // of all answers, handed to the sockets so far
@@ -125,6 +134,7 @@ private:
     QList<ScriptedResponse> m_queue;
     QList<QPair<QTcpSocket *, ScriptedResponse>> m_held;
     ScriptedResponse m_defaultResponse;
+    std::unique_ptr<ScriptedResponse> m_queryResponse;
     int m_connectionCount = 0;
     qint64 m_bytesWritten = 0;
 };
