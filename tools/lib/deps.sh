@@ -24,7 +24,10 @@ VANTIR_QT6_PACKAGES=(qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-too
 # as a screen reader does, through the AT-SPI bus, and starts the program on X11 (Xvfb) and on
 # Wayland (weston's headless back end, Qt 5's Wayland platform); the wayland stage needs what
 # qt5 needs.
-VANTIR_SCRIPTS_PACKAGES=(shellcheck python3)
+# The scripts stage runs a private DNS-SD network too (what tools/dnssd-net leaves behind), before
+# any other stage has installed its daemons.
+VANTIR_SCRIPTS_PACKAGES=(shellcheck python3 avahi-daemon avahi-utils libnss-mdns dbus dbus-daemon
+    iproute2)
 VANTIR_ACCESSIBILITY_PACKAGES=(at-spi2-core python3-pyatspi)
 VANTIR_WAYLAND_PACKAGES=(weston qtwayland5)
 VANTIR_QT5_PACKAGES=(libxcb1-dev "${VANTIR_ACCESSIBILITY_PACKAGES[@]}"
