@@ -1041,6 +1041,7 @@ void tst_Client::quitWhileSaving()
     ScriptedResponse held =
         ScriptedResponse::json(saved ? "{\"returncode\": \"0\"}" : "{\"returncode\": \"1\"}");
     held.held = true;
+    server->enqueue(ScriptedResponse::json(SpeakerAnswer)); // the same speaker, asked before SAVE
     server->enqueue(held);
     buttonWithText(settingsPage, QStringLiteral("SAVE"))->click();
     QTRY_VERIFY(server->requests().last().body.contains("setconfig"));
