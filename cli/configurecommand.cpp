@@ -1,5 +1,6 @@
 #include "configurecommand.h"
 
+#include "input.h"
 #include "password.h"
 #include "planscheduler.h"
 #include "report.h"
@@ -7,7 +8,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
 
 #include <unistd.h>
 
@@ -205,22 +205,52 @@ bool ConfigureCommand::read(const QCommandLineParser &parser, const QStringList 
     return true;
 }
 
-bool ConfigureCommand::readPlan(QList<PlanLine> *plan, QString *error) const
+Input::Result ConfigureCommand::readPlan(QList<PlanLine> *plan, QString *error) const
 {
     if (planFile.isEmpty()) {
         *plan = { line };
-        return true;
+        return Input::Result::Read;
     }
-    QFile file(planFile);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("cannot read the plan %1: %2").arg(planFile, file.errorString());
-        return false;
-    }
-    if (!::readPlan(file.readAll(), planFile, plan, error))
-        return false;
+    QByteArray bytes;
+    const Input::Result result = Input::readFile(planFile, &bytes, error);
+    if (result == Input::Result::Failed)
+        *error = QStringLiteral("cannot read the plan %1: %2").arg(planFile, *error);
+    if (result != Input::Result::Read)
+        return result;
+    if (!::readPlan(bytes, planFile, plan, error))
+        return Input::Result::Failed;
     for (PlanLine &planned : *plan)
         planned.hidden |= hidden;
-    return true;
+    return Input::Result::Read;
+}
+
+Input::Result ConfigureCommand::readPassword(QString *password, QString *error) const
+{
+    if (passwordStdin && ::isatty(STDIN_FILENO)) {
+        switch (Password::prompt(STDIN_FILENO, password, error)) {
+        case Password::PromptResult::Read:
+            return Input::Result::Read;
+        case Password::PromptResult::Interrupted:
+            return Input::Result::Interrupted;
+        case Password::PromptResult::Failed:
+            return Input::Result::Failed;
+        }
+    }
+    const QString source = passwordStdin ? QStringLiteral("standard input") : passwordFile;
+    QByteArray bytes;
+    const Input::Result result = passwordStdin ? Input::readAll(STDIN_FILENO, &bytes, error)
+                                               : Input::readFile(passwordFile, &bytes, error);
+    if (result == Input::Result::Failed)
+        *error = QStringLiteral("cannot read the password from %1: %2").arg(source, *error);
+    if (result != Input::Result::Read)
+        return result;
+    // A closed standard input reads as an empty one.
+    if (passwordStdin && bytes.isEmpty()) {
+        *error = QStringLiteral("no password on standard input");
+        return Input::Result::Failed;
+    }
+    return Password::take(bytes, source, password, error) ? Input::Result::Read
+                                                          : Input::Result::Failed;
 }
 
 int ConfigureCommand::run(QTextStream &out, QTextStream &err, SignalWatch &signalWatch)
@@ -229,32 +259,21 @@ int ConfigureCommand::run(QTextStream &out, QTextStream &err, SignalWatch &signa
 
     // The plan is read and checked whole before the password or any speaker.
     QList<PlanLine> plan;
-    QString error;
-    if (!readPlan(&plan, &error)) {
-        report.say(error + QStringLiteral("; nothing was sent"));
-        return exitCode(Outcome::Usage);
-    }
-
     PlanSettings settings;
-    if (passwordStdin && ::isatty(STDIN_FILENO)) {
-        switch (Password::prompt(STDIN_FILENO, &settings.password, &error)) {
-        case Password::PromptResult::Read:
-            break;
-        case Password::PromptResult::Interrupted:
-            return SignalWatch::exitCode(SignalWatch::caughtSignal());
-        case Password::PromptResult::Failed:
-            report.say(error);
-            return exitCode(Outcome::Usage);
-        }
-    } else {
-        QFile input(passwordFile);
-        if (passwordStdin && !input.open(stdin, QIODevice::ReadOnly))
-            return exitCode(Outcome::Usage);
-        const QString source = passwordStdin ? QStringLiteral("standard input") : passwordFile;
-        if (!Password::read(&input, source, &settings.password, &error)) {
-            report.say(error);
-            return exitCode(Outcome::Usage);
-        }
+    QString error;
+    Input::Result read = readPlan(&plan, &error);
+    if (read == Input::Result::Failed)
+        error += QStringLiteral("; nothing was sent");
+    else if (read == Input::Result::Read)
+        read = readPassword(&settings.password, &error);
+    switch (read) {
+    case Input::Result::Read:
+        break;
+    case Input::Result::Interrupted:
+        return SignalWatch::exitCode(SignalWatch::caughtSignal());
+    case Input::Result::Failed:
+        report.say(error);
+        return exitCode(Outcome::Usage);
     }
     settings.force = force;
     settings.dryRun = dryRun;

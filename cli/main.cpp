@@ -1,4 +1,5 @@
 #include "commandline.h"
+#include "input.h"
 #include "outcome.h"
 #include "signalwatch.h"
 
@@ -22,6 +23,7 @@ void writeMessage(QtMsgType type, const QMessageLogContext &, const QString &mes
 
 int main(int argc, char *argv[])
 {
+    Input::holdStandardInput();
     qInstallMessageHandler(writeMessage);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vantir-speakers"));
