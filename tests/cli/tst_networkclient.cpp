@@ -31,6 +31,7 @@ private slots:
     void init();
     void browsesAgainAfterLoss();
     void looksAtLastAddressAfterLoss();
+    void takesListWhileSpeakerFlaps();
 };
 
 void tst_NetworkClient::initTestCase()
@@ -105,6 +106,28 @@ void tst_NetworkClient::looksAtLastAddressAfterLoss()
     QCOMPARE(results.constFirst().outcome, ReturnOutcome::Back);
     QCOMPARE(results.constFirst().name, QStringLiteral("Room 1"));
     QCOMPARE(speaker.requests().size(), 1);
+}
+
+// A speaker that keeps changing its name never lets the browse be quiet: the list is taken all
+// the same.
+void tst_NetworkClient::takesListWhileSpeakerFlaps()
+{
+    ClientWaits waits = shortWaits();
+    // Longer than the test's own waits between events, which would let it look quiet.
+    waits.quietWait = std::chrono::milliseconds(200);
+    NetworkClient client(waits, false);
+    bool taken = false;
+    client.listSpeakers([&](const Listing &) { taken = true; });
+    QTimer flapping;
+    bool first = true;
+    connect(&flapping, &QTimer::timeout, this, [&] {
+        FakeDnssd::browseReply(0, 0, first ? "Kitchen" : "Kitchen (2)", serviceType, "local.");
+        FakeDnssd::browseReply(kDNSServiceFlagsAdd, 0, first ? "Kitchen (2)" : "Kitchen",
+                               serviceType, "local.");
+        first = !first;
+    });
+    flapping.start(5);
+    QTRY_VERIFY(taken);
 }
 
 QTEST_GUILESS_MAIN(tst_NetworkClient)
