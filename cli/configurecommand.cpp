@@ -85,7 +85,8 @@ QCommandLineOption forceOption()
 {
     return QCommandLineOption(QStringLiteral("force"),
                               QStringLiteral("send a password that does not seem to fit the "
-                                             "WLAN's\nencryption"));
+                                             "WLAN's\nencryption (never one with a control "
+                                             "character)"));
 }
 
 QCommandLineOption dryRunOption()
@@ -125,15 +126,22 @@ QString ConfigureCommand::description() const
         "nothing is sent to anyone unless every line passes: a name of 1 to 63 bytes,\n"
         "no name twice, none that another speaker has, no speaker twice (by name or by\n"
         "address), a WLAN that the speaker sees (unless hidden) and a password that fits\n"
-        "its encryption (WPA: 8 to 63 bytes or 64 hex digits; unless --force).\n"
+        "its encryption (WPA: 8 to 63 bytes or 64 hex digits; unless --force). No name\n"
+        "starts or ends with a blank, and no name or password holds a control character\n"
+        "(a line end, a tab), --force or not; one line end at the password's end is not\n"
+        "part of it.\n"
         "A speaker already announced under its new name, and on its WLAN as far as it\n"
-        "tells, is \"already\" and not sent again: a plan can be run again to finish it.\n"
+        "tells, is \"already\" and not sent again; one announced under neither name is\n"
+        "\"not found\" on its own, the other lines go on: a plan can be run again to\n"
+        "finish it.\n"
         "\n"
         "SPEAKER is a name as `list` prints it (or the speaker's new name), or HOST:PORT\n"
         "([ADDRESS]:PORT for IPv6) with a port from 1 to 65535; a name that looks like\n"
         "HOST:PORT is the announced speaker of that name if there is one.\n"
         "SIGINT, SIGTERM and SIGHUP end it at once with the report so far (exit 130,\n"
-        "143, 129); a speaker already sent its settings is shown as such.");
+        "143, 129), also while it reads the password or the plan from a pipe; a speaker\n"
+        "already sent its settings is shown as such. One ignored at the start (nohup)\n"
+        "stays ignored.");
 }
 
 QString ConfigureCommand::examples() const
