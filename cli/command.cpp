@@ -29,11 +29,12 @@ QCommandLineOption quietWaitOption()
         QStringLiteral("quiet-wait"),
         QStringLiteral("how long the search must bring nothing new before its\nlist is taken "
                        "(%1 to %2, default %3; before the first\nspeaker is heard of, at least "
-                       "%4)")
+                       "%4; taken at the latest\n%5 quiet waits after that)")
             .arg(Limits::MinQuietWait.count())
             .arg(Limits::MaxQuietWait.count())
             .arg(ClientWaits().quietWait.count())
-            .arg(ClientWaits().firstAnswerWait.count()),
+            .arg(ClientWaits().firstAnswerWait.count())
+            .arg(ClientWaits().mostQuietWaits),
         QStringLiteral("MS"));
 }
 

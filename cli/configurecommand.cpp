@@ -1,5 +1,6 @@
 #include "configurecommand.h"
 
+#include "input.h"
 #include "password.h"
 #include "planscheduler.h"
 #include "report.h"
@@ -7,7 +8,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
 
 #include <unistd.h>
 
@@ -85,7 +85,8 @@ QCommandLineOption forceOption()
 {
     return QCommandLineOption(QStringLiteral("force"),
                               QStringLiteral("send a password that does not seem to fit the "
-                                             "WLAN's\nencryption"));
+                                             "WLAN's\nencryption (never one with a control "
+                                             "character)"));
 }
 
 QCommandLineOption dryRunOption()
@@ -125,15 +126,22 @@ QString ConfigureCommand::description() const
         "nothing is sent to anyone unless every line passes: a name of 1 to 63 bytes,\n"
         "no name twice, none that another speaker has, no speaker twice (by name or by\n"
         "address), a WLAN that the speaker sees (unless hidden) and a password that fits\n"
-        "its encryption (WPA: 8 to 63 bytes or 64 hex digits; unless --force).\n"
+        "its encryption (WPA: 8 to 63 bytes or 64 hex digits; unless --force). No name\n"
+        "starts or ends with a blank, and no name or password holds a control character\n"
+        "(a line end, a tab), --force or not; one line end at the password's end is not\n"
+        "part of it.\n"
         "A speaker already announced under its new name, and on its WLAN as far as it\n"
-        "tells, is \"already\" and not sent again: a plan can be run again to finish it.\n"
+        "tells, is \"already\" and not sent again; one announced under neither name is\n"
+        "\"not found\" on its own, the other lines go on: a plan can be run again to\n"
+        "finish it.\n"
         "\n"
         "SPEAKER is a name as `list` prints it (or the speaker's new name), or HOST:PORT\n"
         "([ADDRESS]:PORT for IPv6) with a port from 1 to 65535; a name that looks like\n"
         "HOST:PORT is the announced speaker of that name if there is one.\n"
         "SIGINT, SIGTERM and SIGHUP end it at once with the report so far (exit 130,\n"
-        "143, 129); a speaker already sent its settings is shown as such.");
+        "143, 129), also while it reads the password or the plan from a pipe; a speaker\n"
+        "already sent its settings is shown as such. One ignored at the start (nohup)\n"
+        "stays ignored.");
 }
 
 QString ConfigureCommand::examples() const
@@ -205,22 +213,52 @@ bool ConfigureCommand::read(const QCommandLineParser &parser, const QStringList 
     return true;
 }
 
-bool ConfigureCommand::readPlan(QList<PlanLine> *plan, QString *error) const
+Input::Result ConfigureCommand::readPlan(QList<PlanLine> *plan, QString *error) const
 {
     if (planFile.isEmpty()) {
         *plan = { line };
-        return true;
+        return Input::Result::Read;
     }
-    QFile file(planFile);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("cannot read the plan %1: %2").arg(planFile, file.errorString());
-        return false;
-    }
-    if (!::readPlan(file.readAll(), planFile, plan, error))
-        return false;
+    QByteArray bytes;
+    const Input::Result result = Input::readFile(planFile, &bytes, error);
+    if (result == Input::Result::Failed)
+        *error = QStringLiteral("cannot read the plan %1: %2").arg(planFile, *error);
+    if (result != Input::Result::Read)
+        return result;
+    if (!::readPlan(bytes, planFile, plan, error))
+        return Input::Result::Failed;
     for (PlanLine &planned : *plan)
         planned.hidden |= hidden;
-    return true;
+    return Input::Result::Read;
+}
+
+Input::Result ConfigureCommand::readPassword(QString *password, QString *error) const
+{
+    if (passwordStdin && ::isatty(STDIN_FILENO)) {
+        switch (Password::prompt(STDIN_FILENO, password, error)) {
+        case Password::PromptResult::Read:
+            return Input::Result::Read;
+        case Password::PromptResult::Interrupted:
+            return Input::Result::Interrupted;
+        case Password::PromptResult::Failed:
+            return Input::Result::Failed;
+        }
+    }
+    const QString source = passwordStdin ? QStringLiteral("standard input") : passwordFile;
+    QByteArray bytes;
+    const Input::Result result = passwordStdin ? Input::readAll(STDIN_FILENO, &bytes, error)
+                                               : Input::readFile(passwordFile, &bytes, error);
+    if (result == Input::Result::Failed)
+        *error = QStringLiteral("cannot read the password from %1: %2").arg(source, *error);
+    if (result != Input::Result::Read)
+        return result;
+    // A closed standard input reads as an empty one.
+    if (passwordStdin && bytes.isEmpty()) {
+        *error = QStringLiteral("no password on standard input");
+        return Input::Result::Failed;
+    }
+    return Password::take(bytes, source, password, error) ? Input::Result::Read
+                                                          : Input::Result::Failed;
 }
 
 int ConfigureCommand::run(QTextStream &out, QTextStream &err, SignalWatch &signalWatch)
@@ -229,32 +267,21 @@ int ConfigureCommand::run(QTextStream &out, QTextStream &err, SignalWatch &signa
 
     // The plan is read and checked whole before the password or any speaker.
     QList<PlanLine> plan;
-    QString error;
-    if (!readPlan(&plan, &error)) {
-        report.say(error + QStringLiteral("; nothing was sent"));
-        return exitCode(Outcome::Usage);
-    }
-
     PlanSettings settings;
-    if (passwordStdin && ::isatty(STDIN_FILENO)) {
-        switch (Password::prompt(STDIN_FILENO, &settings.password, &error)) {
-        case Password::PromptResult::Read:
-            break;
-        case Password::PromptResult::Interrupted:
-            return SignalWatch::exitCode(SignalWatch::caughtSignal());
-        case Password::PromptResult::Failed:
-            report.say(error);
-            return exitCode(Outcome::Usage);
-        }
-    } else {
-        QFile input(passwordFile);
-        if (passwordStdin && !input.open(stdin, QIODevice::ReadOnly))
-            return exitCode(Outcome::Usage);
-        const QString source = passwordStdin ? QStringLiteral("standard input") : passwordFile;
-        if (!Password::read(&input, source, &settings.password, &error)) {
-            report.say(error);
-            return exitCode(Outcome::Usage);
-        }
+    QString error;
+    Input::Result read = readPlan(&plan, &error);
+    if (read == Input::Result::Failed)
+        error += QStringLiteral("; nothing was sent");
+    else if (read == Input::Result::Read)
+        read = readPassword(&settings.password, &error);
+    switch (read) {
+    case Input::Result::Read:
+        break;
+    case Input::Result::Interrupted:
+        return SignalWatch::exitCode(SignalWatch::caughtSignal());
+    case Input::Result::Failed:
+        report.say(error);
+        return exitCode(Outcome::Usage);
     }
     settings.force = force;
     settings.dryRun = dryRun;

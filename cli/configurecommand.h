@@ -2,6 +2,7 @@
 #define CONFIGURECOMMAND_H
 
 #include "command.h"
+#include "input.h"
 #include "plan.h"
 
 #include <chrono>
@@ -34,7 +35,8 @@ protected:
               QString *error) override;
 
 private:
-    bool readPlan(QList<PlanLine> *plan, QString *error) const;
+    Input::Result readPlan(QList<PlanLine> *plan, QString *error) const;
+    Input::Result readPassword(QString *password, QString *error) const;
 };
 
 #endif // CONFIGURECOMMAND_H

@@ -1,6 +1,8 @@
 #include "commandline.h"
+#include "input.h"
 #include "outcome.h"
 #include "signalwatch.h"
+#include "terminaltext.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -11,17 +13,19 @@ namespace {
 
 bool verboseLog = false;
 
-// The configurator's log lines are for --verbose only; standard output stays the result.
+// The configurator's log lines are for --verbose only; standard output stays the result. What a
+// speaker sent reaches the terminal as the tables show it, never as a control.
 void writeMessage(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
     if (verboseLog || type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+        std::fprintf(stderr, "%s\n", TerminalText::safeLogLine(message).toLocal8Bit().constData());
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    Input::holdStandardInput();
     qInstallMessageHandler(writeMessage);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vantir-speakers"));

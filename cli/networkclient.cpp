@@ -18,10 +18,12 @@ const QString serviceType = QStringLiteral("_dockset._tcp");
 
 NetworkClient::NetworkClient(const ClientWaits &waits, bool keepBrowsing, QObject *parent)
     : QObject(parent), waits(waits), keepBrowsing(keepBrowsing), quietTimer(new QTimer(this)),
-      retryTimer(new QTimer(this)), tasks(new QObject(this))
+      boundTimer(new QTimer(this)), retryTimer(new QTimer(this)), tasks(new QObject(this))
 {
     quietTimer->setSingleShot(true);
     connect(quietTimer, &QTimer::timeout, this, &NetworkClient::takeRecords);
+    boundTimer->setSingleShot(true);
+    connect(boundTimer, &QTimer::timeout, this, &NetworkClient::takeRecords);
     retryTimer->setSingleShot(true);
     connect(retryTimer, &QTimer::timeout, this, &NetworkClient::retryBrowse);
 }
@@ -41,6 +43,7 @@ void NetworkClient::listSpeakers(std::function<void(const Listing &)> done)
             &NetworkClient::updateRecords);
     connect(browser, &BonjourServiceBrowser::error, this, &NetworkClient::reportBrowseFailure);
     quietTimer->start(int(qMax(waits.firstAnswerWait, waits.quietWait).count()));
+    boundTimer->start(int(waits.listBound().count()));
     browser->browseForServiceType(serviceType);
 }
 
@@ -57,6 +60,7 @@ void NetworkClient::reportBrowseFailure(int error)
     if (listed) {
         // No list yet: the service is not there at all.
         quietTimer->stop();
+        boundTimer->stop();
         Listing listing;
         listing.available = false;
         listing.error = error;
@@ -90,6 +94,8 @@ void NetworkClient::retryBrowse()
 
 void NetworkClient::takeRecords()
 {
+    quietTimer->stop();
+    boundTimer->stop();
     // Only a speaker's return needs the browse further.
     if (!keepBrowsing) {
         browser->deleteLater();

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QObject>
 
+#include <algorithm>
 #include <chrono>
 
 class BonjourServiceBrowser;
@@ -22,11 +23,20 @@ struct ClientWaits
     // Before the first list: a daemon that has just started, or has nothing in its cache, asks
     // the network first.
     std::chrono::milliseconds firstAnswerWait { 1500 };
+    // However often the announcements change (a speaker that flaps between two names changes
+    // them for ever), the list is taken this many quiet waits after the first answer wait.
+    int mostQuietWaits = 4;
     // Between two questions to a speaker at its address while it is waited for.
     std::chrono::milliseconds pollInterval { 1000 };
     // What the wizard waits for too, as long as the wizard does unless the options say otherwise:
     // the browse and its retries, each resolve and request, and a speaker's return.
     NetworkWaits network;
+
+    // The longest a list is waited for.
+    std::chrono::milliseconds listBound() const
+    {
+        return std::max(firstAnswerWait, quietWait) + mostQuietWaits * quietWait;
+    }
 };
 
 // The speakers on the network, through the wizard's discovery classes and the shared way to
@@ -68,6 +78,7 @@ private:
     const bool keepBrowsing;
     BonjourServiceBrowser *browser = nullptr;
     QTimer *quietTimer;
+    QTimer *boundTimer; // the list is taken when it runs out, quiet or not
     QTimer *retryTimer;
     QList<BonjourRecord> records;
     std::function<void(const Listing &)> listed; // until the list is taken

@@ -35,6 +35,11 @@ QString transferCause(const SpeakerApi::Transfer &transfer)
     }
 }
 
+QString codePoint(QChar c)
+{
+    return QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
+}
+
 } // namespace
 
 bool isFailure(Outcome outcome)
@@ -217,7 +222,8 @@ Verdict returnVerdict(const ReturnResult &result, const QString &sentName,
              QStringLiteral("saved, but not back within %1 s").arg(returnWait.count()) };
 }
 
-QString settingsProblemText(SpeakerApi::SettingsProblem problem, const QString &ssid,
+QString settingsProblemText(SpeakerApi::SettingsProblem problem, const QString &name,
+                            const QString &password, const QString &ssid,
                             const QString &encryptType)
 {
     switch (problem) {
@@ -225,14 +231,24 @@ QString settingsProblemText(SpeakerApi::SettingsProblem problem, const QString &
         break;
     case SpeakerApi::SettingsProblem::BlankName:
         return QStringLiteral("the name is blank");
-    case SpeakerApi::SettingsProblem::NameControlCharacter:
-        return QStringLiteral("the name holds a control character (a line end, a tab or the "
-                              "like)");
-    case SpeakerApi::SettingsProblem::NameBlankEdges:
-        return QStringLiteral("the name starts or ends with a blank");
+    case SpeakerApi::SettingsProblem::NameControlCharacter: {
+        const int at = SpeakerApi::controlCharacterAt(name);
+        return QStringLiteral("the name holds the control character %1 at character %2; a "
+                              "name takes no line end, tab or other control character")
+            .arg(codePoint(name.at(at)))
+            .arg(at + 1);
+    }
+    case SpeakerApi::SettingsProblem::NameBlankEdges: {
+        const bool first = name.front().isSpace();
+        return QStringLiteral("the name %1 with the blank %2; a name neither starts nor ends "
+                              "with one")
+            .arg(first ? QStringLiteral("starts") : QStringLiteral("ends"),
+                 codePoint(first ? name.front() : name.back()));
+    }
     case SpeakerApi::SettingsProblem::PasswordControlCharacter:
-        return QStringLiteral("the password holds a control character (a line end, a tab or the "
-                              "like)");
+        return QStringLiteral("the password holds the control character %1; a password takes "
+                              "no line end, tab or other control character, --force or not")
+            .arg(codePoint(password.at(SpeakerApi::controlCharacterAt(password))));
     case SpeakerApi::SettingsProblem::NameTooLong:
         return QStringLiteral("the name has more than %1 bytes in UTF-8")
             .arg(SpeakerApi::MaxNameBytes);

@@ -55,8 +55,10 @@ Verdict answerVerdict(ReachProblem problem, const SpeakerApi::Transfer &transfer
 Verdict sendVerdict(const SendResult &result);
 Verdict returnVerdict(const ReturnResult &result, const QString &sentName,
                       std::chrono::seconds returnWait);
-// Why the values cannot work, in words; empty for None.
-QString settingsProblemText(SpeakerApi::SettingsProblem problem, const QString &ssid,
+// Why the values cannot work, in words, a character at fault as U+XXXX; empty for None. Nothing
+// of the password is shown but the code of a control character in it.
+QString settingsProblemText(SpeakerApi::SettingsProblem problem, const QString &name,
+                            const QString &password, const QString &ssid,
                             const QString &encryptType);
 
 #endif // OUTCOME_H

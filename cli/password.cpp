@@ -3,7 +3,6 @@
 #include "signalwatch.h"
 
 #include <QByteArray>
-#include <QIODevice>
 
 #include <cerrno>
 #include <cstdio>
@@ -13,26 +12,6 @@
 #include <unistd.h>
 
 namespace {
-
-bool takeBytes(QByteArray bytes, const QString &source, QString *password, QString *error)
-{
-    if (bytes.endsWith('\n'))
-        bytes.chop(1);
-    if (bytes.endsWith('\r'))
-        bytes.chop(1);
-    if (bytes.contains('\0')) {
-        *error = QStringLiteral("the password from %1 holds a NUL byte").arg(source);
-        return false;
-    }
-    // Not UTF-8, it would reach the speaker as replacement characters.
-    const QString text = QString::fromUtf8(bytes);
-    if (text.toUtf8() != bytes) {
-        *error = QStringLiteral("the password from %1 is not UTF-8 text").arg(source);
-        return false;
-    }
-    *password = text;
-    return true;
-}
 
 void writeError(const char *text)
 {
@@ -45,14 +24,25 @@ void writeError(const char *text)
 
 namespace Password {
 
-bool read(QIODevice *device, const QString &source, QString *password, QString *error)
+bool take(const QByteArray &bytes, const QString &source, QString *password, QString *error)
 {
-    if (!device->isOpen() && !device->open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("cannot read the password from %1: %2")
-                     .arg(source, device->errorString());
+    QByteArray line = bytes;
+    if (line.endsWith("\r\n"))
+        line.chop(2);
+    else if (line.endsWith('\n'))
+        line.chop(1);
+    if (line.contains('\0')) {
+        *error = QStringLiteral("the password from %1 holds a NUL byte").arg(source);
         return false;
     }
-    return takeBytes(device->readAll(), source, password, error);
+    // Not UTF-8, it would reach the speaker as replacement characters.
+    const QString text = QString::fromUtf8(line);
+    if (text.toUtf8() != line) {
+        *error = QStringLiteral("the password from %1 is not UTF-8 text").arg(source);
+        return false;
+    }
+    *password = text;
+    return true;
 }
 
 PromptResult prompt(int fd, QString *password, QString *error)
@@ -90,8 +80,8 @@ PromptResult prompt(int fd, QString *password, QString *error)
     writeError("\n");
     if (result != PromptResult::Read)
         return result;
-    return takeBytes(bytes, QStringLiteral("the terminal"), password, error) ? PromptResult::Read
-                                                                             : PromptResult::Failed;
+    return take(bytes, QStringLiteral("the terminal"), password, error) ? PromptResult::Read
+                                                                        : PromptResult::Failed;
 }
 
 } // namespace Password

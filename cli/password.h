@@ -3,13 +3,15 @@
 
 #include <QString>
 
-class QIODevice;
+class QByteArray;
 
 // The WLAN password, which never reaches an error message or the command line.
 namespace Password {
 
-// From a file or a pipe: the whole input without one trailing line end, UTF-8 without NUL.
-bool read(QIODevice *device, const QString &source, QString *password, QString *error);
+// What was read from a file, a pipe or the terminal, without one final line end (LF or CR LF),
+// which is the input's and not the password's: UTF-8 without NUL. Whatever else it holds stays,
+// for the checks of the password to see.
+bool take(const QByteArray &bytes, const QString &source, QString *password, QString *error);
 
 enum class PromptResult { Read, Interrupted, Failed };
 

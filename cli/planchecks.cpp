@@ -66,6 +66,12 @@ CheckVerdict checkLine(const QList<PlannedSpeaker> &speakers, int index,
     const bool planned = line.lineNumber != 0;
 
     CheckVerdict verdict;
+    if (!speaker.placement.found) {
+        verdict.kind = CheckVerdict::Failed;
+        verdict.outcome = Outcome::NotFound;
+        verdict.text = QStringLiteral("no speaker of that name");
+        return verdict;
+    }
     const Verdict reach = reachVerdict(speaker.look.reach, QStringLiteral("device query"));
     const Verdict scan = answerVerdict(speaker.look.scanProblem, speaker.look.scanTransfer,
                                        QStringLiteral("WLAN scan"));
@@ -87,7 +93,9 @@ CheckVerdict checkLine(const QList<PlannedSpeaker> &speakers, int index,
     const SpeakerApi::SettingsProblem nameProblem =
         SpeakerApi::checkSettings(verdict.name, QString(), QStringLiteral("NONE"));
     if (nameProblem != SpeakerApi::SettingsProblem::None)
-        return rejected(verdict.name, settingsProblemText(nameProblem, line.ssid, QString()));
+        return rejected(
+            verdict.name,
+            settingsProblemText(nameProblem, verdict.name, QString(), line.ssid, QString()));
 
     for (int other = 0; other < index; ++other) {
         if (earlier.at(other).kind == CheckVerdict::Failed)
@@ -147,7 +155,9 @@ CheckVerdict checkLine(const QList<PlannedSpeaker> &speakers, int index,
         const SpeakerApi::SettingsProblem problem =
             SpeakerApi::checkSettings(verdict.name, password, encryptType);
         if (problem != SpeakerApi::SettingsProblem::None)
-            return rejected(verdict.name, settingsProblemText(problem, line.ssid, encryptType));
+            return rejected(
+                verdict.name,
+                settingsProblemText(problem, verdict.name, password, line.ssid, encryptType));
     }
     return verdict;
 }
@@ -172,6 +182,24 @@ Placement placeSpeaker(const PlanLine &line, const QList<BonjourRecord> &records
     placement.found = true;
     placement.target = SpeakerTarget::announced(record);
     return placement;
+}
+
+QString nameProblem(const PlanLine &line)
+{
+    if (line.name.isEmpty())
+        return QString();
+    // An open WLAN takes any password: only the name's rules speak.
+    return settingsProblemText(
+        SpeakerApi::checkSettings(line.name, QString(), QStringLiteral("NONE")), line.name,
+        QString(), line.ssid, QString());
+}
+
+QString passwordProblem(const QString &password)
+{
+    if (SpeakerApi::controlCharacterAt(password) < 0)
+        return QString();
+    return settingsProblemText(SpeakerApi::SettingsProblem::PasswordControlCharacter, QString(),
+                               password, QString(), QString());
 }
 
 QList<CheckVerdict> checkPlan(const QList<PlannedSpeaker> &speakers,

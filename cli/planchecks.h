@@ -45,11 +45,16 @@ struct CheckVerdict
     QString name; // to be sent: the line's own, or the speaker's current one
 };
 
+// The rules of names and passwords that hold whatever the speakers tell, --force or not: why the
+// line's own new name breaks them, or the password does; empty when it does not.
+QString nameProblem(const PlanLine &line);
+QString passwordProblem(const QString &password);
+
 // Every check that the speakers' answers allow, line by line in plan order: a usable name,
 // no speaker twice (by record, or by address and port), no name twice (letter case aside, as
 // DNS-SD compares), no name that another announced speaker has, the WLAN among those the speaker
-// sees (unless hidden) and the byte rules of names and passwords (the password's only without
-// force).
+// sees (unless hidden) and the byte rules of names and passwords (whether the password fits the
+// WLAN only without force). A line whose speaker was not found fails alone.
 QList<CheckVerdict> checkPlan(const QList<PlannedSpeaker> &speakers,
                               const QList<BonjourRecord> &records, const QString &password,
                               bool force);

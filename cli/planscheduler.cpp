@@ -3,6 +3,7 @@
 #include "speakerclient.h"
 
 #include <QStringList>
+#include <QTimer>
 
 PlanScheduler::PlanScheduler(const QList<PlanLine> &plan, const QString &planFile,
                              const PlanSettings &settings, SpeakerClient *client, QObject *parent)
@@ -23,6 +24,37 @@ PlanScheduler::PlanScheduler(const QList<PlanLine> &plan, const QString &planFil
 
 void PlanScheduler::start()
 {
+    // From the event loop, so that a plan held back at once still ends after start() returns.
+    QTimer::singleShot(0, this, &PlanScheduler::checkValues);
+}
+
+void PlanScheduler::checkValues()
+{
+    if (ended)
+        return;
+    // Values that cannot work, whatever the speakers tell, hold the plan back before any is
+    // looked for.
+    const QString passwordText = passwordProblem(settings.password);
+    bool rejected = !passwordText.isEmpty();
+    if (rejected)
+        emit message(passwordText);
+    for (int index = 0; index < speakers.size(); ++index) {
+        const PlanLine &line = speakers.at(index).line;
+        const QString text = passwordText.isEmpty() ? nameProblem(line) : passwordText;
+        if (text.isEmpty())
+            continue;
+        if (text != passwordText)
+            emit message(where(line) + text);
+        end(index, Outcome::Usage, text);
+        rejected = true;
+    }
+    if (rejected) {
+        emit message(QStringLiteral("nothing was sent"));
+        endRest(Outcome::NotSent,
+                QStringLiteral("not sent: another line does not pass the checks"));
+        advance();
+        return;
+    }
     client->listSpeakers([this](const Listing &listing) { placeSpeakers(listing); });
 }
 
@@ -60,36 +92,35 @@ void PlanScheduler::placeSpeakers(const Listing &listing)
     }
     records = listing.records;
 
+    // A speaker not found fails alone: after an interrupted run the others are finished.
     QStringList missing;
     for (int index = 0; index < speakers.size(); ++index) {
         PlannedSpeaker &speaker = speakers[index];
         speaker.placement = placeSpeaker(speaker.line, records);
-        if (speaker.placement.found)
+        if (speaker.placement.found) {
+            queue.append(index);
             continue;
+        }
         const QString name = QStringLiteral("\"%1\"").arg(speaker.line.speaker.text);
         missing.append(speaker.line.lineNumber
                            ? QStringLiteral("%1 (line %2)").arg(name).arg(speaker.line.lineNumber)
                            : name);
     }
+    placed = queue.size();
     if (!missing.isEmpty()) {
         QStringList names;
         for (const BonjourRecord &record : qAsConst(records))
             names.append(QStringLiteral("\"%1\"").arg(record.instanceName));
         emit message(
-            QStringLiteral("no speaker named %1; found: %2. Nothing was sent.")
+            QStringLiteral("no speaker named %1; found: %2.%3")
                 .arg(missing.join(QStringLiteral(", ")),
-                     names.isEmpty() ? QStringLiteral("none") : names.join(QStringLiteral(", "))));
+                     names.isEmpty() ? QStringLiteral("none") : names.join(QStringLiteral(", ")),
+                     placed ? QString() : QStringLiteral(" Nothing was sent.")));
         for (int index = 0; index < speakers.size(); ++index) {
             if (!speakers.at(index).placement.found)
                 end(index, Outcome::NotFound, QStringLiteral("no speaker of that name"));
         }
-        endRest(Outcome::NotSent, QStringLiteral("not sent: a speaker of the plan is not found"));
-        advance();
-        return;
     }
-
-    for (int index = 0; index < speakers.size(); ++index)
-        queue.append(index);
     advance();
 }
 
@@ -106,7 +137,7 @@ void PlanScheduler::askSpeaker(int index)
                      --running;
                      ++counts.asked;
                      tellProgress();
-                     if (counts.asked == speakers.size())
+                     if (counts.asked == placed)
                          checkSpeakers();
                      else
                          advance();

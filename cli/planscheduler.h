@@ -44,10 +44,10 @@ struct PlanProgress
 };
 
 // Runs a plan (or the one line of `configure SPEAKER`) against the speakers: finds every line's
-// speaker, asks each what the checks need, and sends only when every line passes them; then sends
-// and waits for the speakers' returns, at most `jobs` speakers at a time in each phase. Ends each
-// line with exactly one lineEnded() and the whole with one finished(), whose code is that of the
-// first line in plan order that failed.
+// speaker (one not found fails alone), asks each what the checks need, and sends only when every
+// line asked passes them; then sends and waits for the speakers' returns, at most `jobs` speakers
+// at a time in each phase. Ends each line with exactly one lineEnded() and the whole with one
+// finished(), whose code is that of the first line in plan order that failed.
 class PlanScheduler : public QObject
 {
     Q_OBJECT
@@ -73,6 +73,7 @@ signals:
 private:
     enum class State { Waiting, Asking, Asked, Sending, Watching, Ended };
 
+    void checkValues();
     void placeSpeakers(const Listing &listing);
     void askSpeaker(int index);
     void checkSpeakers();
@@ -93,6 +94,7 @@ private:
     QList<LineResult> lineResults;
     QList<BonjourRecord> records;
     QList<int> queue; // lines waiting for a free place
+    int placed = 0;   // lines whose speaker was found, to be asked
     int running = 0;
     PlanProgress counts;
     bool ended = false;

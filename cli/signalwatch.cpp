@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <iterator>
 
 #include <fcntl.h>
 #include <termios.h>
@@ -14,6 +15,7 @@ namespace {
 const int watchedSignals[] = { SIGINT, SIGTERM, SIGHUP };
 
 int signalPipe[2] = { -1, -1 };
+bool installed[std::size(watchedSignals)] = {};
 volatile sig_atomic_t firstSignal = 0;
 volatile sig_atomic_t echoHidden = 0;
 int echoDescriptor = -1;
@@ -48,14 +50,21 @@ SignalWatch::SignalWatch(QObject *parent) : QObject(parent)
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (const int signal : watchedSignals)
-        sigaction(signal, &action, nullptr);
+    for (int index = 0; index < int(std::size(watchedSignals)); ++index) {
+        // One that came ignored (nohup, a shell's background job) stays ignored.
+        struct sigaction old = {};
+        installed[index] = sigaction(watchedSignals[index], nullptr, &old) == 0 &&
+            old.sa_handler != SIG_IGN && sigaction(watchedSignals[index], &action, nullptr) == 0;
+    }
 }
 
 SignalWatch::~SignalWatch()
 {
-    for (const int signal : watchedSignals)
-        std::signal(signal, SIG_DFL);
+    for (int index = 0; index < int(std::size(watchedSignals)); ++index) {
+        if (installed[index])
+            std::signal(watchedSignals[index], SIG_DFL);
+        installed[index] = false;
+    }
     restoreEcho();
     delete notifier;
     for (int &descriptor : signalPipe) {

@@ -5,9 +5,10 @@
 
 class QSocketNotifier;
 
-// Catches SIGINT, SIGTERM and SIGHUP while it lives and hands each to the event loop as caught():
-// the handler itself only writes the signal's number into a pipe (and gives the terminal its
-// echo back, see hideEcho()), which is all that is safe in a handler. One at a time.
+// Catches SIGINT, SIGTERM and SIGHUP while it lives, each that the program did not start with
+// ignored, and hands each to the event loop as caught(): the handler itself only writes the
+// signal's number into a pipe (and gives the terminal its echo back, see hideEcho()), which is
+// all that is safe in a handler. One at a time.
 class SignalWatch : public QObject
 {
     Q_OBJECT

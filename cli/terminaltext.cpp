@@ -86,6 +86,15 @@ QString safe(const QString &text)
     return shown;
 }
 
+QString safeLogLine(const QString &line)
+{
+    // A reverse solidus never splits a surrogate pair or an escape that safe() writes.
+    QStringList parts = line.split(QLatin1Char('\\'));
+    for (QString &part : parts)
+        part = safe(part);
+    return parts.join(QLatin1Char('\\'));
+}
+
 int width(const QString &text)
 {
     int columns = 0;

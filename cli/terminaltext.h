@@ -14,6 +14,10 @@ namespace TerminalText {
 // partner as \uHHHH, and the reverse solidus as \\, so that an escape is never ambiguous.
 QString safe(const QString &text);
 
+// A log line of --verbose as safe() makes a text, but with its reverse solidi as they are: QDebug
+// has escaped its quoted values already, and only what it wrote plainly can still hold a control.
+QString safeLogLine(const QString &line);
+
 // The columns the text takes on a terminal: wide East Asian characters and emoji take two,
 // combining marks none.
 int width(const QString &text);

@@ -69,6 +69,7 @@ private slots:
     void listsAndScans();
     void configuresAndWaits();
     void runsPlanWithRefusingSpeaker();
+    void finishesPlanWithoutMissingSpeaker();
     void rejectsBeforeSending_data();
     void rejectsBeforeSending();
     void reportsOnSignal();
@@ -315,6 +316,37 @@ void tst_SpeakersE2e::runsPlanWithRefusingSpeaker()
     QCOMPARE(setconfigBodies(QStringLiteral("Ovix A")).size(), 1);
     QCOMPARE(setconfigBodies(QStringLiteral("Ovix B")).size(), 1);
     QCOMPARE(setconfigBodies(QStringLiteral("Ovix C")).size(), 2);
+}
+
+// The run again after an interrupted one, with one speaker that never came back: it alone is not
+// found, the one renamed before is "already", and the rest is sent.
+void tst_SpeakersE2e::finishesPlanWithoutMissingSpeaker()
+{
+    QCOMPARE(run({ QStringLiteral("configure"), QStringLiteral("Ovix A"), QStringLiteral("--ssid"),
+                   QStringLiteral("Hausnetz"), QStringLiteral("--name"), QStringLiteral("Room 1"),
+                   QStringLiteral("--password-stdin") },
+                 password)
+                 .exitCode,
+             0);
+    const QString plan = writePlan("speaker,name,ssid\nOvix A,Room 1,Hausnetz\n"
+                                   "Ovix D,Room 4,Hausnetz\nOvix B,Room 2,Hausnetz\n");
+    const Run again = run({ QStringLiteral("configure"), QStringLiteral("--plan"), plan,
+                            QStringLiteral("--password-stdin"), QStringLiteral("--json") },
+                          password);
+
+    QCOMPARE(again.exitCode, 3);
+    QStringList lines;
+    for (const QJsonObject &line : again.lines)
+        lines.append(line.value(QLatin1String("speaker")).toString() + QLatin1Char(' ') +
+                     line.value(QLatin1String("result")).toString());
+    lines.sort();
+    QCOMPARE(lines, QStringList({ "Ovix A already", "Ovix B ok", "Ovix D not-found" }));
+    QCOMPARE(setconfigBodies(QStringLiteral("Ovix A")).size(), 1);
+    QCOMPARE(setconfigBodies(QStringLiteral("Ovix B")),
+             QList<QByteArray>(
+                 { SpeakerApi::setconfigBody(QStringLiteral("Room 2"), QLatin1String(password),
+                                             QStringLiteral("Hausnetz"))
+                       .toUtf8() }));
 }
 
 void tst_SpeakersE2e::rejectsBeforeSending_data()

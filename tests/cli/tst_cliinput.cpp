@@ -4,13 +4,15 @@
 #include "plan.h"
 #include "scancommand.h"
 
-#include <QBuffer>
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -28,6 +30,10 @@ private slots:
     void readsPlan();
     void readsPassword_data();
     void readsPassword();
+    void readsNoPassword_data();
+    void readsNoPassword();
+    void endsOnSignalWhileReading_data();
+    void endsOnSignalWhileReading();
     void promptsWithoutEcho_data();
     void promptsWithoutEcho();
     void linksNoGuiLibrary();
@@ -245,8 +251,13 @@ void tst_CliInput::readsPassword_data()
     QTest::addColumn<QString>("password"); // or the error, when null
     QTest::addColumn<QString>("error");
 
-    // One line end is the file's, not the password's; blanks are the password's.
-    QTest::newRow("line end") << QByteArray(" pass word \r\n") << " pass word " << QString();
+    // One line end is the file's, not the password's; blanks and whatever else are the
+    // password's, for its checks to see.
+    QTest::newRow("CR LF") << QByteArray(" pass word \r\n") << " pass word " << QString();
+    QTest::newRow("LF") << QByteArray("pass word\n") << "pass word" << QString();
+    QTest::newRow("two line ends") << QByteArray("pw\n\n") << "pw\n" << QString();
+    QTest::newRow("a second line") << QByteArray("pw\nold\n") << "pw\nold" << QString();
+    QTest::newRow("CR alone") << QByteArray("pw\r") << "pw\r" << QString();
     QTest::newRow("UTF-8") << QByteArray("Kühlschrank-1") << "Kühlschrank-1" << QString();
     QTest::newRow("Latin-1") << QByteArray("K\xfchlschrank-1\n") << QString()
                              << "the password from input is not UTF-8 text";
@@ -260,12 +271,89 @@ void tst_CliInput::readsPassword()
     QFETCH(QString, password);
     QFETCH(QString, error);
 
-    QBuffer buffer(&input);
     QString read;
     QString message;
-    QCOMPARE(Password::read(&buffer, QStringLiteral("input"), &read, &message), error.isNull());
+    QCOMPARE(Password::take(input, QStringLiteral("input"), &read, &message), error.isNull());
     QCOMPARE(read, password);
     QCOMPARE(message, error);
+}
+
+void tst_CliInput::readsNoPassword_data()
+{
+    QTest::addColumn<QString>("redirection");
+
+    QTest::newRow("closed") << "<&-";
+    QTest::newRow("empty") << "</dev/null";
+}
+
+void tst_CliInput::readsNoPassword()
+{
+    QFETCH(QString, redirection);
+
+    QProcess program;
+    program.start(QStringLiteral("sh"),
+                  { QStringLiteral("-c"),
+                    QStringLiteral("exec \"$0\" configure 127.0.0.1:9 --ssid Hausnetz "
+                                   "--password-stdin ") +
+                        redirection,
+                    QStringLiteral(VANTIR_SPEAKERS) });
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitCode(), 2);
+    QCOMPARE(program.readAllStandardError(),
+             QByteArray("vantir-speakers: no password on standard input\n"));
+}
+
+void tst_CliInput::endsOnSignalWhileReading_data()
+{
+    QTest::addColumn<bool>("fromFifo"); // the plan from a FIFO; else the password from a pipe
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<bool>("ignoredAtStart"); // as under nohup
+    QTest::addColumn<int>("exitCode");
+
+    QTest::newRow("password, SIGTERM") << false << SIGTERM << false << 143;
+    QTest::newRow("password, SIGINT") << false << SIGINT << false << 130;
+    QTest::newRow("password, SIGHUP") << false << SIGHUP << false << 129;
+    QTest::newRow("plan, SIGHUP") << true << SIGHUP << false << 129;
+    QTest::newRow("plan, SIGINT") << true << SIGINT << false << 130;
+    // Still ignored: the SIGTERM after it ends the run.
+    QTest::newRow("password, SIGHUP under nohup") << false << SIGHUP << true << 143;
+}
+
+// A pipe or FIFO kept open by its writer does not hold a run that a signal ends.
+void tst_CliInput::endsOnSignalWhileReading()
+{
+    QFETCH(bool, fromFifo);
+    QFETCH(int, signal);
+    QFETCH(bool, ignoredAtStart);
+    QFETCH(int, exitCode);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString fifo = dir.filePath(QStringLiteral("plan.csv"));
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    QStringList arguments = { QStringLiteral(VANTIR_SPEAKERS), QStringLiteral("configure") };
+    arguments += fromFifo ? QStringList { QStringLiteral("--plan"), fifo }
+                          : QStringList { QStringLiteral("127.0.0.1:9"), QStringLiteral("--ssid"),
+                                          QStringLiteral("Hausnetz") };
+    arguments += QStringLiteral("--password-stdin");
+    if (ignoredAtStart)
+        arguments.prepend(QStringLiteral("nohup"));
+    QProcess program;
+    program.start(arguments.takeFirst(), arguments);
+    QVERIFY(program.waitForStarted());
+    QFile wchan(QStringLiteral("/proc/%1/wchan").arg(program.processId()));
+    const auto waiting = [&wchan] {
+        wchan.close();
+        return wchan.open(QIODevice::ReadOnly) && wchan.readAll().contains("poll");
+    };
+    QTRY_VERIFY(waiting());
+    ::kill(pid_t(program.processId()), signal);
+    if (ignoredAtStart)
+        ::kill(pid_t(program.processId()), SIGTERM);
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), exitCode);
+    program.closeWriteChannel();
 }
 
 void tst_CliInput::promptsWithoutEcho_data()

@@ -35,6 +35,7 @@ private slots:
     void looksAtLastAddressAfterLoss();
     void backOnlyAsTheSameModel_data();
     void backOnlyAsTheSameModel();
+    void takesListWhileSpeakerFlaps();
 };
 
 void tst_NetworkClient::initTestCase()
@@ -151,7 +152,27 @@ void tst_NetworkClient::backOnlyAsTheSameModel()
     client.watchReturn(request, [&](const ReturnResult &result) { results.append(result); });
     QTRY_COMPARE(results.size(), 1);
     QCOMPARE(results.constFirst().outcome, outcome);
-}
+    // A speaker that keeps changing its name never lets the browse be quiet: the list is taken all
+    // the same.
+    void tst_NetworkClient::takesListWhileSpeakerFlaps()
+    {
+        ClientWaits waits = shortWaits();
+        // Longer than the test's own waits between events, which would let it look quiet.
+        waits.quietWait = std::chrono::milliseconds(200);
+        NetworkClient client(waits, false);
+        bool taken = false;
+        client.listSpeakers([&](const Listing &) { taken = true; });
+        QTimer flapping;
+        bool first = true;
+        connect(&flapping, &QTimer::timeout, this, [&] {
+            FakeDnssd::browseReply(0, 0, first ? "Kitchen" : "Kitchen (2)", serviceType, "local.");
+            FakeDnssd::browseReply(kDNSServiceFlagsAdd, 0, first ? "Kitchen (2)" : "Kitchen",
+                                   serviceType, "local.");
+            first = !first;
+        });
+        flapping.start(5);
+        QTRY_VERIFY(taken);
+    }
 
-QTEST_GUILESS_MAIN(tst_NetworkClient)
+    QTEST_GUILESS_MAIN(tst_NetworkClient)
 #include "tst_networkclient.moc"

@@ -1,3 +1,4 @@
+#include "byterules.h"
 #include "plan.h"
 #include "planscheduler.h"
 #include "speakerclient.h"
@@ -190,6 +191,8 @@ class tst_PlanScheduler : public QObject
 private slots:
     void runsPlan_data();
     void runsPlan();
+    void holdsBackBadBytes_data();
+    void holdsBackBadBytes();
     void keepsToJobs();
     void stopsOnSignal();
 };
@@ -346,12 +349,24 @@ void tst_PlanScheduler::runsPlan_data()
                          "8 bytes in UTF-8, or 64 hex digits",
                          nothingSent }
         << 2 << QStringList();
-    QTest::newRow("not found")
-        << QByteArray(header + "Kitchen,,Hausnetz\nAttic,,Hausnetz\n") << two << password << false
-        << QStringList { "2 not-sent : not sent: a speaker of the plan is not found",
-                         "3 not-found : no speaker of that name" }
-        << QStringList { "no speaker named \"Attic\" (line 3); found: \"Kitchen\", \"Bedroom\". "
-                         "Nothing was sent." }
+    // After an interrupted run: the speaker that is gone fails alone, the others are finished.
+    QTest::newRow("one not found, the others go on")
+        << QByteArray(header + "Kitchen,,Hausnetz\nAttic,Room 9,Hausnetz\nBedroom,,Hausnetz\n")
+        << two << password << false
+        << QStringList { "2 ok Kitchen: back as \"Kitchen\"",
+                         "3 not-found Room 9: no speaker of "
+                         "that name",
+                         "4 ok Bedroom: back as \"Bedroom\"" }
+        << QStringList { "no speaker named \"Attic\" (line 3); found: \"Kitchen\", \"Bedroom\"." }
+        << 3 << QStringList { "Kitchen>Kitchen@Hausnetz", "Bedroom>Bedroom@Hausnetz" };
+    QTest::newRow("one not found, a duplicate among the others")
+        << QByteArray(header + "Kitchen,Room,Hausnetz\nAttic,,Hausnetz\nBedroom,room,Hausnetz\n")
+        << two << password << false
+        << QStringList { "2 not-sent Room: not sent: another line does not pass the checks",
+                         "3 not-found : no speaker of that name",
+                         "4 usage room: the name \"room\" is planned for line 2 as well" }
+        << QStringList { "no speaker named \"Attic\" (line 3); found: \"Kitchen\", \"Bedroom\".",
+                         "p.csv:4: the name \"room\" is planned for line 2 as well", nothingSent }
         << 9 << QStringList();
     // Run again after the first run: one speaker renamed and on its WLAN, one not yet sent.
     QTest::newRow("already, found by its new name")
@@ -450,6 +465,51 @@ void tst_PlanScheduler::runsPlan()
     QCOMPARE(said, messages);
     QCOMPARE(finished.constFirst().constFirst().toInt(), exitCode);
     QCOMPARE(client.sent, sent);
+}
+
+void tst_PlanScheduler::holdsBackBadBytes_data()
+{
+    addByteRuleRows();
+}
+
+// A name or password that breaks the byte rule holds the whole plan back before any speaker is
+// looked for, --force or not.
+void tst_PlanScheduler::holdsBackBadBytes()
+{
+    QFETCH(QString, value);
+    QFETCH(SpeakerApi::SettingsProblem, asName);
+    QFETCH(SpeakerApi::SettingsProblem, asPassword);
+
+    for (const bool password : { false, true }) {
+        const SpeakerApi::SettingsProblem expected = password ? asPassword : asName;
+        QList<PlanLine> lines;
+        QString error;
+        QVERIFY(readPlan("speaker,name,ssid\nKitchen,,Hausnetz\nBedroom,Room 2,Hausnetz\n",
+                         QStringLiteral("p.csv"), &lines, &error));
+        if (!password)
+            lines[1].name = value;
+        FakeClient client({ speaker("Kitchen", "10.0.0.1"), speaker("Bedroom", "10.0.0.2") });
+        PlanSettings settings;
+        settings.password = password ? value : QStringLiteral("Sommer-2024!");
+        settings.force = true;
+        PlanScheduler scheduler(lines, QStringLiteral("p.csv"), settings, &client);
+        QStringList said;
+        connect(&scheduler, &PlanScheduler::message, this,
+                [&](const QString &text) { said << text; });
+        QSignalSpy finished(&scheduler, &PlanScheduler::finished);
+        scheduler.start();
+        QVERIFY(finished.wait());
+
+        QCOMPARE(client.sent.isEmpty(), expected != SpeakerApi::SettingsProblem::None);
+        if (expected == SpeakerApi::SettingsProblem::None)
+            continue;
+        QCOMPARE(finished.constFirst().constFirst().toInt(), password ? 2 : 9);
+        QCOMPARE(client.mostInFlight, 0);
+        const QString text = settingsProblemText(expected, value, value, "Hausnetz", QString());
+        QCOMPARE(said,
+                 QStringList({ (password ? QString() : QStringLiteral("p.csv:3: ")) + text,
+                               QStringLiteral("nothing was sent") }));
+    }
 }
 
 void tst_PlanScheduler::keepsToJobs()

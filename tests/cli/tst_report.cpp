@@ -12,6 +12,8 @@ class tst_Report : public QObject
 private slots:
     void showsNetworkTextSafely_data();
     void showsNetworkTextSafely();
+    void escapesLogLines_data();
+    void escapesLogLines();
     void summarises();
 };
 
@@ -101,6 +103,25 @@ void tst_Report::showsNetworkTextSafely()
     const QJsonObject object = QJsonDocument::fromJson(out.toUtf8()).object();
     QCOMPARE(object.value(QLatin1String("name")).toString(), text);
     QCOMPARE(object.value(QLatin1String("error")).toString(), text);
+}
+
+void tst_Report::escapesLogLines_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("QDebug's escapes kept") << "devicename: \"K\\\"S\\u001B\""
+                                           << "devicename: \"K\\\"S\\u001B\"";
+    QTest::newRow("written plainly") << "CONFIG STRING: >>>{\"ssid\":\"\x1b[2KHaus\\\"\"}<<<"
+                                     << "CONFIG STRING: >>>{\"ssid\":\"\\e[2KHaus\\\"\"}<<<";
+    QTest::newRow("line feed, C1") << QString::fromUtf8("a\nb\xc2\x9b") << "a\\nb\\x9b";
+}
+
+void tst_Report::escapesLogLines()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, shown);
+    QCOMPARE(TerminalText::safeLogLine(line), shown);
 }
 
 void tst_Report::summarises()
