@@ -1,4 +1,5 @@
 #include "commandline.h"
+#include "networkstart.h"
 #include "outcome.h"
 #include "signalwatch.h"
 
@@ -24,6 +25,7 @@ int main(int argc, char *argv[])
 {
     qInstallMessageHandler(writeMessage);
     QCoreApplication app(argc, argv);
+    avoidBearerManagement();
     QCoreApplication::setApplicationName(QStringLiteral("vantir-speakers"));
     QTextStream out(stdout);
     QTextStream err(stderr);
