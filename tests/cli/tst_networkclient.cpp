@@ -31,6 +31,7 @@ private slots:
     void init();
     void browsesAgainAfterLoss();
     void looksAtLastAddressAfterLoss();
+    void listWithoutAnswer();
 };
 
 void tst_NetworkClient::initTestCase()
@@ -69,7 +70,7 @@ void tst_NetworkClient::browsesAgainAfterLoss()
              QStringList("the DNS-SD service went away (error -65537); looking for it again every "
                          "0.05 s, and for each speaker waited for at its last address"));
     QTRY_COMPARE(FakeDnssd::browseCalls(), 3);
-    QCOMPARE(notices.size(), 2);
+    QTRY_COMPARE(notices.size(), 2);
     QCOMPARE(notices.constLast(), QStringLiteral("the DNS-SD service answers again"));
     QCOMPARE(FakeDnssd::lastBrowseType(), QStringLiteral("_dockset._tcp"));
 }
@@ -105,6 +106,24 @@ void tst_NetworkClient::looksAtLastAddressAfterLoss()
     QCOMPARE(results.constFirst().outcome, ReturnOutcome::Back);
     QCOMPARE(results.constFirst().name, QStringLiteral("Room 1"));
     QCOMPARE(speaker.requests().size(), 1);
+}
+
+// A daemon that does not take the browse on within the list's wait gives no list: the service
+// did not answer.
+void tst_NetworkClient::listWithoutAnswer()
+{
+    FakeDnssd::holdCreation(true);
+    NetworkClient client(shortWaits(), false);
+    QList<Listing> listings;
+    client.listSpeakers([&](const Listing &listing) { listings.append(listing); });
+    QTRY_COMPARE(listings.size(), 1);
+    QCOMPARE(listings.at(0).available, false);
+    QCOMPARE(listings.at(0).error, int(kDNSServiceErr_Timeout));
+    QCOMPARE(FakeDnssd::liveRefs(), 0);
+
+    FakeDnssd::holdCreation(false);
+    QTRY_COMPARE(FakeDnssd::deallocations(), 1);
+    QCOMPARE(FakeDnssd::liveRefs(), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_NetworkClient)
