@@ -1,5 +1,6 @@
 #include "client.h"
 #include "knownwlans.h"
+#include "networkstart.h"
 #include "startup.h"
 #include "wizarddata.h"
 
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     avoidOpenGl(argc, argv);
     followDesktopScale(argc, argv);
     QApplication app(argc, argv);
+    avoidBearerManagement();
     identifyWindows();
     recordScreenRatio();
 

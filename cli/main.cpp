@@ -1,5 +1,6 @@
 #include "commandline.h"
 #include "input.h"
+#include "networkstart.h"
 #include "outcome.h"
 #include "signalwatch.h"
 #include "terminaltext.h"
@@ -28,6 +29,7 @@ int main(int argc, char *argv[])
     Input::holdStandardInput();
     qInstallMessageHandler(writeMessage);
     QCoreApplication app(argc, argv);
+    avoidBearerManagement();
     QCoreApplication::setApplicationName(QStringLiteral("vantir-speakers"));
     QTextStream out(stdout);
     QTextStream err(stderr);

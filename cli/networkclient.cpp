@@ -42,6 +42,8 @@ void NetworkClient::listSpeakers(std::function<void(const Listing &)> done)
     connect(browser, &BonjourServiceBrowser::currentBonjourRecordsChanged, this,
             &NetworkClient::updateRecords);
     connect(browser, &BonjourServiceBrowser::error, this, &NetworkClient::reportBrowseFailure);
+    connect(browser, &BonjourServiceBrowser::browseStarted, this,
+            &NetworkClient::noteBrowseStarted);
     quietTimer->start(int(qMax(waits.firstAnswerWait, waits.quietWait).count()));
     boundTimer->start(int(waits.listBound().count()));
     browser->browseForServiceType(serviceType);
@@ -56,7 +58,6 @@ void NetworkClient::updateRecords(const QList<BonjourRecord> &list)
 
 void NetworkClient::reportBrowseFailure(int error)
 {
-    retryFailed = true;
     if (listed) {
         // No list yet: the service is not there at all.
         quietTimer->stop();
@@ -84,9 +85,13 @@ void NetworkClient::reportBrowseFailure(int error)
 
 void NetworkClient::retryBrowse()
 {
-    retryFailed = false;
     browser->browseForServiceType(serviceType);
-    if (retryFailed || !lost)
+}
+
+void NetworkClient::noteBrowseStarted()
+{
+    browsing = true;
+    if (!lost)
         return;
     lost = false;
     emit notice(QStringLiteral("the DNS-SD service answers again"));
@@ -103,8 +108,10 @@ void NetworkClient::takeRecords()
     }
     const auto done = std::move(listed);
     listed = nullptr;
+    // A daemon that has not even taken the browse on by now does not answer.
     if (done)
-        done(Listing { true, 0, records });
+        done(browsing ? Listing { true, 0, records }
+                      : Listing { false, kDNSServiceErr_Timeout, QList<BonjourRecord>() });
 }
 
 void NetworkClient::look(const SpeakerTarget &target, bool askDevice, bool scan,

@@ -72,6 +72,7 @@ private slots:
     void reportBrowseFailure(int error);
     void takeRecords();
     void retryBrowse();
+    void noteBrowseStarted();
 
 private:
     const ClientWaits waits;
@@ -84,7 +85,7 @@ private:
     std::function<void(const Listing &)> listed; // until the list is taken
     QObject *tasks;                              // every request and watch; deleted by stop()
     bool lost = false;                           // the browse failed after its list was taken
-    bool retryFailed = false;                    // set by a failure while a retry starts the browse
+    bool browsing = false;                       // the daemon has taken a browse on
     bool stopped = false;
 };
 

@@ -62,7 +62,7 @@ void BonjourServiceBrowser::browseForServiceType(const QString &type)
     // A second browse replaces the first. Its speakers stay listed, in their places, until the
     // new browse has had its time to announce them again: the receiver sees no speaker that
     // stayed go and come back, and none that left stays for good.
-    if (browseRef || socketNotifier)
+    if (browseRef || socketNotifier || creation)
         stopBrowse();
     for (const BonjourRecord &record : qAsConst(records))
         unconfirmed.insert(record);
@@ -70,8 +70,19 @@ void BonjourServiceBrowser::browseForServiceType(const QString &type)
 
     qWarning("browseForServiceType()...");
     const QByteArray regType = type.toUtf8();
-    DNSServiceErrorType err =
-        DNSServiceBrowse(&browseRef, 0, 0, regType.constData(), "local.", bonjourBrowseReply, this);
+    creation = DnssdThread::create(
+        this,
+        [regType, context = this](DNSServiceRef *ref) {
+            return DNSServiceBrowse(ref, 0, 0, regType.constData(), "local.", bonjourBrowseReply,
+                                    context);
+        },
+        [this](DNSServiceErrorType err, DNSServiceRef ref) { startBrowse(err, ref); });
+}
+
+void BonjourServiceBrowser::startBrowse(DNSServiceErrorType err, DNSServiceRef ref)
+{
+    creation.reset();
+    browseRef = ref;
     qWarning("DNSServiceBrowse() returned...");
     if (err != kDNSServiceErr_NoError) {
         qWarning("browseForServiceType() err1!");
@@ -91,6 +102,7 @@ void BonjourServiceBrowser::browseForServiceType(const QString &type)
     qWarning("browseForServiceType() success!");
     if (!unconfirmed.isEmpty())
         settleTimer->start(waits.settleTime);
+    emit browseStarted();
 }
 
 void BonjourServiceBrowser::bonjourSocketReadyRead()
@@ -169,6 +181,10 @@ void BonjourServiceBrowser::bonjourBrowseReply(DNSServiceRef, DNSServiceFlags fl
 
 void BonjourServiceBrowser::stopBrowse()
 {
+    if (creation) {
+        creation->cancel();
+        creation.reset();
+    }
     // Off the event loop before the library closes the socket under it.
     if (socketNotifier)
         socketNotifier->setEnabled(false);

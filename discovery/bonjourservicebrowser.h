@@ -3,6 +3,7 @@
 
 #include "bonjourrecord.h"
 #include "dnssdapi.h"
+#include "dnssdthread.h"
 
 #include <QHash>
 #include <QList>
@@ -10,6 +11,7 @@
 #include <QSet>
 
 #include <chrono>
+#include <memory>
 
 class QSocketNotifier;
 class QTimer;
@@ -44,6 +46,8 @@ public:
     void browseForServiceType(const QString &type);
 
 signals:
+    // The daemon has taken the browse on: its replies follow.
+    void browseStarted();
     void currentBonjourRecordsChanged(const QList<BonjourRecord> &list);
     void error(DNSServiceErrorType err);
 
@@ -56,10 +60,12 @@ private:
                                              const char *serviceName, const char *regtype,
                                              const char *replyDomain, void *context);
 
+    void startBrowse(DNSServiceErrorType err, DNSServiceRef ref);
     void stopBrowse();
     void dropUnconfirmed();
 
     const BrowseWaits waits;
+    std::shared_ptr<DnssdThread::Creation> creation; // of browseRef, while it is made
     DNSServiceRef browseRef;
     QSocketNotifier *socketNotifier;
     QList<BonjourRecord> records;

@@ -21,7 +21,7 @@ BonjourServiceResolver::~BonjourServiceResolver()
 
 void BonjourServiceResolver::resolveBonjourRecord(const BonjourRecord &record)
 {
-    if (resolveRef) {
+    if (resolveRef || creation) {
         qWarning("resolve in process, aborting");
         return;
     }
@@ -30,11 +30,27 @@ void BonjourServiceResolver::resolveBonjourRecord(const BonjourRecord &record)
     const QByteArray name = record.instanceName.toUtf8();
     const QByteArray regType = record.serviceType.toUtf8();
     const QByteArray domain = record.domain.toUtf8();
-    DNSServiceErrorType err =
-        DNSServiceResolve(&resolveRef, 0, 0, name.constData(), regType.constData(),
-                          domain.constData(), bonjourResolveReply, this);
+    answered = false;
+    creation = DnssdThread::create(
+        this,
+        [name, regType, domain, context = this](DNSServiceRef *ref) {
+            return DNSServiceResolve(ref, 0, 0, name.constData(), regType.constData(),
+                                     domain.constData(), bonjourResolveReply, context);
+        },
+        [this](DNSServiceErrorType err, DNSServiceRef ref) { startResolve(err, ref); });
+    // A speaker whose host has no address, or a daemon that has gone or hangs, never answers.
+    timeoutTimer->start(timeout);
+}
+
+void BonjourServiceResolver::startResolve(DNSServiceErrorType err, DNSServiceRef ref)
+{
+    creation.reset();
+    resolveRef = ref;
+    // Timed out meanwhile: the clean-up that is queued gives the reference back.
+    if (answered)
+        return;
     if (err != kDNSServiceErr_NoError) {
-        resolveRef = nullptr;
+        timeoutTimer->stop();
         emitError(err);
         return;
     }
@@ -42,17 +58,15 @@ void BonjourServiceResolver::resolveBonjourRecord(const BonjourRecord &record)
     int sockfd = DNSServiceRefSockFD(resolveRef);
     if (sockfd == -1) {
         // No reply could ever arrive: give the reference back, so the next request starts afresh.
+        timeoutTimer->stop();
         DNSServiceRefDeallocate(resolveRef);
         resolveRef = nullptr;
         emitError(kDNSServiceErr_Invalid);
         return;
     }
 
-    answered = false;
     socketNotifier = new QSocketNotifier(sockfd, QSocketNotifier::Read, this);
     connect(socketNotifier, SIGNAL(activated(int)), this, SLOT(bonjourSocketReadyRead()));
-    // A speaker whose host has no address, or a daemon that has gone, never answers.
-    timeoutTimer->start(timeout);
 }
 
 void BonjourServiceResolver::bonjourSocketReadyRead()
@@ -65,10 +79,14 @@ void BonjourServiceResolver::bonjourSocketReadyRead()
 
 void BonjourServiceResolver::cleanupResolve()
 {
-    if (!resolveRef)
+    if (!resolveRef && !creation)
         return;
 
     timeoutTimer->stop();
+    if (creation) {
+        creation->cancel();
+        creation.reset();
+    }
     if (lookupId != -1) {
         QHostInfo::abortHostLookup(lookupId);
         lookupId = -1;
@@ -76,8 +94,10 @@ void BonjourServiceResolver::cleanupResolve()
     // Off the event loop before the library closes the socket under it.
     if (socketNotifier)
         socketNotifier->setEnabled(false);
-    DNSServiceRefDeallocate(resolveRef);
-    resolveRef = nullptr;
+    if (resolveRef) {
+        DNSServiceRefDeallocate(resolveRef);
+        resolveRef = nullptr;
+    }
     delete socketNotifier;
     socketNotifier = nullptr;
     port = -1;
@@ -98,7 +118,7 @@ void BonjourServiceResolver::finishConnect(const QHostInfo &hostInfo)
 
 void BonjourServiceResolver::failResolve(DNSServiceErrorType err)
 {
-    if (answered || !resolveRef)
+    if (answered || (!resolveRef && !creation))
         return;
     answered = true;
     timeoutTimer->stop();

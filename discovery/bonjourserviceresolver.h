@@ -3,10 +3,12 @@
 
 #include "bonjourrecord.h"
 #include "dnssdapi.h"
+#include "dnssdthread.h"
 
 #include <QObject>
 
 #include <chrono>
+#include <memory>
 
 class QHostInfo;
 class QSocketNotifier;
@@ -46,10 +48,12 @@ private:
                                               uint16_t txtLen, const unsigned char *txtRecord,
                                               void *context);
 
+    void startResolve(DNSServiceErrorType err, DNSServiceRef ref);
     void failResolve(DNSServiceErrorType err);
     void emitError(DNSServiceErrorType err);
 
     const std::chrono::milliseconds timeout;
+    std::shared_ptr<DnssdThread::Creation> creation; // of resolveRef, while it is made
     DNSServiceRef resolveRef;
     QSocketNotifier *socketNotifier;
     int port;

@@ -1,6 +1,7 @@
 #include "dnssdbinding.h"
 #include "dnssdapi.h"
 
+#include <atomic>
 #include <cstdlib>
 
 DnssdLibrary *dnssdLibrary = nullptr;
@@ -73,27 +74,30 @@ const char *const entryPointNames[EntryPointCount] = {
     "TXTRecordGetItemAtIndex",
 };
 
-DnssdPlatform::Symbol entryPointSlots[EntryPointCount] = {};
+// Atomic: the discovery classes make their references on threads of their own.
+std::atomic<DnssdPlatform::Symbol> entryPointSlots[EntryPointCount] = {};
 
-bool resolveEntryPoint(DnssdPlatform::Symbol &slot, const char *name)
+DnssdPlatform::Symbol resolveEntryPoint(std::atomic<DnssdPlatform::Symbol> &slot, const char *name)
 {
     if (!dnssdLibrary || !dnssdLibrary->handle) {
         // Forget what an earlier library gave us: after the release its addresses are stale.
         slot = nullptr;
-        return false;
+        return nullptr;
     }
     // A failed look-up leaves the slot empty, so the next call asks again.
-    if (!slot)
-        slot = DnssdPlatform::resolveSymbol(dnssdLibrary->handle, name);
-    return slot != nullptr;
+    DnssdPlatform::Symbol symbol = slot;
+    if (!symbol) {
+        symbol = DnssdPlatform::resolveSymbol(dnssdLibrary->handle, name);
+        slot = symbol;
+    }
+    return symbol;
 }
 
 // The library's function for the entry point, or null when it is unavailable.
 template<typename Function> Function entryPoint(EntryPoint which)
 {
-    if (!resolveEntryPoint(entryPointSlots[which], entryPointNames[which]))
-        return nullptr;
-    return reinterpret_cast<Function>(entryPointSlots[which]);
+    return reinterpret_cast<Function>(
+        resolveEntryPoint(entryPointSlots[which], entryPointNames[which]));
 }
 
 // What a DNS-SD call returns when the library or its entry point is missing.

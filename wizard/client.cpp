@@ -67,8 +67,8 @@ QTreeWidgetItem *newRow(const BonjourRecord &record)
 
 Client::Client(QWidget *parent, const NetworkWaits &waits)
     : QDialog(parent), waits(waits), reach(nullptr), query(nullptr), browseRetryTimer(nullptr),
-      browseUnavailable(false), browseFailed(false), pageMayChoose(true), pageSelects(false),
-      quitting(false), quitConfirmed(false)
+      browseUnavailable(false), pageMayChoose(true), pageSelects(false), quitting(false),
+      quitConfirmed(false)
 {
     resize(640, 550);
 
@@ -81,6 +81,7 @@ Client::Client(QWidget *parent, const NetworkWaits &waits)
     connect(browser, SIGNAL(currentBonjourRecordsChanged(const QList<BonjourRecord> &)), this,
             SLOT(updateRecords(const QList<BonjourRecord> &)));
     connect(browser, SIGNAL(error(DNSServiceErrorType)), this, SLOT(reportBrowseFailure()));
+    connect(browser, &BonjourServiceBrowser::browseStarted, this, &Client::noteBrowseStarted);
     browseRetryTimer = new QTimer(this);
     browseRetryTimer->setSingleShot(true);
     connect(browseRetryTimer, SIGNAL(timeout()), this, SLOT(retryBrowse()));
@@ -362,7 +363,6 @@ void Client::reportResolveFailure()
 
 void Client::reportBrowseFailure()
 {
-    browseFailed = true;
     // The list fills by itself once the service answers again.
     browseRetryTimer->start(waits.browseRetryInterval);
     if (browseUnavailable)
@@ -373,14 +373,15 @@ void Client::reportBrowseFailure()
 
 void Client::retryBrowse()
 {
-    browseFailed = false;
     browser->browseForServiceType(serviceType);
-    // Running again: a later failure is news to the user.
-    if (!browseFailed) {
-        browseUnavailable = false;
-        if (noticeLabel->text() == tr(searchUnavailableText))
-            showNotice(QString());
-    }
+}
+
+// Running again: a later failure is news to the user.
+void Client::noteBrowseStarted()
+{
+    browseUnavailable = false;
+    if (noticeLabel->text() == tr(searchUnavailableText))
+        showNotice(QString());
 }
 
 // The selection changed: by the user's hand, what the page said of earlier choices is done.

@@ -55,6 +55,7 @@ private slots:
     void reportResolveFailure();
     void reportBrowseFailure();
     void retryBrowse();
+    void noteBrowseStarted();
     void noteChoice();
     void reportSpeakerNotBack(const QString &name);
 
@@ -105,7 +106,6 @@ private:
     QPointer<QMessageBox> quitBox;
     QTimer *browseRetryTimer;
     bool browseUnavailable; // the user has been told; no second box until the browse runs
-    bool browseFailed;      // set by a failure while a retry starts the browse
     bool pageMayChoose;     // the user has chosen nothing yet: the page picks the first row
     bool pageSelects;       // the selection changes by the page's hand, not the user's
     bool quitting; // "Yes" to quit was said while a save was in flight: its answer comes first

@@ -162,6 +162,15 @@ public:
     ~Program() { DisplayServers::stop(process); }
 
     QStringList drivers() const { return openGlDriversOf(process.processId()); }
+    // Until it has said the line on standard error: its speaker search starts on a thread of its
+    // own, so that the window does not wait for the DNS-SD service.
+    bool waitForMessage(const QString &line)
+    {
+        process.setReadChannel(QProcess::StandardError);
+        return QTest::qWaitFor(
+            [&] { return QString::fromLocal8Bit(process.peek(1 << 16)).contains(line); },
+            int(windowTimeout.count()));
+    }
     // Everything it said on standard error, once it has been stopped.
     QStringList messages()
     {
@@ -373,10 +382,12 @@ void tst_DesktopStart::openGlDrivers()
     const bool shown = wayland
         ? QTest::qWaitFor([&]() { return compositor.windowDrawn(); }, int(windowTimeout.count()))
         : watch.waitForMappedWindow() != 0;
+    QVERIFY2(shown, "the program showed no window");
+    if (!driversLoaded)
+        QVERIFY(program.waitForMessage(startLines.constLast()));
     const QStringList drivers = program.drivers();
     const QStringList messages = program.messages();
 
-    QVERIFY2(shown, "the program showed no window");
     QVERIFY2(drivers.isEmpty() != driversLoaded, qPrintable(drivers.join(QLatin1Char(' '))));
     if (!driversLoaded)
         QCOMPARE(messages.join(QLatin1Char('\n')), startLines.join(QLatin1Char('\n')));

@@ -6,6 +6,7 @@
 #include "bonjourservicebrowser.h"
 #include "bonjourserviceresolver.h"
 #include "client.h"
+#include "dnssdthread.h"
 #include "messagelog.h"
 #include "pagetest.h"
 
@@ -22,6 +23,8 @@
 #include <algorithm>
 #include <memory>
 #include <vector>
+
+#include <signal.h>
 
 namespace {
 
@@ -82,6 +85,13 @@ bool changeNetwork(const QString &command, const QString &argument)
     return QProcess::execute(QStringLiteral(VANTIR_DNSSD_NET), { command, argument }) == 0;
 }
 
+// The private network's avahi-daemon, from the PID file it keeps in the network's own /run.
+pid_t daemonPid()
+{
+    QFile file(QStringLiteral("/run/avahi-daemon/pid"));
+    return file.open(QIODevice::ReadOnly) ? pid_t(file.readAll().trimmed().toInt()) : 0;
+}
+
 } // namespace
 
 class tst_AvahiDiscovery : public QObject
@@ -101,6 +111,7 @@ private slots:
     void speakerOnTwoLinksStaysListed();
     void listFillsAgainAfterDaemonRestart();
     void daemonStopsDuringResolve();
+    void frozenDaemonHoldsNoWindow();
 
 private:
     QProcess *startPublisher(const QStringList &arguments);
@@ -112,6 +123,7 @@ private:
     QProcess *firstPublisher = nullptr;
     QScopedPointer<MessageLog> messages;
     bool daemonStopped = false;
+    pid_t frozenDaemon = 0;
 };
 
 void tst_AvahiDiscovery::initTestCase()
@@ -143,6 +155,12 @@ void tst_AvahiDiscovery::cleanup()
     firstPublisher = nullptr;
     if (daemonStopped && changeNetwork(QStringLiteral("daemon"), QStringLiteral("start")))
         daemonStopped = false;
+    if (frozenDaemon) {
+        ::kill(frozenDaemon, SIGCONT);
+        frozenDaemon = 0;
+        // The calls it held end now; the library stays until they have.
+        QTRY_COMPARE_WITH_TIMEOUT(DnssdThread::callsRunning(), 0, stopTimeout);
+    }
 }
 
 // avahi-publish stays in the foreground while its entry is published; it tells on stdout once
@@ -419,6 +437,33 @@ void tst_AvahiDiscovery::daemonStopsDuringResolve()
     QTRY_VERIFY_WITH_TIMEOUT(messages->lines().contains(resolveGone), discoveryTimeout);
     QTRY_VERIFY(buttonWithText(&page, QStringLiteral("Next >>"))->isEnabled());
     QVERIFY(!closer.boxes.isEmpty());
+}
+
+// A daemon that hangs holds the call that makes the resolve, never the window: events go on
+// being handled, and the request ends at its time-out as one that gets no answer.
+void tst_AvahiDiscovery::frozenDaemonHoldsNoWindow()
+{
+    BonjourServiceResolver resolver(nullptr, std::chrono::milliseconds(1000));
+    QList<DNSServiceErrorType> errors;
+    int ticks = 0;
+    int ticksAtError = -1;
+    QTimer ticker;
+    connect(&ticker, &QTimer::timeout, this, [&] { ++ticks; });
+    connect(&resolver, &BonjourServiceResolver::error, this, [&](DNSServiceErrorType error) {
+        errors.append(error);
+        ticksAtError = ticks;
+    });
+    ticker.start(10);
+
+    frozenDaemon = daemonPid();
+    QVERIFY(frozenDaemon > 0);
+    QCOMPARE(::kill(frozenDaemon, SIGSTOP), 0);
+    messages->clear();
+    resolver.resolveBonjourRecord(BonjourRecord(firstName, reportedServiceType, reportedDomain));
+    QTRY_COMPARE_WITH_TIMEOUT(errors, QList<DNSServiceErrorType>({ -65568 }), discoveryTimeout);
+    QVERIFY(ticksAtError > 0);
+    QCOMPARE(messages->lines(),
+             QStringList({ started, QStringLiteral("warning: resolve failed with error -65568") }));
 }
 
 QTEST_MAIN(tst_AvahiDiscovery)

@@ -33,6 +33,7 @@ private slots:
     void init();
     void browsesAgainAfterLoss();
     void looksAtLastAddressAfterLoss();
+    void listWithoutAnswer();
     void backOnlyAsTheSameModel_data();
     void backOnlyAsTheSameModel();
     void takesListWhileSpeakerFlaps();
@@ -74,7 +75,7 @@ void tst_NetworkClient::browsesAgainAfterLoss()
              QStringList("the DNS-SD service went away (error -65537); looking for it again every "
                          "0.05 s, and for each speaker waited for at its last address"));
     QTRY_COMPARE(FakeDnssd::browseCalls(), 3);
-    QCOMPARE(notices.size(), 2);
+    QTRY_COMPARE(notices.size(), 2);
     QCOMPARE(notices.constLast(), QStringLiteral("the DNS-SD service answers again"));
     QCOMPARE(FakeDnssd::lastBrowseType(), QStringLiteral("_dockset._tcp"));
 }
@@ -110,6 +111,24 @@ void tst_NetworkClient::looksAtLastAddressAfterLoss()
     QCOMPARE(results.constFirst().outcome, ReturnOutcome::Back);
     QCOMPARE(results.constFirst().name, QStringLiteral("Room 1"));
     QCOMPARE(speaker.requests().size(), 1);
+}
+
+// A daemon that does not take the browse on within the list's wait gives no list: the service
+// did not answer.
+void tst_NetworkClient::listWithoutAnswer()
+{
+    FakeDnssd::holdCreation(true);
+    NetworkClient client(shortWaits(), false);
+    QList<Listing> listings;
+    client.listSpeakers([&](const Listing &listing) { listings.append(listing); });
+    QTRY_COMPARE(listings.size(), 1);
+    QCOMPARE(listings.at(0).available, false);
+    QCOMPARE(listings.at(0).error, int(kDNSServiceErr_Timeout));
+    QCOMPARE(FakeDnssd::liveRefs(), 0);
+
+    FakeDnssd::holdCreation(false);
+    QTRY_COMPARE(FakeDnssd::deallocations(), 1);
+    QCOMPARE(FakeDnssd::liveRefs(), 0);
 }
 
 void tst_NetworkClient::backOnlyAsTheSameModel_data()
@@ -152,27 +171,29 @@ void tst_NetworkClient::backOnlyAsTheSameModel()
     client.watchReturn(request, [&](const ReturnResult &result) { results.append(result); });
     QTRY_COMPARE(results.size(), 1);
     QCOMPARE(results.constFirst().outcome, outcome);
-    // A speaker that keeps changing its name never lets the browse be quiet: the list is taken all
-    // the same.
-    void tst_NetworkClient::takesListWhileSpeakerFlaps()
-    {
-        ClientWaits waits = shortWaits();
-        // Longer than the test's own waits between events, which would let it look quiet.
-        waits.quietWait = std::chrono::milliseconds(200);
-        NetworkClient client(waits, false);
-        bool taken = false;
-        client.listSpeakers([&](const Listing &) { taken = true; });
-        QTimer flapping;
-        bool first = true;
-        connect(&flapping, &QTimer::timeout, this, [&] {
-            FakeDnssd::browseReply(0, 0, first ? "Kitchen" : "Kitchen (2)", serviceType, "local.");
-            FakeDnssd::browseReply(kDNSServiceFlagsAdd, 0, first ? "Kitchen (2)" : "Kitchen",
-                                   serviceType, "local.");
-            first = !first;
-        });
-        flapping.start(5);
-        QTRY_VERIFY(taken);
-    }
+}
 
-    QTEST_GUILESS_MAIN(tst_NetworkClient)
+// A speaker that keeps changing its name never lets the browse be quiet: the list is taken all
+// the same.
+void tst_NetworkClient::takesListWhileSpeakerFlaps()
+{
+    ClientWaits waits = shortWaits();
+    // Longer than the test's own waits between events, which would let it look quiet.
+    waits.quietWait = std::chrono::milliseconds(200);
+    NetworkClient client(waits, false);
+    bool taken = false;
+    client.listSpeakers([&](const Listing &) { taken = true; });
+    QTimer flapping;
+    bool first = true;
+    connect(&flapping, &QTimer::timeout, this, [&] {
+        FakeDnssd::browseReply(0, 0, first ? "Kitchen" : "Kitchen (2)", serviceType, "local.");
+        FakeDnssd::browseReply(kDNSServiceFlagsAdd, 0, first ? "Kitchen (2)" : "Kitchen",
+                               serviceType, "local.");
+        first = !first;
+    });
+    flapping.start(5);
+    QTRY_VERIFY(taken);
+}
+
+QTEST_GUILESS_MAIN(tst_NetworkClient)
 #include "tst_networkclient.moc"

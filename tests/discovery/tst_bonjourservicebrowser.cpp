@@ -49,6 +49,8 @@ private slots:
     void failedReply();
     void newBrowseSettles();
     void destructionDeallocatesOnce();
+    void heldCreation_data();
+    void heldCreation();
     void metaObject();
 
 private:
@@ -103,7 +105,7 @@ void tst_BonjourServiceBrowser::start()
 
         browser.browseForServiceType(QStringLiteral("_dockset._tcp"));
 
-        QCOMPARE(
+        QTRY_COMPARE(
             log.lines(),
             MessageLog::warnings({ QStringLiteral("browseForServiceType()..."),
                                    QStringLiteral("DNSServiceBrowse() returned..."), lastLine }));
@@ -197,6 +199,7 @@ void tst_BonjourServiceBrowser::listUpdates()
         BonjourServiceBrowser browser(nullptr);
         QSignalSpy listSpy(&browser, SIGNAL(currentBonjourRecordsChanged(QList<BonjourRecord>)));
         browser.browseForServiceType(QStringLiteral("_dockset._tcp"));
+        QTRY_COMPARE(browser.findChildren<QSocketNotifier *>().size(), 1);
         MessageLog log;
         int lists = 0;
         for (const ScriptedReply &reply : replies) {
@@ -267,7 +270,7 @@ void tst_BonjourServiceBrowser::failedReply()
 
     log.clear();
     browser.browseForServiceType(QStringLiteral("_dockset._tcp"));
-    QCOMPARE(log.lines().value(2), QStringLiteral("warning: browseForServiceType() success!"));
+    QTRY_COMPARE(log.lines().value(2), QStringLiteral("warning: browseForServiceType() success!"));
     QCOMPARE(FakeDnssd::liveRefs(), 1);
     QCOMPARE(errorSpy.count(), 1);
 }
@@ -288,6 +291,7 @@ void tst_BonjourServiceBrowser::newBrowseSettles()
     QTRY_COMPARE(FakeDnssd::liveRefs(), 0);
 
     browser.browseForServiceType(QStringLiteral("_dockset._tcp"));
+    QTRY_COMPARE(browser.findChildren<QSocketNotifier *>().size(), 1);
     MessageLog log;
     FakeDnssd::browseReply(add | moreComing, 0, "Attic", dockset, local);
     FakeDnssd::browseReply(add, 0, "Hall", dockset, local);
@@ -319,11 +323,55 @@ void tst_BonjourServiceBrowser::destructionDeallocatesOnce()
     QVERIFY(log.lines().isEmpty());
 }
 
+void tst_BonjourServiceBrowser::heldCreation_data()
+{
+    QTest::addColumn<bool>("deleted"); // else browsed again
+
+    QTest::newRow("browsed again") << false;
+    QTest::newRow("deleted") << true;
+}
+
+// A browse that nobody wants any more while the daemon still makes it gives its reference back
+// once it is made; the browse that replaced it goes on.
+void tst_BonjourServiceBrowser::heldCreation()
+{
+    QFETCH(bool, deleted);
+
+    FakeDnssd::holdCreation(true);
+    auto browser = std::make_unique<BonjourServiceBrowser>(nullptr);
+    QSignalSpy errorSpy(browser.get(), SIGNAL(error(DNSServiceErrorType)));
+    MessageLog log;
+    browser->browseForServiceType(QStringLiteral("_dockset._tcp"));
+    QTRY_COMPARE(FakeDnssd::browseCalls(), 1);
+    QCOMPARE(FakeDnssd::liveRefs(), 0);
+    if (deleted)
+        browser.reset();
+    else
+        browser->browseForServiceType(QStringLiteral("_dockset._tcp"));
+
+    FakeDnssd::holdCreation(false);
+    QTRY_COMPARE(FakeDnssd::deallocations(), 1);
+    QCOMPARE(FakeDnssd::liveRefs(), deleted ? 0 : 1);
+    const QString started = QStringLiteral("warning: browseForServiceType()...");
+    if (!deleted) {
+        QTRY_COMPARE(browser->findChildren<QSocketNotifier *>().size(), 1);
+        QCOMPARE(log.lines(),
+                 QStringList({ started, started,
+                               QStringLiteral("warning: DNSServiceBrowse() returned..."),
+                               QStringLiteral("warning: browseForServiceType() success!") }));
+    } else {
+        QCoreApplication::processEvents();
+        QCOMPARE(log.lines(), QStringList(started));
+    }
+    QCOMPARE(errorSpy.count(), 0);
+}
+
 void tst_BonjourServiceBrowser::metaObject()
 {
     QCOMPARE(
         declaredMethods(BonjourServiceBrowser::staticMetaObject),
-        QStringList({ QStringLiteral("signal currentBonjourRecordsChanged(QList<BonjourRecord>)"),
+        QStringList({ QStringLiteral("signal browseStarted()"),
+                      QStringLiteral("signal currentBonjourRecordsChanged(QList<BonjourRecord>)"),
                       QStringLiteral("signal error(DNSServiceErrorType)"),
                       QStringLiteral("private slot bonjourSocketReadyRead()") }));
 }

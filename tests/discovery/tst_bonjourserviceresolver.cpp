@@ -53,6 +53,8 @@ private slots:
     void startFailures_data();
     void startFailures();
     void destructionDeallocatesOnce();
+    void heldCreation_data();
+    void heldCreation();
     void metaObject();
 };
 
@@ -104,7 +106,7 @@ void tst_BonjourServiceResolver::resolve()
     QCOMPARE(FakeDnssd::lastResolveDomain(), QStringLiteral("local."));
     QCOMPARE(FakeDnssd::lastResolveFlags(), 0u);
     QCOMPARE(FakeDnssd::lastResolveInterface(), 0u);
-    QCOMPARE(resolver.findChildren<QSocketNotifier *>().size(), 1);
+    QTRY_COMPARE(resolver.findChildren<QSocketNotifier *>().size(), 1);
 
     log.clear();
     resolver.resolveBonjourRecord(kitchen());
@@ -247,7 +249,7 @@ void tst_BonjourServiceResolver::startFailures()
                 [&] { liveRefsAtError.append(FakeDnssd::liveRefs()); });
         MessageLog log;
         resolver.resolveBonjourRecord(kitchen());
-        QCOMPARE(log.lines(), started + failed(error));
+        QTRY_COMPARE(log.lines(), started + failed(error));
         QCOMPARE(errorSpy.count(), 1);
         QCOMPARE(firstError(errorSpy), error);
         QCOMPARE(liveRefsAtError, QList<int>({ 0 }));
@@ -277,6 +279,43 @@ void tst_BonjourServiceResolver::destructionDeallocatesOnce()
     QCoreApplication::processEvents();
     QCOMPARE(FakeDnssd::processCalls(), 0);
     QCOMPARE(resolvedSpy.count(), 0);
+}
+
+void tst_BonjourServiceResolver::heldCreation_data()
+{
+    QTest::addColumn<bool>("deleted");
+
+    QTest::newRow("timed out") << false;
+    QTest::newRow("deleted meanwhile") << true;
+}
+
+// A daemon that does not answer holds the call that makes the reference, not the caller: the
+// request ends at its time-out, and the reference made after all is given back.
+void tst_BonjourServiceResolver::heldCreation()
+{
+    QFETCH(bool, deleted);
+
+    FakeDnssd::holdCreation(true);
+    auto resolver =
+        std::make_unique<BonjourServiceResolver>(nullptr, std::chrono::milliseconds(100));
+    QSignalSpy errorSpy(resolver.get(), SIGNAL(error(DNSServiceErrorType)));
+    MessageLog log;
+    resolver->resolveBonjourRecord(kitchen());
+    QTRY_COMPARE(FakeDnssd::resolveCalls(), 1);
+    QCOMPARE(FakeDnssd::liveRefs(), 0);
+    if (deleted) {
+        resolver.reset();
+    } else {
+        QTRY_COMPARE(errorSpy.count(), 1);
+        QCOMPARE(firstError(errorSpy), -65568);
+        QCOMPARE(log.lines(), started + failed(-65568));
+    }
+
+    FakeDnssd::holdCreation(false);
+    QTRY_COMPARE(FakeDnssd::deallocations(), 1);
+    QCOMPARE(FakeDnssd::liveRefs(), 0);
+    QCoreApplication::processEvents();
+    QCOMPARE(errorSpy.count(), deleted ? 0 : 1);
 }
 
 void tst_BonjourServiceResolver::metaObject()

@@ -240,6 +240,7 @@ void tst_Client::slotOrder()
                       QStringLiteral("private slot reportResolveFailure()"),
                       QStringLiteral("private slot reportBrowseFailure()"),
                       QStringLiteral("private slot retryBrowse()"),
+                      QStringLiteral("private slot noteBrowseStarted()"),
                       QStringLiteral("private slot noteChoice()"),
                       QStringLiteral("private slot reportSpeakerNotBack(QString)") }));
 }

@@ -119,7 +119,10 @@ void tst_Startup::noAvahiWarning()
 
     const int browse = lines.indexOf(QStringLiteral("browseForServiceType()..."));
     const int returned = lines.indexOf(QStringLiteral("DNSServiceBrowse() returned..."));
-    QVERIFY2(browse >= 0 && returned == browse + 1, qPrintable(lines.join(QLatin1Char('\n'))));
+    // The browse is made on a thread of its own: the window's lines may come in between.
+    QVERIFY2(browse >= 0 && returned > browse &&
+                 lines.filter(QStringLiteral("*** WARNING ***")).isEmpty(),
+             qPrintable(lines.join(QLatin1Char('\n'))));
 }
 
 namespace {

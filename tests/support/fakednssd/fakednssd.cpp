@@ -1,13 +1,17 @@
 // A scriptable stand-in for the DNS-SD client library (libdns_sd.so.1). Replies are queued per
 // service reference by the test and delivered through a real socket pair, one per
 // DNSServiceProcessResult, so the code under test runs exactly as with the real library.
-// Only the entry points that the discovery classes use are provided.
+// Only the entry points that the discovery classes use are provided. Safe to call from any
+// thread, as the discovery classes make references on threads of their own.
 
 #include <dns_sd.h>
 
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
 #include <cstring>
 #include <deque>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -69,9 +73,15 @@ struct State
     uint32_t lastNumbers[4] = {};
     DNSServiceErrorType failures[3] = {};
     bool nextWithoutSocket = false;
+    bool holdCreation = false;
 };
 
+// A creation held longer than this goes on, so that a test whose caller waits for it ends.
+constexpr std::chrono::seconds maxHold(10);
+
 State state;
+std::recursive_mutex guard; // of everything here; held through the callbacks as well
+std::condition_variable_any creationReleased;
 std::vector<DNSServiceRef> liveRefs; // in order of creation
 
 DNSServiceRef createRef(Kind kind)
@@ -115,6 +125,12 @@ bool queueReply(Kind kind, const Reply &reply)
     return true;
 }
 
+// Waits while creations are held, as a daemon that does not answer would.
+void waitWhileHeld(std::unique_lock<std::recursive_mutex> &lock)
+{
+    creationReleased.wait_for(lock, maxHold, [] { return !state.holdCreation; });
+}
+
 DNSServiceErrorType takeFailure(Failure which)
 {
     DNSServiceErrorType err = state.failures[which];
@@ -129,11 +145,13 @@ FAKEDNSSD_EXPORT DNSServiceErrorType DNSServiceBrowse(DNSServiceRef *sdRef, DNSS
                                                       const char *domain,
                                                       DNSServiceBrowseReply callBack, void *context)
 {
+    std::unique_lock<std::recursive_mutex> lock(guard);
     ++state.counters[BrowseCalls];
     state.lastTexts[BrowseType] = Text(regtype);
     state.lastTexts[BrowseDomain] = Text(domain);
     state.lastNumbers[BrowseFlags] = flags;
     state.lastNumbers[BrowseInterface] = interfaceIndex;
+    waitWhileHeld(lock);
     if (DNSServiceErrorType err = takeFailure(FailBrowse))
         return err;
     DNSServiceRef ref = createRef(Kind::Browse);
@@ -149,12 +167,14 @@ FAKEDNSSD_EXPORT DNSServiceErrorType DNSServiceResolve(DNSServiceRef *sdRef, DNS
                                                        DNSServiceResolveReply callBack,
                                                        void *context)
 {
+    std::unique_lock<std::recursive_mutex> lock(guard);
     ++state.counters[ResolveCalls];
     state.lastTexts[ResolveName] = Text(name);
     state.lastTexts[ResolveType] = Text(regtype);
     state.lastTexts[ResolveDomain] = Text(domain);
     state.lastNumbers[ResolveFlags] = flags;
     state.lastNumbers[ResolveInterface] = interfaceIndex;
+    waitWhileHeld(lock);
     if (DNSServiceErrorType err = takeFailure(FailResolve))
         return err;
     DNSServiceRef ref = createRef(Kind::Resolve);
@@ -166,11 +186,13 @@ FAKEDNSSD_EXPORT DNSServiceErrorType DNSServiceResolve(DNSServiceRef *sdRef, DNS
 
 FAKEDNSSD_EXPORT int DNSServiceRefSockFD(DNSServiceRef sdRef)
 {
+    std::lock_guard<std::recursive_mutex> lock(guard);
     return isLive(sdRef) ? sdRef->fds[0] : -1;
 }
 
 FAKEDNSSD_EXPORT DNSServiceErrorType DNSServiceProcessResult(DNSServiceRef sdRef)
 {
+    std::lock_guard<std::recursive_mutex> lock(guard);
     ++state.counters[ProcessCalls];
     if (!isLive(sdRef))
         return kDNSServiceErr_BadReference;
@@ -202,6 +224,7 @@ FAKEDNSSD_EXPORT DNSServiceErrorType DNSServiceProcessResult(DNSServiceRef sdRef
 
 FAKEDNSSD_EXPORT void DNSServiceRefDeallocate(DNSServiceRef sdRef)
 {
+    std::lock_guard<std::recursive_mutex> lock(guard);
     auto it = std::find(liveRefs.begin(), liveRefs.end(), sdRef);
     if (it == liveRefs.end())
         return;
@@ -218,17 +241,28 @@ FAKEDNSSD_EXPORT void DNSServiceRefDeallocate(DNSServiceRef sdRef)
 
 FAKEDNSSD_EXPORT void fakednssd_reset()
 {
+    std::lock_guard<std::recursive_mutex> lock(guard);
     state = State();
+    creationReleased.notify_all();
+}
+
+FAKEDNSSD_EXPORT void fakednssd_hold_creation(int hold)
+{
+    std::lock_guard<std::recursive_mutex> lock(guard);
+    state.holdCreation = hold != 0;
+    creationReleased.notify_all();
 }
 
 FAKEDNSSD_EXPORT void fakednssd_fail_next(int which, int32_t err)
 {
+    std::lock_guard<std::recursive_mutex> lock(guard);
     if (which >= FailBrowse && which <= FailProcess)
         state.failures[which] = err;
 }
 
 FAKEDNSSD_EXPORT void fakednssd_set_next_without_socket(int withoutSocket)
 {
+    std::lock_guard<std::recursive_mutex> lock(guard);
     state.nextWithoutSocket = withoutSocket != 0;
 }
 
@@ -236,6 +270,7 @@ FAKEDNSSD_EXPORT int fakednssd_browse_reply_on(uint32_t interfaceIndex, uint32_t
                                                const char *name, const char *type,
                                                const char *domain)
 {
+    std::lock_guard<std::recursive_mutex> lock(guard);
     Reply reply;
     reply.interfaceIndex = interfaceIndex;
     reply.flags = flags;
@@ -255,6 +290,7 @@ FAKEDNSSD_EXPORT int fakednssd_browse_reply(uint32_t flags, int32_t err, const c
 FAKEDNSSD_EXPORT int fakednssd_resolve_reply(uint32_t flags, int32_t err, const char *fullname,
                                              const char *host, uint8_t portHi, uint8_t portLo)
 {
+    std::lock_guard<std::recursive_mutex> lock(guard);
     Reply reply;
     reply.flags = flags;
     reply.err = err;
@@ -267,6 +303,7 @@ FAKEDNSSD_EXPORT int fakednssd_resolve_reply(uint32_t flags, int32_t err, const 
 
 FAKEDNSSD_EXPORT int fakednssd_count(int which)
 {
+    std::lock_guard<std::recursive_mutex> lock(guard);
     if (which == LiveRefs)
         return static_cast<int>(liveRefs.size());
     return which >= BrowseCalls && which < LiveRefs ? state.counters[which] : -1;
@@ -274,10 +311,12 @@ FAKEDNSSD_EXPORT int fakednssd_count(int which)
 
 FAKEDNSSD_EXPORT const char *fakednssd_last_text(int which)
 {
+    std::lock_guard<std::recursive_mutex> lock(guard);
     return which >= BrowseType && which <= ResolveDomain ? state.lastTexts[which].get() : nullptr;
 }
 
 FAKEDNSSD_EXPORT uint32_t fakednssd_last_number(int which)
 {
+    std::lock_guard<std::recursive_mutex> lock(guard);
     return which >= BrowseFlags && which <= ResolveInterface ? state.lastNumbers[which] : 0;
 }

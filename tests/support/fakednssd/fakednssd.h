@@ -12,7 +12,9 @@
 // byte is written to the socket, so the reference's QSocketNotifier fires; each
 // DNSServiceProcessResult then reads one byte and delivers one queued reply by calling the
 // callback synchronously. Replies therefore arrive only through the event loop (use
-// QTRY_COMPARE or QSignalSpy::wait).
+// QTRY_COMPARE or QSignalSpy::wait). The discovery classes make their references on
+// threads of their own; each control first waits for those calls to end (unless creations are
+// held), so it sees the fake as the last call left it.
 //
 // Typical use, e.g. a speaker list with one speaker that resolves to a local server:
 //     FakeDnssd::reset();
@@ -30,7 +32,8 @@ namespace FakeDnssd {
 // True when the loaded libdns_sd.so.1 is the fake (i.e. these controls reach it).
 bool available();
 
-// Forgets all scripting and counters. Live references stay live (their owners deallocate them).
+// Forgets all scripting and counters and releases held creations. Live references stay live
+// (their owners deallocate them).
 void reset();
 
 // The next DNSServiceBrowse / DNSServiceResolve fails with err and leaves the caller's reference
@@ -55,6 +58,10 @@ bool browseReplyOn(uint32_t interfaceIndex, uint32_t flags, int32_t err, const c
                    const char *type, const char *domain);
 bool resolveReply(uint32_t flags, int32_t err, const char *fullname, const char *host,
                   uint8_t portHi, uint8_t portLo);
+
+// While held, DNSServiceBrowse and DNSServiceResolve wait, after they have been counted, until
+// released (or reset()), as with a daemon that does not answer; at most 10 s.
+void holdCreation(bool hold);
 
 // Counters since the last reset().
 int browseCalls();

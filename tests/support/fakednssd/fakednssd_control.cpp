@@ -1,5 +1,12 @@
 #include "fakednssd.h"
 
+#include "dnssdthread.h"
+
+#include <QDeadlineTimer>
+
+#include <chrono>
+#include <thread>
+
 #include <dlfcn.h>
 
 // The fake is already loaded by the discovery binding (RTLD_LOCAL); RTLD_NOLOAD finds that copy
@@ -15,6 +22,17 @@ namespace {
     enum LastNumber { BrowseFlags, BrowseInterface, ResolveFlags, ResolveInterface };
     enum Failure { FailBrowse, FailResolve, FailProcess };
 
+    bool holding = false;
+
+    // The fake as the discovery classes left it: their calls still running on threads of their
+    // own end first. A held creation would not.
+    void settle()
+    {
+        QDeadlineTimer deadline(std::chrono::seconds(10));
+        while (!holding && DnssdThread::callsRunning() > 0 && !deadline.hasExpired())
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+
     void *symbol(const char *name)
     {
         static void *handle = dlopen("libdns_sd.so.1", RTLD_NOW | RTLD_NOLOAD);
@@ -23,6 +41,7 @@ namespace {
 
     template<typename Function> Function control(const char *name)
     {
+        settle();
         return reinterpret_cast<Function>(symbol(name));
     }
 
@@ -60,6 +79,7 @@ bool available()
 
 void reset()
 {
+    holding = false;
     if (auto function = control<void (*)()>("fakednssd_reset"))
         function();
 }
@@ -83,6 +103,14 @@ void setNextWithoutSocket(bool withoutSocket)
 {
     if (auto function = control<void (*)(int)>("fakednssd_set_next_without_socket"))
         function(withoutSocket ? 1 : 0);
+}
+
+void holdCreation(bool hold)
+{
+    holding = hold;
+    // Straight to the fake: a release must not wait for the creation it releases.
+    if (auto function = reinterpret_cast<void (*)(int)>(symbol("fakednssd_hold_creation")))
+        function(hold ? 1 : 0);
 }
 
 bool browseReply(uint32_t flags, int32_t err, const char *name, const char *type,
