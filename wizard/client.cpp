@@ -524,11 +524,8 @@ void Client::adoptSave(SettingsSave *save, const BonjourRecord &record)
         watchSpeaker(saved);
     });
     saves.append(qMakePair(save, record.instanceName));
-    // Done once the save has shown its box and started the watch for its speaker.
-    connect(save, &SettingsSave::answered, this, [this, save] {
-        QMetaObject::invokeMethod(
-            this, [this, save] { forgetSave(save); }, Qt::QueuedConnection);
-    });
+    // Done once the save has started the watch for its speaker and shown its box.
+    connect(save, &SettingsSave::finished, this, [this, save] { forgetSave(save); });
     updateQuitQuestion();
 }
 

@@ -34,5 +34,6 @@ void SettingsSave::readAnswer(const SaveResult &result)
     if (window)
         showInfoBox(window, Client_Settings::tr("Info"),
                     Client_Settings::saveOutcomeText(outcome, reason), Client_Settings::tr("OK"));
+    emit finished();
     deleteLater();
 }

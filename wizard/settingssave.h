@@ -36,6 +36,8 @@ signals:
     void answered(SpeakerApi::SaveOutcome outcome);
     // The speaker took the settings and reboots; emitted before the "Success" box.
     void saved();
+    // The outcome's box is shown: nothing of the save is awaited any more.
+    void finished();
 
 private slots:
     void readAnswer(const SaveResult &result);

@@ -716,6 +716,7 @@ void tst_Client::speakerReturns(const char *saved, const char *instance, const Q
     server->setDefaultResponse(ScriptedResponse::json(device));
     const int resolves = FakeDnssd::resolveCalls();
     const int released = FakeDnssd::deallocations();
+    const int asked = server->requests().size();
     QVERIFY(FakeDnssd::browseReply(0, 0, saved, ServiceType, Domain));
     QVERIFY(FakeDnssd::browseReply(Add, 0, instance, ServiceType, Domain));
     for (int watch = 0; watch < watches; ++watch) {
@@ -723,6 +724,8 @@ void tst_Client::speakerReturns(const char *saved, const char *instance, const Q
         QVERIFY(FakeDnssd::resolveReply(0, 0, "s._dockset._tcp.local.", "127.0.0.1",
                                         server->port() >> 8, server->port() & 0xff));
         QTRY_COMPARE(FakeDnssd::deallocations(), released + watch + 1);
+        // Its device query has its answer: the next return's answer is not this one's.
+        QTRY_COMPARE(server->requests().size(), asked + watch + 1);
     }
 }
 
