@@ -184,7 +184,7 @@ VANTIR Ovix se reiniciarán!</translation>
     </message>
     <message>
         <source>IP Addr:</source>
-        <translation>Dir. IP:</translation>
+        <translation>Dirección IP:</translation>
     </message>
     <message>
         <source>Info</source>
@@ -223,7 +223,7 @@ y estarán disponibles en un minuto…</translation>
     </message>
     <message>
         <source>Vers:</source>
-        <translation>Vers.:</translation>
+        <translation>Versión:</translation>
     </message>
     <message>
         <source>WLAN:</source>
@@ -243,15 +243,15 @@ y estarán disponibles en un minuto…</translation>
     </message>
     <message>
         <source>The name is too long: at most 63 characters, and letters such as ä count twice.</source>
-        <translation>El nombre es demasiado largo: 63 caracteres como máximo, y letras como ä cuentan doble.</translation>
+        <translation>El nombre es demasiado largo: 63 caracteres como máximo; las letras como ä cuentan doble.</translation>
     </message>
     <message>
         <source>The password of this WLAN is too short: at least 8 characters, or 64 hexadecimal digits.</source>
-        <translation>La contraseña de esta red wifi es demasiado corta: al menos 8 caracteres, o 64 dígitos hexadecimales.</translation>
+        <translation>La contraseña de esta red wifi es demasiado corta: al menos 8 caracteres o 64 dígitos hexadecimales.</translation>
     </message>
     <message>
         <source>The password of this WLAN is too long: at most 63 characters (letters such as ä count twice), or 64 hexadecimal digits.</source>
-        <translation>La contraseña de esta red wifi es demasiado larga: 63 caracteres como máximo (letras como ä cuentan doble), o 64 dígitos hexadecimales.</translation>
+        <translation>La contraseña de esta red wifi es demasiado larga: 63 caracteres como máximo (letras como ä cuentan doble) o 64 dígitos hexadecimales.</translation>
     </message>
     <message>
         <source>Enter the password of this WLAN.</source>
@@ -315,7 +315,7 @@ y estarán disponibles en un minuto…</translation>
     </message>
     <message>
         <source>The password could not be read on this computer. Please type it in.</source>
-        <translation>No se ha podido leer la contraseña en este equipo. Escríbala, por favor.</translation>
+        <translation>No se ha podido leer la contraseña en este equipo. Introdúzcala manualmente.</translation>
     </message>
     <message>
         <source>Enter the name of the WLAN.</source>
@@ -323,7 +323,7 @@ y estarán disponibles en un minuto…</translation>
     </message>
     <message>
         <source>The name of the WLAN is too long: at most 32 characters, and letters such as ä count twice.</source>
-        <translation>El nombre de la red wifi es demasiado largo: 32 caracteres como máximo, y letras como ä cuentan doble.</translation>
+        <translation>El nombre de la red wifi es demasiado largo: 32 caracteres como máximo; las letras como ä cuentan doble.</translation>
     </message>
     <message>
         <source>The speaker &quot;%1&quot; is no longer announced.</source>

@@ -184,7 +184,7 @@ enceintes VANTIR Ovix !</translation>
     </message>
     <message>
         <source>IP Addr:</source>
-        <translation>Adr. IP :</translation>
+        <translation>Adresse IP :</translation>
     </message>
     <message>
         <source>Info</source>
@@ -223,7 +223,7 @@ et seront disponibles dans une minute…</translation>
     </message>
     <message>
         <source>Vers:</source>
-        <translation>Vers. :</translation>
+        <translation>Version :</translation>
     </message>
     <message>
         <source>WLAN:</source>
@@ -247,11 +247,11 @@ et seront disponibles dans une minute…</translation>
     </message>
     <message>
         <source>The password of this WLAN is too short: at least 8 characters, or 64 hexadecimal digits.</source>
-        <translation>Le mot de passe de ce Wi-Fi est trop court : au moins 8 caractères, ou 64 chiffres hexadécimaux.</translation>
+        <translation>Le mot de passe de ce Wi-Fi est trop court : au moins 8 caractères ou 64 chiffres hexadécimaux.</translation>
     </message>
     <message>
         <source>The password of this WLAN is too long: at most 63 characters (letters such as ä count twice), or 64 hexadecimal digits.</source>
-        <translation>Le mot de passe de ce Wi-Fi est trop long : 63 caractères au maximum (les lettres comme ä comptent double), ou 64 chiffres hexadécimaux.</translation>
+        <translation>Le mot de passe de ce Wi-Fi est trop long : 63 caractères au maximum (les lettres comme ä comptent double) ou 64 chiffres hexadécimaux.</translation>
     </message>
     <message>
         <source>Enter the password of this WLAN.</source>

@@ -159,11 +159,11 @@ Controlla:
     </message>
     <message>
         <source>Quitting once the speaker &quot;%1&quot; has answered…</source>
-        <translation>Uscita appena l’altoparlante «%1» avrà risposto…</translation>
+        <translation>Chiusura non appena l’altoparlante «%1» avrà risposto…</translation>
     </message>
     <message>
         <source>Quitting once %1 speakers have answered…</source>
-        <translation>Uscita appena %1 altoparlanti avranno risposto…</translation>
+        <translation>Chiusura non appena %1 altoparlanti avranno risposto…</translation>
     </message>
 </context>
 <context>
@@ -184,7 +184,7 @@ VANTIR Ovix si riavvieranno!</translation>
     </message>
     <message>
         <source>IP Addr:</source>
-        <translation>Ind. IP:</translation>
+        <translation>Indirizzo IP:</translation>
     </message>
     <message>
         <source>Info</source>
@@ -223,7 +223,7 @@ e saranno disponibili tra un minuto…</translation>
     </message>
     <message>
         <source>Vers:</source>
-        <translation>Vers.:</translation>
+        <translation>Versione:</translation>
     </message>
     <message>
         <source>WLAN:</source>
@@ -435,11 +435,11 @@ e saranno disponibili tra un minuto…</translation>
     </message>
     <message>
         <source>Known to this computer</source>
-        <translation>Nota a questo computer</translation>
+        <translation>Conosciuta da questo computer</translation>
     </message>
     <message>
         <source>Known to this computer, connected now</source>
-        <translation>Nota a questo computer, connessa ora</translation>
+        <translation>Conosciuta da questo computer, connessa ora</translation>
     </message>
     <message>
         <source>Rescan</source>

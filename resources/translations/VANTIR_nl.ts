@@ -247,11 +247,11 @@ en zijn over een minuut beschikbaar…</translation>
     </message>
     <message>
         <source>The password of this WLAN is too short: at least 8 characters, or 64 hexadecimal digits.</source>
-        <translation>Het wachtwoord van dit wifinetwerk is te kort: minstens 8 tekens, of 64 hexadecimale cijfers.</translation>
+        <translation>Het wachtwoord van dit wifinetwerk is te kort: minstens 8 tekens of 64 hexadecimale cijfers.</translation>
     </message>
     <message>
         <source>The password of this WLAN is too long: at most 63 characters (letters such as ä count twice), or 64 hexadecimal digits.</source>
-        <translation>Het wachtwoord van dit wifinetwerk is te lang: hoogstens 63 tekens (letters zoals ä tellen dubbel), of 64 hexadecimale cijfers.</translation>
+        <translation>Het wachtwoord van dit wifinetwerk is te lang: hoogstens 63 tekens (letters zoals ä tellen dubbel) of 64 hexadecimale cijfers.</translation>
     </message>
     <message>
         <source>Enter the password of this WLAN.</source>

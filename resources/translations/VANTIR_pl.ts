@@ -159,11 +159,11 @@ Sprawdź:
     </message>
     <message>
         <source>Quitting once the speaker &quot;%1&quot; has answered…</source>
-        <translation>Zakończenie, gdy głośnik „%1” odpowie…</translation>
+        <translation>Program zakończy działanie, gdy głośnik „%1” odpowie…</translation>
     </message>
     <message>
         <source>Quitting once %1 speakers have answered…</source>
-        <translation>Zakończenie, gdy odpowiedzą głośniki (%1)…</translation>
+        <translation>Program zakończy działanie, gdy odpowiedzą głośniki (%1)…</translation>
     </message>
 </context>
 <context>
@@ -475,7 +475,7 @@ i za minutę będą dostępne…</translation>
     </message>
     <message>
         <source>The WLAN &quot;%1&quot; is no longer listed. Choose one.</source>
-        <translation>Sieć Wi-Fi „%1” nie jest już widoczna na liście. Wybierz jedną.</translation>
+        <translation>Sieć Wi-Fi „%1” nie jest już widoczna na liście. Wybierz sieć z listy.</translation>
     </message>
     <message>
         <source>The speaker &quot;%1&quot; is no longer announced.</source>
