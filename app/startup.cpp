@@ -138,8 +138,10 @@ void identifyWindows()
 
 bool loadCatalogue(QTranslator &translator, const QLocale &locale)
 {
-    return translator.load(QLatin1String("VANTIR_") + locale.name(),
-                           QLatin1String(":/translations/"));
+    const QString directory = QStringLiteral(":/translations/");
+    // Without one for the locale the pages speak English, not their source texts.
+    return translator.load(QLatin1String("VANTIR_") + locale.name(), directory) ||
+        translator.load(QStringLiteral("VANTIR_en"), directory);
 }
 
 void recordScreenRatio()
@@ -152,7 +154,7 @@ void recordScreenRatio()
 
 void installCatalogue(QTranslator &translator, const QLocale &locale)
 {
-    // An empty translator leaves the source texts; nothing to report.
+    // Only a program built without its catalogues fails here: it shows the source texts.
     loadCatalogue(translator, locale);
     QCoreApplication::installTranslator(&translator);
 }

@@ -23,8 +23,9 @@ void followDesktopScale(int argc, char *argv[]);
 void identifyWindows();
 
 // Loads "VANTIR_" + the locale's name from the compiled-in catalogues, with the
-// toolkit's default fallback (de_AT reaches VANTIR_de.qm). Returns whether a
-// catalogue was found; the caller installs the translator either way.
+// toolkit's default fallback (de_AT reaches VANTIR_de.qm), and English where no
+// catalogue fits the locale. Returns whether a catalogue was loaded; the caller
+// installs the translator either way.
 bool loadCatalogue(QTranslator &translator, const QLocale &locale);
 
 // Keeps the first screen's device pixel ratio (1 without a screen) for the

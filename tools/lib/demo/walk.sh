@@ -1,13 +1,11 @@
 # The headless demo: the configurator on a virtual display (Xvfb), walked
 # through a full configuration of the first speaker by keyboard as a user would
 # do it, with a screenshot of each page. Sourced by ./network, which provides
-# $PROGRAM, $work, $shots and the process ids.
+# $PROGRAM, $work, $shots, $languages and the process ids.
 
 # shellcheck shell=bash
 # shellcheck disable=SC2154 # work, shots and the process ids come from ./network
 
-readonly WALK_NAME="VANTIR Ovix Studio"
-readonly WALK_NAME_DE="VANTIR Ovix Arbeitszimmer"
 readonly WALK_HIDDEN_SSID="Gartenhaus"
 readonly WALK_HIDDEN_PASSWORD="Garten-2024!"
 readonly WINDOW_TIMEOUT=30 # seconds for a page to appear
@@ -124,20 +122,49 @@ print_setconfig_request()
                  .body'
 }
 
-# The page titles that the walk looks for (as patterns), in the catalogue's language.
-set_titles()
+# For a walk in LANGUAGE: its locale, the speaker's new name, and the titles of the pages and of
+# the boxes that the walk looks for (as patterns: a letter beyond ASCII is matched by ".*",
+# whichever encoding the window name carries it in).
+set_language()
 {
     case $1 in
+    en)
+        locale=en_US.UTF-8 new_name="VANTIR Ovix Studio"
+        title_list="VANTIR Ovix Configurator" title_wlans="Select WLAN"
+        title_settings="Speaker WLAN Settings" title_info=Info
+        ;;
     de)
-        title_list="VANTIR Ovix Konfigurator"
-        # The title's umlaut, whichever encoding the window name carries it in.
-        title_wlans="WLAN ausw.*hlen"
-        title_settings="WLAN Einstellungen"
+        locale=de_DE.UTF-8 new_name="VANTIR Ovix Arbeitszimmer"
+        title_list="VANTIR Ovix Konfigurator" title_wlans="WLAN ausw.*hlen"
+        title_settings="WLAN Einstellungen" title_info=Info
+        ;;
+    es)
+        locale=es_ES.UTF-8 new_name="VANTIR Ovix Despacho"
+        title_list="Configurador VANTIR Ovix" title_wlans="Elegir red wifi"
+        title_settings="Ajustes wifi del altavoz" title_info="Informaci.*n"
+        ;;
+    fr)
+        locale=fr_FR.UTF-8 new_name="VANTIR Ovix Bureau"
+        title_list="Configurateur VANTIR Ovix" title_wlans="Choisir le r.*seau Wi-Fi"
+        title_settings="R.*glages Wi-Fi de l.*enceinte" title_info=Info
+        ;;
+    it)
+        locale=it_IT.UTF-8 new_name="VANTIR Ovix Studiolo"
+        title_list="Configuratore VANTIR Ovix" title_wlans="Scegli la rete Wi-Fi"
+        title_settings="Impostazioni Wi-Fi dell.*altoparlante" title_info=Info
+        ;;
+    nl)
+        locale=nl_NL.UTF-8 new_name="VANTIR Ovix Werkkamer"
+        title_list="VANTIR Ovix Configurator" title_wlans="Wifinetwerk kiezen"
+        title_settings="Wifi-instellingen van de luidspreker" title_info=Info
+        ;;
+    pl)
+        locale=pl_PL.UTF-8 new_name="VANTIR Ovix Gabinet"
+        title_list="Konfigurator VANTIR Ovix" title_wlans="Wybierz sie.* Wi-Fi"
+        title_settings="Ustawienia Wi-Fi g.*o.*nika" title_info=Informacja
         ;;
     *)
-        title_list="VANTIR Ovix Configurator"
-        title_wlans="Select WLAN"
-        title_settings="Speaker WLAN Settings"
+        demo_die "the demo has no walk in \"$1\""
         ;;
     esac
 }
@@ -153,14 +180,14 @@ no_window_shown()
     ! window_shown "$1"
 }
 
-# One walk through the wizard in LOCALE (en_US.UTF-8 or de_DE.UTF-8), configuring
-# the speaker in the first row to NEW_NAME; its screenshots go to
+# One walk through the wizard in LANGUAGE (en, de, ...), configuring the speaker
+# in the first row to the language's new name; its screenshots go to
 # $shots/LANGUAGE/.
 walk_in_language()
 {
-    local locale=$1 new_name=$2 language=${1%%_*} window tries index
-    local title_list title_wlans title_settings
-    set_titles "$language"
+    local language=$1 window tries index
+    local locale new_name title_list title_wlans title_settings title_info
+    set_language "$language"
     mkdir -p "$shots/$language"
     # Only the requests of this walk count.
     chosen=
@@ -226,16 +253,16 @@ walk_in_language()
 
     # 4. The speaker's answers. Busy at first, it refuses the settings with a reason of its
     # own, which the box shows whole; SAVE again, and it takes them.
-    window=$(window_titled "Info")
+    window=$(window_titled "$title_info")
     screenshot "$language/7-settings-refused" root
     press "$window" Return
-    wait_for 10 no_window_shown "Info" || demo_warn "the refusal's box did not close"
+    wait_for 10 no_window_shown "$title_info" || demo_warn "the refusal's box did not close"
     window=$(window_titled "$title_settings")
     press "$window" Return
     wait_for "$REPLY_TIMEOUT" has_requests setconfig 2 \
         || { show_program_log; demo_die "the speaker received no second setconfig"; }
     # The whole screen: the box over the speaker list, which stays open.
-    window=$(window_titled "Info")
+    window=$(window_titled "$title_info")
     screenshot "$language/8-success" root
     press "$window" Return
 
@@ -270,12 +297,15 @@ walk_in_language()
     program_pid=
 }
 
-# Both languages, one speaker each: English first, then German on the other one.
+# One walk per language of $languages, each on the speaker then in the first row
+# (by default English, then German on the other one).
 walk_through_wizard()
 {
+    local language
     mkdir -p "$shots"
     start_virtual_display
-    walk_in_language en_US.UTF-8 "$WALK_NAME"
-    walk_in_language de_DE.UTF-8 "$WALK_NAME_DE"
+    for language in ${languages//,/ }; do
+        walk_in_language "$language"
+    done
     demo_say "screenshots in $shots"
 }

@@ -1,0 +1,485 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL" sourcelanguage="en">
+<context>
+    <name>Client</name>
+    <message>
+        <source>&lt;&lt; Back</source>
+        <translation>&lt; Terug</translation>
+    </message>
+    <message>
+        <source>VANTIR Ovix Configurator</source>
+        <translation>VANTIR Ovix Configurator</translation>
+    </message>
+    <message>
+        <source>Available VANTIR Speakers</source>
+        <translation>Beschikbare VANTIR-luidsprekers</translation>
+    </message>
+    <message>
+        <source>Next &gt;&gt;</source>
+        <translation>Volgende &gt;</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>The Speakers and your
+device have to be in
+the same WLAN!</source>
+        <translation>De luidsprekers en uw
+apparaat moeten op
+hetzelfde wifinetwerk zitten!</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>The speaker could not be reached. Check that it is switched on and on the same network as this computer, then choose it again.</source>
+        <translation>De luidspreker was niet bereikbaar. Controleer of hij aan staat en op hetzelfde netwerk zit als deze computer en kies hem daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>The search for speakers is not available: this computer&apos;s DNS-SD service (avahi-daemon) does not answer. Start it, for example with &quot;sudo systemctl start avahi-daemon&quot;, and the list fills by itself.</source>
+        <translation>Het zoeken naar luidsprekers is niet beschikbaar: de DNS-SD-dienst van deze computer (avahi-daemon) antwoordt niet. Start deze, bijvoorbeeld met ‘sudo systemctl start avahi-daemon’, dan vult de lijst zich vanzelf.</translation>
+    </message>
+    <message>
+        <source>The search for speakers is not available: this computer&apos;s DNS-SD service (Bonjour) does not answer. Start the Bonjour service (or install it), and the list fills by itself.</source>
+        <translation>Het zoeken naar luidsprekers is niet beschikbaar: de DNS-SD-dienst van deze computer (Bonjour) antwoordt niet. Start de Bonjour-dienst (of installeer hem), dan vult de lijst zich vanzelf.</translation>
+    </message>
+    <message>
+        <source>Speakers on this network</source>
+        <translation>Luidsprekers op dit netwerk</translation>
+    </message>
+    <message>
+        <source>A row of VANTIR speakers</source>
+        <translation>Een rij VANTIR-luidsprekers</translation>
+    </message>
+    <message>
+        <source>Waiting for the speaker</source>
+        <translation>Wachten op de luidspreker</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; is back on the network under its new name, IP address %2.</source>
+        <translation>De luidspreker ‘%1’ is onder zijn nieuwe naam terug op het netwerk, IP-adres %2.</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; came back but kept its old name: the settings did not take.</source>
+        <translation>De luidspreker ‘%1’ is terug, maar heeft zijn oude naam behouden: de instellingen zijn niet overgenomen.</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; has not come back on the network.
+
+Please check:
+- the WLAN password: a wrong password is the usual cause;
+- that this computer is on the home WLAN now: if it was joined to the speaker&apos;s own network, join the home WLAN again;
+- a speaker that joined no network must be reset and set up again.</source>
+        <translation>De luidspreker ‘%1’ is niet teruggekeerd op het netwerk.
+
+Controleer:
+- het wifiwachtwoord: een verkeerd wachtwoord is de gebruikelijke oorzaak;
+- of deze computer nu op het wifinetwerk thuis zit: was hij verbonden met het eigen netwerk van de luidspreker, verbind hem dan weer met het wifinetwerk thuis;
+- een luidspreker die met geen enkel netwerk verbonden is, moet worden gereset en opnieuw ingesteld.</translation>
+    </message>
+    <message>
+        <source>The search for speakers is not available, so the speaker cannot be reached now.</source>
+        <translation>Het zoeken naar luidsprekers is niet beschikbaar, dus de luidspreker is nu niet bereikbaar.</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; is no longer announced.</source>
+        <translation>De luidspreker ‘%1’ meldt zich niet meer op het netwerk.</translation>
+    </message>
+    <message>
+        <source>Waiting for saved speakers</source>
+        <translation>Wachten op de ingestelde luidsprekers</translation>
+    </message>
+    <message>
+        <source>Waiting for &quot;%1&quot; to come back…</source>
+        <translation>Wachten tot ‘%1’ terugkomt…</translation>
+    </message>
+    <message>
+        <source>Waiting for %1 speakers to come back…</source>
+        <translation>Wachten tot %1 luidsprekers terugkomen…</translation>
+    </message>
+    <message>
+        <source>The configurator is still waiting for the speaker &quot;%1&quot; to come back. Quit anyway?</source>
+        <translation>De configurator wacht nog tot de luidspreker ‘%1’ terugkomt. Toch afsluiten?</translation>
+    </message>
+    <message>
+        <source>The configurator is still waiting for %1 speakers to come back. Quit anyway?</source>
+        <translation>De configurator wacht nog tot %1 luidsprekers terugkomen. Toch afsluiten?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nee</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; is back on the network, on the WLAN &quot;%2&quot;, IP address %3.</source>
+        <translation>De luidspreker ‘%1’ is terug op het netwerk, op het wifinetwerk ‘%2’, IP-adres %3.</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; is back on the network, but on another WLAN: &quot;%2&quot; instead of &quot;%3&quot;. IP address %4.</source>
+        <translation>De luidspreker ‘%1’ is terug op het netwerk, maar op een ander wifinetwerk: ‘%2’ in plaats van ‘%3’. IP-adres %4.</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; is back on the network, IP address %2. Whether it joined the WLAN &quot;%3&quot; cannot be told from here.</source>
+        <translation>De luidspreker ‘%1’ is terug op het netwerk, IP-adres %2. Of hij verbonden is met het wifinetwerk ‘%3’, is van hieruit niet te zien.</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; is back in the list but does not answer.</source>
+        <translation>De luidspreker ‘%1’ staat weer in de lijst, maar antwoordt niet.</translation>
+    </message>
+    <message>
+        <source>Another device answers under the name &quot;%1&quot;, at IP address %2: it is not the speaker that was saved, which is still awaited.</source>
+        <translation>Een ander apparaat antwoordt onder de naam ‘%1’, op IP-adres %2: het is niet de ingestelde luidspreker, waarop nog wordt gewacht.</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; has not yet answered whether it takes the settings.</source>
+        <translation>De luidspreker ‘%1’ heeft nog niet geantwoord of hij de instellingen overneemt.</translation>
+    </message>
+    <message>
+        <source>The configurator is also waiting for the speaker &quot;%1&quot; to come back.</source>
+        <translation>De configurator wacht ook nog tot de luidspreker ‘%1’ terugkomt.</translation>
+    </message>
+    <message>
+        <source>The configurator is also waiting for %1 speakers to come back.</source>
+        <translation>De configurator wacht ook nog tot %1 luidsprekers terugkomen.</translation>
+    </message>
+    <message>
+        <source>Quit once the answer is in?</source>
+        <translation>Afsluiten zodra het antwoord binnen is?</translation>
+    </message>
+    <message>
+        <source>Quit once the answers are in?</source>
+        <translation>Afsluiten zodra de antwoorden binnen zijn?</translation>
+    </message>
+    <message>
+        <source>Quitting once the speaker &quot;%1&quot; has answered…</source>
+        <translation>Afsluiten zodra de luidspreker ‘%1’ heeft geantwoord…</translation>
+    </message>
+    <message>
+        <source>Quitting once %1 speakers have answered…</source>
+        <translation>Afsluiten zodra %1 luidsprekers hebben geantwoord…</translation>
+    </message>
+</context>
+<context>
+    <name>Client_Settings</name>
+    <message>
+        <source>&lt;&lt; Back</source>
+        <translation>&lt; Terug</translation>
+    </message>
+    <message>
+        <source>VANTIR Ovix</source>
+        <translation>VANTIR Ovix</translation>
+    </message>
+    <message>
+        <source>Clicking on SAVE will reboot your
+VANTIR Ovix-Speakers!</source>
+        <translation>Klikken op OPSLAAN start uw
+VANTIR Ovix-luidsprekers opnieuw op!</translation>
+    </message>
+    <message>
+        <source>IP Addr:</source>
+        <translation>IP-adres:</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Naam:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Passwd:</source>
+        <translation>Wachtwoord:</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>OPSLAAN</translation>
+    </message>
+    <message>
+        <source>Speaker WLAN Settings</source>
+        <translation>Wifi-instellingen van de luidspreker</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Gelukt!
+
+Uw VANTIR-luidsprekers starten opnieuw op
+en zijn over een minuut beschikbaar…</translation>
+    </message>
+    <message>
+        <source>Vers:</source>
+        <translation>Versie:</translation>
+    </message>
+    <message>
+        <source>WLAN:</source>
+        <translation>Wifi:</translation>
+    </message>
+    <message>
+        <source>Sending the settings to the speaker…</source>
+        <translation>De instellingen worden naar de luidspreker gestuurd…</translation>
+    </message>
+    <message>
+        <source>Waiting for the speaker&apos;s answer</source>
+        <translation>Wachten op het antwoord van de luidspreker</translation>
+    </message>
+    <message>
+        <source>Enter a name for the speaker.</source>
+        <translation>Voer een naam in voor de luidspreker.</translation>
+    </message>
+    <message>
+        <source>The name is too long: at most 63 characters, and letters such as ä count twice.</source>
+        <translation>De naam is te lang: hoogstens 63 tekens, en letters zoals ä tellen dubbel.</translation>
+    </message>
+    <message>
+        <source>The password of this WLAN is too short: at least 8 characters, or 64 hexadecimal digits.</source>
+        <translation>Het wachtwoord van dit wifinetwerk is te kort: minstens 8 tekens of 64 hexadecimale cijfers.</translation>
+    </message>
+    <message>
+        <source>The password of this WLAN is too long: at most 63 characters (letters such as ä count twice), or 64 hexadecimal digits.</source>
+        <translation>Het wachtwoord van dit wifinetwerk is te lang: hoogstens 63 tekens (letters zoals ä tellen dubbel) of 64 hexadecimale cijfers.</translation>
+    </message>
+    <message>
+        <source>Enter the password of this WLAN.</source>
+        <translation>Voer het wachtwoord van dit wifinetwerk in.</translation>
+    </message>
+    <message>
+        <source>The speaker refused the settings. Check the name and the password, then press SAVE again.</source>
+        <translation>De luidspreker heeft de instellingen geweigerd. Controleer de naam en het wachtwoord en klik daarna opnieuw op OPSLAAN.</translation>
+    </message>
+    <message>
+        <source>The speaker refused the settings (&quot;%1&quot;). Check the name and the password, then press SAVE again.</source>
+        <translation>De luidspreker heeft de instellingen geweigerd (‘%1’). Controleer de naam en het wachtwoord en klik daarna opnieuw op OPSLAAN.</translation>
+    </message>
+    <message>
+        <source>The speaker&apos;s answer could not be used, so it is not known whether it took the settings. Wait a minute and look for it in the speaker list before you try again.</source>
+        <translation>Het antwoord van de luidspreker was onbruikbaar, dus het is niet bekend of hij de instellingen heeft overgenomen. Wacht een minuut en zoek hem in de lijst met luidsprekers voordat u het opnieuw probeert.</translation>
+    </message>
+    <message>
+        <source>The speaker did not answer. It may have taken the settings and be restarting: wait a minute and look for it in the speaker list before you try again.</source>
+        <translation>De luidspreker heeft niet geantwoord. Misschien heeft hij de instellingen overgenomen en start hij opnieuw op: wacht een minuut en zoek hem in de lijst met luidsprekers voordat u het opnieuw probeert.</translation>
+    </message>
+    <message>
+        <source>The settings were not sent: the speaker could not be reached, so it is as it was. Check that it is switched on and on the same network as this computer, then press SAVE again.</source>
+        <translation>De instellingen zijn niet verzonden: de luidspreker was niet bereikbaar en is dus ongewijzigd. Controleer of hij aan staat en op hetzelfde netwerk zit als deze computer en klik daarna opnieuw op OPSLAAN.</translation>
+    </message>
+    <message>
+        <source>The speaker&apos;s answer was too large to use, so it is not known whether it took the settings. Wait a minute and look for it in the speaker list before you try again.</source>
+        <translation>Het antwoord van de luidspreker was te groot om te gebruiken, dus het is niet bekend of hij de instellingen heeft overgenomen. Wacht een minuut en zoek hem in de lijst met luidsprekers voordat u het opnieuw probeert.</translation>
+    </message>
+    <message>
+        <source>The settings were not sent: the device at the speaker&apos;s address is no longer the speaker chosen. Choose the speaker again in the speaker list.</source>
+        <translation>De instellingen zijn niet verzonden: het apparaat op het adres van de luidspreker is niet meer de gekozen luidspreker. Kies de luidspreker opnieuw in de lijst met luidsprekers.</translation>
+    </message>
+    <message>
+        <source>The front of a VANTIR speaker</source>
+        <translation>De voorkant van een VANTIR-luidspreker</translation>
+    </message>
+    <message>
+        <source>Speaker: %1</source>
+        <translation>Luidspreker: %1</translation>
+    </message>
+    <message>
+        <source>Security:</source>
+        <translation>Beveiliging:</translation>
+    </message>
+    <message>
+        <source>WPA/WPA2/WPA3 Personal</source>
+        <translation>WPA/WPA2/WPA3 Persoonlijk</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Show password</source>
+        <translation>Wachtwoord tonen</translation>
+    </message>
+    <message>
+        <source>Use this computer&apos;s password</source>
+        <translation>Wachtwoord van deze computer</translation>
+    </message>
+    <message>
+        <source>The password could not be read on this computer. Please type it in.</source>
+        <translation>Het wachtwoord kon op deze computer niet worden gelezen. Typ het zelf in.</translation>
+    </message>
+    <message>
+        <source>Enter the name of the WLAN.</source>
+        <translation>Voer de naam van het wifinetwerk in.</translation>
+    </message>
+    <message>
+        <source>The name of the WLAN is too long: at most 32 characters, and letters such as ä count twice.</source>
+        <translation>De naam van het wifinetwerk is te lang: hoogstens 32 tekens, en letters zoals ä tellen dubbel.</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; is no longer announced.</source>
+        <translation>De luidspreker ‘%1’ meldt zich niet meer op het netwerk.</translation>
+    </message>
+    <message>
+        <source>The name contains %1, which is not allowed.</source>
+        <translation>De naam bevat %1, wat niet is toegestaan.</translation>
+    </message>
+    <message>
+        <source>The name must not start or end with a space.</source>
+        <translation>De naam mag niet met een spatie beginnen of eindigen.</translation>
+    </message>
+    <message>
+        <source>The password contains %1, which is not allowed.</source>
+        <translation>Het wachtwoord bevat %1, wat niet is toegestaan.</translation>
+    </message>
+    <message>
+        <source>a line break</source>
+        <translation>een regeleinde</translation>
+    </message>
+    <message>
+        <source>a tab</source>
+        <translation>een tab</translation>
+    </message>
+    <message>
+        <source>the character %1</source>
+        <translation>het teken %1</translation>
+    </message>
+</context>
+<context>
+    <name>Client_WLANs</name>
+    <message>
+        <source>&lt;&lt; Back</source>
+        <translation>&lt; Terug</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Next &gt;&gt;</source>
+        <translation>Volgende &gt;</translation>
+    </message>
+    <message>
+        <source>No Speakers found</source>
+        <translation>Geen luidsprekers gevonden</translation>
+    </message>
+    <message>
+        <source>Please select your private WLAN
+  </source>
+        <translation>Kies uw eigen wifinetwerk</translation>
+    </message>
+    <message>
+        <source>Reset!</source>
+        <translation>Reset!</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>Wifinetwerk</translation>
+    </message>
+    <message>
+        <source>Select WLAN</source>
+        <translation>Wifinetwerk kiezen</translation>
+    </message>
+    <message>
+        <source>Sig</source>
+        <translation>Signaal</translation>
+    </message>
+    <message>
+        <source>The speaker is looking for WLANs…</source>
+        <translation>De luidspreker zoekt naar wifinetwerken…</translation>
+    </message>
+    <message>
+        <source>Waiting for the speaker&apos;s WLANs</source>
+        <translation>Wachten op de wifinetwerken van de luidspreker</translation>
+    </message>
+    <message>
+        <source>The speaker could not be reached. Check that it is switched on and on the same network as this computer, then go back and choose it again.</source>
+        <translation>De luidspreker was niet bereikbaar. Controleer of hij aan staat en op hetzelfde netwerk zit als deze computer, ga dan terug en kies hem opnieuw.</translation>
+    </message>
+    <message>
+        <source>The speaker did not answer. Check that it is switched on, then go back and choose it again.</source>
+        <translation>De luidspreker heeft niet geantwoord. Controleer of hij aan staat, ga dan terug en kies hem opnieuw.</translation>
+    </message>
+    <message>
+        <source>The speaker&apos;s answer could not be used. Go back and choose it again; if that does not help, switch the speaker off and on.</source>
+        <translation>Het antwoord van de luidspreker was onbruikbaar. Ga terug en kies hem opnieuw; helpt dat niet, zet de luidspreker dan uit en weer aan.</translation>
+    </message>
+    <message>
+        <source>The speaker&apos;s answer was too large to use. Go back and choose it again; if that does not help, switch the speaker off and on.</source>
+        <translation>Het antwoord van de luidspreker was te groot om te gebruiken. Ga terug en kies hem opnieuw; helpt dat niet, zet de luidspreker dan uit en weer aan.</translation>
+    </message>
+    <message>
+        <source>The speaker found no WLANs. Check that your WLAN router is switched on, then go back and choose the speaker again.</source>
+        <translation>De luidspreker heeft geen wifinetwerken gevonden. Controleer of uw wifirouter aan staat, ga dan terug en kies de luidspreker opnieuw.</translation>
+    </message>
+    <message>
+        <source>WLANs the speaker sees</source>
+        <translation>Wifinetwerken die de luidspreker ziet</translation>
+    </message>
+    <message>
+        <source>A radio mast sending to a speaker</source>
+        <translation>Een zendmast die naar een luidspreker zendt</translation>
+    </message>
+    <message>
+        <source>Speaker: %1</source>
+        <translation>Luidspreker: %1</translation>
+    </message>
+    <message>
+        <source>Known to this computer</source>
+        <translation>Bekend op deze computer</translation>
+    </message>
+    <message>
+        <source>Known to this computer, connected now</source>
+        <translation>Bekend op deze computer, nu verbonden</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Opnieuw zoeken</translation>
+    </message>
+    <message>
+        <source>Other network…</source>
+        <translation>Ander netwerk…</translation>
+    </message>
+    <message>
+        <source>A WLAN that the speaker does not list</source>
+        <translation>Een wifinetwerk dat de luidspreker niet toont</translation>
+    </message>
+    <message>
+        <source>The speaker found no WLANs this time. The list shows those it found before.</source>
+        <translation>De luidspreker heeft deze keer geen wifinetwerken gevonden. De lijst toont de eerder gevonden netwerken.</translation>
+    </message>
+    <message>
+        <source>The speaker could not be reached for a new search. The list shows the WLANs it found before.</source>
+        <translation>De luidspreker was niet bereikbaar voor een nieuwe zoekactie. De lijst toont de eerder gevonden wifinetwerken.</translation>
+    </message>
+    <message>
+        <source>The speaker did not answer the new search. The list shows the WLANs it found before.</source>
+        <translation>De luidspreker heeft niet op de nieuwe zoekactie geantwoord. De lijst toont de eerder gevonden wifinetwerken.</translation>
+    </message>
+    <message>
+        <source>The speaker&apos;s answer to the new search could not be used. The list shows the WLANs it found before.</source>
+        <translation>Het antwoord van de luidspreker op de nieuwe zoekactie was onbruikbaar. De lijst toont de eerder gevonden wifinetwerken.</translation>
+    </message>
+    <message>
+        <source>The speaker&apos;s answer to the new search was too large to use. The list shows the WLANs it found before.</source>
+        <translation>Het antwoord van de luidspreker op de nieuwe zoekactie was te groot om te gebruiken. De lijst toont de eerder gevonden wifinetwerken.</translation>
+    </message>
+    <message>
+        <source>The WLAN &quot;%1&quot; is no longer listed. Choose one.</source>
+        <translation>Het wifinetwerk ‘%1’ staat niet meer in de lijst. Kies er een.</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; is no longer announced.</source>
+        <translation>De luidspreker ‘%1’ meldt zich niet meer op het netwerk.</translation>
+    </message>
+</context>
+</TS>
