@@ -108,16 +108,17 @@ bool desktopSetsXftDpi()
 
 // Qt 5's high-DPI scaling on X11 takes the screen's physical resolution where the desktop sets
 // no font resolution: 1.04 on a screen of 100 dots per inch, with the windows larger and the
-// icons resampled. There Qt 6 stays at 1, and so does this, unless one of Qt's variables asks.
+// icons resampled. There Qt 6 stays at 1, and so does this, unless one of Qt's variables asks
+// for the screen's scale. QT_SCALE_FACTOR and QT_SCREEN_SCALE_FACTORS scale by themselves: alone
+// they give their own factor, not that times the physical resolution's.
 bool scalesByPhysicalDpi(const QList<QByteArray> &platforms)
 {
     const bool x11 =
         platforms.isEmpty() ? !qEnvironmentVariableIsEmpty("DISPLAY") : platforms.first() == "xcb";
     if (!x11)
         return false;
-    for (const char *name :
-         { "QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR",
-           "QT_ENABLE_HIGHDPI_SCALING", "QT_SCALE_FACTOR_ROUNDING_POLICY", "QT_FONT_DPI" }) {
+    for (const char *name : { "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_ENABLE_HIGHDPI_SCALING",
+                              "QT_SCALE_FACTOR_ROUNDING_POLICY", "QT_FONT_DPI" }) {
         if (!qEnvironmentVariableIsEmpty(name))
             return false;
     }
