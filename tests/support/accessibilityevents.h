@@ -17,8 +17,7 @@ public:
     {
         QPointer<QObject> object;
         QAccessible::Event type;
-        QString name;        // the object's accessible name when the event was sent
-        QString description; // and its description
+        QString name; // the object's accessible name when the event was sent
     };
 
     AccessibilityEvents()
@@ -64,9 +63,8 @@ private:
         if (!current)
             return;
         const QAccessibleInterface *iface = event->accessibleInterface();
-        current->events.append({ event->object(), event->type(),
-                                 iface ? iface->text(QAccessible::Name) : QString(),
-                                 iface ? iface->text(QAccessible::Description) : QString() });
+        current->events.append(
+            { event->object(), event->type(), iface ? iface->text(QAccessible::Name) : QString() });
     }
 
     static inline AccessibilityEvents *current = nullptr;
