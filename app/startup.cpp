@@ -15,6 +15,12 @@
 #include <QTranslator>
 #include <QtGlobal>
 
+#ifdef VANTIR_X_RESOURCES
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#endif
+
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
 #define VANTIR_MAY_USE_X11_OR_WAYLAND
 namespace {
@@ -68,6 +74,58 @@ void setUnlessSet(const char *name, const QByteArray &value)
         qputenv(name, value);
 }
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+// Whether the X display's resources set the desktop's font resolution, read as the toolkit
+// reads them (a line "Xft.dpi:<tab>N"). False without a display.
+bool desktopSetsXftDpi()
+{
+#ifdef VANTIR_X_RESOURCES
+    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
+    bool set = false;
+    if (!xcb_connection_has_error(connection)) {
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+        // In 32-bit units; the resources of a desktop are a few kilobytes.
+        const uint32_t longest = 1 << 20;
+        const xcb_get_property_cookie_t cookie = xcb_get_property(
+            connection, false, root, XCB_ATOM_RESOURCE_MANAGER, XCB_ATOM_STRING, 0, longest);
+        if (xcb_get_property_reply_t *reply = xcb_get_property_reply(connection, cookie, nullptr)) {
+            const QByteArray resources(static_cast<const char *>(xcb_get_property_value(reply)),
+                                       xcb_get_property_value_length(reply));
+            free(reply);
+            const QByteArray name("Xft.dpi:\t");
+            for (const QByteArray &line : resources.split('\n')) {
+                if (line.startsWith(name) && line.mid(name.size()).trimmed().toInt() > 0)
+                    set = true;
+            }
+        }
+    }
+    xcb_disconnect(connection);
+    return set;
+#else
+    return false;
+#endif
+}
+
+// Qt 5's high-DPI scaling on X11 takes the screen's physical resolution where the desktop sets
+// no font resolution: 1.04 on a screen of 100 dots per inch, with the windows larger and the
+// icons resampled. There Qt 6 stays at 1, and so does this, unless one of Qt's variables asks
+// for the screen's scale. QT_SCALE_FACTOR and QT_SCREEN_SCALE_FACTORS scale by themselves: alone
+// they give their own factor, not that times the physical resolution's.
+bool scalesByPhysicalDpi(const QList<QByteArray> &platforms)
+{
+    const bool x11 =
+        platforms.isEmpty() ? !qEnvironmentVariableIsEmpty("DISPLAY") : platforms.first() == "xcb";
+    if (!x11)
+        return false;
+    for (const char *name : { "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_ENABLE_HIGHDPI_SCALING",
+                              "QT_SCALE_FACTOR_ROUNDING_POLICY", "QT_FONT_DPI" }) {
+        if (!qEnvironmentVariableIsEmpty(name))
+            return false;
+    }
+    return !desktopSetsXftDpi();
+}
+#endif
+
 } // namespace
 #endif
 
@@ -113,6 +171,8 @@ void followDesktopScale(int argc, char *argv[])
     const QList<QByteArray> platforms = namedPlatforms(argc, argv);
     if (!platforms.isEmpty() && !mayStartOnX11(platforms) && !platforms.contains("wayland") &&
         !platforms.contains("wayland-egl"))
+        return;
+    if (scalesByPhysicalDpi(platforms))
         return;
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);

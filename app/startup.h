@@ -14,7 +14,8 @@ void avoidOpenGl(int argc, char *argv[]);
 // Has Qt 5 scale the pages by the screen's scale and the desktop's font resolution (Xft.dpi),
 // to fractions, with pictures at the screen's pixels, as Qt 6 does by default, on X11 and
 // Wayland. Qt's own variables (QT_ENABLE_HIGHDPI_SCALING, QT_SCALE_FACTOR, ...) still decide
-// where they are set. Call it before the application object exists; nothing to do with Qt 6.
+// where they are set. Not by the screen's physical resolution: on X11 without Xft.dpi the scale
+// stays 1, as with Qt 6. Call it before the application object exists; nothing to do with Qt 6.
 void followDesktopScale(int argc, char *argv[]);
 
 // Tells the desktop which program the windows belong to: the desktop entry's name (the

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QFocusEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMovie>
@@ -102,6 +103,29 @@ QList<int> offeredKeys(const QString &text)
     return first + rest;
 }
 
+// The toolkit tells a screen reader of a field's focus only once the field has taken it: a field
+// that selects its text as Tab comes in (its caret told for the first time, even in an empty
+// field) tells its selection and caret first. Orca takes that caret of a focused field for the
+// focus and then does not announce the focus: the field's label and description go unheard.
+// So the focus is told as it comes in, before the field's own events; the toolkit's later one
+// is for the control that has the focus already, which Orca does not announce again.
+class FocusTeller : public QObject
+{
+public:
+    explicit FocusTeller(QWidget *field) : QObject(field) { field->installEventFilter(this); }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // Back from a popup of its own the control has had the focus all along.
+        if (event->type() == QEvent::FocusIn && QAccessible::isActive() &&
+            static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason) {
+            QAccessibleEvent focus(watched, QAccessible::Focus);
+            QAccessible::updateAccessibility(&focus);
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 QLabel *busyAnimationLabel(const QString &name, QWidget *parent)
@@ -129,6 +153,7 @@ QLabel *fieldLabel(const QString &text, QWidget *field)
 {
     QLabel *label = new QLabel(text);
     label->setBuddy(field);
+    new FocusTeller(field);
     return label;
 }
 
@@ -137,10 +162,11 @@ QLabel *valueLabel(QLabel *label, const QString &value)
     QLabel *valueLabel = new QLabel;
     valueLabel->setTextFormat(Qt::PlainText);
     valueLabel->setText(value);
-    // One line to a screen reader; the words in the order both languages read them.
-    valueLabel->setAccessibleName(value.isEmpty() ? label->text()
-                                                  : label->text() + QLatin1Char(' ') + value);
-    label->setBuddy(valueLabel);
+    // Named by its own text: screen readers put the label of the relation in front of it, and a
+    // name that repeated the label had it read twice. Without a text the toolkit would name it
+    // by the label: then it stays unlabelled, nameless, and the label is heard once by itself.
+    if (!value.isEmpty())
+        label->setBuddy(valueLabel);
     return valueLabel;
 }
 

@@ -15,12 +15,14 @@ class QWidget;
 // hear it busy only while it is shown and the animation runs.
 QLabel *busyAnimationLabel(const QString &name, QWidget *parent);
 
-// The label in front of FIELD; screen readers announce the field by the label's text.
+// The label in front of FIELD; screen readers announce the field by the label's text, with its
+// description, as the focus comes to it.
 QLabel *fieldLabel(const QString &text, QWidget *field);
 
 // A value that the speaker told (or the page was given), shown as it is, never as markup, for
-// what LABEL names ("Model:"). Screen readers read the two as one line, "Model: Ovix", in the
-// page's language, and LABEL as the value's label.
+// what LABEL names ("Model:"). Screen readers hear the value by its own text, labelled by LABEL
+// (the toolkit's label relation), and read the two once, as "Model: Ovix"; an empty value is
+// not labelled.
 QLabel *valueLabel(QLabel *label, const QString &value);
 
 // What screen readers read after a control's name, such as why a field's text cannot be used.

@@ -61,8 +61,8 @@ PASSWORD_CONTROLS = [
     (LABEL, "Passwd:", "Passwd:"), (FIELD, "Passwd:", "Passwd:"),
     ("check box", *SHOW_PASSWORD), (BUTTON, *COMPUTER_PASSWORD), (LINE, "", "")]
 SETTINGS_END = [
-    (LABEL, "IP Addr:", "IP Addr:"), (LABEL, "IP Addr: 127.0.0.1", "IP Addr: 127.0.0.1"),
-    (LABEL, "Vers:", "Vers:"), (LABEL, "Vers: 2.4.17", "Vers: 2.4.17"),
+    (LABEL, "IP Addr:", "IP Addr:"), (LABEL, "127.0.0.1", "127.0.0.1"),
+    (LABEL, "Vers:", "Vers:"), (LABEL, "2.4.17", "2.4.17"),
     (LABEL, "Clicking on SAVE will reboot your\nVANTIR Ovix-Speakers!",
      "Klicken auf OK lässt Ihre\nVANTIR Ovixs neu starten!"),
     ("animation", "Waiting for the speaker's answer", "Warten auf die Antwort des Lautsprechers"),
@@ -100,21 +100,26 @@ PAGES = [
         ("image", "The front of a VANTIR speaker", "Die Vorderseite eines VANTIR Lautsprechers"),
         (LABEL, "Speaker: " + SPEAKER, "Lautsprecher: " + SPEAKER),
         (LINE, "", ""),  # that the speaker is no longer announced: empty and hidden until then
-        # Each value named with its label.
-        (LABEL, "Model:", "Modell:"), (LABEL, "Model: Ovix", "Modell: Ovix"),
+        # Each value named by its own text, after its label (VALUES).
+        (LABEL, "Model:", "Modell:"), (LABEL, "Ovix", "Ovix"),
         (LABEL, "Name:", "Name:"), (FIELD, "Name:", "Name:"),
-        (LABEL, "WLAN:", "WLAN:"), (LABEL, "WLAN: Hausnetz", "WLAN: Hausnetz"),
+        (LABEL, "WLAN:", "WLAN:"), (LABEL, "Hausnetz", "Hausnetz"),
         *PASSWORD_CONTROLS,
         (LABEL, TOO_SHORT[0], TOO_SHORT[1]),
         *SETTINGS_END]),
 ]
+
+# The settings page's values, each labelled by its label (a screen reader reads "Model: Ovix"
+# once): the value, then its label in English and German.
+VALUES = [("Ovix", "Model:", "Modell:"), ("Hausnetz", "WLAN:", "WLAN:"),
+          ("127.0.0.1", "IP Addr:", "IP Addr:"), ("2.4.17", "Vers:", "Vers:")]
 
 # The settings page of "Other network…": the WLAN's name to type and its security. The button for
 # this computer's password is there, hidden until a WLAN that it knows is typed.
 OTHER_NETWORK_PAGE = [
     ("image", "The front of a VANTIR speaker", "Die Vorderseite eines VANTIR Lautsprechers"),
     (LABEL, "Speaker: " + SPEAKER, "Lautsprecher: " + SPEAKER), (LINE, "", ""),
-    (LABEL, "Model:", "Modell:"), (LABEL, "Model: Ovix", "Modell: Ovix"),
+    (LABEL, "Model:", "Modell:"), (LABEL, "Ovix", "Ovix"),
     (LABEL, "Name:", "Name:"), (FIELD, "Name:", "Name:"),
     (LABEL, "WLAN:", "WLAN:"), (FIELD, "WLAN:", "WLAN:"),
     # On Linux the toolkit names a combo box by its choice; its label is a relation (below).
@@ -177,7 +182,8 @@ class Heard:
     notification); a new name or description is spoken for the focused control."""
 
     TYPES = ["object:state-changed:showing", "object:property-change:accessible-name",
-             "object:property-change:accessible-description"]
+             "object:property-change:accessible-description", "object:state-changed:focused",
+             "object:text-caret-moved", "object:text-selection-changed"]
 
     def __init__(self, pyatspi):
         from gi.repository import GLib
@@ -266,6 +272,43 @@ def check_descriptions(language, window, column):
     expected = {"Name:": "", "Passwd:": TOO_SHORT[column - 1]}
     if fields != expected:
         fail("%s: the fields are described as %r, expected %r" % (language, fields, expected))
+
+
+def labelled_by(pyatspi, control):
+    return [relation.getTarget(i).name for relation in control.getRelationSet()
+            if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
+            for i in range(relation.getNTargets())]
+
+
+def check_value_labels(pyatspi, language, window, column):
+    """Each value is labelled by its label, which a reader reads in front of the value's name."""
+    for value, *labels in VALUES:
+        control = next(c for c in controls(window) if c.getRoleName() == LABEL and c.name == value)
+        told = labelled_by(pyatspi, control)
+        if told != [labels[column - 1]]:
+            fail('%s: the value "%s" is labelled by %r' % (language, value, told))
+
+
+def check_first_focus(pyatspi, language, window, column):
+    """Tab from the name field into the empty password field: its focus is told first, with its
+    name (its label) and description (why SAVE is not available). A reader takes a caret told
+    before it for the focus, and then says nothing of the field."""
+    name_field = next(c for c in controls(window) if c.getRoleName() == FIELD and
+                      c.name == "Name:")
+    x11_focus(pyatspi, window)
+    has_focus = lambda: (name_field.clearCache(),
+                         name_field.getState().contains(pyatspi.STATE_FOCUSED))[1]
+    wait_for("focus on the name field", has_focus)
+    since = HEARD.mark()
+    subprocess.run(["xdotool", "key", "Tab"], check=True, timeout=10)
+    focused = lambda kind, on, *_: kind == Heard.TYPES[3] and on == 1
+    HEARD.expect(language, since, "the focus after Tab", focused)
+    first = next(event for event in HEARD.events[since:] if event[3] == "Passwd:")
+    if first != (Heard.TYPES[3], 1, FIELD, "Passwd:", TOO_SHORT[column - 1]):
+        fail("%s: the password field is first heard as %r" % (language, first))
+    # Back where the tab order's check begins.
+    subprocess.run(["xdotool", "key", "shift+Tab"], check=True, timeout=10)
+    wait_for("focus on the name field again", has_focus)
 
 
 def check_access_keys(pyatspi, language, window, index, column):
@@ -456,6 +499,9 @@ def walk(pyatspi, language, work):
             check_known_mark(pyatspi, windows[1], language, column)
             visit_other_network(pyatspi, windows[1], language, pages[2][0], column)
     check_descriptions(language, windows[-1], column)
+    check_value_labels(pyatspi, language, windows[-1], column)
+    if PLATFORM == "xcb":
+        check_first_focus(pyatspi, language, windows[-1], column)
     use_computer_password(pyatspi, language, windows[2], column)
     # The WLAN page has its answer, the settings page sends nothing yet.
     for window in windows[1:]:

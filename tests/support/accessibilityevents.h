@@ -17,7 +17,8 @@ public:
     {
         QPointer<QObject> object;
         QAccessible::Event type;
-        QString name; // the object's accessible name when the event was sent
+        QString name;        // the object's accessible name when the event was sent
+        QString description; // and its description
     };
 
     AccessibilityEvents()
@@ -63,8 +64,9 @@ private:
         if (!current)
             return;
         const QAccessibleInterface *iface = event->accessibleInterface();
-        current->events.append(
-            { event->object(), event->type(), iface ? iface->text(QAccessible::Name) : QString() });
+        current->events.append({ event->object(), event->type(),
+                                 iface ? iface->text(QAccessible::Name) : QString(),
+                                 iface ? iface->text(QAccessible::Description) : QString() });
     }
 
     static inline AccessibilityEvents *current = nullptr;

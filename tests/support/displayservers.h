@@ -54,19 +54,20 @@ inline QProcessEnvironment cleanEnvironment()
 }
 
 // Xvfb on a display number of its own choosing. It reports 96 dots per inch, as Xorg does
-// by default; the desktop's own resolution goes into the X resources (Xft.dpi), as GNOME and
-// KDE set it. It keeps them when its last client goes (-noreset).
+// by default, or the physical resolution given; the desktop's own resolution goes into the X
+// resources (Xft.dpi), as GNOME and KDE set it. It keeps them when its last client goes
+// (-noreset).
 class VirtualX11
 {
 public:
     ~VirtualX11() { stop(server); }
 
-    bool start(QString *error)
+    bool start(QString *error, int dpi = 96)
     {
         server.start(QStringLiteral("Xvfb"),
                      { QStringLiteral("-displayfd"), QStringLiteral("1"),
                        QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-dpi"),
-                       QStringLiteral("96"), QStringLiteral("-noreset"), QStringLiteral("-screen"),
+                       QString::number(dpi), QStringLiteral("-noreset"), QStringLiteral("-screen"),
                        QStringLiteral("0"), QStringLiteral("1280x1024x24") });
         if (!server.waitForStarted()) {
             *error = QStringLiteral("Xvfb did not start");

@@ -38,7 +38,7 @@ private slots:
     void windowIdentity();
 
 private:
-    bool runsElsewhere(const QString &screen);
+    bool runsElsewhere(const QString &given);
 
     std::unique_ptr<DisplayServers::VirtualX11> x11;
     std::unique_ptr<DisplayServers::HeadlessWayland> wayland;
@@ -137,14 +137,19 @@ std::chrono::milliseconds rowTimeout { 120000 };
 
 // The screens that the rows run on. The screen's scale is read when the application starts, so
 // each row but the first runs again in a process of its own on a screen of its kind:
-// "offscreen N" (Qt's scale factor N), "Xft.dpi N" (X11 with the desktop's font resolution, as
-// GNOME and KDE set it) and "Wayland N" (a compositor at scale N). Returns whether it ran
-// elsewhere, and then with what result.
-bool tst_Startup::runsElsewhere(const QString &screen)
+// "offscreen N" (Qt's scale factor N), "Xft.dpi N" (X11 at 100 dots per inch with the desktop's
+// font resolution, as GNOME and KDE set it; "unset" for none) and "Wayland N" (a compositor at
+// scale N), with a variable of Qt's after them where one is given ("Xft.dpi unset
+// QT_SCALE_FACTOR=2"). Returns whether it ran elsewhere, and then with what result.
+bool tst_Startup::runsElsewhere(const QString &given)
 {
     const QString row = QString::fromLatin1(QTest::currentDataTag());
-    if (screen == QLatin1String("offscreen 1") || qgetenv(rowVariable) == row.toUtf8())
+    if (given == QLatin1String("offscreen 1") || qgetenv(rowVariable) == row.toUtf8())
         return false;
+
+    const bool withVariable = given.section(QLatin1Char(' '), -1).contains(QLatin1Char('='));
+    const QString variable = withVariable ? given.section(QLatin1Char(' '), -1) : QString();
+    const QString screen = withVariable ? given.section(QLatin1Char(' '), 0, -2) : given;
 
     const QString kind = screen.section(QLatin1Char(' '), 0, -2);
     const QString value = screen.section(QLatin1Char(' '), -1);
@@ -155,13 +160,16 @@ bool tst_Startup::runsElsewhere(const QString &screen)
     } else if (kind == QLatin1String("Xft.dpi")) {
         if (!x11) {
             x11 = std::make_unique<DisplayServers::VirtualX11>();
-            if (!x11->start(&error)) {
+            // Not Xorg's 96: a screen whose physical resolution would scale by 1.04.
+            if (!x11->start(&error, 100)) {
                 x11.reset();
                 QTest::qFail(qPrintable(error), __FILE__, __LINE__);
                 return true;
             }
         }
-        if (!x11->setResources("Xft.dpi:\t" + value.toLatin1() + '\n')) {
+        const QByteArray resources =
+            value == QLatin1String("unset") ? QByteArray() : "Xft.dpi:\t" + value.toLatin1() + '\n';
+        if (!x11->setResources(resources)) {
             QTest::qFail("cannot set the X resources", __FILE__, __LINE__);
             return true;
         }
@@ -178,6 +186,9 @@ bool tst_Startup::runsElsewhere(const QString &screen)
         }
         environment = wayland->environment();
     }
+    if (withVariable)
+        environment.insert(variable.section(QLatin1Char('='), 0, 0),
+                           variable.section(QLatin1Char('='), 1));
     environment.insert(QString::fromLatin1(rowVariable), row);
 
     QProcess test;
@@ -206,6 +217,10 @@ void tst_Startup::headerPictures_data()
     // GNOME at 200 % on X11 sets only the font resolution; at 150 % (fractional), 144.
     QTest::newRow("Xft.dpi 192") << QStringLiteral("Xft.dpi 192") << 2.0 << 1280 << 64;
     QTest::newRow("Xft.dpi 144") << QStringLiteral("Xft.dpi 144") << 1.5 << 960 << 64;
+    // Without it the desktop is at 100 %, whatever the screen's physical resolution.
+    QTest::newRow("X11 without Xft.dpi") << QStringLiteral("Xft.dpi unset") << 1.0 << 640 << 32;
+    QTest::newRow("X11 without Xft.dpi, Qt's factor 2")
+        << QStringLiteral("Xft.dpi unset QT_SCALE_FACTOR=2") << 2.0 << 1280 << 64;
     QTest::newRow("Wayland at 200 %") << QStringLiteral("Wayland 2") << 2.0 << 1280 << 64;
 }
 

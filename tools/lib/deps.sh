@@ -7,10 +7,11 @@
 
 # tools/run: building the program (and, as in every script, its simulator and
 # tests), running it and its demo on a private DNS-SD network, on a virtual
-# display when there is none. The demo's NetworkManager is python3-dbusmock.
+# display when there is none. The demo's NetworkManager is python3-dbusmock. With Qt 5 the
+# program reads the X resources through libxcb before its application object exists.
 VANTIR_RUN_PACKAGES=(
     cmake g++ make pkg-config
-    qtbase5-dev qttools5-dev qttools5-dev-tools
+    qtbase5-dev qttools5-dev qttools5-dev-tools libxcb1-dev
     libavahi-compat-libdnssd-dev libavahi-compat-libdnssd1
     avahi-daemon avahi-utils libnss-mdns dbus dbus-daemon iproute2 python3-dbusmock
     libcpp-httplib-dev nlohmann-json3-dev
