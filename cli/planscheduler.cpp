@@ -222,7 +222,6 @@ void PlanScheduler::watchReturn(int index, const SendResult &result)
     request.lastAddress = speaker.placement.target.isAnnounced
         ? SpeakerTarget::address(reach.addresses.first().toString(), reach.port)
         : speaker.placement.target;
-    request.oldName = reach.device.name;
     request.sentName = verdicts.at(index).name;
     request.ssid = speaker.line.ssid;
     request.before = reach.device;

@@ -38,10 +38,10 @@ struct ReturnRequest
 {
     SpeakerTarget target;      // as it was reached
     SpeakerTarget lastAddress; // the address it answered at before its restart
-    QString oldName;
     QString sentName;
     QString ssid;                  // the WLAN it was sent into
-    SpeakerApi::DeviceInfo before; // what it told before: only an answer of that model counts
+    SpeakerApi::DeviceInfo before; // what it told before, its old name among it: only an answer
+                                   // of that model counts
 };
 
 // How long a speaker that took its settings is waited for unless --return-wait says otherwise, in

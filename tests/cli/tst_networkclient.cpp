@@ -97,7 +97,7 @@ void tst_NetworkClient::looksAtLastAddressAfterLoss()
     ReturnRequest request;
     request.target = SpeakerTarget::announced(BonjourRecord("Kitchen", serviceType, "local."));
     request.lastAddress = SpeakerTarget::address(QStringLiteral("127.0.0.1"), speaker.port());
-    request.oldName = QStringLiteral("Kitchen");
+    request.before.name = QStringLiteral("Kitchen");
     request.sentName = QStringLiteral("Room 1");
     QList<ReturnResult> results;
     client.watchReturn(request, [&](const ReturnResult &result) { results.append(result); });
@@ -162,9 +162,8 @@ void tst_NetworkClient::backOnlyAsTheSameModel()
     ReturnRequest request;
     request.target = SpeakerTarget::address(QStringLiteral("127.0.0.1"), speaker.port());
     request.lastAddress = request.target;
-    request.oldName = QStringLiteral("Kitchen");
     request.sentName = QStringLiteral("Room 1");
-    request.before.name = request.oldName;
+    request.before.name = QStringLiteral("Kitchen");
     request.before.model = QStringLiteral("Ovix");
     request.before.hardwareVer = QStringLiteral("2.1");
     QList<ReturnResult> results;

@@ -139,8 +139,9 @@ public:
     {
         ReturnResult result;
         result.outcome = returns.value(find(request.target)->url());
-        result.name = result.outcome == ReturnOutcome::Back ? request.sentName : request.oldName;
-        watched.append(request.oldName + QStringLiteral(" at ") + request.lastAddress.host);
+        result.name =
+            result.outcome == ReturnOutcome::Back ? request.sentName : request.before.name;
+        watched.append(request.before.name + QStringLiteral(" at ") + request.lastAddress.host);
         if (!holdReturns)
             later([done, result] { done(result); });
     }
