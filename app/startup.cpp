@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "compositorframes.h"
 #include "pixelratio.h"
 
 #include <QByteArray>
@@ -141,13 +142,17 @@ void avoidOpenGl(int argc, char *argv[])
         setUnlessSet("QT_XCB_GL_INTEGRATION", "none");
     // On Wayland the client buffer integration (EGL) comes with the first window's frame:
     // Qt draws its own frame only where that integration has loaded, although it draws the
-    // frame in the window's shared memory. So the windows go without Qt's frame; desktops
-    // that frame windows themselves (KDE Plasma, sway) still do. A user who names a buffer
-    // integration or a frame wants them, and keeps them.
+    // frame in the window's shared memory. So the windows go without Qt's frame where the
+    // compositor frames them itself (KDE Plasma, sway). Where it does not (GNOME, weston) a
+    // window without a frame could be neither moved nor closed: there Qt's frame is worth
+    // the driver. A compositor that does not answer keeps them frameless, as before. A user
+    // who names a buffer integration or a frame wants them, and keeps them.
     if (mayStartOnWayland(platforms) &&
         qEnvironmentVariableIsEmpty("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION")) {
-        if (qEnvironmentVariableIsEmpty("QT_WAYLAND_DECORATION"))
-            setUnlessSet("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
+        if (qEnvironmentVariableIsEmpty("QT_WAYLAND_DECORATION") &&
+            qEnvironmentVariableIsEmpty("QT_WAYLAND_DISABLE_WINDOWDECORATION") &&
+            askCompositorForFrames() != CompositorFrames::NotDrawn)
+            qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
         // Qt 5 makes the widgets' windows OpenGL-capable where the platform offers that,
         // which loads the integration too.

@@ -5,10 +5,12 @@ class QLocale;
 class QTranslator;
 
 // Starts the program without the toolkit's OpenGL: on X11 its OpenGL integration is switched
-// off (QT_XCB_GL_INTEGRATION=none), on Wayland its client buffer integration is never loaded
-// (QT_WAYLAND_DISABLE_WINDOWDECORATION=1, and with Qt 5 plain raster windows). A switch that
-// the user has set stays as it is. Reads the command line and the environment only; call it
-// before the application object exists. Does nothing on other platforms.
+// off (QT_XCB_GL_INTEGRATION=none); on Wayland, with Qt 5, the windows are plain raster ones,
+// and the client buffer integration is never loaded (QT_WAYLAND_DISABLE_WINDOWDECORATION=1)
+// unless the compositor says that it draws no window frames: then Qt's frame needs it. A
+// switch that the user has set stays as it is. Reads the command line and the environment and
+// asks the Wayland compositor; call it before the application object exists. Does nothing on
+// other platforms.
 void avoidOpenGl(int argc, char *argv[]);
 
 // Has Qt 5 scale the pages by the screen's scale and the desktop's font resolution (Xft.dpi),

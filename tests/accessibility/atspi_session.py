@@ -1,10 +1,11 @@
 #!/usr/bin/python3
-# A desktop session of our own for what screen readers get: a display (Xvfb, or weston with its
-# headless back end), a session bus that starts nothing by itself, and the AT-SPI bus on it.
+# A desktop session of our own for what screen readers get: a display (Xvfb, or weston or sway
+# with their headless back ends), a session bus that starts nothing by itself, and the AT-SPI bus
+# on it.
 # Everything started is stopped by process id, in reverse order, and the orphans left to us (the
 # AT-SPI registry) are reaped. atspi_walk.py walks the program in one; run alone,
 #
-#   [ATSPI_PLATFORM=wayland] atspi_session.py COMMAND [ARG...]
+#   [ATSPI_PLATFORM=wayland [ATSPI_COMPOSITOR=sway]] atspi_session.py COMMAND [ARG...]
 #
 # runs COMMAND in one, on the toolkit's platform for its display with accessibility always on,
 # and exits as COMMAND does.
@@ -89,6 +90,34 @@ def start_weston(work):
         os.path.join(runtime, "wayland-walk")))
 
 
+def start_sway(work):
+    """sway draws its clients' frames (weston draws none). It refuses to run as root, so there it
+    runs as nobody, with a runtime folder of its own; our clients find its socket by its path."""
+    runtime = os.path.join(work, "sway-runtime")
+    os.mkdir(runtime, 0o700)
+    command = ["sway", "--config", os.path.join(work, "sway.conf")]
+    if os.geteuid() == 0:
+        os.chmod(work, 0o711)
+        os.chown(runtime, 65534, 65534)
+        command = ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"] + command
+    with open(command[-1], "w") as file:
+        file.write("xwayland disable\n")
+    environment = {key: value for key, value in os.environ.items()
+                   if key not in ("DISPLAY", "WAYLAND_DISPLAY")}
+    # Without a GPU or input devices: the pixel renderer and no libinput.
+    environment.update(XDG_RUNTIME_DIR=runtime, HOME=runtime, WLR_BACKENDS="headless",
+                       WLR_LIBINPUT_NO_DEVICES="1", WLR_RENDERER="pixman")
+    with open(os.path.join(work, "sway.log"), "w") as log:
+        sway = start(command, env=environment, stdout=subprocess.DEVNULL, stderr=log)
+    socket = wait_for("Wayland compositor", lambda: sway.poll() is None and next(
+        (os.path.join(runtime, name) for name in os.listdir(runtime)
+         if name.startswith("wayland-") and not name.endswith(".lock")), None))
+    ours = os.path.join(work, "runtime")
+    os.mkdir(ours, 0o700)
+    os.environ.pop("DISPLAY", None)
+    os.environ.update(XDG_RUNTIME_DIR=ours, WAYLAND_DISPLAY=socket)
+
+
 def start_xvfb(work):
     with open(os.path.join(work, "Xauthority"), "w"):
         pass
@@ -109,10 +138,13 @@ def start_xvfb(work):
     subprocess.run(["xauth", "-q", "add", os.environ["DISPLAY"], ".", cookie], check=True)
 
 
-def start_buses(work, platform):
-    """The display for PLATFORM ("xcb" or "wayland"), then the session bus and the AT-SPI bus;
-    their addresses go into our environment, for what we start next."""
-    if platform == "wayland":
+def start_buses(work, platform, compositor="weston"):
+    """The display for PLATFORM ("xcb" or "wayland", there on COMPOSITOR: "weston" or "sway"),
+    then the session bus and the AT-SPI bus; their addresses go into our environment, for what
+    we start next."""
+    if platform == "wayland" and compositor == "sway":
+        start_sway(work)
+    elif platform == "wayland":
         start_weston(work)
     else:
         start_xvfb(work)
@@ -147,7 +179,7 @@ def main():
     code = 1
     with tempfile.TemporaryDirectory(prefix="vantir-atspi.") as work:
         try:
-            start_buses(work, platform)
+            start_buses(work, platform, os.environ.get("ATSPI_COMPOSITOR", "weston"))
             command = start(sys.argv[1:], env=dict(os.environ, QT_QPA_PLATFORM=platform,
                                                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
             code = command.wait()

@@ -3,14 +3,16 @@
 # with a session bus and the AT-SPI bus of its own, walked from the speaker list
 # to the settings page of a simulated speaker in English and in German. On each
 # page the role and name of every control are read through AT-SPI, as Orca reads
-# them; and the program has loaded no OpenGL driver. The lines that change are heard as
-# they change, fields are described by what is wrong with them, and every button and field
-# has an access key of its own. Runs inside the private DNS-SD network (tools/dnssd-net run --).
+# them; and the program has loaded no OpenGL driver, except for Qt's own window frame where
+# the compositor draws none. The lines that change are heard as they change, fields are
+# described by what is wrong with them, and every button and field has an access key of its own.
+# Runs inside the private DNS-SD network (tools/dnssd-net run --).
 #
-#   [ATSPI_WALK_PLATFORM=wayland] atspi_walk.py PROGRAM SPEAKER_SIM
+#   [ATSPI_WALK_PLATFORM=wayland [ATSPI_WALK_COMPOSITOR=sway]] atspi_walk.py PROGRAM SPEAKER_SIM
 #
-# On X11 (xcb, the default) the display is Xvfb; on Wayland it is weston with its
-# headless back end, and the AT-SPI bus is found through the session bus alone (atspi_session.py).
+# On X11 (xcb, the default) the display is Xvfb; on Wayland it is weston (which frames no
+# windows) or sway (which frames them) with their headless back ends, and the AT-SPI bus is found
+# through the session bus alone (atspi_session.py).
 
 import os
 import re
@@ -24,10 +26,16 @@ from atspi_session import reap_what_we_start, start, start_buses, started, stop,
 
 PROGRAM, SPEAKER_SIM = sys.argv[1:3]
 PLATFORM = os.environ.get("ATSPI_WALK_PLATFORM", "xcb")
+COMPOSITOR = os.environ.get("ATSPI_WALK_COMPOSITOR", "weston")
+DISPLAY_NAME = PLATFORM if PLATFORM == "xcb" else COMPOSITOR
+# Where the compositor draws no frames, the windows have Qt's: its plugin and the OpenGL
+# driver that it needs.
+QT_FRAME = PLATFORM == "wayland" and COMPOSITOR == "weston"
 TIMEOUT = 30  # seconds for a page, a speaker or a bus to appear
 # A GLX or EGL vendor library, a DRI driver, LLVM, the toolkit's EGL buffer integration.
 OPENGL_DRIVER = re.compile(r"/(lib(GLX|EGL)_[^/]*\.so[^/]*|[^/]*_dri\.so|libLLVM[^/]*|"
                            r"[^/]*wayland-egl[^/]*)$")
+QT_FRAME_PLUGIN = re.compile(r"/libbradient\.so$")
 LANGUAGES = ["en_US.UTF-8", "de_DE.UTF-8"]
 BUTTON, LABEL, FIELD = "push button", "label", "text"
 # A line that changes: a notification, which a screen reader speaks whenever it shows.
@@ -469,10 +477,10 @@ def not_busy(pyatspi, window):
         fail("the busy animation of \"%s\" is reported busy" % window.name)
 
 
-def opengl_drivers(pid):
+def mapped(pid, pattern):
     with open("/proc/%d/maps" % pid) as maps:
         return sorted({line.split()[-1] for line in maps
-                       if "/" in line and OPENGL_DRIVER.search(line.split()[-1])})
+                       if "/" in line and pattern.search(line.split()[-1])})
 
 
 def walk(pyatspi, language, work):
@@ -507,9 +515,16 @@ def walk(pyatspi, language, work):
     for window in windows[1:]:
         not_busy(pyatspi, window)
 
-    drivers = opengl_drivers(program.pid)
-    if drivers:
-        fail("%s: the program has loaded OpenGL drivers: %s" % (PLATFORM, " ".join(drivers)))
+    frame = mapped(program.pid, QT_FRAME_PLUGIN)
+    if QT_FRAME and not frame:
+        fail("%s: the windows have no frame of Qt's" % DISPLAY_NAME)
+    if not QT_FRAME:
+        if frame:
+            fail("%s: the program has loaded Qt's frame: %s" % (DISPLAY_NAME, " ".join(frame)))
+        drivers = mapped(program.pid, OPENGL_DRIVER)
+        if drivers:
+            fail("%s: the program has loaded OpenGL drivers: %s"
+                 % (DISPLAY_NAME, " ".join(drivers)))
 
     # xdotool types on X11 only.
     if PLATFORM == "xcb":
@@ -521,7 +536,7 @@ def walk(pyatspi, language, work):
     started.remove(program)
     print("%s, %s: every control of the pages heard as expected with its access key, the lines "
           "heard as they changed, this computer's WLAN marked and its password taken, and the "
-          "wait after SAVE" % (language, PLATFORM))
+          "wait after SAVE" % (language, DISPLAY_NAME))
 
 
 def check_tab_order(pyatspi, window):
@@ -548,7 +563,7 @@ def main():
                   stdout=open(SPEAKER_OUT, "w"), stderr=subprocess.DEVNULL)
             wait_for("speaker", lambda: "listening on " in open(SPEAKER_OUT).read())
             start_networkmanager()
-            start_buses(work, PLATFORM)
+            start_buses(work, PLATFORM, COMPOSITOR)
             # Reads DISPLAY and the session bus when it is imported.
             import pyatspi
             global HEARD

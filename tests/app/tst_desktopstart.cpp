@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <xcb/xcb.h>
@@ -50,6 +51,7 @@ std::chrono::milliseconds windowTimeout { 30000 };
 const char *const startVariables[] = { "QT_QPA_PLATFORM",
                                        "DISPLAY",
                                        "WAYLAND_DISPLAY",
+                                       "XDG_RUNTIME_DIR",
                                        "XDG_SESSION_TYPE",
                                        "QT_XCB_GL_INTEGRATION",
                                        "QT_WAYLAND_DISABLE_WINDOWDECORATION",
@@ -71,17 +73,21 @@ QByteArray valueOf(const char *name)
 
 // The OpenGL drivers in a memory map: a GLX or EGL vendor library, a DRI driver, LLVM, and
 // the toolkit's EGL buffer integration for Wayland.
-QStringList openGlDriversOf(qint64 pid)
+const QRegularExpression openGlDriver(QStringLiteral(
+    "/(lib(GLX|EGL)_[^/]*\\.so[^/]*|[^/]*_dri\\.so|libLLVM[^/]*|[^/]*wayland-egl[^/]*)$"));
+// The plugin that draws Qt's own window frame on Wayland.
+const QRegularExpression qtFramePlugin(QStringLiteral("/libbradient\\.so$"));
+
+// The files of a memory map that the expression matches.
+QStringList mappedFiles(qint64 pid, const QRegularExpression &file)
 {
     QFile maps(QStringLiteral("/proc/%1/maps").arg(pid));
     if (!maps.open(QIODevice::ReadOnly))
         return { QStringLiteral("(no memory map)") };
-    static const QRegularExpression driver(QStringLiteral(
-        "/(lib(GLX|EGL)_[^/]*\\.so[^/]*|[^/]*_dri\\.so|libLLVM[^/]*|[^/]*wayland-egl[^/]*)$"));
     QStringList found;
     for (const QByteArray &line : maps.readAll().split('\n')) {
         const QString path = QString::fromLocal8Bit(line.mid(line.indexOf('/')));
-        if (line.contains('/') && driver.match(path).hasMatch() && !found.contains(path))
+        if (line.contains('/') && file.match(path).hasMatch() && !found.contains(path))
             found.append(path);
     }
     return found;
@@ -161,7 +167,10 @@ public:
     }
     ~Program() { DisplayServers::stop(process); }
 
-    QStringList drivers() const { return openGlDriversOf(process.processId()); }
+    QStringList mapped(const QRegularExpression &file) const
+    {
+        return mappedFiles(process.processId(), file);
+    }
     // Until it has said the line on standard error: its speaker search starts on a thread of its
     // own, so that the window does not wait for the DNS-SD service.
     bool waitForMessage(const QString &line)
@@ -311,6 +320,9 @@ void tst_DesktopStart::openGlSwitches()
     QFETCH(bool, rasterWindows);
     for (const char *name : startVariables)
         qunsetenv(name);
+    // No compositor answers here, whatever runs on the machine: the start keeps Qt's frame off.
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
     for (const QString &variable : environment) {
         const QByteArray text = variable.toLocal8Bit();
         const int equals = text.indexOf('=');
@@ -342,22 +354,25 @@ void tst_DesktopStart::openGlDrivers_data()
     QTest::addColumn<bool>("wayland");
     QTest::addColumn<QString>("usersSwitch"); // name=value
     QTest::addColumn<bool>("driversLoaded");
-    QTest::newRow("X11") << false << QString() << false;
-    QTest::newRow("Wayland") << true << QString() << false;
-    // Also prove that these servers would give the program an OpenGL driver.
+    QTest::addColumn<bool>("qtFrame");
+    QTest::newRow("X11") << false << QString() << false << false;
+    // weston frames no windows: Qt's frame, with the buffer integration that it needs.
+    QTest::newRow("Wayland") << true << QString() << true << true;
+    QTest::newRow("Wayland, user's frameless windows")
+        << true << QStringLiteral("QT_WAYLAND_DISABLE_WINDOWDECORATION=1") << false << false;
+    // Also prove that the X server would give the program an OpenGL driver.
     QTest::newRow("X11, user's xcb_glx")
-        << false << QStringLiteral("QT_XCB_GL_INTEGRATION=xcb_glx") << true;
-    QTest::newRow("Wayland, user's frame")
-        << true << QStringLiteral("QT_WAYLAND_DISABLE_WINDOWDECORATION=0") << true;
+        << false << QStringLiteral("QT_XCB_GL_INTEGRATION=xcb_glx") << true << false;
 }
 
 // The real program on each display server, once its first window is shown: the toolkit loads
-// its OpenGL integration with the first window.
+// its OpenGL integration with the first window, and on Wayland the plugin of its frame.
 void tst_DesktopStart::openGlDrivers()
 {
     QFETCH(bool, wayland);
     QFETCH(QString, usersSwitch);
     QFETCH(bool, driversLoaded);
+    QFETCH(bool, qtFrame);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
     // Qt 6 loads its X11 OpenGL integration only when a window asks for OpenGL, so with the
     // user's switch, too, a start loads no driver: the rows above prove that the switch is kept.
@@ -383,13 +398,17 @@ void tst_DesktopStart::openGlDrivers()
         ? QTest::qWaitFor([&]() { return compositor.windowDrawn(); }, int(windowTimeout.count()))
         : watch.waitForMappedWindow() != 0;
     QVERIFY2(shown, "the program showed no window");
-    if (!driversLoaded)
+    // Qt's frame comes without a word of its driver's.
+    const bool ownLinesOnly = !driversLoaded || qtFrame;
+    if (ownLinesOnly)
         QVERIFY(program.waitForMessage(startLines.constLast()));
-    const QStringList drivers = program.drivers();
+    const QStringList drivers = program.mapped(openGlDriver);
+    const QStringList frame = program.mapped(qtFramePlugin);
     const QStringList messages = program.messages();
 
     QVERIFY2(drivers.isEmpty() != driversLoaded, qPrintable(drivers.join(QLatin1Char(' '))));
-    if (!driversLoaded)
+    QVERIFY2(frame.isEmpty() != qtFrame, qPrintable(frame.join(QLatin1Char(' '))));
+    if (ownLinesOnly)
         QCOMPARE(messages.join(QLatin1Char('\n')), startLines.join(QLatin1Char('\n')));
 }
 

@@ -8,10 +8,11 @@
 # tools/run: building the program (and, as in every script, its simulator and
 # tests), running it and its demo on a private DNS-SD network, on a virtual
 # display when there is none. The demo's NetworkManager is python3-dbusmock. With Qt 5 the
-# program reads the X resources through libxcb before its application object exists.
+# program reads the X resources through libxcb before its application object exists, and with
+# both the Wayland compositor's globals through libwayland-client.
 VANTIR_RUN_PACKAGES=(
     cmake g++ make pkg-config
-    qtbase5-dev qttools5-dev qttools5-dev-tools libxcb1-dev
+    qtbase5-dev qttools5-dev qttools5-dev-tools libxcb1-dev libwayland-dev
     libavahi-compat-libdnssd-dev libavahi-compat-libdnssd1
     avahi-daemon avahi-utils libnss-mdns dbus dbus-daemon iproute2 python3-dbusmock
     libcpp-httplib-dev nlohmann-json3-dev
@@ -23,14 +24,14 @@ VANTIR_QT6_PACKAGES=(qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-too
 
 # tools/test, each stage what it needs beyond VANTIR_RUN_PACKAGES. The suite reads the pages
 # as a screen reader does, through the AT-SPI bus, and starts the program on X11 (Xvfb) and on
-# Wayland (weston's headless back end, Qt 5's Wayland platform); the wayland stage needs what
-# qt5 needs.
+# Wayland (weston's and sway's headless back ends, Qt 5's Wayland platform); the wayland stage
+# needs what qt5 needs.
 # The scripts stage runs a private DNS-SD network too (what tools/dnssd-net leaves behind), before
 # any other stage has installed its daemons.
 VANTIR_SCRIPTS_PACKAGES=(shellcheck python3 avahi-daemon avahi-utils libnss-mdns dbus dbus-daemon
     iproute2)
 VANTIR_ACCESSIBILITY_PACKAGES=(at-spi2-core python3-pyatspi)
-VANTIR_WAYLAND_PACKAGES=(weston qtwayland5)
+VANTIR_WAYLAND_PACKAGES=(weston sway qtwayland5)
 VANTIR_QT5_PACKAGES=(libxcb1-dev "${VANTIR_ACCESSIBILITY_PACKAGES[@]}"
     "${VANTIR_WAYLAND_PACKAGES[@]}")
 VANTIR_PACKAGE_PACKAGES=(dpkg-dev lintian desktop-file-utils appstream man-db)
