@@ -20,10 +20,12 @@
 //
 // With --wayland-log the program runs on the Wayland compositor in
 // $WAYLAND_DISPLAY, which writes every request of its clients to FILE (weston
-// --logger-scopes=proto --log=FILE). "Mapped" is then the first commit of the
-// program's first top-level window, and "painted" the first commit of a drawn
-// buffer to it: a Wayland client paints into its own buffer and hands it over
-// whole. The watcher reads the log as it grows, every half millisecond.
+// --logger-scopes=proto --log=FILE), or of its one client (a compositor's
+// standard error with WAYLAND_DEBUG=server, as for sway). "Mapped" is then the
+// first commit of the program's first top-level window, and "painted" the first
+// commit of a drawn buffer to it: a Wayland client paints into its own buffer
+// and hands it over whole. The watcher reads the log as it grows, every half
+// millisecond.
 
 #include <xcb/xcb.h>
 
@@ -136,18 +138,29 @@ public:
     }
 
 private:
-    // "[time][proto] client 0x55d0 rq wl_surface@7.commit()": the client and the request.
+    // weston's "[time][proto] client 0x55d0 rq wl_surface@7.commit()": the client and the
+    // request; libwayland's "[  1234.567] wl_surface@7.commit()" of a request of the one
+    // client, and "[  1234.567]  -> ..." of an event.
     void take(const std::string &line)
     {
+        std::string client;
+        std::string call;
         const std::string::size_type at = line.find("[proto] client ");
-        if (at == std::string::npos)
-            return;
-        const std::string rest = line.substr(at + 15);
-        const std::string client = rest.substr(0, rest.find(' '));
-        const std::string request = rest.substr(rest.find(' ') + 1);
-        if (request.compare(0, 3, "rq ") != 0)
-            return;
-        const std::string call = request.substr(3);
+        if (at != std::string::npos) {
+            const std::string rest = line.substr(at + 15);
+            client = rest.substr(0, rest.find(' '));
+            const std::string request = rest.substr(rest.find(' ') + 1);
+            if (request.compare(0, 3, "rq ") != 0)
+                return;
+            call = request.substr(3);
+        } else {
+            const std::string::size_type stamp = line.find("] ");
+            if (line.compare(0, 1, "[") != 0 || stamp == std::string::npos ||
+                line.compare(stamp + 2, 3, " ->") == 0)
+                return;
+            client = "-";
+            call = line.substr(stamp + 2);
+        }
         if (programClient.empty()) {
             // The first top-level window of any client: the program's (the shell draws its
             // own surfaces through a protocol of its own).

@@ -41,7 +41,7 @@ VANTIR_SANITIZE_PACKAGES=(libxcb1-dev "${VANTIR_ACCESSIBILITY_PACKAGES[@]}"
 VANTIR_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64)
 
 # tools/bench: it publishes speakers through Avahi's D-Bus interface and
-# watches windows through libxcb, and on Wayland in weston's protocol log.
+# watches windows through libxcb, and on Wayland in the protocol logs of weston and sway.
 VANTIR_BENCH_PACKAGES=(libxcb1-dev python3 python3-avahi python3-dbus
     "${VANTIR_WAYLAND_PACKAGES[@]}")
 
