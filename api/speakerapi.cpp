@@ -314,15 +314,24 @@ DeviceInfo readDeviceInfo(const QJsonObject &object)
     return info;
 }
 
-QList<AccessPoint> readWifiscanReply(const QJsonObject &object)
+AnswerProblem readWifiscanReply(const QJsonObject &object, QList<AccessPoint> *accessPoints)
 {
-    QList<AccessPoint> accessPoints;
-    const QJsonArray aplist = object.value(QLatin1String("aplist")).toArray();
+    accessPoints->clear();
+    const QJsonValue listed = object.value(QLatin1String("aplist"));
+    // Said to be a list but none: the speaker did not say that it sees nothing.
+    if (!listed.isUndefined() && !listed.isArray()) {
+        qDebug() << "Scan answer unusable: aplist is no list";
+        return AnswerProblem::Unusable;
+    }
+    const QJsonArray aplist = listed.toArray();
+    bool anyEntry = false; // an object with a text SSID, empty or not
     int leftOut = 0;
     for (int index = 0; index < aplist.size(); ++index) {
         const QJsonObject entry = aplist.at(index).toObject();
+        const QJsonValue ssid = entry.value(QLatin1String("ssid"));
+        anyEntry = anyEntry || ssid.isString();
         // Without a name there is nothing to send back to join it.
-        if (entry.value(QLatin1String("ssid")).toString().isEmpty()) {
+        if (ssid.toString().isEmpty()) {
             // A hostile answer may hold nothing else: its log stays short.
             if (++leftOut <= MaxLeftOutLines)
                 qDebug() << "Access point" << index << "left out: no SSID";
@@ -330,14 +339,18 @@ QList<AccessPoint> readWifiscanReply(const QJsonObject &object)
         }
         AccessPoint accessPoint;
         accessPoint.position = index;
-        accessPoint.ssid = entry.value(QLatin1String("ssid")).toString();
+        accessPoint.ssid = ssid.toString();
         accessPoint.encryptType = entry.value(QLatin1String("encrypt_type")).toString();
         accessPoint.signalLevel = entry.value(QLatin1String("signal_level")).toString();
-        accessPoints.append(accessPoint);
+        accessPoints->append(accessPoint);
     }
     if (leftOut > MaxLeftOutLines)
         qDebug() << leftOut - MaxLeftOutLines << "more access points left out: no SSID";
-    return accessPoints;
+    if (!aplist.isEmpty() && !anyEntry) {
+        qDebug() << "Scan answer unusable: no access point with a text SSID";
+        return AnswerProblem::Unusable;
+    }
+    return AnswerProblem::None;
 }
 
 Transfer transferOf(const QNetworkReply *reply)
@@ -416,9 +429,9 @@ AnswerProblem readWifiscanAnswer(const Transfer &transfer, const QByteArray &bod
 {
     QJsonObject object;
     const AnswerProblem problem = readAnswer(transfer, body, &object);
-    if (problem == AnswerProblem::None)
-        *accessPoints = readWifiscanReply(object);
-    return problem;
+    if (problem != AnswerProblem::None)
+        return problem;
+    return readWifiscanReply(object, accessPoints);
 }
 
 AnswerProblem readQueryAnswer(const Transfer &transfer, const QByteArray &body, DeviceInfo *info)
