@@ -343,8 +343,8 @@ void logSetconfig(const QString &name, const QString &password, const QString &s
 {
     // Logs end up in support tickets: never the WLAN password itself, but
     // still whether one was typed.
-    const QString shownPassword = password.isEmpty() ? QString() : QStringLiteral("********");
-    qDebug().noquote().nospace() << "CONFIG STRING: >>>" << setconfigBody(name, shownPassword, ssid)
+    qDebug().noquote().nospace() << "CONFIG STRING: >>>"
+                                 << hidePasswords(setconfigBody(name, passwordMask(password), ssid))
                                  << "<<<\n\n";
 }
 
