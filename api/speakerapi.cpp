@@ -4,6 +4,7 @@
 
 #include <QDebug>
 #include <QEvent>
+#include <QHash>
 #include <QHostAddress>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -14,6 +15,9 @@
 #include <QTimer>
 #include <QUrl>
 #include <QVariant>
+
+#include <algorithm>
+#include <cstring>
 
 // Swallows what the network thread still delivers to an aborted reply: data,
 // or the error of a connection closed short of its Content-Length, would only
@@ -70,6 +74,180 @@ static void watchTransfer(QNetworkReply *reply, std::chrono::milliseconds deadli
     });
     QObject::connect(reply, &QNetworkReply::finished, deadlineTimer, &QTimer::stop);
     deadlineTimer->start(deadline);
+}
+
+namespace {
+
+// A member's value that is an object or an array, as a stretch of the body.
+struct Stretch
+{
+    int start = 0;
+    int end = 0; // past its closing bracket
+};
+
+// An object or array being read.
+struct Level
+{
+    bool object = false;
+    QString key; // of the member being read
+    int start = 0;
+    QHash<QString, Stretch> containers; // the members so far whose value is an object or array
+};
+
+// What the JSON grammar allows at a point.
+enum class Next { Value, ValueOrEnd, Key, KeyOrEnd, Colon, CommaOrEnd, Nothing };
+
+bool isHex(char c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+// Past the closing quotation mark of the string that starts at start, or -1. Any character may
+// be escaped, as Qt's reader allows; \u needs four hexadecimal digits.
+int stringEnd(const QByteArray &body, int start)
+{
+    for (int i = start + 1; i < body.size(); ++i) {
+        if (body.at(i) == '"')
+            return i + 1;
+        if (body.at(i) != '\\')
+            continue;
+        if (++i >= body.size())
+            return -1;
+        if (body.at(i) == 'u') {
+            for (int digit = 0; digit < 4; ++digit) {
+                if (++i >= body.size() || !isHex(body.at(i)))
+                    return -1;
+            }
+        }
+    }
+    return -1;
+}
+
+// Past the number, true, false or null that starts at start, or -1.
+int scalarEnd(const QByteArray &body, int start)
+{
+    for (const char *literal : { "true", "false", "null" }) {
+        const int length = int(qstrlen(literal));
+        if (body.mid(start, length) == literal)
+            return start + length;
+    }
+    int end = start;
+    while (end < body.size() && std::strchr("+-.0123456789eE", body.at(end)) && body.at(end))
+        ++end;
+    const QByteArray number = body.mid(start, end - start);
+    const int digits = number.startsWith('-') ? 1 : 0;
+    // A leading zero stands alone.
+    if (number.size() > digits + 1 && number.at(digits) == '0' && number.at(digits + 1) >= '0' &&
+        number.at(digits + 1) <= '9')
+        return -1;
+    bool ok = false;
+    number.toDouble(&ok);
+    return ok && (number.at(0) == '-' || (number.at(0) >= '0' && number.at(0) <= '9')) ? end : -1;
+}
+
+// A string's text, from its opening quotation mark to past its closing one.
+QString stringAt(const QByteArray &body, int start, int end)
+{
+    const QByteArray token = body.mid(start, end - start);
+    if (!token.contains('\\'))
+        return QString::fromUtf8(token.constData() + 1, token.size() - 2);
+    return QJsonDocument::fromJson('[' + token + ']').array().at(0).toString();
+}
+
+// Whether body is one JSON object or array (after a byte order mark, if any), as far as the
+// grammar goes; the values that a later member of the same key replaces go to replaced, those
+// inside another one left out.
+bool scanJson(const QByteArray &body, QList<Stretch> *replaced)
+{
+    QList<Level> levels;
+    Next next = Next::Value;
+    const auto valueRead = [&] { next = levels.isEmpty() ? Next::Nothing : Next::CommaOrEnd; };
+    for (int i = body.startsWith("\xef\xbb\xbf") ? 3 : 0; i < body.size();) {
+        const char c = body.at(i);
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
+            ++i;
+            continue;
+        }
+        const bool valueNext = next == Next::Value || next == Next::ValueOrEnd;
+        if (c == '{' || c == '[') {
+            if (!valueNext)
+                return false;
+            Level level;
+            level.object = c == '{';
+            level.start = i++;
+            levels.append(level);
+            next = level.object ? Next::KeyOrEnd : Next::ValueOrEnd;
+        } else if (c == '}' || c == ']') {
+            if (levels.isEmpty() || levels.last().object != (c == '}') ||
+                (next != Next::CommaOrEnd &&
+                 next != (c == '}' ? Next::KeyOrEnd : Next::ValueOrEnd)))
+                return false;
+            const int start = levels.takeLast().start;
+            if (!levels.isEmpty() && levels.last().object)
+                levels.last().containers.insert(levels.last().key, { start, ++i });
+            else
+                ++i;
+            valueRead();
+        } else if (c == ',' || c == ':') {
+            if (next != (c == ',' ? Next::CommaOrEnd : Next::Colon))
+                return false;
+            next = c == ':' || !levels.last().object ? Next::Value : Next::Key;
+            ++i;
+        } else if (c == '"') {
+            const int end = stringEnd(body, i);
+            if (end < 0)
+                return false;
+            if (next == Next::Key || next == Next::KeyOrEnd) {
+                Level &level = levels.last();
+                level.key = stringAt(body, i, end);
+                if (level.containers.contains(level.key))
+                    replaced->append(level.containers.take(level.key));
+                next = Next::Colon;
+            } else if (valueNext && !levels.isEmpty()) {
+                valueRead();
+            } else {
+                return false;
+            }
+            i = end;
+        } else {
+            const int end = valueNext && !levels.isEmpty() ? scalarEnd(body, i) : -1;
+            if (end < 0)
+                return false;
+            i = end;
+            valueRead();
+        }
+    }
+    std::sort(replaced->begin(), replaced->end(),
+              [](const Stretch &a, const Stretch &b) { return a.start < b.start; });
+    return next == Next::Nothing;
+}
+
+} // namespace
+
+// Qt's reader, without what Qt 5.15 leaves behind: of a key that comes twice in one object it
+// keeps the last value and drops the one before, and never releases that when it is an object or
+// an array. Such a value is written as 0 and blanks first, which reads the same. A body with a
+// repeated key is read only when it is whole JSON, since Qt could meet one before its error.
+static QJsonDocument readJson(const QByteArray &body)
+{
+    QList<Stretch> replaced;
+    const bool whole = scanJson(body, &replaced);
+    if (replaced.isEmpty())
+        return QJsonDocument::fromJson(body);
+    if (!whole)
+        return QJsonDocument();
+    QByteArray read = body;
+    int blankedTo = 0;
+    for (const Stretch &stretch : qAsConst(replaced)) {
+        // One inside a stretch already blanked is gone with it.
+        if (stretch.start < blankedTo)
+            continue;
+        read[stretch.start] = '0';
+        for (int i = stretch.start + 1; i < stretch.end; ++i)
+            read[i] = ' ';
+        blankedTo = stretch.end;
+    }
+    return QJsonDocument::fromJson(read);
 }
 
 namespace SpeakerApi {
@@ -165,8 +343,8 @@ void logSetconfig(const QString &name, const QString &password, const QString &s
 {
     // Logs end up in support tickets: never the WLAN password itself, but
     // still whether one was typed.
-    const QString shownPassword = password.isEmpty() ? QString() : QStringLiteral("********");
-    qDebug().noquote().nospace() << "CONFIG STRING: >>>" << setconfigBody(name, shownPassword, ssid)
+    qDebug().noquote().nospace() << "CONFIG STRING: >>>"
+                                 << hidePasswords(setconfigBody(name, passwordMask(password), ssid))
                                  << "<<<\n\n";
 }
 
@@ -267,7 +445,7 @@ static AnswerProblem bodyProblem(const QByteArray &body, QJsonObject *object,
                      << MaxAnswerParts;
         return AnswerProblem::TooLarge;
     }
-    const QJsonDocument document = QJsonDocument::fromJson(body);
+    const QJsonDocument document = readJson(body);
     if (document.isNull()) {
         if (logged)
             qDebug() << "Document is NULL";
@@ -314,15 +492,24 @@ DeviceInfo readDeviceInfo(const QJsonObject &object)
     return info;
 }
 
-QList<AccessPoint> readWifiscanReply(const QJsonObject &object)
+AnswerProblem readWifiscanReply(const QJsonObject &object, QList<AccessPoint> *accessPoints)
 {
-    QList<AccessPoint> accessPoints;
-    const QJsonArray aplist = object.value(QLatin1String("aplist")).toArray();
+    accessPoints->clear();
+    const QJsonValue listed = object.value(QLatin1String("aplist"));
+    // Said to be a list but none: the speaker did not say that it sees nothing.
+    if (!listed.isUndefined() && !listed.isArray()) {
+        qDebug() << "Scan answer unusable: aplist is no list";
+        return AnswerProblem::Unusable;
+    }
+    const QJsonArray aplist = listed.toArray();
+    bool anyEntry = false; // an object with a text SSID, empty or not
     int leftOut = 0;
     for (int index = 0; index < aplist.size(); ++index) {
         const QJsonObject entry = aplist.at(index).toObject();
+        const QJsonValue ssid = entry.value(QLatin1String("ssid"));
+        anyEntry = anyEntry || ssid.isString();
         // Without a name there is nothing to send back to join it.
-        if (entry.value(QLatin1String("ssid")).toString().isEmpty()) {
+        if (ssid.toString().isEmpty()) {
             // A hostile answer may hold nothing else: its log stays short.
             if (++leftOut <= MaxLeftOutLines)
                 qDebug() << "Access point" << index << "left out: no SSID";
@@ -330,14 +517,18 @@ QList<AccessPoint> readWifiscanReply(const QJsonObject &object)
         }
         AccessPoint accessPoint;
         accessPoint.position = index;
-        accessPoint.ssid = entry.value(QLatin1String("ssid")).toString();
+        accessPoint.ssid = ssid.toString();
         accessPoint.encryptType = entry.value(QLatin1String("encrypt_type")).toString();
         accessPoint.signalLevel = entry.value(QLatin1String("signal_level")).toString();
-        accessPoints.append(accessPoint);
+        accessPoints->append(accessPoint);
     }
     if (leftOut > MaxLeftOutLines)
         qDebug() << leftOut - MaxLeftOutLines << "more access points left out: no SSID";
-    return accessPoints;
+    if (!aplist.isEmpty() && !anyEntry) {
+        qDebug() << "Scan answer unusable: no access point with a text SSID";
+        return AnswerProblem::Unusable;
+    }
+    return AnswerProblem::None;
 }
 
 Transfer transferOf(const QNetworkReply *reply)
@@ -416,9 +607,9 @@ AnswerProblem readWifiscanAnswer(const Transfer &transfer, const QByteArray &bod
 {
     QJsonObject object;
     const AnswerProblem problem = readAnswer(transfer, body, &object);
-    if (problem == AnswerProblem::None)
-        *accessPoints = readWifiscanReply(object);
-    return problem;
+    if (problem != AnswerProblem::None)
+        return problem;
+    return readWifiscanReply(object, accessPoints);
 }
 
 AnswerProblem readQueryAnswer(const Transfer &transfer, const QByteArray &body, DeviceInfo *info)

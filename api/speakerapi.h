@@ -88,8 +88,18 @@ const int MaxAnswerParts = 10000;
 
 // Writes "Document is NULL" or "Object is empty" and returns false when the body
 // is no usable answer; otherwise stores the top-level object and returns true.
-// A body with more than MaxAnswerParts opening brackets is not read at all.
+// A body with more than MaxAnswerParts opening brackets is not read at all. A
+// key that comes twice in one object counts with its last value.
 bool parseReply(const QByteArray &body, QJsonObject *object);
+
+// Why a request brought no answer that can be read, as far as it is known.
+enum class AnswerProblem {
+    None,     // a whole 2xx answer that is a non-empty JSON object
+    NotSent,  // no connection was made (refused, no route, no host): the speaker got nothing
+    NoAnswer, // sent, then silence, or the connection closed before the answer was whole
+    Unusable, // an answer, but no JSON object, a status other than 2xx, or not what was asked
+    TooLarge, // an answer refused for its size (MaxReplySize, MaxAnswerParts)
+};
 
 // What a speaker tells of itself in its answer to the device query.
 struct DeviceInfo
@@ -125,7 +135,10 @@ const int MaxLeftOutLines = 5;
 // The WLAN scan's answer: the "aplist" entries in the speaker's order that can
 // be chosen, those whose "ssid" is a non-empty text; one line for each of the
 // first MaxLeftOutLines left out, and one line with the number of the others.
-QList<AccessPoint> readWifiscanReply(const QJsonObject &object);
+// Without "aplist" the speaker sees no WLAN; an "aplist" that is no array, or
+// whose entries are none of them an object with a text "ssid", is Unusable,
+// with a line saying why.
+AnswerProblem readWifiscanReply(const QJsonObject &object, QList<AccessPoint> *accessPoints);
 
 // How a transfer ended, apart from its body.
 struct Transfer
@@ -141,15 +154,6 @@ Transfer transferOf(const QNetworkReply *reply);
 // Whether the transfer brought a whole answer with a 2xx status; otherwise
 // writes why not ("HTTP error status N", "Transfer failed: ...").
 bool checkTransfer(const Transfer &transfer);
-
-// Why a request brought no answer that can be read, as far as it is known.
-enum class AnswerProblem {
-    None,     // a whole 2xx answer that is a non-empty JSON object
-    NotSent,  // no connection was made (refused, no route, no host): the speaker got nothing
-    NoAnswer, // sent, then silence, or the connection closed before the answer was whole
-    Unusable, // an answer, but no JSON object, or a status other than 2xx
-    TooLarge, // an answer refused for its size (MaxReplySize, MaxAnswerParts)
-};
 
 // The WLAN scan as the page gets it: the reply procedure's lines for the body,
 // then why the speaker gave no usable answer, or None with the access points

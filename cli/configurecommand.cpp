@@ -1,6 +1,7 @@
 #include "configurecommand.h"
 
 #include "input.h"
+#include "logtext.h"
 #include "password.h"
 #include "planscheduler.h"
 #include "report.h"
@@ -283,6 +284,8 @@ int ConfigureCommand::run(QTextStream &out, QTextStream &err, SignalWatch &signa
         report.say(error);
         return exitCode(Outcome::Usage);
     }
+    // From here to the end: a speaker's answer may repeat it, in the log or in its reason.
+    const HiddenPassword hiddenPassword(settings.password);
     settings.force = force;
     settings.dryRun = dryRun;
     settings.noWait = noWait;

@@ -1,5 +1,6 @@
 #include "report.h"
 
+#include "logtext.h"
 #include "terminaltext.h"
 
 #include <QJsonDocument>
@@ -13,7 +14,7 @@ Report::Report(QTextStream *out, QTextStream *err, bool json, bool terminal)
 void Report::say(const QString &message)
 {
     clearStatus();
-    *err << "vantir-speakers: " << TerminalText::safe(message) << Qt::endl;
+    *err << "vantir-speakers: " << TerminalText::safe(hidePasswords(message)) << Qt::endl;
     if (!status.isEmpty())
         showStatus(status);
 }
@@ -35,12 +36,20 @@ void Report::clearStatus()
 
 void Report::writeJson(const QJsonObject &object)
 {
-    *out << QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) << Qt::endl;
+    const QJsonObject shown = hidePasswords(object).toObject();
+    *out << QString::fromUtf8(QJsonDocument(shown).toJson(QJsonDocument::Compact)) << Qt::endl;
 }
 
 void Report::writeTable(const QList<QStringList> &rows)
 {
-    *out << TerminalText::table(rows) << Qt::flush;
+    QList<QStringList> shown;
+    for (const QStringList &row : rows) {
+        QStringList cells;
+        for (const QString &cell : row)
+            cells.append(hidePasswords(cell));
+        shown.append(cells);
+    }
+    *out << TerminalText::table(shown) << Qt::flush;
 }
 
 QJsonObject Report::planLineObject(const LineResult &result)

@@ -13,7 +13,8 @@ class QTextStream;
 // Writes what the commands found: results on standard output, as a table at the end or as one
 // JSON object per line as they come; messages, a progress line (on a terminal only, updated in
 // place) and the summary on standard error. Every text of a table or a message is made safe for
-// the terminal first; JSON escapes by itself.
+// the terminal first; JSON escapes by itself. A password that is being sent is masked in each
+// (HiddenPassword).
 class Report
 {
 public:

@@ -4,6 +4,9 @@
 #include <QDebug>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QStringList>
 
 namespace {
 
@@ -52,7 +55,74 @@ QJsonValue withDoubles(const QJsonValue &value)
     }
 }
 
+QMutex hiddenMutex;
+QStringList hiddenPasswords; // one entry for each HiddenPassword alive
+
+// The password as the content of a JSON string; it holds no control character, which neither a
+// name nor a password may hold.
+QString inJsonString(QString password)
+{
+    password.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    password.replace(QLatin1Char('"'), QLatin1String("\\\""));
+    return password;
+}
+
 } // namespace
+
+QString passwordMask(const QString &password)
+{
+    return password.isEmpty() ? QString() : QStringLiteral("********");
+}
+
+HiddenPassword::HiddenPassword(const QString &password) : password(password)
+{
+    if (password.isEmpty())
+        return;
+    const QMutexLocker locker(&hiddenMutex);
+    hiddenPasswords.append(password);
+}
+
+HiddenPassword::~HiddenPassword()
+{
+    if (password.isEmpty())
+        return;
+    const QMutexLocker locker(&hiddenMutex);
+    hiddenPasswords.removeOne(password);
+}
+
+QString hidePasswords(const QString &text)
+{
+    const QMutexLocker locker(&hiddenMutex);
+    QString hidden = text;
+    for (const QString &password : qAsConst(hiddenPasswords)) {
+        hidden.replace(password, passwordMask(password));
+        hidden.replace(inJsonString(password), passwordMask(password));
+    }
+    return hidden;
+}
+
+QJsonValue hidePasswords(const QJsonValue &value)
+{
+    switch (value.type()) {
+    case QJsonValue::String:
+        return hidePasswords(value.toString());
+    case QJsonValue::Array: {
+        QJsonArray array;
+        for (const QJsonValue &element : value.toArray())
+            array.append(hidePasswords(element));
+        return array;
+    }
+    case QJsonValue::Object: {
+        const QJsonObject object = value.toObject();
+        QJsonObject copy;
+        for (auto it = object.begin(); it != object.end(); ++it)
+            copy.insert(hidePasswords(it.key()), hidePasswords(it.value()));
+        return copy;
+    }
+    default:
+        return value;
+    }
+}
 
 QString quotedLogText(const QString &text)
 {
@@ -77,7 +147,7 @@ QString quotedLogText(const QString &text)
 QDebug operator<<(QDebug debug, const LogText &value)
 {
     QDebugStateSaver saver(debug);
-    debug.noquote() << quotedLogText(value.text);
+    debug.noquote() << quotedLogText(hidePasswords(value.text));
     return debug;
 }
 
@@ -92,7 +162,7 @@ QDebug operator<<(QDebug debug, const LogJson &value)
         debug.nospace() << "QJsonValue(string, " << LogText(value.value.toString()) << ')';
         break;
     default:
-        debug << withDoubles(value.value);
+        debug << withDoubles(hidePasswords(value.value));
     }
     return debug;
 }

@@ -35,4 +35,28 @@ public:
 };
 QDebug operator<<(QDebug debug, const LogJson &value);
 
+// What a log line or the command line's output shows for a password: "********", and nothing
+// for an empty one, so that a reader still knows whether one was typed.
+QString passwordMask(const QString &password);
+
+// While one lives, the password that it holds is shown as its passwordMask() wherever a text
+// value of a log line (LogText, LogJson) or hidePasswords() holds it, also in the form that it
+// takes inside a JSON string: a speaker's answer may repeat what it was sent. Held by whatever
+// sends the password, for as long as it sends it; they may overlap, from any thread.
+class HiddenPassword
+{
+public:
+    explicit HiddenPassword(const QString &password);
+    ~HiddenPassword();
+    HiddenPassword(const HiddenPassword &) = delete;
+    HiddenPassword &operator=(const HiddenPassword &) = delete;
+
+private:
+    const QString password;
+};
+
+// text, or value's keys and strings, with every password held by a HiddenPassword masked.
+QString hidePasswords(const QString &text);
+QJsonValue hidePasswords(const QJsonValue &value);
+
 #endif // LOGTEXT_H

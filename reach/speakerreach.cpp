@@ -11,6 +11,13 @@ SpeakerReach::SpeakerReach(const SpeakerTarget &target, const ReachOptions &opti
 {
 }
 
+// No more work for a look-up whose answer nobody takes.
+SpeakerReach::~SpeakerReach()
+{
+    if (lookupId != -1)
+        QHostInfo::abortHostLookup(lookupId);
+}
+
 void SpeakerReach::start()
 {
     starting = true;
@@ -21,13 +28,17 @@ void SpeakerReach::start()
         connect(resolver, &BonjourServiceResolver::error, this, &SpeakerReach::failResolve);
         resolver->resolveBonjourRecord(target.record);
     } else {
-        // An address is "looked up" as well: QHostInfo hands it back as it is.
-        const quint16 port = target.port;
-        QHostInfo::lookupHost(target.host, this, [this, port](const QHostInfo &hostInfo) {
-            connectToSpeaker(hostInfo, port);
-        });
+        // An address is "looked up" as well: QHostInfo hands it back as it is. To a slot: a
+        // functor is kept by the look-up, and lost with it when the look-up never ends.
+        lookupId = QHostInfo::lookupHost(target.host, this, SLOT(takeLookup(QHostInfo)));
     }
     starting = false;
+}
+
+void SpeakerReach::takeLookup(const QHostInfo &hostInfo)
+{
+    lookupId = -1;
+    connectToSpeaker(hostInfo, target.port);
 }
 
 void SpeakerReach::connectToSpeaker(const QHostInfo &hostInfo, int port)

@@ -65,6 +65,7 @@ class SpeakerReach : public QObject
 public:
     explicit SpeakerReach(const SpeakerTarget &target, const ReachOptions &options = ReachOptions(),
                           QObject *parent = nullptr);
+    ~SpeakerReach() override;
 
     void start();
     const ReachResult &result() const { return reached; }
@@ -76,6 +77,7 @@ signals:
     void finished(const ReachResult &result);
 
 private slots:
+    void takeLookup(const QHostInfo &hostInfo);
     void connectToSpeaker(const QHostInfo &hostInfo, int port);
     void failResolve(int error);
     void readDevice(const SpeakerApi::Transfer &transfer, const QByteArray &body);
@@ -87,6 +89,7 @@ private:
     const ReachOptions options;
     ReachResult reached;
     BonjourServiceResolver *resolver = nullptr;
+    int lookupId = -1;     // the host look-up in flight
     bool starting = false; // inside start(): a failure there is told from the event loop
     bool done = false;
 };

@@ -8,7 +8,8 @@
 SpeakerSave::SpeakerSave(const QString &url, const SpeakerSettings &settings,
                          const SpeakerApi::DeviceInfo &expected, std::chrono::milliseconds deadline,
                          QObject *parent)
-    : QObject(parent), url(url), settings(settings), expected(expected), deadline(deadline)
+    : QObject(parent), url(url), settings(settings), hiddenPassword(settings.password),
+      expected(expected), deadline(deadline)
 {
     SpeakerRequest *request =
         new SpeakerRequest(url, SpeakerApi::queryBody(), "Identity reply received", deadline, this);

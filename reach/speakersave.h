@@ -1,6 +1,7 @@
 #ifndef SPEAKERSAVE_H
 #define SPEAKERSAVE_H
 
+#include "logtext.h"
 #include "speakerapi.h"
 
 #include <QMetaType>
@@ -33,7 +34,7 @@ Q_DECLARE_METATYPE(SaveResult)
 // name, model and hardware version that the speaker told before (those that it told). Another
 // device may have taken the address since, and it must not get the home WLAN's password. Ends
 // with exactly one finished(), never from within the constructor; deleting it before aborts the
-// request in flight, and nothing is emitted.
+// request in flight, and nothing is emitted. While it lives, no log line shows the password.
 class SpeakerSave : public QObject
 {
     Q_OBJECT
@@ -61,6 +62,7 @@ private:
 
     const QString url;
     const SpeakerSettings settings;
+    const HiddenPassword hiddenPassword;
     const SpeakerApi::DeviceInfo expected;
     const std::chrono::milliseconds deadline;
     SaveResult result;

@@ -213,6 +213,17 @@ void TestReplies::queryReply_data()
                  "debug: devicename: \"\\U0001FAE0\"", "debug: model: \"Ovix \\U0001FAE0\"" })
         << QStringList({ QString::fromUtf8("\xf0\x9f\xab\xa0"),
                          QString::fromUtf8("Ovix \xf0\x9f\xab\xa0"), "", "", "" });
+    // The last one counts, as Qt reads it; the one before is an object or an array, which Qt
+    // 5.15 would keep for ever, inside one dropped as well.
+    QTest::newRow("a member twice")
+        << 200
+        << QByteArray("{\"deviceinfo\": {\"devicename\": \"Old\", \"o\": {\"a\": [1], \"a\": "
+                      "[2]}}, \"deviceinfo\": {\"devicename\": \"Kitchen\", \"o\": [3], \"o\": "
+                      "{\"b\": 1}}}")
+        << QStringList({ "warning: QJsonValue(object, QJsonObject({\"devicename\":\"Kitchen\","
+                         "\"o\":{\"b\":1}}))",
+                         "debug: devicename: \"Kitchen\"", "debug: model: \"\"" })
+        << QStringList({ "Kitchen", "", "", "", "" });
     QTest::newRow("deviceinfo a number")
         << 200 << QByteArray("{\"deviceinfo\": 1234567}")
         << QStringList({ "warning: QJsonValue(double, 1.23457e+06)", "debug: devicename: \"\"",
@@ -286,49 +297,65 @@ void TestReplies::redirectNotFollowed()
 void TestReplies::wifiscanReply_data()
 {
     QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<SpeakerApi::AnswerProblem>("problem");
     QTest::addColumn<QStringList>("accessPoints"); // ssid|encryptType|signalLevel
     QTest::addColumn<QStringList>("lines");
 
+    using Problem = SpeakerApi::AnswerProblem;
     QTest::newRow("in the speaker's order")
         << QByteArray("{\"aplist\": [{\"ssid\": \"Zeta\", \"encrypt_type\": \"WPA2\", "
                       "\"signal_level\": \"-40\"}, {\"ssid\": \"Alpha\", \"encrypt_type\": "
                       "\"NONE\", \"signal_level\": \"-80\"}]}")
-        << QStringList({ "Zeta|WPA2|-40", "Alpha|NONE|-80" }) << QStringList();
+        << Problem::None << QStringList({ "Zeta|WPA2|-40", "Alpha|NONE|-80" }) << QStringList();
     // Only an access point with an SSID to send back can be chosen; the others are left out.
     const QString leftOut = QStringLiteral("debug: Access point %1 left out: no SSID");
     QTest::newRow("numbers for texts")
         << QByteArray("{\"aplist\": [{\"ssid\": \"Home\", \"signal_level\": -40}, "
                       "{\"ssid\": 5, \"signal_level\": \"-70\"}]}")
-        << QStringList({ "Home||" }) << QStringList({ leftOut.arg(1) });
+        << Problem::None << QStringList({ "Home||" }) << QStringList({ leftOut.arg(1) });
     QTest::newRow("element not an object")
-        << QByteArray("{\"aplist\": [\"Home\", 7, {\"ssid\": \"Next\"}]}")
+        << QByteArray("{\"aplist\": [\"Home\", 7, {\"ssid\": \"Next\"}]}") << Problem::None
         << QStringList({ "Next||" }) << QStringList({ leftOut.arg(0), leftOut.arg(1) });
     QTest::newRow("empty or missing SSID")
         << QByteArray("{\"aplist\": [{\"ssid\": \"\"}, {\"ssid\": null}, {}, {\"ssid\": \" \"}]}")
-        << QStringList({ " ||" })
+        << Problem::None << QStringList({ " ||" })
         << QStringList({ leftOut.arg(0), leftOut.arg(1), leftOut.arg(2) });
     // An answer of nothing else writes a few lines, not one for each.
     QTest::newRow("many left out")
         << QByteArray("{\"aplist\": [{}, {}, {}, {}, {}, {}, {}, {\"ssid\": \"Home\"}, {}]}")
-        << QStringList({ "Home||" })
+        << Problem::None << QStringList({ "Home||" })
         << QStringList({ leftOut.arg(0), leftOut.arg(1), leftOut.arg(2), leftOut.arg(3),
                          leftOut.arg(4), "debug: 3 more access points left out: no SSID" });
-    QTest::newRow("empty list") << QByteArray("{\"aplist\": []}") << QStringList() << QStringList();
+    QTest::newRow("empty list") << QByteArray("{\"aplist\": []}") << Problem::None << QStringList()
+                                << QStringList();
     QTest::newRow("without aplist")
-        << QByteArray("{\"returncode\": \"0\"}") << QStringList() << QStringList();
-    QTest::newRow("aplist an object")
-        << QByteArray("{\"aplist\": {\"ssid\": \"Home\"}}") << QStringList() << QStringList();
+        << QByteArray("{\"returncode\": \"0\"}") << Problem::None << QStringList() << QStringList();
+    // A list that cannot be read is no empty one: the speaker did not say it sees nothing.
+    const QStringList noList = { "debug: Scan answer unusable: aplist is no list" };
+    QTest::newRow("aplist a string")
+        << QByteArray("{\"aplist\": \"Home\"}") << Problem::Unusable << QStringList() << noList;
+    QTest::newRow("aplist an object") << QByteArray("{\"aplist\": {\"ssid\": \"Home\"}}")
+                                      << Problem::Unusable << QStringList() << noList;
+    QTest::newRow("aplist null") << QByteArray("{\"aplist\": null}") << Problem::Unusable
+                                 << QStringList() << noList;
+    QTest::newRow("entries of the wrong types")
+        << QByteArray("{\"aplist\": [\"Home\", {\"ssid\": 5}, {\"ssid\": null}, {}]}")
+        << Problem::Unusable << QStringList()
+        << QStringList({ leftOut.arg(0), leftOut.arg(1), leftOut.arg(2), leftOut.arg(3),
+                         "debug: Scan answer unusable: no access point with a text SSID" });
 }
 
 void TestReplies::wifiscanReply()
 {
     QFETCH(QByteArray, json);
+    QFETCH(SpeakerApi::AnswerProblem, problem);
     QFETCH(QStringList, accessPoints);
     QFETCH(QStringList, lines);
 
     MessageLog log;
     QStringList read;
-    const auto list = SpeakerApi::readWifiscanReply(QJsonDocument::fromJson(json).object());
+    QList<SpeakerApi::AccessPoint> list;
+    QCOMPARE(SpeakerApi::readWifiscanReply(QJsonDocument::fromJson(json).object(), &list), problem);
     for (const SpeakerApi::AccessPoint &accessPoint : list)
         read.append(accessPoint.ssid + QLatin1Char('|') + accessPoint.encryptType +
                     QLatin1Char('|') + accessPoint.signalLevel);

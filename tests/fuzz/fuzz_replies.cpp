@@ -1,6 +1,7 @@
 // A speaker's reply body through the reply procedures: parsing, the device query's answer and the
 // WLAN scan's answer. Every access point listed must have a non-empty SSID that the speaker sent as
-// a JSON string, in the speaker's order; everything else in the list must have been left out.
+// a JSON string, in the speaker's order; everything else in the list must have been left out. A
+// list that is none, or holds no entry with a text SSID, is unusable.
 
 #include "fuzzsupport.h"
 #include "speakerapi.h"
@@ -54,8 +55,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(info.ip ==
                member(child(child(object, "networkinfo"), "ipaddressinfo"), "ipaddress"));
 
-    const QList<SpeakerApi::AccessPoint> accessPoints = SpeakerApi::readWifiscanReply(object);
-    const QJsonArray aplist = object.value(QLatin1String("aplist")).toArray();
+    QList<SpeakerApi::AccessPoint> accessPoints;
+    const SpeakerApi::AnswerProblem problem = SpeakerApi::readWifiscanReply(object, &accessPoints);
+    const QJsonValue list = object.value(QLatin1String("aplist"));
+    const QJsonArray aplist = list.toArray();
+    bool anyEntry = false;
+    for (const QJsonValue &entry : aplist)
+        anyEntry = anyEntry || entry.toObject().value(QLatin1String("ssid")).isString();
+    const bool unusable =
+        (!list.isUndefined() && !list.isArray()) || (!aplist.isEmpty() && !anyEntry);
+    FUZZ_CHECK(problem ==
+               (unusable ? SpeakerApi::AnswerProblem::Unusable : SpeakerApi::AnswerProblem::None));
     int listed = 0;
     for (const QJsonValue &entry : aplist) {
         if (!listable(entry))

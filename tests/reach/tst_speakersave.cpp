@@ -24,6 +24,7 @@ class tst_SpeakerSave : public QObject
 private slots:
     void identity_data();
     void identity();
+    void passwordRepeatedInAnswer();
 };
 
 // The speaker "Alpha" was asked when it was chosen; since then, whatever answers at its address
@@ -109,6 +110,37 @@ void tst_SpeakerSave::identity()
     if (outcome == SpeakerApi::SaveOutcome::Saved)
         expectedBodies.append(setconfigBytes("Living Room", "Sommer-2024!", "Hausnetz"));
     QCOMPARE(bodies, expectedBodies);
+}
+
+// A speaker that says the password again, in its answer's JSON as well: the log shows the mask,
+// the box the speaker's words.
+void tst_SpeakerSave::passwordRepeatedInAnswer()
+{
+    const QString password = QStringLiteral("S3cret-\"Pa55\"");
+    CapturingServer speaker;
+    QVERIFY(speaker.listen());
+    speaker.enqueue(ScriptedResponse::json(deviceAnswer("Alpha", "Ovix", "2.1")));
+    speaker.enqueue(ScriptedResponse::json(
+        "{\"returncode\": \"bad password S3cret-\\\"Pa55\\\"\", \"error\": \"bad password "
+        "S3cret-\\\"Pa55\\\"!\"}"));
+    qRegisterMetaType<SaveResult>();
+    MessageLog log;
+    {
+        SpeakerSave save(speaker.url(),
+                         { QStringLiteral("Alpha"), password, QStringLiteral("Home") },
+                         SpeakerApi::DeviceInfo(), std::chrono::seconds(5));
+        QSignalSpy finished(&save, &SpeakerSave::finished);
+        QTRY_COMPARE(finished.count(), 1);
+        QCOMPARE(finished.at(0).at(0).value<SaveResult>().reason,
+                 QStringLiteral("bad password ") + password + QLatin1Char('!'));
+    }
+    QCOMPARE(log.debugLines(QStringLiteral("reply received")),
+             QStringList({ "reply received",
+                           "\"{\\\"returncode\\\": \\\"bad password ********\\\", \\\"error\\\": "
+                           "\\\"bad password ********!\\\"}\"",
+                           "Refused, returncode QJsonValue(string, \"bad password ********\")" }));
+    // Once the save has gone, the password is no longer being sent.
+    QCOMPARE(hidePasswords(password), password);
 }
 
 QTEST_GUILESS_MAIN(tst_SpeakerSave)
