@@ -51,6 +51,22 @@ KnownWlan KnownWlans::wlan(const QString &ssid) const
     return KnownWlan();
 }
 
+QString KnownWlans::otherConnectedWlan(const QString &ssid) const
+{
+    const QByteArray bytes = ssid.toUtf8();
+    QString other;
+    for (const KnownWlan &candidate : known) {
+        if (!candidate.connected)
+            continue;
+        // With two Wi-Fi devices, one of them on ssid is enough.
+        if (candidate.ssid == bytes)
+            return QString();
+        if (other.isEmpty())
+            other = QString::fromUtf8(candidate.ssid);
+    }
+    return other;
+}
+
 int KnownWlans::initialRow(const QStringList &ssids) const
 {
     int row = -1;
@@ -88,6 +104,35 @@ PasswordRequest *KnownWlans::readPassword(const QString &ssid, QObject *parent)
                 request->finish(password);
         });
     return request;
+}
+
+SwitchRequest *KnownWlans::switchTo(const QString &ssid, QObject *parent)
+{
+    auto *request = new SwitchRequest(parent);
+    const KnownWlan saved = wlan(ssid);
+    if (saved.ssid.isEmpty()) {
+        QMetaObject::invokeMethod(
+            request, [request] { request->finish(SwitchRequest::Failure::NotKnown, QString()); },
+            Qt::QueuedConnection);
+        return request;
+    }
+    NetworkManager::activate(
+        busName, saved.connection, options.switchTimeout, request,
+        [request](bool started, SwitchRequest::Failure failure, const QString &message) {
+            if (started) {
+                emit request->switchStarted();
+                request->deleteLater();
+            } else {
+                request->finish(failure, message);
+            }
+        });
+    return request;
+}
+
+void SwitchRequest::finish(Failure failure, const QString &message)
+{
+    emit switchFailed(failure, message);
+    deleteLater();
 }
 
 void PasswordRequest::finish(const QString &password)

@@ -11,12 +11,16 @@
 #include <chrono>
 
 class PasswordRequest;
+class SwitchRequest;
 
 struct KnownWlansOptions
 {
     // The longest one call to NetworkManager may take before it counts as unanswered: a
     // NetworkManager that hangs must not keep the pages waiting.
     std::chrono::milliseconds callTimeout = std::chrono::seconds(3);
+    // The longest a switch of this computer's WLAN may wait for NetworkManager to take it on:
+    // NetworkManager may first have the user authorise it.
+    std::chrono::milliseconds switchTimeout = std::chrono::minutes(1);
     // The D-Bus address to look for NetworkManager on; empty: the system bus.
     QString busAddress;
 };
@@ -59,6 +63,11 @@ public:
     bool isKnown(const QString &ssid) const;
     KnownWlan wlan(const QString &ssid) const; // an empty ssid when not known
 
+    // The WLAN this computer is connected to now, where it is not ssid (compared by its UTF-8
+    // bytes): from there this computer cannot see a speaker that went into ssid. Empty when it is
+    // on ssid, on no WLAN, or nothing is known.
+    QString otherConnectedWlan(const QString &ssid) const;
+
     // The row to choose at first in a list of SSIDs: the WLAN this computer is connected to
     // now, else the known one used most recently (the first row of it), else -1.
     int initialRow(const QStringList &ssids) const;
@@ -67,6 +76,11 @@ public:
     // for nothing else. The request is a child of parent, ends with exactly one of its
     // signals, from the event loop, and then deletes itself; deleting it earlier abandons it.
     PasswordRequest *readPassword(const QString &ssid, QObject *parent = nullptr);
+
+    // Asks NetworkManager to connect this computer to the saved connection that stands for ssid,
+    // on the device it finds for it; only ever on the user's word. The request is a child of
+    // parent, ends with exactly one of its signals, from the event loop, and then deletes itself.
+    SwitchRequest *switchTo(const QString &ssid, QObject *parent = nullptr);
 
 signals:
     void ready();
@@ -104,6 +118,32 @@ private:
     explicit PasswordRequest(QObject *parent) : QObject(parent) { }
     void finish(const QString &password);
     void fail(Failure failure);
+
+    friend class KnownWlans;
+};
+
+// One switch of this computer to a known WLAN.
+class SwitchRequest : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Failure {
+        NotKnown, // no saved connection of that SSID (or no reading yet)
+        NoAnswer, // no answer within the switch time
+        Refused,  // NetworkManager's refusal, in its own words
+    };
+    Q_ENUM(Failure)
+
+signals:
+    // NetworkManager has taken it on; joining the WLAN takes it a few seconds more.
+    void switchStarted();
+    // message: NetworkManager's words for a refusal; empty otherwise.
+    void switchFailed(SwitchRequest::Failure failure, const QString &message);
+
+private:
+    explicit SwitchRequest(QObject *parent) : QObject(parent) { }
+    void finish(Failure failure, const QString &message);
 
     friend class KnownWlans;
 };

@@ -249,4 +249,37 @@ void readPassword(const QString &busName, const QString &connection,
     });
 }
 
+void activate(const QString &busName, const QString &connection,
+              std::chrono::milliseconds callTimeout, QObject *context,
+              const std::function<void(bool, SwitchRequest::Failure, const QString &)> &done)
+{
+    if (busName.isEmpty()) {
+        QTimer::singleShot(0, context,
+                           [done] { done(false, SwitchRequest::Failure::NotKnown, QString()); });
+        return;
+    }
+    // No device and no access point of our choosing: NetworkManager knows them better.
+    const QDBusObjectPath chooses(QStringLiteral("/"));
+    QDBusPendingCallWatcher *watcher =
+        call(busName, QLatin1String(managerPath), service, "ActivateConnection",
+             { QVariant::fromValue(QDBusObjectPath(connection)), QVariant::fromValue(chooses),
+               QVariant::fromValue(chooses) },
+             callTimeout, context);
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, context, [done](auto *finished) {
+        if (!finished->isError()) {
+            done(true, SwitchRequest::Failure::Refused, QString());
+            return;
+        }
+        const QDBusError error = finished->error();
+        // Also a NetworkManager gone since the reading.
+        const bool unanswered = error.type() == QDBusError::NoReply ||
+            error.type() == QDBusError::Timeout || error.type() == QDBusError::ServiceUnknown ||
+            error.name() == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner");
+        if (unanswered)
+            done(false, SwitchRequest::Failure::NoAnswer, QString());
+        else
+            done(false, SwitchRequest::Failure::Refused, error.message());
+    });
+}
+
 } // namespace NetworkManager

@@ -27,6 +27,12 @@ void readPassword(const QString &busName, const QString &connection,
                   std::chrono::milliseconds callTimeout, QObject *context,
                   const std::function<void(const QString &, PasswordRequest::Failure)> &done);
 
+// Activates one saved connection on the device that NetworkManager finds for it; started, or
+// else the failure with NetworkManager's words for a refusal.
+void activate(const QString &busName, const QString &connection,
+              std::chrono::milliseconds callTimeout, QObject *context,
+              const std::function<void(bool, SwitchRequest::Failure, const QString &)> &done);
+
 } // namespace NetworkManager
 
 #endif // NETWORKMANAGER_H

@@ -23,4 +23,11 @@ void readPassword(const QString &, const QString &, std::chrono::milliseconds, Q
     QTimer::singleShot(0, context, [done] { done({}, PasswordRequest::Failure::NotKnown); });
 }
 
+void activate(const QString &, const QString &, std::chrono::milliseconds, QObject *context,
+              const std::function<void(bool, SwitchRequest::Failure, const QString &)> &done)
+{
+    QTimer::singleShot(0, context,
+                       [done] { done(false, SwitchRequest::Failure::NotKnown, QString()); });
+}
+
 } // namespace NetworkManager

@@ -8,6 +8,7 @@
 #include "headerpicture.h"
 #include "infobox.h"
 #include "logtext.h"
+#include "networkswitch.h"
 #include "settingssave.h"
 #include "speakerapi.h"
 #include "speakerrequest.h"
@@ -103,6 +104,7 @@ Client::Client(QWidget *parent, const NetworkWaits &waits)
     waitIndicator = new BusyIndicator(QString(), tr("Waiting for saved speakers"), this);
     returnLabel = new AnnouncedLabel(Urgency::Polite, this);
     returnLabel->hide();
+    networkSwitch = new NetworkSwitch(this);
 
     quitButton = new QPushButton(tr("Quit"));
     backButton = new QPushButton(tr("<< Back"));
@@ -125,6 +127,7 @@ Client::Client(QWidget *parent, const NetworkWaits &waits)
     gridLayout->addWidget(noticeLabel, 5, 0, 1, 4);
     gridLayout->addWidget(waitIndicator, 6, 0, 1, 4);
     gridLayout->addWidget(returnLabel, 7, 0, 1, 4);
+    gridLayout->addWidget(networkSwitch, 8, 0, 1, 4);
     setLayout(gridLayout);
     giveAccessKeys({ nextButton, quitButton, backButton });
 
@@ -324,6 +327,7 @@ void Client::requestWlans()
     showNotice(QString());
     returnLines.clear();
     returnLabel->hide();
+    networkSwitch->withdraw();
     const QTreeWidgetItem *item = selection.first();
     wizardData.setName(item->text(0));
     resolvingRecord = rowRecord(item);
@@ -395,6 +399,7 @@ void Client::noteChoice()
     showNotice(QString());
     returnLines.clear();
     returnLabel->hide();
+    networkSwitch->withdraw();
 }
 
 void Client::chooseRow(const BonjourRecord &record)
@@ -522,6 +527,7 @@ void Client::adoptSave(SettingsSave *save, const BonjourRecord &record)
         saved.record = record;
         showSaved(record);
         watchSpeaker(saved);
+        networkSwitch->offer(saved.ssid);
     });
     saves.append(qMakePair(save, record.instanceName));
     // Done once the save has started the watch for its speaker and shown its box.
@@ -582,11 +588,6 @@ void Client::watchSpeaker(const SavedSettings &saved)
     });
     connect(watcher, SIGNAL(speakerNotBack(const QString &)), this,
             SLOT(reportSpeakerNotBack(const QString &)));
-    // A wrong password is the usual cause: it is not offered to the next speaker.
-    connect(watcher, &SpeakerWatcher::speakerNotBack, this, [saved] {
-        if (wizardData.savedWlan.ssid == saved.ssid)
-            wizardData.savedWlan.password.clear();
-    });
     connect(watcher, &SpeakerWatcher::otherDeviceAnswered, this,
             [this](const QString &name, const QString &ip) {
                 addReturnLine(tr("Another device answers under the name \"%1\", at IP address "
@@ -653,13 +654,32 @@ void Client::showSpeakerBack(const SavedSettings &saved, const QString &ip,
 
 void Client::reportSpeakerNotBack(const QString &name)
 {
-    showInformation(
-        QT_TR_NOOP("The speaker \"%1\" has not come back on the network.\n\nPlease check:\n- "
-                   "the WLAN password: a wrong password is the usual cause;\n- that this "
-                   "computer is on the home WLAN now: if it was joined to the speaker's own "
-                   "network, join the home WLAN again;\n- a speaker that joined no network must "
-                   "be reset and set up again."),
-        name);
+    const auto *watcher = qobject_cast<const SpeakerWatcher *>(sender());
+    const QString ssid = watcher ? watcher->saved().ssid : QString();
+    networkSwitch->findOtherWlan(ssid, [this, name, ssid](const QString &otherWlan) {
+        // From another WLAN this computer cannot see the speaker, whatever its password.
+        if (!otherWlan.isEmpty()) {
+            showInfoBox(this, tr("Info"),
+                        tr("The speaker \"%1\" has not come back on the network.\n\nThis "
+                           "computer was on the WLAN \"%2\", not on \"%3\", the WLAN that the "
+                           "speaker was sent into, and can see the speaker only from there. "
+                           "Switch this computer to \"%3\", then look for the speaker in the "
+                           "list.")
+                            .arg(name, otherWlan, ssid),
+                        QStringLiteral("OK"));
+            return;
+        }
+        // A wrong password is the usual cause: it is not offered to the next speaker.
+        if (wizardData.savedWlan.ssid == ssid)
+            wizardData.savedWlan.password.clear();
+        showInformation(
+            QT_TR_NOOP("The speaker \"%1\" has not come back on the network.\n\nPlease check:\n"
+                       "- the WLAN password: a wrong password is the usual cause;\n- that this "
+                       "computer is on the home WLAN now: if it was joined to the speaker's own "
+                       "network, join the home WLAN again;\n- a speaker that joined no network "
+                       "must be reset and set up again."),
+            name);
+    });
 }
 
 // The returned speaker's row becomes the choice, unless the user has chosen another one or

@@ -14,6 +14,7 @@
 class AnnouncedLabel;
 class BonjourServiceBrowser;
 class BusyIndicator;
+class NetworkSwitch;
 class QGridLayout;
 class QLabel;
 class QMessageBox;
@@ -92,6 +93,7 @@ private:
     AnnouncedLabel *noticeLabel;  // why no speaker is chosen, or why "Next >>" cannot go on
     BusyIndicator *waitIndicator; // the saved speakers awaited
     AnnouncedLabel *returnLabel;  // how saved speakers came back, a line each
+    NetworkSwitch *networkSwitch; // to the WLAN of the speaker saved last
     BonjourServiceBrowser *browser;
     SpeakerReach *reach;   // the chosen speaker, until it is located; "Next >>" waits for it
     SpeakerRequest *query; // its device query, until the answer; "Next >>" waits for it

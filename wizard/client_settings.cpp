@@ -141,6 +141,10 @@ Client_Settings::Client_Settings(QWidget *parent, WlanEntry entry, const Network
     layout->addWidget(label, row, 0, 1, 1);
     layout->addWidget(valueLabel(label, wizardData.softwareVer), row++, 1, 1, 3);
     layout->addWidget(hintLabel, row++, 0, 1, 4);
+    // Said before SAVE, as the speaker cannot be seen coming back from there.
+    networkLabel = new AnnouncedLabel(Urgency::Polite);
+    networkLabel->hide();
+    layout->addWidget(networkLabel, row++, 0, 1, 4);
     busyIndicator = new BusyIndicator(tr("Sending the settings to the speaker…"),
                                       tr("Waiting for the speaker's answer"));
     layout->addWidget(busyIndicator, row, 0, 1, 2);
@@ -159,12 +163,16 @@ Client_Settings::Client_Settings(QWidget *parent, WlanEntry entry, const Network
         // A password being read for the WLAN typed before is not this one's.
         connect(ssidEdit, &QLineEdit::textChanged, this, [this] { delete passwordRequest; });
         connect(ssidEdit, SIGNAL(textChanged(QString)), this, SLOT(updatePasswordControls()));
+        connect(ssidEdit, SIGNAL(textChanged(QString)), this, SLOT(updateNetworkLine()));
         connect(securityBox, SIGNAL(currentIndexChanged(int)), this,
                 SLOT(updatePasswordControls()));
     }
-    if (knownWlans)
+    if (knownWlans) {
         connect(knownWlans, SIGNAL(ready()), this, SLOT(updatePasswordControls()));
+        connect(knownWlans, SIGNAL(ready()), this, SLOT(updateNetworkLine()));
+    }
     updatePasswordControls();
+    updateNetworkLine();
 }
 
 QString Client_Settings::saveOutcomeText(SpeakerApi::SaveOutcome outcome, const QString &reason)
@@ -428,4 +436,19 @@ void Client_Settings::updatePasswordControls()
     if (!known)
         showPasswordReadable();
     updateSaveButton();
+}
+
+// Nothing is said where NetworkManager tells nothing of this computer's WLAN.
+void Client_Settings::updateNetworkLine()
+{
+    const QString wlan = currentSsid();
+    const QString other =
+        knownWlans && !wlan.isEmpty() ? knownWlans->otherConnectedWlan(wlan) : QString();
+    networkLabel->setText(other.isEmpty()
+                              ? QString()
+                              : tr("This computer is on the WLAN \"%1\", not on \"%2\": the "
+                                   "speaker can be seen coming back only while this computer is "
+                                   "on \"%2\" too.")
+                                    .arg(other, wlan));
+    networkLabel->setVisible(!other.isEmpty());
 }

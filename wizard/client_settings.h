@@ -58,6 +58,7 @@ private slots:
     void showPassword(bool shown);
     void readComputerPassword();
     void updatePasswordControls();
+    void updateNetworkLine();
 
 private:
     void endSave(SpeakerApi::SaveOutcome outcome);
@@ -77,7 +78,8 @@ private:
     AnnouncedLabel *computerPasswordLabel; // why its password could not be read
     AnnouncedLabel *speakerGoneLabel;      // while the speaker is not announced
     QLabel *hintLabel;
-    QLabel *problemLabel; // why SAVE is not available
+    AnnouncedLabel *networkLabel; // where this computer is on another WLAN than the speaker's
+    QLabel *problemLabel;         // why SAVE is not available
     QPushButton *saveButton;
     QPushButton *backButton;
     BusyIndicator *busyIndicator;

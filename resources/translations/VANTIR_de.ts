@@ -166,6 +166,38 @@ Bitte prüfen Sie:
         <source>Quitting once %1 speakers have answered…</source>
         <translation>Beenden, sobald %1 Lautsprecher geantwortet haben…</translation>
     </message>
+    <message>
+        <source>Switch this computer to &quot;%1&quot;</source>
+        <translation>Diesen Computer mit „%1“ verbinden</translation>
+    </message>
+    <message>
+        <source>Switching this computer to the WLAN &quot;%1&quot;…</source>
+        <translation>Dieser Computer wird mit dem WLAN „%1“ verbunden…</translation>
+    </message>
+    <message>
+        <source>This computer is joining the WLAN &quot;%1&quot;.</source>
+        <translation>Dieser Computer verbindet sich mit dem WLAN „%1“.</translation>
+    </message>
+    <message>
+        <source>This computer could not be switched to the WLAN &quot;%1&quot;: it has no saved connection for it any more.</source>
+        <translation>Dieser Computer konnte nicht mit dem WLAN „%1“ verbunden werden: Er hat dafür keine gespeicherte Verbindung mehr.</translation>
+    </message>
+    <message>
+        <source>This computer could not be switched to the WLAN &quot;%1&quot;: NetworkManager did not answer.</source>
+        <translation>Dieser Computer konnte nicht mit dem WLAN „%1“ verbunden werden: NetworkManager hat nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>NetworkManager did not switch this computer to the WLAN &quot;%1&quot; (&quot;%2&quot;).</source>
+        <translation>NetworkManager hat diesen Computer nicht mit dem WLAN „%1“ verbunden („%2“).</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; has not come back on the network.
+
+This computer was on the WLAN &quot;%2&quot;, not on &quot;%3&quot;, the WLAN that the speaker was sent into, and can see the speaker only from there. Switch this computer to &quot;%3&quot;, then look for the speaker in the list.</source>
+        <translation>Der Lautsprecher „%1“ ist nicht ins Netzwerk zurückgekehrt.
+
+Dieser Computer war im WLAN „%2“, nicht in „%3“, dem WLAN, in das der Lautsprecher geschickt wurde, und kann den Lautsprecher nur von dort aus sehen. Verbinden Sie diesen Computer mit „%3“ und suchen Sie den Lautsprecher dann in der Liste.</translation>
+    </message>
 </context>
 <context>
     <name>Client_Settings</name>
@@ -353,6 +385,10 @@ und sind in einer Minute verfügbar...
     <message>
         <source>the character %1</source>
         <translation>das Zeichen %1</translation>
+    </message>
+    <message>
+        <source>This computer is on the WLAN &quot;%1&quot;, not on &quot;%2&quot;: the speaker can be seen coming back only while this computer is on &quot;%2&quot; too.</source>
+        <translation>Dieser Computer ist im WLAN „%1“, nicht in „%2“: Die Rückkehr des Lautsprechers ist nur zu sehen, während auch dieser Computer in „%2“ ist.</translation>
     </message>
 </context>
 <context>

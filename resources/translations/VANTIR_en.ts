@@ -165,6 +165,38 @@ Please check:
         <source>Quitting once %1 speakers have answered…</source>
         <translation>Quitting once %1 speakers have answered…</translation>
     </message>
+    <message>
+        <source>Switch this computer to &quot;%1&quot;</source>
+        <translation>Switch this computer to &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Switching this computer to the WLAN &quot;%1&quot;…</source>
+        <translation>Switching this computer to the WLAN &quot;%1&quot;…</translation>
+    </message>
+    <message>
+        <source>This computer is joining the WLAN &quot;%1&quot;.</source>
+        <translation>This computer is joining the WLAN &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>This computer could not be switched to the WLAN &quot;%1&quot;: it has no saved connection for it any more.</source>
+        <translation>This computer could not be switched to the WLAN &quot;%1&quot;: it has no saved connection for it any more.</translation>
+    </message>
+    <message>
+        <source>This computer could not be switched to the WLAN &quot;%1&quot;: NetworkManager did not answer.</source>
+        <translation>This computer could not be switched to the WLAN &quot;%1&quot;: NetworkManager did not answer.</translation>
+    </message>
+    <message>
+        <source>NetworkManager did not switch this computer to the WLAN &quot;%1&quot; (&quot;%2&quot;).</source>
+        <translation>NetworkManager did not switch this computer to the WLAN &quot;%1&quot; (&quot;%2&quot;).</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; has not come back on the network.
+
+This computer was on the WLAN &quot;%2&quot;, not on &quot;%3&quot;, the WLAN that the speaker was sent into, and can see the speaker only from there. Switch this computer to &quot;%3&quot;, then look for the speaker in the list.</source>
+        <translation>The speaker &quot;%1&quot; has not come back on the network.
+
+This computer was on the WLAN &quot;%2&quot;, not on &quot;%3&quot;, the WLAN that the speaker was sent into, and can see the speaker only from there. Switch this computer to &quot;%3&quot;, then look for the speaker in the list.</translation>
+    </message>
 </context>
 <context>
     <name>Client_Settings</name>
@@ -352,6 +384,10 @@ and will be available in a minute...</translation>
     <message>
         <source>the character %1</source>
         <translation>the character %1</translation>
+    </message>
+    <message>
+        <source>This computer is on the WLAN &quot;%1&quot;, not on &quot;%2&quot;: the speaker can be seen coming back only while this computer is on &quot;%2&quot; too.</source>
+        <translation>This computer is on the WLAN &quot;%1&quot;, not on &quot;%2&quot;: the speaker can be seen coming back only while this computer is on &quot;%2&quot; too.</translation>
     </message>
 </context>
 <context>

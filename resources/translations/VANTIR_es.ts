@@ -165,6 +165,38 @@ Compruebe:
         <source>Quitting once %1 speakers have answered…</source>
         <translation>Se saldrá en cuanto hayan respondido %1 altavoces…</translation>
     </message>
+    <message>
+        <source>Switch this computer to &quot;%1&quot;</source>
+        <translation>Conectar este equipo a «%1»</translation>
+    </message>
+    <message>
+        <source>Switching this computer to the WLAN &quot;%1&quot;…</source>
+        <translation>Conectando este equipo a la red wifi «%1»…</translation>
+    </message>
+    <message>
+        <source>This computer is joining the WLAN &quot;%1&quot;.</source>
+        <translation>Este equipo se está conectando a la red wifi «%1».</translation>
+    </message>
+    <message>
+        <source>This computer could not be switched to the WLAN &quot;%1&quot;: it has no saved connection for it any more.</source>
+        <translation>No se ha podido conectar este equipo a la red wifi «%1»: ya no tiene ninguna conexión guardada para ella.</translation>
+    </message>
+    <message>
+        <source>This computer could not be switched to the WLAN &quot;%1&quot;: NetworkManager did not answer.</source>
+        <translation>No se ha podido conectar este equipo a la red wifi «%1»: NetworkManager no ha respondido.</translation>
+    </message>
+    <message>
+        <source>NetworkManager did not switch this computer to the WLAN &quot;%1&quot; (&quot;%2&quot;).</source>
+        <translation>NetworkManager no ha conectado este equipo a la red wifi «%1» («%2»).</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; has not come back on the network.
+
+This computer was on the WLAN &quot;%2&quot;, not on &quot;%3&quot;, the WLAN that the speaker was sent into, and can see the speaker only from there. Switch this computer to &quot;%3&quot;, then look for the speaker in the list.</source>
+        <translation>El altavoz «%1» no ha vuelto a la red.
+
+Este equipo estaba en la red wifi «%2», no en «%3», la red wifi a la que se envió el altavoz, y solo puede ver el altavoz desde allí. Conecte este equipo a «%3» y después busque el altavoz en la lista.</translation>
+    </message>
 </context>
 <context>
     <name>Client_Settings</name>
@@ -352,6 +384,10 @@ y estarán disponibles en un minuto…</translation>
     <message>
         <source>the character %1</source>
         <translation>el carácter %1</translation>
+    </message>
+    <message>
+        <source>This computer is on the WLAN &quot;%1&quot;, not on &quot;%2&quot;: the speaker can be seen coming back only while this computer is on &quot;%2&quot; too.</source>
+        <translation>Este equipo está en la red wifi «%1», no en «%2»: la vuelta del altavoz solo se puede ver mientras este equipo también esté en «%2».</translation>
     </message>
 </context>
 <context>

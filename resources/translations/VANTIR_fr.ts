@@ -165,6 +165,38 @@ Veuillez vérifier :
         <source>Quitting once %1 speakers have answered…</source>
         <translation>Fermeture dès que %1 enceintes auront répondu…</translation>
     </message>
+    <message>
+        <source>Switch this computer to &quot;%1&quot;</source>
+        <translation>Connecter cet ordinateur à « %1 »</translation>
+    </message>
+    <message>
+        <source>Switching this computer to the WLAN &quot;%1&quot;…</source>
+        <translation>Connexion de cet ordinateur au Wi-Fi « %1 »…</translation>
+    </message>
+    <message>
+        <source>This computer is joining the WLAN &quot;%1&quot;.</source>
+        <translation>Cet ordinateur se connecte au Wi-Fi « %1 ».</translation>
+    </message>
+    <message>
+        <source>This computer could not be switched to the WLAN &quot;%1&quot;: it has no saved connection for it any more.</source>
+        <translation>Cet ordinateur n’a pas pu être connecté au Wi-Fi « %1 » : il n’en a plus aucune connexion enregistrée.</translation>
+    </message>
+    <message>
+        <source>This computer could not be switched to the WLAN &quot;%1&quot;: NetworkManager did not answer.</source>
+        <translation>Cet ordinateur n’a pas pu être connecté au Wi-Fi « %1 » : NetworkManager n’a pas répondu.</translation>
+    </message>
+    <message>
+        <source>NetworkManager did not switch this computer to the WLAN &quot;%1&quot; (&quot;%2&quot;).</source>
+        <translation>NetworkManager n’a pas connecté cet ordinateur au Wi-Fi « %1 » (« %2 »).</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; has not come back on the network.
+
+This computer was on the WLAN &quot;%2&quot;, not on &quot;%3&quot;, the WLAN that the speaker was sent into, and can see the speaker only from there. Switch this computer to &quot;%3&quot;, then look for the speaker in the list.</source>
+        <translation>L’enceinte « %1 » n’est pas revenue sur le réseau.
+
+Cet ordinateur était sur le Wi-Fi « %2 », et non sur « %3 », le Wi-Fi dans lequel l’enceinte a été envoyée, et il ne peut voir l’enceinte que depuis celui-ci. Connectez cet ordinateur à « %3 », puis cherchez l’enceinte dans la liste.</translation>
+    </message>
 </context>
 <context>
     <name>Client_Settings</name>
@@ -352,6 +384,10 @@ et seront disponibles dans une minute…</translation>
     <message>
         <source>the character %1</source>
         <translation>le caractère %1</translation>
+    </message>
+    <message>
+        <source>This computer is on the WLAN &quot;%1&quot;, not on &quot;%2&quot;: the speaker can be seen coming back only while this computer is on &quot;%2&quot; too.</source>
+        <translation>Cet ordinateur est sur le Wi-Fi « %1 », et non sur « %2 » : le retour de l’enceinte ne peut être vu que lorsque cet ordinateur est lui aussi sur « %2 ».</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,38 @@ Controlla:
         <source>Quitting once %1 speakers have answered…</source>
         <translation>Chiusura non appena %1 altoparlanti avranno risposto…</translation>
     </message>
+    <message>
+        <source>Switch this computer to &quot;%1&quot;</source>
+        <translation>Connetti questo computer a «%1»</translation>
+    </message>
+    <message>
+        <source>Switching this computer to the WLAN &quot;%1&quot;…</source>
+        <translation>Connessione di questo computer alla rete Wi-Fi «%1»…</translation>
+    </message>
+    <message>
+        <source>This computer is joining the WLAN &quot;%1&quot;.</source>
+        <translation>Questo computer si sta connettendo alla rete Wi-Fi «%1».</translation>
+    </message>
+    <message>
+        <source>This computer could not be switched to the WLAN &quot;%1&quot;: it has no saved connection for it any more.</source>
+        <translation>Non è stato possibile connettere questo computer alla rete Wi-Fi «%1»: non ha più una connessione salvata per questa rete.</translation>
+    </message>
+    <message>
+        <source>This computer could not be switched to the WLAN &quot;%1&quot;: NetworkManager did not answer.</source>
+        <translation>Non è stato possibile connettere questo computer alla rete Wi-Fi «%1»: NetworkManager non ha risposto.</translation>
+    </message>
+    <message>
+        <source>NetworkManager did not switch this computer to the WLAN &quot;%1&quot; (&quot;%2&quot;).</source>
+        <translation>NetworkManager non ha connesso questo computer alla rete Wi-Fi «%1» («%2»).</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; has not come back on the network.
+
+This computer was on the WLAN &quot;%2&quot;, not on &quot;%3&quot;, the WLAN that the speaker was sent into, and can see the speaker only from there. Switch this computer to &quot;%3&quot;, then look for the speaker in the list.</source>
+        <translation>L’altoparlante «%1» non è tornato in rete.
+
+Questo computer era sulla rete Wi-Fi «%2», non su «%3», la rete Wi-Fi in cui è stato inviato l’altoparlante, e può vedere l’altoparlante solo da lì. Connetti questo computer a «%3», poi cerca l’altoparlante nell’elenco.</translation>
+    </message>
 </context>
 <context>
     <name>Client_Settings</name>
@@ -352,6 +384,10 @@ e saranno disponibili tra un minuto…</translation>
     <message>
         <source>the character %1</source>
         <translation>il carattere %1</translation>
+    </message>
+    <message>
+        <source>This computer is on the WLAN &quot;%1&quot;, not on &quot;%2&quot;: the speaker can be seen coming back only while this computer is on &quot;%2&quot; too.</source>
+        <translation>Questo computer è sulla rete Wi-Fi «%1», non su «%2»: il ritorno dell’altoparlante si può vedere solo mentre anche questo computer è su «%2».</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,38 @@ Controleer:
         <source>Quitting once %1 speakers have answered…</source>
         <translation>Afsluiten zodra %1 luidsprekers hebben geantwoord…</translation>
     </message>
+    <message>
+        <source>Switch this computer to &quot;%1&quot;</source>
+        <translation>Deze computer verbinden met ‘%1’</translation>
+    </message>
+    <message>
+        <source>Switching this computer to the WLAN &quot;%1&quot;…</source>
+        <translation>Deze computer wordt verbonden met het wifinetwerk ‘%1’…</translation>
+    </message>
+    <message>
+        <source>This computer is joining the WLAN &quot;%1&quot;.</source>
+        <translation>Deze computer maakt verbinding met het wifinetwerk ‘%1’.</translation>
+    </message>
+    <message>
+        <source>This computer could not be switched to the WLAN &quot;%1&quot;: it has no saved connection for it any more.</source>
+        <translation>Deze computer kon niet met het wifinetwerk ‘%1’ worden verbonden: hij heeft er geen opgeslagen verbinding meer voor.</translation>
+    </message>
+    <message>
+        <source>This computer could not be switched to the WLAN &quot;%1&quot;: NetworkManager did not answer.</source>
+        <translation>Deze computer kon niet met het wifinetwerk ‘%1’ worden verbonden: NetworkManager gaf geen antwoord.</translation>
+    </message>
+    <message>
+        <source>NetworkManager did not switch this computer to the WLAN &quot;%1&quot; (&quot;%2&quot;).</source>
+        <translation>NetworkManager heeft deze computer niet met het wifinetwerk ‘%1’ verbonden (‘%2’).</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; has not come back on the network.
+
+This computer was on the WLAN &quot;%2&quot;, not on &quot;%3&quot;, the WLAN that the speaker was sent into, and can see the speaker only from there. Switch this computer to &quot;%3&quot;, then look for the speaker in the list.</source>
+        <translation>De luidspreker ‘%1’ is niet teruggekeerd op het netwerk.
+
+Deze computer zat op het wifinetwerk ‘%2’, niet op ‘%3’, het wifinetwerk waarnaar de luidspreker is gestuurd, en kan de luidspreker alleen vanaf daar zien. Verbind deze computer met ‘%3’ en zoek de luidspreker daarna in de lijst.</translation>
+    </message>
 </context>
 <context>
     <name>Client_Settings</name>
@@ -352,6 +384,10 @@ en zijn over een minuut beschikbaar…</translation>
     <message>
         <source>the character %1</source>
         <translation>het teken %1</translation>
+    </message>
+    <message>
+        <source>This computer is on the WLAN &quot;%1&quot;, not on &quot;%2&quot;: the speaker can be seen coming back only while this computer is on &quot;%2&quot; too.</source>
+        <translation>Deze computer zit op het wifinetwerk ‘%1’, niet op ‘%2’: de terugkeer van de luidspreker is alleen te zien terwijl ook deze computer op ‘%2’ zit.</translation>
     </message>
 </context>
 <context>

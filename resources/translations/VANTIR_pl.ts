@@ -165,6 +165,38 @@ Sprawdź:
         <source>Quitting once %1 speakers have answered…</source>
         <translation>Program zakończy działanie, gdy odpowiedzą głośniki (%1)…</translation>
     </message>
+    <message>
+        <source>Switch this computer to &quot;%1&quot;</source>
+        <translation>Połącz ten komputer z „%1”</translation>
+    </message>
+    <message>
+        <source>Switching this computer to the WLAN &quot;%1&quot;…</source>
+        <translation>Łączenie tego komputera z siecią Wi-Fi „%1”…</translation>
+    </message>
+    <message>
+        <source>This computer is joining the WLAN &quot;%1&quot;.</source>
+        <translation>Ten komputer łączy się z siecią Wi-Fi „%1”.</translation>
+    </message>
+    <message>
+        <source>This computer could not be switched to the WLAN &quot;%1&quot;: it has no saved connection for it any more.</source>
+        <translation>Nie udało się połączyć tego komputera z siecią Wi-Fi „%1”: nie ma on już zapisanego połączenia z tą siecią.</translation>
+    </message>
+    <message>
+        <source>This computer could not be switched to the WLAN &quot;%1&quot;: NetworkManager did not answer.</source>
+        <translation>Nie udało się połączyć tego komputera z siecią Wi-Fi „%1”: NetworkManager nie odpowiedział.</translation>
+    </message>
+    <message>
+        <source>NetworkManager did not switch this computer to the WLAN &quot;%1&quot; (&quot;%2&quot;).</source>
+        <translation>NetworkManager nie połączył tego komputera z siecią Wi-Fi „%1” („%2”).</translation>
+    </message>
+    <message>
+        <source>The speaker &quot;%1&quot; has not come back on the network.
+
+This computer was on the WLAN &quot;%2&quot;, not on &quot;%3&quot;, the WLAN that the speaker was sent into, and can see the speaker only from there. Switch this computer to &quot;%3&quot;, then look for the speaker in the list.</source>
+        <translation>Głośnik „%1” nie wrócił do sieci.
+
+Ten komputer był w sieci Wi-Fi „%2”, a nie w „%3”, do której wysłano głośnik, i widzi głośnik tylko z tamtej sieci. Połącz ten komputer z „%3”, a potem poszukaj głośnika na liście.</translation>
+    </message>
 </context>
 <context>
     <name>Client_Settings</name>
@@ -352,6 +384,10 @@ i za minutę będą dostępne…</translation>
     <message>
         <source>the character %1</source>
         <translation>znak %1</translation>
+    </message>
+    <message>
+        <source>This computer is on the WLAN &quot;%1&quot;, not on &quot;%2&quot;: the speaker can be seen coming back only while this computer is on &quot;%2&quot; too.</source>
+        <translation>Ten komputer jest w sieci Wi-Fi „%1”, a nie w „%2”: powrót głośnika widać tylko wtedy, gdy ten komputer też jest w „%2”.</translation>
     </message>
 </context>
 <context>

@@ -44,11 +44,14 @@ private slots:
     void knows_data();
     void knows();
     void abandons();
+    void switches_data();
+    void switches();
 
 private:
     std::unique_ptr<MessageLog> log;
     NetworkManagerStandIn standIn;
     QStringList secretCalls; // "GetSecrets" calls as "path setting"
+    int activations = 0;     // "ActivateConnection" calls
 };
 
 void tst_KnownWlans::initTestCase()
@@ -76,11 +79,14 @@ void tst_KnownWlans::cleanup()
 {
     standIn.stop();
     secretCalls.clear();
+    activations = 0;
 }
 
 void tst_KnownWlans::recordCall(const QDBusMessage &message)
 {
     const QList<QVariant> arguments = message.arguments();
+    if (arguments.value(0).toString() == QLatin1String("ActivateConnection"))
+        ++activations;
     if (arguments.value(0).toString() == QLatin1String("GetSecrets")) {
         secretCalls.append(message.path() + QLatin1Char(' ') +
                            qdbus_cast<QVariantList>(arguments.value(1)).value(0).toString());
@@ -289,6 +295,67 @@ void tst_KnownWlans::abandons()
     QSignalSpy readSpy(request, &PasswordRequest::passwordRead);
     QTRY_COMPARE(readSpy.count(), 1);
     QCOMPARE(readSpy.first().first().toString(), QLatin1String(password));
+}
+
+// A switch ends in one signal, whatever NetworkManager does with it.
+void tst_KnownWlans::switches_data()
+{
+    QTest::addColumn<QString>("ssid");
+    QTest::addColumn<QString>("how"); // "hangs", "goes": NetworkManager after the reading
+    QTest::addColumn<bool>("started");
+    QTest::addColumn<SwitchRequest::Failure>("failure");
+    QTest::addColumn<QString>("message");
+
+    const auto refused = SwitchRequest::Failure::Refused;
+    QTest::newRow("started") << "Hausnetz" << QString() << true << refused << QString();
+    QTest::newRow("refused") << "Gäste-WLAN" << QString() << false << refused
+                             << "No suitable device found.";
+    QTest::newRow("not known") << "Nachbar" << QString() << false
+                               << SwitchRequest::Failure::NotKnown << QString();
+    QTest::newRow("no answer") << "Hausnetz"
+                               << "hangs" << false << SwitchRequest::Failure::NoAnswer << QString();
+    QTest::newRow("NetworkManager gone")
+        << "Hausnetz"
+        << "goes" << false << SwitchRequest::Failure::NoAnswer << QString();
+}
+
+void tst_KnownWlans::switches()
+{
+    QFETCH(QString, ssid);
+    QFETCH(QString, how);
+    QFETCH(bool, started);
+    QFETCH(SwitchRequest::Failure, failure);
+    QFETCH(QString, message);
+
+    QVERIFY(standIn.start(R"([{"id": "Hausnetz", "ssid": "Hausnetz"},
+                              {"id": "Gäste", "ssid": "Gäste-WLAN",
+                               "refuse-switch": "No suitable device found."}])"));
+    KnownWlansOptions options;
+    options.callTimeout = patientCallTimeout;
+    options.switchTimeout = how == QLatin1String("hangs")
+        ? hangingCallTimeout
+        : std::chrono::milliseconds(patientCallTimeout);
+    KnownWlans wlans(options);
+    QSignalSpy readySpy(&wlans, &KnownWlans::ready);
+    wlans.refresh();
+    QTRY_COMPARE(readySpy.count(), 1);
+    if (how == QLatin1String("hangs"))
+        standIn.freeze();
+    else if (how == QLatin1String("goes"))
+        standIn.stop();
+
+    QPointer<SwitchRequest> request = wlans.switchTo(ssid);
+    QSignalSpy startedSpy(request.data(), &SwitchRequest::switchStarted);
+    QSignalSpy failedSpy(request.data(), &SwitchRequest::switchFailed);
+    QTRY_VERIFY(request.isNull());
+    QCOMPARE(startedSpy.count(), int(started));
+    QCOMPARE(failedSpy.count(), int(!started));
+    if (!started) {
+        QCOMPARE(failedSpy.first().at(0).value<SwitchRequest::Failure>(), failure);
+        QCOMPARE(failedSpy.first().at(1).toString(), message);
+    }
+    standIn.thaw();
+    QTRY_COMPARE(activations, failure == SwitchRequest::Failure::NotKnown || how == "goes" ? 0 : 1);
 }
 
 QTEST_GUILESS_MAIN(tst_KnownWlans)

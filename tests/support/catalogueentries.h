@@ -1,6 +1,10 @@
 #ifndef CATALOGUEENTRIES_H
 #define CATALOGUEENTRIES_H
 
+#include <QString>
+
+#include <cstring>
+
 struct Entry
 {
     const char *context;
@@ -148,6 +152,41 @@ inline const Entry entries[] = {
       "jetzt im Heim-WLAN ist: War er mit dem eigenen Netzwerk des Lautsprechers verbunden, "
       "verbinden Sie ihn wieder mit dem Heim-WLAN;\n- ein Lautsprecher, der keinem Netzwerk "
       "beigetreten ist, muss zurückgesetzt und neu eingerichtet werden." },
+    // The switch of this computer to a saved speaker's WLAN.
+    { "Client", "Switch this computer to \"%1\"", "Switch this computer to \"%1\"",
+      "Diesen Computer mit „%1“ verbinden" },
+    { "Client", "Switching this computer to the WLAN \"%1\"…",
+      "Switching this computer to the WLAN \"%1\"…",
+      "Dieser Computer wird mit dem WLAN „%1“ verbunden…" },
+    { "Client", "This computer is joining the WLAN \"%1\".",
+      "This computer is joining the WLAN \"%1\".",
+      "Dieser Computer verbindet sich mit dem WLAN „%1“." },
+    { "Client",
+      "This computer could not be switched to the WLAN \"%1\": it has no saved connection for it "
+      "any more.",
+      "This computer could not be switched to the WLAN \"%1\": it has no saved connection for it "
+      "any more.",
+      "Dieser Computer konnte nicht mit dem WLAN „%1“ verbunden werden: Er hat dafür keine "
+      "gespeicherte Verbindung mehr." },
+    { "Client",
+      "This computer could not be switched to the WLAN \"%1\": NetworkManager did not answer.",
+      "This computer could not be switched to the WLAN \"%1\": NetworkManager did not answer.",
+      "Dieser Computer konnte nicht mit dem WLAN „%1“ verbunden werden: NetworkManager hat nicht "
+      "geantwortet." },
+    { "Client", "NetworkManager did not switch this computer to the WLAN \"%1\" (\"%2\").",
+      "NetworkManager did not switch this computer to the WLAN \"%1\" (\"%2\").",
+      "NetworkManager hat diesen Computer nicht mit dem WLAN „%1“ verbunden („%2“)." },
+    { "Client",
+      "The speaker \"%1\" has not come back on the network.\n\nThis computer was on the WLAN "
+      "\"%2\", not on \"%3\", the WLAN that the speaker was sent into, and can see the speaker "
+      "only from there. Switch this computer to \"%3\", then look for the speaker in the list.",
+      "The speaker \"%1\" has not come back on the network.\n\nThis computer was on the WLAN "
+      "\"%2\", not on \"%3\", the WLAN that the speaker was sent into, and can see the speaker "
+      "only from there. Switch this computer to \"%3\", then look for the speaker in the list.",
+      "Der Lautsprecher „%1“ ist nicht ins Netzwerk zurückgekehrt.\n\nDieser Computer war im WLAN "
+      "„%2“, nicht in „%3“, dem WLAN, in das der Lautsprecher geschickt wurde, und kann den "
+      "Lautsprecher nur von dort aus sehen. Verbinden Sie diesen Computer mit „%3“ und suchen Sie "
+      "den Lautsprecher dann in der Liste." },
     { "Client_Settings", "<< Back", "< Back", "< Zurück" },
     { "Client_Settings", "VANTIR Ovix", "VANTIR Ovix", "VANTIR Ovix" },
     { "Client_Settings", "Clicking on SAVE will reboot your\nVANTIR Ovix-Speakers!",
@@ -277,6 +316,13 @@ inline const Entry entries[] = {
       "chosen. Choose the speaker again in the speaker list.",
       "Die Einstellungen wurden nicht gesendet: Unter der Adresse des Lautsprechers antwortet "
       "nicht mehr der gewählte Lautsprecher. Wählen Sie ihn in der Lautsprecherliste erneut aus." },
+    { "Client_Settings",
+      "This computer is on the WLAN \"%1\", not on \"%2\": the speaker can be seen coming back "
+      "only while this computer is on \"%2\" too.",
+      "This computer is on the WLAN \"%1\", not on \"%2\": the speaker can be seen coming back "
+      "only while this computer is on \"%2\" too.",
+      "Dieser Computer ist im WLAN „%1“, nicht in „%2“: Die Rückkehr des Lautsprechers ist nur zu "
+      "sehen, während auch dieser Computer in „%2“ ist." },
     { "Client_WLANs", "<< Back", "< Back", "< Zurück" },
     { "Client_WLANs", "Info", "Info", "Info" },
     { "Client_WLANs", "Next >>", "Next >", "Weiter >" },
@@ -375,5 +421,15 @@ inline const Entry entries[] = {
       "Der Lautsprecher hat kein WLAN gefunden. Prüfen Sie, ob Ihr WLAN-Router eingeschaltet ist, "
       "gehen Sie dann zurück und wählen Sie den Lautsprecher erneut aus." },
 };
+
+// The German of an entry, for the pages' tests that run in German; empty where there is none.
+inline QString germanEntry(const char *context, const char *source)
+{
+    for (const Entry &entry : entries) {
+        if (std::strcmp(entry.context, context) == 0 && std::strcmp(entry.source, source) == 0)
+            return QString::fromUtf8(entry.german);
+    }
+    return QString();
+}
 
 #endif // CATALOGUEENTRIES_H

@@ -136,7 +136,8 @@ void tst_Client_Settings::slotOrder()
                            QStringLiteral("private slot updateSaveButton()"),
                            QStringLiteral("private slot showPassword(bool)"),
                            QStringLiteral("private slot readComputerPassword()"),
-                           QStringLiteral("private slot updatePasswordControls()") }));
+                           QStringLiteral("private slot updatePasswordControls()"),
+                           QStringLiteral("private slot updateNetworkLine()") }));
 }
 
 void tst_Client_Settings::startState()

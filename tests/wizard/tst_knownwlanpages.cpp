@@ -1,4 +1,5 @@
 #include "capturingserver.h"
+#include "catalogueentries.h"
 #include "client_settings.h"
 #include "client_wlans.h"
 #include "knownwlans.h"
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTranslator>
 #include <QTreeWidget>
 
 #include <memory>
@@ -63,6 +65,8 @@ private slots:
     void marksAndChoice();
     void computerPassword_data();
     void computerPassword();
+    void networkLine_data();
+    void networkLine();
 
 private:
     // A reading of this computer's WLANs for the pages; a null connections: no NetworkManager.
@@ -307,6 +311,57 @@ void tst_KnownWlanPages::computerPassword()
     if (!hangs)
         QTRY_COMPARE(secretCalls,
                      QStringList(QStringLiteral("/org/freedesktop/NetworkManager/Settings/0")));
+}
+
+// Before SAVE the page says where this computer is on another WLAN than the speaker's, chosen or
+// typed in; where NetworkManager tells of none, nothing.
+void tst_KnownWlanPages::networkLine_data()
+{
+    QTest::addColumn<QByteArray>("connections");
+    QTest::addColumn<QString>("ssid"); // typed in when it ends in a blank
+    QTest::addColumn<QString>("otherWlan");
+
+    const QByteArray onGuests = "[" + home + "}, " + guests.chopped(1) + R"(, "active": true}])";
+    QTest::newRow("on another WLAN") << onGuests << "Hausnetz" << QString::fromUtf8("Gäste-WLAN");
+    QTest::newRow("typed in, on another WLAN")
+        << onGuests << "Hausnetz " << QString::fromUtf8("Gäste-WLAN");
+    QTest::newRow("typed in, this computer's") << onGuests << "Gäste-WLAN " << QString();
+    QTest::newRow("on the speaker's WLAN") << "[" + home + R"(, "active": true}])"
+                                           << "Hausnetz" << QString();
+    QTest::newRow("on no WLAN") << "[" + home + "}, " + guests + "]"
+                                << "Hausnetz" << QString();
+    QTest::newRow("no NetworkManager") << QByteArray() << "Hausnetz" << QString();
+}
+
+void tst_KnownWlanPages::networkLine()
+{
+    QFETCH(QByteArray, connections);
+    QFETCH(QString, ssid);
+    QFETCH(QString, otherWlan);
+
+    knowWlans(connections, patientCallTimeout);
+    // In German, as the catalogue has it.
+    QTranslator catalogue;
+    QVERIFY(catalogue.load(QStringLiteral(":/translations/VANTIR_de.qm")));
+    QCoreApplication::installTranslator(&catalogue);
+    const bool typed = ssid.endsWith(QLatin1Char(' '));
+    wizardData.ssid = ssid;
+    auto *page = new Client_Settings(
+        nullptr, typed ? Client_Settings::WlanEntry::Typed : Client_Settings::WlanEntry::Chosen);
+    page->show();
+    // Told once the reading comes.
+    QSignalSpy readySpy(known.get(), &KnownWlans::ready);
+    known->refresh();
+    QTRY_COMPARE(readySpy.count(), 1);
+    if (typed)
+        fieldLabelled<QLineEdit>(page, QStringLiteral("WLAN:"))->setText(ssid.trimmed());
+    const QString line = germanEntry("Client_Settings",
+                                     "This computer is on the WLAN \"%1\", not on \"%2\": the "
+                                     "speaker can be seen coming back only while this computer is "
+                                     "on \"%2\" too.")
+                             .arg(otherWlan, ssid.trimmed());
+    const QLabel *shown = labelWithText(page, line);
+    QCOMPARE(shown && shown->isVisible(), !otherWlan.isEmpty());
 }
 
 QTEST_MAIN(tst_KnownWlanPages)

@@ -33,10 +33,13 @@ const QList<Message> &pageTexts()
     static QList<Message> texts;
     if (texts.isEmpty()) {
         for (const Entry &entry : entries) {
-            // Not shown, or shown on Windows and macOS only.
+            // Not shown, or shown on Windows and macOS only, or only where NetworkManager tells
+            // this computer's WLAN (its stand-in's tests walk those in German).
             if (qstrcmp(entry.source, "Reset!") != 0 &&
                 qstrcmp(entry.source, "No Speakers found") != 0 &&
-                !QByteArray(entry.source).contains("DNS-SD service (Bonjour)"))
+                !QByteArray(entry.source).contains("DNS-SD service (Bonjour)") &&
+                !QByteArray(entry.source).contains("this computer to") &&
+                !QByteArray(entry.source).contains("This computer "))
                 texts.append(
                     Message(QString::fromUtf8(entry.context), QString::fromUtf8(entry.source)));
         }

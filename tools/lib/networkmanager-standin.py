@@ -19,6 +19,7 @@ JSON is {"connections": [CONNECTION, ...]}, each CONNECTION an object with:
     "refuse-text" that error's text
     "active"      true: this computer is connected through it now
     "state"       the active connection's state (2, activated, by default)
+    "refuse-switch"  the text with which ActivateConnection refuses it
 
 The connections are /org/freedesktop/NetworkManager/Settings/0, 1, ... in
 that order.
@@ -43,6 +44,15 @@ def get_secrets(self, setting_name):
     return dbus.Dictionary({setting_name: secrets}, signature='sa{sv}')
 
 
+def activate_connection(self, conn, dev, ap):
+    '''Manager.ActivateConnection: refused for a connection that says so.'''
+    refusal = getattr(dbusmock.get_object(conn), 'switch_refusal', None)
+    if refusal:
+        raise dbus.exceptions.DBusException(
+            refusal, name='org.freedesktop.NetworkManager.UnknownDevice')
+    return upstream.activate_connection(self, conn, dev, ap)
+
+
 def add_connection(mock, index, description):
     connection = {'id': description['id'],
                   'uuid': f'00000000-0000-4000-8000-{index:012d}',
@@ -65,6 +75,7 @@ def add_connection(mock, index, description):
     obj.refusal = description.get('refuse')
     obj.refusal_text = description.get('refuse-text', 'The secrets could not be read.')
     obj.ConnectionGetSecrets = get_secrets
+    obj.switch_refusal = description.get('refuse-switch')
 
     if description.get('active'):
         upstream.AddActiveConnection(mock, [], path, '/', str(index),
@@ -73,5 +84,6 @@ def add_connection(mock, index, description):
 
 def load(mock, parameters):
     upstream.load(mock, {})
+    dbusmock.get_object(upstream.MANAGER_OBJ).activate_connection = activate_connection
     for index, description in enumerate(parameters.get('connections', [])):
         add_connection(mock, index, description)
