@@ -25,6 +25,14 @@ struct SpeakerTarget
         return target;
     }
 
+    // A speaker found at an address is listed and watched beside the announced ones as a record
+    // of its own: with no service type, which no announcement lacks, and its address (HOST:PORT,
+    // [ADDRESS]:PORT for IPv6) in place of the domain.
+    static BonjourRecord addressRecord(const QString &name, const QString &host, quint16 port);
+    static bool isAddressRecord(const BonjourRecord &record);
+    // The target that a listed record stands for.
+    static SpeakerTarget of(const BonjourRecord &record);
+
     bool isAnnounced = false;
     BonjourRecord record; // when announced
     QString host;         // otherwise

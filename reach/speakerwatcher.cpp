@@ -56,7 +56,7 @@ QString whyUnusable(const ReachResult &result)
 SpeakerWatcher::SpeakerWatcher(const SavedSettings &saved, const QList<BonjourRecord> &listed,
                                const NetworkWaits &waits, QObject *parent)
     : QObject(parent), savedSettings(saved), waits(waits), listedRecords(listed), reach(nullptr),
-      done(false), returnTimer(new QTimer(this)), askTimer(new QTimer(this))
+      done(false), addressSilent(false), returnTimer(new QTimer(this)), askTimer(new QTimer(this))
 {
     askTimer->setSingleShot(true);
     connect(askTimer, &QTimer::timeout, this, &SpeakerWatcher::askNextCandidate);
@@ -65,6 +65,11 @@ SpeakerWatcher::SpeakerWatcher(const SavedSettings &saved, const QList<BonjourRe
     returnTimer->start(waits.returnWait);
 
     qDebug() << "Watching for the speaker" << LogText(savedSettings.name);
+    if (SpeakerTarget::isAddressRecord(saved.record)) {
+        candidates.append(saved.record);
+        retries[saved.record].due = QDeadlineTimer(waits.firstRetry);
+        scheduleAsk();
+    }
 }
 
 static SavedSettings nameOnly(const BonjourRecord &record, const QString &name)
@@ -87,7 +92,8 @@ void SpeakerWatcher::updateRecords(const QList<BonjourRecord> &list)
     if (done)
         return;
     for (int index = candidates.size() - 1; index >= 0; --index) {
-        if (!list.contains(candidates.at(index)))
+        const BonjourRecord &candidate = candidates.at(index);
+        if (!list.contains(candidate) && !SpeakerTarget::isAddressRecord(candidate))
             candidates.removeAt(index);
     }
     // A record counts once it is announced after the save: the speaker withdraws before its
@@ -125,7 +131,7 @@ void SpeakerWatcher::askNextCandidate()
     // Its answer is told in the watch's own lines, not the reply procedure's.
     ReachOptions options(waits);
     options.arrivalText = nullptr;
-    reach = new SpeakerReach(SpeakerTarget::announced(askedRecord), options, this);
+    reach = new SpeakerReach(SpeakerTarget::of(askedRecord), options, this);
     connect(reach, &SpeakerReach::finished, this, &SpeakerWatcher::readAnswer);
     reach->start();
 }
@@ -149,6 +155,11 @@ void SpeakerWatcher::readAnswer(const ReachResult &result)
     const SpeakerApi::DeviceInfo &device = result.device;
     silentUnderName.remove(askedRecord);
     const QString &sentName = savedSettings.name;
+    if (SpeakerTarget::isAddressRecord(askedRecord) && !addressSilent &&
+        device.name == savedSettings.oldName()) {
+        retryCandidate(QStringLiteral("not restarted yet"));
+        return;
+    }
     if (!isSavedSpeaker(device)) {
         if (device.name == sentName) {
             qDebug() << "Another device under the name sent:" << boundedText(device.name) << "at"
@@ -199,7 +210,10 @@ void SpeakerWatcher::retryCandidate(const QString &why)
 {
     if (done || !reach)
         return;
-    if (askedRecord.instanceName == savedSettings.name)
+    // An address is silent while its speaker restarts: that is no sign of a speaker that is back.
+    if (SpeakerTarget::isAddressRecord(askedRecord))
+        addressSilent = addressSilent || reach->result().problem != ReachProblem::None;
+    else if (askedRecord.instanceName == savedSettings.name)
         silentUnderName.insert(askedRecord);
     Retry &retry = retries[askedRecord];
     const std::chrono::milliseconds wait = std::min(
@@ -209,7 +223,8 @@ void SpeakerWatcher::retryCandidate(const QString &why)
     retry.due = QDeadlineTimer(wait);
     qDebug().noquote() << "Watch asks" << quotedLogText(askedRecord.instanceName) << "again in"
                        << wait.count() << "ms:" << why;
-    if (listedRecords.contains(askedRecord) && !candidates.contains(askedRecord))
+    if ((listedRecords.contains(askedRecord) || SpeakerTarget::isAddressRecord(askedRecord)) &&
+        !candidates.contains(askedRecord))
         candidates.append(askedRecord);
     endAsk();
     scheduleAsk();

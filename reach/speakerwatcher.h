@@ -39,6 +39,11 @@ struct SavedSettings
 // browser, each resolving on its own. A candidate that cannot be resolved or gives no usable
 // answer is asked again, less often each time (waits.firstRetry doubled up to waits.maxRetry); each
 // such retry is one log line of bounded length. The speaker has waits.returnWait to come back.
+//
+// A speaker saved at an address that no announcement told of (SpeakerTarget::addressRecord()) is
+// also asked there, from waits.firstRetry on and as often as a failed candidate. Its old name
+// there counts as kept only once it has been silent in between: until it reboots it answers as
+// before.
 class SpeakerWatcher : public QObject
 {
     Q_OBJECT
@@ -102,6 +107,7 @@ private:
     BonjourRecord askedRecord;           // being reached
     SpeakerReach *reach;                 // of the candidate being asked; one for each
     bool done;
+    bool addressSilent; // the address of a speaker saved there has failed to answer since
     QTimer *returnTimer;
     QTimer *askTimer;
 };

@@ -1,6 +1,7 @@
 #include "client.h"
 
 #include "accessible.h"
+#include "addressdialog.h"
 #include "bonjourservicebrowser.h"
 #include "busyindicator.h"
 #include "client_settings.h"
@@ -12,6 +13,7 @@
 #include "settingssave.h"
 #include "speakerapi.h"
 #include "speakerrequest.h"
+#include "speakertarget.h"
 #include "speakerwatcher.h"
 #include "wizarddata.h"
 
@@ -59,7 +61,12 @@ QTreeWidgetItem *newRow(const BonjourRecord &record)
 {
     QVariant variant;
     variant.setValue(record);
-    QTreeWidgetItem *item = new QTreeWidgetItem(QStringList(record.instanceName));
+    // A speaker found by address says so: it may be listed under its name once more if it is
+    // announced as well.
+    const QString text = SpeakerTarget::isAddressRecord(record)
+        ? Client::tr("%1 (by address %2)").arg(record.instanceName, record.domain)
+        : record.instanceName;
+    QTreeWidgetItem *item = new QTreeWidgetItem(QStringList(text));
     item->setData(0, Qt::UserRole, variant);
     return item;
 }
@@ -115,6 +122,8 @@ Client::Client(QWidget *parent, const NetworkWaits &waits)
 
     connect(nextButton, SIGNAL(clicked()), this, SLOT(requestWlans()));
     connect(quitButton, SIGNAL(clicked()), this, SLOT(close()));
+    addressButton = new QPushButton(tr("Add by address…"));
+    connect(addressButton, &QPushButton::clicked, this, &Client::askForAddress);
 
     gridLayout = new QGridLayout;
     gridLayout->addWidget(headerLabel, 0, 0, 1, 4);
@@ -122,6 +131,7 @@ Client::Client(QWidget *parent, const NetworkWaits &waits)
     gridLayout->addWidget(hintLabel, 3, 0, 1, 3);
     gridLayout->addWidget(busyLabel, 3, 3, 1, 1, Qt::AlignRight);
     gridLayout->addWidget(quitButton, 4, 0, 1, 1);
+    gridLayout->addWidget(addressButton, 4, 1, 1, 1);
     gridLayout->addWidget(backButton, 4, 2, 1, 1);
     gridLayout->addWidget(nextButton, 4, 3, 1, 1);
     gridLayout->addWidget(noticeLabel, 5, 0, 1, 4);
@@ -129,7 +139,7 @@ Client::Client(QWidget *parent, const NetworkWaits &waits)
     gridLayout->addWidget(returnLabel, 7, 0, 1, 4);
     gridLayout->addWidget(networkSwitch, 8, 0, 1, 4);
     setLayout(gridLayout);
-    giveAccessKeys({ nextButton, quitButton, backButton });
+    giveAccessKeys({ nextButton, quitButton, backButton, addressButton });
 
     setWindowTitle(tr("VANTIR Ovix Configurator"));
     treeWidget->setFocus(Qt::OtherFocusReason);
@@ -138,8 +148,12 @@ Client::Client(QWidget *parent, const NetworkWaits &waits)
     browser->browseForServiceType(serviceType);
 }
 
-void Client::updateRecords(const QList<BonjourRecord> &list)
+void Client::updateRecords(const QList<BonjourRecord> &announced)
 {
+    // Speakers found by address stay, whatever DNS-SD says.
+    announcedRecords = announced;
+    const QList<BonjourRecord> list = announced + addressRecords;
+
     // The rows are updated in place: a burst of speakers costs one row each, and the user's
     // choice stays while its speaker is listed.
     const QScopedValueRollback<bool> byPage(pageSelects, true);
@@ -329,14 +343,14 @@ void Client::requestWlans()
     returnLabel->hide();
     networkSwitch->withdraw();
     const QTreeWidgetItem *item = selection.first();
-    wizardData.setName(item->text(0));
     resolvingRecord = rowRecord(item);
+    wizardData.setName(resolvingRecord.instanceName);
 
     // Reached as every speaker is; the page asks for the device information itself, once its
     // WLAN page has sent the scan.
     ReachOptions options(waits);
     options.askDevice = false;
-    reach = new SpeakerReach(SpeakerTarget::announced(resolvingRecord), options, this);
+    reach = new SpeakerReach(SpeakerTarget::of(resolvingRecord), options, this);
     connect(reach, &SpeakerReach::finished, this, &Client::connectToServer);
     busyMovie->start();
     busyLabel->show();
@@ -573,8 +587,16 @@ void Client::watchSpeaker(const SavedSettings &saved)
     connect(browser, SIGNAL(currentBonjourRecordsChanged(const QList<BonjourRecord> &)), watcher,
             SLOT(updateRecords(const QList<BonjourRecord> &)));
     connect(watcher, &SpeakerWatcher::speakerBack, this,
-            [this, saved](const QString &, const QString &ip, const BonjourRecord &record,
-                          const QString &wlan) { showSpeakerBack(saved, ip, record, wlan); });
+            [this, saved](const QString &name, const QString &ip, const BonjourRecord &record,
+                          const QString &wlan) {
+                BonjourRecord back = record;
+                // Found by address, it is listed there under its new name.
+                if (SpeakerTarget::isAddressRecord(record)) {
+                    back.instanceName = name;
+                    listAddressRecord(back);
+                }
+                showSpeakerBack(saved, ip, back, wlan);
+            });
     connect(watcher, &SpeakerWatcher::speakerKeptName, this,
             [this](const QString &name, const BonjourRecord &record) {
                 showReturn(tr("The speaker \"%1\" came back but kept its old name: the settings "
@@ -704,4 +726,35 @@ void Client::addReturnLine(const QString &text, Urgency urgency)
     returnLabel->setUrgency(urgency);
     returnLabel->setText(returnLines.join(QLatin1Char('\n')));
     returnLabel->show();
+}
+
+void Client::askForAddress()
+{
+    AddressDialog *dialog = new AddressDialog(givenAddresses, waits, this);
+    connect(dialog, &AddressDialog::speakerFound, this, &Client::addAddressRow);
+    connect(dialog, &QDialog::finished, this, [this, dialog] {
+        givenAddresses = dialog->givenAddresses();
+        dialog->deleteLater();
+    });
+    dialog->open();
+}
+
+// The speaker found becomes the user's choice, as if chosen in the list.
+void Client::addAddressRow(const BonjourRecord &record)
+{
+    listAddressRecord(record);
+    treeWidget->setCurrentItem(treeWidget->topLevelItem(listedRecords.indexOf(record)));
+}
+
+// One row for each address: a speaker that tells another name there replaces the one listed.
+void Client::listAddressRecord(const BonjourRecord &record)
+{
+    const auto same = std::find_if(
+        addressRecords.begin(), addressRecords.end(),
+        [&record](const BonjourRecord &listed) { return listed.domain == record.domain; });
+    if (same == addressRecords.end())
+        addressRecords.append(record);
+    else
+        *same = record;
+    updateRecords(announcedRecords);
 }

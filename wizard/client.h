@@ -48,7 +48,7 @@ public:
     void reject() override;
 
 private slots:
-    void updateRecords(const QList<BonjourRecord> &list);
+    void updateRecords(const QList<BonjourRecord> &announced);
     void connectToServer(const ReachResult &result);
     void replyFinished(const SpeakerApi::Transfer &transfer, const QByteArray &body);
     void requestWlans();
@@ -59,6 +59,8 @@ private slots:
     void noteBrowseStarted();
     void noteChoice();
     void reportSpeakerNotBack(const QString &name);
+    void askForAddress();
+    void addAddressRow(const BonjourRecord &record);
 
 private:
     void removeGoneRows(const QList<BonjourRecord> &list);
@@ -80,6 +82,7 @@ private:
     void updateQuitQuestion();
     void quitWhenAnswered();
     void tellPagesAnnounced();
+    void listAddressRecord(const BonjourRecord &record);
 
     const NetworkWaits waits;
     QGridLayout *gridLayout;
@@ -112,6 +115,10 @@ private:
     bool pageSelects;       // the selection changes by the page's hand, not the user's
     bool quitting; // "Yes" to quit was said while a save was in flight: its answer comes first
     bool quitConfirmed;
+    QPushButton *addressButton;
+    QList<BonjourRecord> announcedRecords; // the browser's latest list
+    QList<BonjourRecord> addressRecords;   // found by address, listed after the announced ones
+    QStringList givenAddresses;            // typed in this run, offered again
 };
 
 #endif // CLIENT_H

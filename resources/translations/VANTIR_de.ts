@@ -198,6 +198,14 @@ This computer was on the WLAN &quot;%2&quot;, not on &quot;%3&quot;, the WLAN th
 
 Dieser Computer war im WLAN „%2“, nicht in „%3“, dem WLAN, in das der Lautsprecher geschickt wurde, und kann den Lautsprecher nur von dort aus sehen. Verbinden Sie diesen Computer mit „%3“ und suchen Sie den Lautsprecher dann in der Liste.</translation>
     </message>
+    <message>
+        <source>Add by address…</source>
+        <translation>Über Adresse hinzufügen…</translation>
+    </message>
+    <message>
+        <source>%1 (by address %2)</source>
+        <translation>%1 (über die Adresse %2)</translation>
+    </message>
 </context>
 <context>
     <name>Client_Settings</name>
@@ -517,6 +525,53 @@ und sind in einer Minute verfügbar...
     <message>
         <source>The speaker &quot;%1&quot; is no longer announced.</source>
         <translation>Der Lautsprecher „%1“ meldet sich nicht mehr im Netzwerk.</translation>
+    </message>
+</context>
+<context>
+    <name>AddressDialog</name>
+    <message>
+        <source>Add a speaker by its address</source>
+        <translation>Lautsprecher über seine Adresse hinzufügen</translation>
+    </message>
+    <message>
+        <source>An IPv4 or IPv6 address or a host name, with &quot;:PORT&quot; when the speaker does not answer on port 80.</source>
+        <translation>Eine IPv4- oder IPv6-Adresse oder ein Hostname, mit „:PORT“, wenn der Lautsprecher nicht auf Port 80 antwortet.</translation>
+    </message>
+    <message>
+        <source>Waiting for the device at the address</source>
+        <translation>Warten auf das Gerät unter der Adresse</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an address. Type an IPv4 or IPv6 address or a host name, optionally followed by &quot;:&quot; and a port from 1 to 65535.</source>
+        <translation>„%1“ ist keine Adresse. Geben Sie eine IPv4- oder IPv6-Adresse oder einen Hostnamen ein, wahlweise gefolgt von „:“ und einem Port von 1 bis 65535.</translation>
+    </message>
+    <message>
+        <source>Asking %1…</source>
+        <translation>Anfrage an %1…</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is not known on this network.</source>
+        <translation>Der Name „%1“ ist in diesem Netzwerk nicht bekannt.</translation>
+    </message>
+    <message>
+        <source>No answer from %1. Check the address and that the speaker is switched on; a firewall or a guest WLAN may also keep it out of reach.</source>
+        <translation>Keine Antwort von %1. Prüfen Sie die Adresse und ob der Lautsprecher eingeschaltet ist; auch eine Firewall oder ein Gast-WLAN kann ihn unerreichbar machen.</translation>
+    </message>
+    <message>
+        <source>The device at %1 answers, but not as a VANTIR speaker.</source>
+        <translation>Das Gerät unter %1 antwortet, aber nicht als VANTIR-Lautsprecher.</translation>
     </message>
 </context>
 </TS>

@@ -197,6 +197,14 @@ This computer was on the WLAN &quot;%2&quot;, not on &quot;%3&quot;, the WLAN th
 
 This computer was on the WLAN &quot;%2&quot;, not on &quot;%3&quot;, the WLAN that the speaker was sent into, and can see the speaker only from there. Switch this computer to &quot;%3&quot;, then look for the speaker in the list.</translation>
     </message>
+    <message>
+        <source>Add by address…</source>
+        <translation>Add by address…</translation>
+    </message>
+    <message>
+        <source>%1 (by address %2)</source>
+        <translation>%1 (by address %2)</translation>
+    </message>
 </context>
 <context>
     <name>Client_Settings</name>
@@ -516,6 +524,53 @@ and will be available in a minute...</translation>
     <message>
         <source>The speaker &quot;%1&quot; is no longer announced.</source>
         <translation>The speaker &quot;%1&quot; is no longer announced.</translation>
+    </message>
+</context>
+<context>
+    <name>AddressDialog</name>
+    <message>
+        <source>Add a speaker by its address</source>
+        <translation>Add a speaker by its address</translation>
+    </message>
+    <message>
+        <source>An IPv4 or IPv6 address or a host name, with &quot;:PORT&quot; when the speaker does not answer on port 80.</source>
+        <translation>An IPv4 or IPv6 address or a host name, with &quot;:PORT&quot; when the speaker does not answer on port 80.</translation>
+    </message>
+    <message>
+        <source>Waiting for the device at the address</source>
+        <translation>Waiting for the device at the address</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Address:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an address. Type an IPv4 or IPv6 address or a host name, optionally followed by &quot;:&quot; and a port from 1 to 65535.</source>
+        <translation>&quot;%1&quot; is not an address. Type an IPv4 or IPv6 address or a host name, optionally followed by &quot;:&quot; and a port from 1 to 65535.</translation>
+    </message>
+    <message>
+        <source>Asking %1…</source>
+        <translation>Asking %1…</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is not known on this network.</source>
+        <translation>The name &quot;%1&quot; is not known on this network.</translation>
+    </message>
+    <message>
+        <source>No answer from %1. Check the address and that the speaker is switched on; a firewall or a guest WLAN may also keep it out of reach.</source>
+        <translation>No answer from %1. Check the address and that the speaker is switched on; a firewall or a guest WLAN may also keep it out of reach.</translation>
+    </message>
+    <message>
+        <source>The device at %1 answers, but not as a VANTIR speaker.</source>
+        <translation>The device at %1 answers, but not as a VANTIR speaker.</translation>
     </message>
 </context>
 </TS>

@@ -197,6 +197,14 @@ This computer was on the WLAN &quot;%2&quot;, not on &quot;%3&quot;, the WLAN th
 
 Este equipo estaba en la red wifi «%2», no en «%3», la red wifi a la que se envió el altavoz, y solo puede ver el altavoz desde allí. Conecte este equipo a «%3» y después busque el altavoz en la lista.</translation>
     </message>
+    <message>
+        <source>Add by address…</source>
+        <translation>Añadir por dirección…</translation>
+    </message>
+    <message>
+        <source>%1 (by address %2)</source>
+        <translation>%1 (por la dirección %2)</translation>
+    </message>
 </context>
 <context>
     <name>Client_Settings</name>
@@ -516,6 +524,53 @@ y estarán disponibles en un minuto…</translation>
     <message>
         <source>The speaker &quot;%1&quot; is no longer announced.</source>
         <translation>El altavoz «%1» ya no se anuncia en la red.</translation>
+    </message>
+</context>
+<context>
+    <name>AddressDialog</name>
+    <message>
+        <source>Add a speaker by its address</source>
+        <translation>Añadir un altavoz por su dirección</translation>
+    </message>
+    <message>
+        <source>An IPv4 or IPv6 address or a host name, with &quot;:PORT&quot; when the speaker does not answer on port 80.</source>
+        <translation>Una dirección IPv4 o IPv6 o un nombre de host, con «:PUERTO» si el altavoz no responde en el puerto 80.</translation>
+    </message>
+    <message>
+        <source>Waiting for the device at the address</source>
+        <translation>Esperando al dispositivo en la dirección</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Dirección:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an address. Type an IPv4 or IPv6 address or a host name, optionally followed by &quot;:&quot; and a port from 1 to 65535.</source>
+        <translation>«%1» no es una dirección. Escriba una dirección IPv4 o IPv6 o un nombre de host, seguido opcionalmente de «:» y un puerto del 1 al 65535.</translation>
+    </message>
+    <message>
+        <source>Asking %1…</source>
+        <translation>Consultando %1…</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is not known on this network.</source>
+        <translation>El nombre «%1» no se conoce en esta red.</translation>
+    </message>
+    <message>
+        <source>No answer from %1. Check the address and that the speaker is switched on; a firewall or a guest WLAN may also keep it out of reach.</source>
+        <translation>No hay respuesta de %1. Compruebe la dirección y que el altavoz está encendido; un cortafuegos o una red wifi de invitados también pueden dejarlo fuera de alcance.</translation>
+    </message>
+    <message>
+        <source>The device at %1 answers, but not as a VANTIR speaker.</source>
+        <translation>El dispositivo en %1 responde, pero no como un altavoz VANTIR.</translation>
     </message>
 </context>
 </TS>

@@ -197,6 +197,14 @@ This computer was on the WLAN &quot;%2&quot;, not on &quot;%3&quot;, the WLAN th
 
 Cet ordinateur était sur le Wi-Fi « %2 », et non sur « %3 », le Wi-Fi dans lequel l’enceinte a été envoyée, et il ne peut voir l’enceinte que depuis celui-ci. Connectez cet ordinateur à « %3 », puis cherchez l’enceinte dans la liste.</translation>
     </message>
+    <message>
+        <source>Add by address…</source>
+        <translation>Ajouter par adresse…</translation>
+    </message>
+    <message>
+        <source>%1 (by address %2)</source>
+        <translation>%1 (par l’adresse %2)</translation>
+    </message>
 </context>
 <context>
     <name>Client_Settings</name>
@@ -516,6 +524,53 @@ et seront disponibles dans une minute…</translation>
     <message>
         <source>The speaker &quot;%1&quot; is no longer announced.</source>
         <translation>L’enceinte « %1 » ne s’annonce plus sur le réseau.</translation>
+    </message>
+</context>
+<context>
+    <name>AddressDialog</name>
+    <message>
+        <source>Add a speaker by its address</source>
+        <translation>Ajouter une enceinte par son adresse</translation>
+    </message>
+    <message>
+        <source>An IPv4 or IPv6 address or a host name, with &quot;:PORT&quot; when the speaker does not answer on port 80.</source>
+        <translation>Une adresse IPv4 ou IPv6 ou un nom d’hôte, suivi de « :PORT » si l’enceinte ne répond pas sur le port 80.</translation>
+    </message>
+    <message>
+        <source>Waiting for the device at the address</source>
+        <translation>En attente de l’appareil à cette adresse</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse :</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an address. Type an IPv4 or IPv6 address or a host name, optionally followed by &quot;:&quot; and a port from 1 to 65535.</source>
+        <translation>« %1 » n’est pas une adresse. Saisissez une adresse IPv4 ou IPv6 ou un nom d’hôte, éventuellement suivi de « : » et d’un port de 1 à 65535.</translation>
+    </message>
+    <message>
+        <source>Asking %1…</source>
+        <translation>Interrogation de %1…</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is not known on this network.</source>
+        <translation>Le nom « %1 » est inconnu sur ce réseau.</translation>
+    </message>
+    <message>
+        <source>No answer from %1. Check the address and that the speaker is switched on; a firewall or a guest WLAN may also keep it out of reach.</source>
+        <translation>Aucune réponse de %1. Vérifiez l’adresse et que l’enceinte est allumée ; un pare-feu ou un réseau Wi-Fi invité peut aussi la rendre injoignable.</translation>
+    </message>
+    <message>
+        <source>The device at %1 answers, but not as a VANTIR speaker.</source>
+        <translation>L’appareil à l’adresse %1 répond, mais pas comme une enceinte VANTIR.</translation>
     </message>
 </context>
 </TS>

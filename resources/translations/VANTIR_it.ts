@@ -197,6 +197,14 @@ This computer was on the WLAN &quot;%2&quot;, not on &quot;%3&quot;, the WLAN th
 
 Questo computer era sulla rete Wi-Fi «%2», non su «%3», la rete Wi-Fi in cui è stato inviato l’altoparlante, e può vedere l’altoparlante solo da lì. Connetti questo computer a «%3», poi cerca l’altoparlante nell’elenco.</translation>
     </message>
+    <message>
+        <source>Add by address…</source>
+        <translation>Aggiungi tramite indirizzo…</translation>
+    </message>
+    <message>
+        <source>%1 (by address %2)</source>
+        <translation>%1 (tramite l’indirizzo %2)</translation>
+    </message>
 </context>
 <context>
     <name>Client_Settings</name>
@@ -516,6 +524,53 @@ e saranno disponibili tra un minuto…</translation>
     <message>
         <source>The speaker &quot;%1&quot; is no longer announced.</source>
         <translation>L’altoparlante «%1» non si annuncia più sulla rete.</translation>
+    </message>
+</context>
+<context>
+    <name>AddressDialog</name>
+    <message>
+        <source>Add a speaker by its address</source>
+        <translation>Aggiungi un altoparlante tramite il suo indirizzo</translation>
+    </message>
+    <message>
+        <source>An IPv4 or IPv6 address or a host name, with &quot;:PORT&quot; when the speaker does not answer on port 80.</source>
+        <translation>Un indirizzo IPv4 o IPv6 o un nome host, con «:PORTA» se l’altoparlante non risponde sulla porta 80.</translation>
+    </message>
+    <message>
+        <source>Waiting for the device at the address</source>
+        <translation>In attesa del dispositivo all’indirizzo</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Indirizzo:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an address. Type an IPv4 or IPv6 address or a host name, optionally followed by &quot;:&quot; and a port from 1 to 65535.</source>
+        <translation>«%1» non è un indirizzo. Inserisci un indirizzo IPv4 o IPv6 o un nome host, eventualmente seguito da «:» e da una porta da 1 a 65535.</translation>
+    </message>
+    <message>
+        <source>Asking %1…</source>
+        <translation>Interrogazione di %1…</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is not known on this network.</source>
+        <translation>Il nome «%1» non è noto su questa rete.</translation>
+    </message>
+    <message>
+        <source>No answer from %1. Check the address and that the speaker is switched on; a firewall or a guest WLAN may also keep it out of reach.</source>
+        <translation>Nessuna risposta da %1. Controlla l’indirizzo e che l’altoparlante sia acceso; anche un firewall o una rete Wi-Fi per ospiti possono renderlo irraggiungibile.</translation>
+    </message>
+    <message>
+        <source>The device at %1 answers, but not as a VANTIR speaker.</source>
+        <translation>Il dispositivo all’indirizzo %1 risponde, ma non come un altoparlante VANTIR.</translation>
     </message>
 </context>
 </TS>

@@ -197,6 +197,14 @@ This computer was on the WLAN &quot;%2&quot;, not on &quot;%3&quot;, the WLAN th
 
 Deze computer zat op het wifinetwerk ‘%2’, niet op ‘%3’, het wifinetwerk waarnaar de luidspreker is gestuurd, en kan de luidspreker alleen vanaf daar zien. Verbind deze computer met ‘%3’ en zoek de luidspreker daarna in de lijst.</translation>
     </message>
+    <message>
+        <source>Add by address…</source>
+        <translation>Toevoegen via adres…</translation>
+    </message>
+    <message>
+        <source>%1 (by address %2)</source>
+        <translation>%1 (via adres %2)</translation>
+    </message>
 </context>
 <context>
     <name>Client_Settings</name>
@@ -516,6 +524,53 @@ en zijn over een minuut beschikbaar…</translation>
     <message>
         <source>The speaker &quot;%1&quot; is no longer announced.</source>
         <translation>De luidspreker ‘%1’ meldt zich niet meer op het netwerk.</translation>
+    </message>
+</context>
+<context>
+    <name>AddressDialog</name>
+    <message>
+        <source>Add a speaker by its address</source>
+        <translation>Een luidspreker toevoegen via zijn adres</translation>
+    </message>
+    <message>
+        <source>An IPv4 or IPv6 address or a host name, with &quot;:PORT&quot; when the speaker does not answer on port 80.</source>
+        <translation>Een IPv4- of IPv6-adres of een hostnaam, met ‘:POORT’ als de luidspreker niet op poort 80 antwoordt.</translation>
+    </message>
+    <message>
+        <source>Waiting for the device at the address</source>
+        <translation>Wachten op het apparaat op het adres</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Toevoegen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adres:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an address. Type an IPv4 or IPv6 address or a host name, optionally followed by &quot;:&quot; and a port from 1 to 65535.</source>
+        <translation>‘%1’ is geen adres. Typ een IPv4- of IPv6-adres of een hostnaam, eventueel gevolgd door ‘:’ en een poort van 1 tot 65535.</translation>
+    </message>
+    <message>
+        <source>Asking %1…</source>
+        <translation>%1 wordt gevraagd…</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is not known on this network.</source>
+        <translation>De naam ‘%1’ is op dit netwerk niet bekend.</translation>
+    </message>
+    <message>
+        <source>No answer from %1. Check the address and that the speaker is switched on; a firewall or a guest WLAN may also keep it out of reach.</source>
+        <translation>Geen antwoord van %1. Controleer het adres en of de luidspreker aan staat; ook een firewall of een gastennetwerk kan hem onbereikbaar maken.</translation>
+    </message>
+    <message>
+        <source>The device at %1 answers, but not as a VANTIR speaker.</source>
+        <translation>Het apparaat op %1 antwoordt, maar niet als VANTIR-luidspreker.</translation>
     </message>
 </context>
 </TS>

@@ -197,6 +197,14 @@ This computer was on the WLAN &quot;%2&quot;, not on &quot;%3&quot;, the WLAN th
 
 Ten komputer był w sieci Wi-Fi „%2”, a nie w „%3”, do której wysłano głośnik, i widzi głośnik tylko z tamtej sieci. Połącz ten komputer z „%3”, a potem poszukaj głośnika na liście.</translation>
     </message>
+    <message>
+        <source>Add by address…</source>
+        <translation>Dodaj według adresu…</translation>
+    </message>
+    <message>
+        <source>%1 (by address %2)</source>
+        <translation>%1 (pod adresem %2)</translation>
+    </message>
 </context>
 <context>
     <name>Client_Settings</name>
@@ -516,6 +524,53 @@ i za minutę będą dostępne…</translation>
     <message>
         <source>The speaker &quot;%1&quot; is no longer announced.</source>
         <translation>Głośnik „%1” nie zgłasza się już w sieci.</translation>
+    </message>
+</context>
+<context>
+    <name>AddressDialog</name>
+    <message>
+        <source>Add a speaker by its address</source>
+        <translation>Dodaj głośnik według jego adresu</translation>
+    </message>
+    <message>
+        <source>An IPv4 or IPv6 address or a host name, with &quot;:PORT&quot; when the speaker does not answer on port 80.</source>
+        <translation>Adres IPv4 lub IPv6 albo nazwa hosta, z „:PORT”, jeśli głośnik nie odpowiada na porcie 80.</translation>
+    </message>
+    <message>
+        <source>Waiting for the device at the address</source>
+        <translation>Oczekiwanie na urządzenie pod adresem</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adres:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an address. Type an IPv4 or IPv6 address or a host name, optionally followed by &quot;:&quot; and a port from 1 to 65535.</source>
+        <translation>„%1” nie jest adresem. Wpisz adres IPv4 lub IPv6 albo nazwę hosta, opcjonalnie z „:” i numerem portu od 1 do 65535.</translation>
+    </message>
+    <message>
+        <source>Asking %1…</source>
+        <translation>Odpytywanie %1…</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is not known on this network.</source>
+        <translation>Nazwa „%1” nie jest znana w tej sieci.</translation>
+    </message>
+    <message>
+        <source>No answer from %1. Check the address and that the speaker is switched on; a firewall or a guest WLAN may also keep it out of reach.</source>
+        <translation>Brak odpowiedzi od %1. Sprawdź adres i czy głośnik jest włączony; zapora sieciowa lub sieć Wi-Fi dla gości również mogą go odcinać.</translation>
+    </message>
+    <message>
+        <source>The device at %1 answers, but not as a VANTIR speaker.</source>
+        <translation>Urządzenie pod adresem %1 odpowiada, ale nie jako głośnik VANTIR.</translation>
     </message>
 </context>
 </TS>

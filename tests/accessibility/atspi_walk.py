@@ -90,8 +90,8 @@ PAGES = [
         ("image", "A row of VANTIR speakers", "Eine Reihe VANTIR Lautsprecher"),
         (LABEL, "The Speakers and your\ndevice have to be in\nthe same WLAN!",
          "Die Lautsprecher und\nIhr Mobilgerät müssen\nim selben WLAN sein!\n"),
-        (BUTTON, "Quit", "Beenden"), (BUTTON, "< Back", "< Zurück"),
-        (BUTTON, "Next >", "Weiter >")]),
+        (BUTTON, "Quit", "Beenden"), (BUTTON, "Add by address…", "Über Adresse hinzufügen…"),
+        (BUTTON, "< Back", "< Zurück"), (BUTTON, "Next >", "Weiter >")]),
     (("Select WLAN", "WLAN auswählen"), [
         ("tree", "WLANs the speaker sees", "WLANs, die der Lautsprecher sieht"),
         ("image", "A radio mast sending to a speaker",
@@ -150,7 +150,8 @@ BACK = ('The speaker "%s" is back on the network, on the WLAN "Hausnetz", IP add
 ACCESS_KEYS = [
     [(BUTTON, "Next >", "Weiter >", "Alt+N", "Alt+W"),
      (BUTTON, "Quit", "Beenden", "Alt+Q", "Alt+B"),
-     (BUTTON, "< Back", "< Zurück", "Alt+B", "Alt+Z")],
+     (BUTTON, "< Back", "< Zurück", "Alt+B", "Alt+Z"),
+     (BUTTON, "Add by address…", "Über Adresse hinzufügen…", "Alt+A", "Alt+A")],
     [(BUTTON, "Next >", "Weiter >", "Alt+N", "Alt+W"),
      (BUTTON, "< Back", "< Zurück", "Alt+B", "Alt+Z"),
      (BUTTON, "Rescan", "Erneut suchen", "Alt+R", "Alt+E"),

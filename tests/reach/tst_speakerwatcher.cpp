@@ -43,6 +43,8 @@ class tst_SpeakerWatcher : public QObject
 private slots:
     void outcome_data();
     void outcome();
+    void atAddress_data();
+    void atAddress();
 };
 
 void tst_SpeakerWatcher::outcome_data()
@@ -227,6 +229,78 @@ void tst_SpeakerWatcher::outcome()
     // However large the answers, each line stays short.
     for (const QString &line : log.lines())
         QVERIFY2(line.size() < 500, qPrintable(line.left(200)));
+}
+
+void tst_SpeakerWatcher::atAddress_data()
+{
+    // "Saved>Sent" of a speaker saved at an address that no announcement tells of, and the
+    // address's answers in turn ("held": none in time); the last one stays.
+    QTest::addColumn<QString>("watch");
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QStringList>("outcomes");
+
+    const QString notRestarted =
+        QStringLiteral("Watch asks \"Kitchen\" again in 20 ms: not restarted yet");
+    const QString silent =
+        QStringLiteral("Watch asks \"Kitchen\" again in 40 ms: no answer in time");
+    QTest::newRow("back under the new name")
+        << "Kitchen>Studio" << QStringList { "Kitchen", "held", "Studio" }
+        << QStringList { "back Studio 10.0.0.7 Kitchen", notRestarted, silent,
+                         "Speaker back under its new name: \"Studio\" at \"10.0.0.7\"" };
+    QTest::newRow("back under its unchanged name")
+        << "Kitchen>Kitchen" << QStringList { "Kitchen", "held", "Kitchen" }
+        << QStringList { "back Kitchen 10.0.0.7 Kitchen", notRestarted, silent,
+                         "Speaker back under its unchanged name: \"Kitchen\" at \"10.0.0.7\"" };
+    QTest::newRow("kept its old name")
+        << "Kitchen>Studio" << QStringList { "Kitchen", "held", "Kitchen" }
+        << QStringList { "kept Kitchen Kitchen", notRestarted, silent,
+                         "Speaker back under its old name: \"Kitchen\" not \"Studio\"" };
+}
+
+void tst_SpeakerWatcher::atAddress()
+{
+    QFETCH(QString, watch);
+    QFETCH(QStringList, answers);
+    QFETCH(QStringList, outcomes);
+
+    NetworkWaits waits;
+    waits.firstRetry = std::chrono::milliseconds(20);
+    waits.maxRetry = std::chrono::milliseconds(80);
+    waits.requestDeadline = std::chrono::milliseconds(300);
+    MessageLog log;
+    CapturingServer server;
+    QVERIFY(server.listen());
+    for (const QString &shorthand : answers) {
+        ScriptedResponse response = answer(shorthand);
+        response.held = shorthand == QLatin1String("held");
+        server.enqueue(response);
+    }
+    server.setDefaultResponse(answer(answers.last()));
+
+    const QStringList names = watch.split(QLatin1Char('>'));
+    SavedSettings saved;
+    saved.record =
+        SpeakerTarget::addressRecord(names.at(0), QStringLiteral("127.0.0.1"), server.port());
+    saved.name = names.at(1);
+    saved.before.name = names.at(0);
+    saved.before.model = QStringLiteral("Ovix One");
+    saved.before.hardwareVer = QStringLiteral("1.2");
+    SpeakerWatcher watcher(saved, { speaker(QStringLiteral("Bedroom")) }, waits);
+    QStringList seen;
+    connect(&watcher, &SpeakerWatcher::speakerBack, this,
+            [&](const QString &name, const QString &ip, const BonjourRecord &record) {
+                seen << "back " + name + ' ' + ip + ' ' + record.instanceName;
+            });
+    connect(&watcher, &SpeakerWatcher::speakerKeptName, this,
+            [&](const QString &name, const BonjourRecord &record) {
+                seen << "kept " + name + ' ' + record.instanceName;
+            });
+    QSignalSpy finished(&watcher, &SpeakerWatcher::finished);
+    // No announcement comes: the address is asked all the same.
+    QTRY_COMPARE(finished.count(), 1);
+    QCOMPARE(server.requests("query").size(), answers.size());
+    const QRegularExpression own(QStringLiteral("^(Speaker|Watch asks)"));
+    QCOMPARE(seen + log.debugLines().filter(own), outcomes);
 }
 
 QTEST_MAIN(tst_SpeakerWatcher)

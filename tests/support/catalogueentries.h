@@ -187,6 +187,8 @@ inline const Entry entries[] = {
       "„%2“, nicht in „%3“, dem WLAN, in das der Lautsprecher geschickt wurde, und kann den "
       "Lautsprecher nur von dort aus sehen. Verbinden Sie diesen Computer mit „%3“ und suchen Sie "
       "den Lautsprecher dann in der Liste." },
+    { "Client", "Add by address…", "Add by address…", "Über Adresse hinzufügen…" },
+    { "Client", "%1 (by address %2)", "%1 (by address %2)", "%1 (über die Adresse %2)" },
     { "Client_Settings", "<< Back", "< Back", "< Zurück" },
     { "Client_Settings", "VANTIR Ovix", "VANTIR Ovix", "VANTIR Ovix" },
     { "Client_Settings", "Clicking on SAVE will reboot your\nVANTIR Ovix-Speakers!",
@@ -420,6 +422,42 @@ inline const Entry entries[] = {
       "choose the speaker again.",
       "Der Lautsprecher hat kein WLAN gefunden. Prüfen Sie, ob Ihr WLAN-Router eingeschaltet ist, "
       "gehen Sie dann zurück und wählen Sie den Lautsprecher erneut aus." },
+    // The dialog that adds a speaker by its address.
+    { "AddressDialog", "Add a speaker by its address", "Add a speaker by its address",
+      "Lautsprecher über seine Adresse hinzufügen" },
+    { "AddressDialog",
+      "An IPv4 or IPv6 address or a host name, with \":PORT\" when the speaker does not answer on "
+      "port 80.",
+      "An IPv4 or IPv6 address or a host name, with \":PORT\" when the speaker does not answer on "
+      "port 80.",
+      "Eine IPv4- oder IPv6-Adresse oder ein Hostname, mit „:PORT“, wenn der Lautsprecher nicht "
+      "auf Port 80 antwortet." },
+    { "AddressDialog", "Waiting for the device at the address",
+      "Waiting for the device at the address", "Warten auf das Gerät unter der Adresse" },
+    { "AddressDialog", "Add", "Add", "Hinzufügen" },
+    { "AddressDialog", "Cancel", "Cancel", "Abbrechen" },
+    { "AddressDialog", "Address:", "Address:", "Adresse:" },
+    { "AddressDialog",
+      "\"%1\" is not an address. Type an IPv4 or IPv6 address or a host name, optionally followed "
+      "by \":\" and a port from 1 to 65535.",
+      "\"%1\" is not an address. Type an IPv4 or IPv6 address or a host name, optionally followed "
+      "by \":\" and a port from 1 to 65535.",
+      "„%1“ ist keine Adresse. Geben Sie eine IPv4- oder IPv6-Adresse oder einen Hostnamen ein, "
+      "wahlweise gefolgt von „:“ und einem Port von 1 bis 65535." },
+    { "AddressDialog", "Asking %1…", "Asking %1…", "Anfrage an %1…" },
+    { "AddressDialog", "The name \"%1\" is not known on this network.",
+      "The name \"%1\" is not known on this network.",
+      "Der Name „%1“ ist in diesem Netzwerk nicht bekannt." },
+    { "AddressDialog",
+      "No answer from %1. Check the address and that the speaker is switched on; a firewall or a "
+      "guest WLAN may also keep it out of reach.",
+      "No answer from %1. Check the address and that the speaker is switched on; a firewall or a "
+      "guest WLAN may also keep it out of reach.",
+      "Keine Antwort von %1. Prüfen Sie die Adresse und ob der Lautsprecher eingeschaltet ist; "
+      "auch eine Firewall oder ein Gast-WLAN kann ihn unerreichbar machen." },
+    { "AddressDialog", "The device at %1 answers, but not as a VANTIR speaker.",
+      "The device at %1 answers, but not as a VANTIR speaker.",
+      "Das Gerät unter %1 antwortet, aber nicht als VANTIR-Lautsprecher." },
 };
 
 // The German of an entry, for the pages' tests that run in German; empty where there is none.

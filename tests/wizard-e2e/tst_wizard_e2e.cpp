@@ -1,3 +1,4 @@
+#include "addressdialog.h"
 #include "client.h"
 #include "client_settings.h"
 #include "client_wlans.h"
@@ -60,6 +61,7 @@ private slots:
     void cleanup();
     void configureFirstSpeaker_data();
     void configureFirstSpeaker();
+    void speakerByAddress();
 
 private:
     bool speakerListening();
@@ -67,6 +69,7 @@ private:
 
     QTemporaryDir m_dir;
     QProcess *m_simulator = nullptr;
+    QProcess *m_host2 = nullptr; // the second host, with a speaker of its own
     QByteArray m_simulatorOutput;
     QElapsedTimer m_clock;
     qint64 m_listeningAgainAt = -1; // ms on m_clock: the speaker is back from its reboot
@@ -107,6 +110,15 @@ void tst_WizardE2e::cleanup()
         m_simulator->waitForFinished(5000);
         delete m_simulator;
         m_simulator = nullptr;
+    }
+    if (m_host2) {
+        // The second host takes its speaker, daemons and link with it.
+        m_host2->terminate();
+        if (!m_host2->waitForFinished(30000))
+            m_host2->kill();
+        m_host2->waitForFinished(5000);
+        delete m_host2;
+        m_host2 = nullptr;
     }
     deletePages<Client_Settings>();
     deletePages<Client_WLANs>();
@@ -324,6 +336,86 @@ void tst_WizardE2e::configureFirstSpeaker()
     QVERIFY(m_listeningAgainAt >= 0);
     qInfo("Back on the list %lld ms after the speaker listened again",
           static_cast<long long>(shownAt - m_listeningAgainAt));
+}
+
+// A speaker on another subnet, whose announcements do not cross the route: found by its address,
+// configured, and seen back there.
+void tst_WizardE2e::speakerByAddress()
+{
+    const QString address = QStringLiteral("10.213.2.2:8080");
+    m_host2 = new QProcess;
+    m_host2->setProgram(QStringLiteral(DNSSD_NET_PATH));
+    m_host2->setArguments(
+        { QStringLiteral("host2"), QStringLiteral("run"), QStringLiteral("--routed"),
+          QStringLiteral("--"), QStringLiteral(SPEAKER_SIM_PATH), QStringLiteral("--name"),
+          QStringLiteral("VANTIR Ovix Attic"), QStringLiteral("--address"),
+          address.section(':', 0, 0), QStringLiteral("--port"), address.section(':', 1),
+          QStringLiteral("--device"), m_dir.filePath(QStringLiteral("speaker.json")),
+          QStringLiteral("--record"), m_dir.filePath(QStringLiteral("host2.jsonl")),
+          QStringLiteral("--reboot-seconds"), QStringLiteral("2") });
+    m_host2->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QObject reading;
+    QByteArray output;
+    connect(m_host2, &QProcess::readyReadStandardOutput, &reading,
+            [&] { output += m_host2->readAllStandardOutput(); });
+    m_host2->start();
+    QVERIFY(m_host2->waitForStarted(5000));
+    QTRY_VERIFY_WITH_TIMEOUT(output.contains("listening on "), 30000);
+
+    // Asked often at its address while it restarts.
+    NetworkWaits waits;
+    waits.firstRetry = std::chrono::milliseconds(300);
+    waits.maxRetry = std::chrono::seconds(1);
+    Client client(nullptr, waits);
+    client.show();
+    QTreeWidget *speakerTree = client.findChild<QTreeWidget *>();
+    buttonWithText(&client, QStringLiteral("Add by address…"))->click();
+    QPointer<AddressDialog> dialog = client.findChild<AddressDialog *>();
+    QVERIFY(dialog);
+    QLineEdit *addressEdit = fieldLabelled<QLineEdit>(dialog, QStringLiteral("Address:"));
+    QVERIFY(addressEdit);
+    typeText(addressEdit, address);
+    QTest::keyClick(addressEdit, Qt::Key_Return);
+    const QString row = QStringLiteral("VANTIR Ovix Attic (by address %1)").arg(address);
+    QTRY_COMPARE_WITH_TIMEOUT(rowTexts(speakerTree, 0), QStringList(row), 15000);
+    QTRY_VERIFY(!dialog);
+    QVERIFY(speakerTree->topLevelItem(0)->isSelected());
+
+    QTest::mouseClick(buttonWithText(&client, QStringLiteral("Next >>")), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(wlanPage, 15000);
+    QTreeWidget *wlanTree = wlanPage->findChild<QTreeWidget *>();
+    QTRY_COMPARE_WITH_TIMEOUT(wlanTree->topLevelItemCount(), 3, 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(wizardData.ip, address.section(':', 0, 0), 15000);
+    wlanTree->setCurrentItem(wlanTree->topLevelItem(0));
+    QTest::mouseClick(buttonWithText(wlanPage, QStringLiteral("Next >>")), Qt::LeftButton);
+    QVERIFY(settingsPage);
+    const QList<QLineEdit *> edits = settingsPage->findChildren<QLineEdit *>();
+    QCOMPARE(edits.at(0)->text(), QStringLiteral("VANTIR Ovix Attic"));
+    edits.at(0)->selectAll();
+    typeText(edits.at(0), QStringLiteral("VANTIR Ovix Dach"));
+    typeText(edits.at(1), QStringLiteral("Sommer-2024!"));
+    QTest::mouseClick(buttonWithText(settingsPage, QStringLiteral("SAVE")), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(m_closer->boxes.size(), 1, 15000);
+    QCOMPARE(m_closer->boxes.first().text, QStringLiteral("Success"));
+
+    // Who it is, then the settings, at its address.
+    const QList<RecordedRequest> requests =
+        recordedRequests(m_dir.filePath(QStringLiteral("host2.jsonl")));
+    QVERIFY(requests.size() >= 2);
+    QCOMPARE(requests.at(requests.size() - 2).body, QByteArray("{\"action\": \"query\"}"));
+    QCOMPARE(requests.last().body, setconfigBytes("VANTIR Ovix Dach", "Sommer-2024!", "Hausnetz"));
+
+    // No announcement comes across the route: it is seen back at its address, and listed there
+    // under its new name.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        labelWithText(&client,
+                      QStringLiteral("The speaker \"VANTIR Ovix Dach\" is back on the network, on "
+                                     "the WLAN \"Hausnetz\", IP address 10.213.2.2.")),
+        30000);
+    QCOMPARE(rowTexts(speakerTree, 0),
+             QStringList(QStringLiteral("VANTIR Ovix Dach (by address %1)").arg(address)));
+    QVERIFY(speakerTree->topLevelItem(0)->isSelected());
+    QCOMPARE(m_closer->boxes.size(), 1);
 }
 
 QTEST_MAIN(tst_WizardE2e)

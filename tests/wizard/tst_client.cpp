@@ -1,4 +1,5 @@
 #include "accessible.h"
+#include "addressdialog.h"
 #include "bonjourrecord.h"
 #include "capturingserver.h"
 #include "client.h"
@@ -80,6 +81,7 @@ private slots:
     void vanishedSelection();
     void nextWithoutSelection();
     void resolveOpensWlanPage();
+    void speakerByAddress();
     void resolveFails_data();
     void resolveFails();
     void browseUnavailable();
@@ -242,7 +244,9 @@ void tst_Client::slotOrder()
                       QStringLiteral("private slot retryBrowse()"),
                       QStringLiteral("private slot noteBrowseStarted()"),
                       QStringLiteral("private slot noteChoice()"),
-                      QStringLiteral("private slot reportSpeakerNotBack(QString)") }));
+                      QStringLiteral("private slot reportSpeakerNotBack(QString)"),
+                      QStringLiteral("private slot askForAddress()"),
+                      QStringLiteral("private slot addAddressRow(BonjourRecord)") }));
 }
 
 void tst_Client::startState()
@@ -357,6 +361,48 @@ void tst_Client::nextWithoutSelection()
     QCOMPARE(FakeDnssd::resolveCalls(), 0);
     tree()->setCurrentItem(tree()->topLevelItem(0));
     QVERIFY(nextButton()->isEnabled());
+}
+
+// Found at its address, the speaker is listed beside the announced ones, whatever DNS-SD says,
+// and reached there.
+void tst_Client::speakerByAddress()
+{
+    addSpeakers({ "Ovix Hall" });
+    buttonWithText(page, QStringLiteral("Add by address…"))->click();
+    QPointer<AddressDialog> dialog = page->findChild<AddressDialog *>();
+    QVERIFY(dialog);
+    QTRY_VERIFY(dialog->isVisible());
+    const QString address = QStringLiteral("127.0.0.1:%1").arg(server->port());
+    QTest::keyClicks(fieldLabelled<QLineEdit>(dialog, QStringLiteral("Address:")), address);
+    buttonWithText(dialog, QStringLiteral("Add"))->click();
+    const QString row = QStringLiteral("Ovix Kitchen (by address %1)").arg(address);
+    QTRY_COMPARE(rows(), QStringList({ "Ovix Hall", row }));
+    QCOMPARE(rows(true), QStringList(row));
+    QTRY_VERIFY(!dialog);
+
+    // The announced speakers change: the row stays, and stays chosen.
+    QVERIFY(FakeDnssd::browseReply(0, 0, "Ovix Hall", ServiceType, Domain));
+    QTRY_COMPARE(rows(), QStringList(row));
+    QCOMPARE(rows(true), QStringList(row));
+    QVERIFY(FakeDnssd::browseReply(Add, 0, "Ovix Bath", ServiceType, Domain));
+    QTRY_COMPARE(rows(), QStringList({ "Ovix Bath", row }));
+    QCOMPARE(rows(true), QStringList(row));
+
+    log->clear();
+    nextButton()->click();
+    QTRY_VERIFY(wlanPage);
+    QCOMPARE(FakeDnssd::resolveCalls(), 0);
+    QCOMPARE(wizardData.url, server->url());
+    QCOMPARE(wizardData.listedName, QStringLiteral("Ovix Kitchen"));
+    QCOMPARE(log->debugLines().first(), QStringLiteral("Name:  \"Ovix Kitchen\" \n"));
+    QTRY_VERIFY(nextButton()->isEnabled());
+    // The dialog's query, then the pages' requests.
+    QCOMPARE(requestBodies(), QList<QByteArray>({ query, query, wifiscan }));
+
+    // The address is offered again.
+    buttonWithText(page, QStringLiteral("Add by address…"))->click();
+    QTRY_VERIFY(page->findChild<AddressDialog *>());
+    QCOMPARE(page->findChild<AddressDialog *>()->givenAddresses(), QStringList(address));
 }
 
 void tst_Client::resolveOpensWlanPage()

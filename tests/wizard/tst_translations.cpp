@@ -1,3 +1,4 @@
+#include "addressdialog.h"
 #include "capturingserver.h"
 #include "catalogueentries.h"
 #include "client.h"
@@ -73,7 +74,7 @@ public:
                       const char *disambiguation = nullptr, int n = -1) const override
     {
         const QString name = QString::fromUtf8(context);
-        if (name.startsWith(QLatin1String("Client")))
+        if (name.startsWith(QLatin1String("Client")) || name == QLatin1String("AddressDialog"))
             lookups.insert(Message(name, QString::fromUtf8(sourceText)));
         return QTranslator::translate(context, sourceText, disambiguation, n);
     }
@@ -385,6 +386,28 @@ void tst_Translations::walkThroughPages()
     server->releaseHeld();
     QTRY_VERIFY(!client->isVisible());
     QCOMPARE(closer->boxes.count(), shown + 5);
+
+    // A speaker by its address: each answer of the dialog, then the row it adds.
+    Client byAddress(nullptr);
+    byAddress.show();
+    byAddress.findChildren<QPushButton *>().at(1)->click();
+    AddressDialog *dialog = byAddress.findChild<AddressDialog *>();
+    QVERIFY(dialog);
+    QLineEdit *address = dialog->findChild<QLineEdit *>();
+    const QPointer<QPushButton> add = dialog->findChildren<QPushButton *>().first();
+    CapturingServer other;
+    QVERIFY(other.listen());
+    const QString port = QString::number(server->port());
+    for (const QString &typed : { QStringLiteral("Ovix Kitchen"), QStringLiteral("ovix..kitchen"),
+                                  CapturingServer::refusingUrl().mid(7).section('/', 0, 0),
+                                  QStringLiteral("127.0.0.1:") + QString::number(other.port()),
+                                  QStringLiteral("127.0.0.1:") + port }) {
+        address->setText(typed);
+        add->click();
+        // The last one is a speaker's: the dialog goes.
+        QTRY_VERIFY(!add || add->isEnabled());
+    }
+    QTRY_COMPARE(byAddress.findChild<QTreeWidget *>()->topLevelItemCount(), 1);
 }
 
 void tst_Translations::translatedPages_data()
@@ -435,8 +458,8 @@ void tst_Translations::translatedPages()
     QVERIFY(labelWithText(
         list, text("Client", "The Speakers and your\ndevice have to be in\nthe same WLAN!")));
     QCOMPARE(buttonTexts(list),
-             QStringList(
-                 { text("Client", "Quit"), text("Client", "<< Back"), text("Client", "Next >>") }));
+             QStringList({ text("Client", "Quit"), text("Client", "Add by address…"),
+                           text("Client", "<< Back"), text("Client", "Next >>") }));
 
     Client_WLANs *scan = wlanPage;
     QCOMPARE(scan->windowTitle(), text("Client_WLANs", "Select WLAN"));

@@ -122,44 +122,51 @@ print_setconfig_request()
                  .body'
 }
 
-# For a walk in LANGUAGE: its locale, the speaker's new name, and the titles of the pages and of
-# the boxes that the walk looks for (as patterns: a letter beyond ASCII is matched by ".*",
+# True once the speaker that is not listed has received a request of ACTION in this walk.
+unlisted_asked()
+{
+    tail -n "+$((unlisted_start + 1))" "$work/unlisted.record" 2>/dev/null \
+        | grep -qF "\\\"action\\\": \\\"$1\\\""
+}
+
+# For a walk in LANGUAGE: its locale, the speaker's new name, the access key of "Add by
+# address…", and the titles of the pages and of the boxes that the walk looks for (as patterns: a letter beyond ASCII is matched by ".*",
 # whichever encoding the window name carries it in).
 set_language()
 {
     case $1 in
     en)
-        locale=en_US.UTF-8 new_name="VANTIR Ovix Studio"
+        key_address=a locale=en_US.UTF-8 new_name="VANTIR Ovix Studio"
         title_list="VANTIR Ovix Configurator" title_wlans="Select WLAN"
         title_settings="Speaker WLAN Settings" title_info=Info
         ;;
     de)
-        locale=de_DE.UTF-8 new_name="VANTIR Ovix Arbeitszimmer"
+        key_address=a locale=de_DE.UTF-8 new_name="VANTIR Ovix Arbeitszimmer"
         title_list="VANTIR Ovix Konfigurator" title_wlans="WLAN ausw.*hlen"
         title_settings="WLAN Einstellungen" title_info=Info
         ;;
     es)
-        locale=es_ES.UTF-8 new_name="VANTIR Ovix Despacho"
+        key_address=p locale=es_ES.UTF-8 new_name="VANTIR Ovix Despacho"
         title_list="Configurador VANTIR Ovix" title_wlans="Elegir red wifi"
         title_settings="Ajustes wifi del altavoz" title_info="Informaci.*n"
         ;;
     fr)
-        locale=fr_FR.UTF-8 new_name="VANTIR Ovix Bureau"
+        key_address=a locale=fr_FR.UTF-8 new_name="VANTIR Ovix Bureau"
         title_list="Configurateur VANTIR Ovix" title_wlans="Choisir le r.*seau Wi-Fi"
         title_settings="R.*glages Wi-Fi de l.*enceinte" title_info=Info
         ;;
     it)
-        locale=it_IT.UTF-8 new_name="VANTIR Ovix Studiolo"
+        key_address=t locale=it_IT.UTF-8 new_name="VANTIR Ovix Studiolo"
         title_list="Configuratore VANTIR Ovix" title_wlans="Scegli la rete Wi-Fi"
         title_settings="Impostazioni Wi-Fi dell.*altoparlante" title_info=Info
         ;;
     nl)
-        locale=nl_NL.UTF-8 new_name="VANTIR Ovix Werkkamer"
+        key_address=o locale=nl_NL.UTF-8 new_name="VANTIR Ovix Werkkamer"
         title_list="VANTIR Ovix Configurator" title_wlans="Wifinetwerk kiezen"
         title_settings="Wifi-instellingen van de luidspreker" title_info=Info
         ;;
     pl)
-        locale=pl_PL.UTF-8 new_name="VANTIR Ovix Gabinet"
+        key_address=a locale=pl_PL.UTF-8 new_name="VANTIR Ovix Gabinet"
         title_list="Konfigurator VANTIR Ovix" title_wlans="Wybierz sie.* Wi-Fi"
         title_settings="Ustawienia Wi-Fi g.*o.*nika" title_info=Informacja
         ;;
@@ -185,8 +192,9 @@ no_window_shown()
 # $shots/LANGUAGE/.
 walk_in_language()
 {
-    local language=$1 window tries index
-    local locale new_name title_list title_wlans title_settings title_info
+    local language=$1 window tries index wlans
+    local locale new_name title_list title_wlans title_settings title_info key_address
+    local unlisted_start
     set_language "$language"
     mkdir -p "$shots/$language"
     # Only the requests of this walk count.
@@ -194,6 +202,7 @@ walk_in_language()
     for index in "${!SPEAKER_NAMES[@]}"; do
         walk_start[index]=$(wc -l 2>/dev/null <"$work/speaker$index.record" || echo 0)
     done
+    unlisted_start=$(wc -l 2>/dev/null <"$work/unlisted.record" || echo 0)
 
     LC_ALL=$locale QT_QPA_PLATFORM=xcb "$PROGRAM" </dev/null >"$work/program.log" 2>&1 &
     program_pid=$!
@@ -287,7 +296,26 @@ walk_in_language()
         demo_warn "the speaker list did not see \"$new_name\" come back"
     fi
 
-    # 6. Escape on the speaker list closes the last window and ends the program.
+    # 6. The speaker that DNS-SD does not bring: "Add by address…", its address typed, and
+    # Return. It is listed, chosen, and its WLAN page opens as for any other.
+    press "$window" "alt+$key_address"
+    sleep 1
+    type_text "$UNLISTED_ADDRESS"
+    screenshot "$language/11-add-by-address" root
+    xdotool key --clearmodifiers Return
+    wait_for "$REPLY_TIMEOUT" unlisted_asked query \
+        || { show_program_log; demo_die "the speaker at $UNLISTED_ADDRESS was not asked"; }
+    sleep 1
+    screenshot "$language/12-speaker-list-by-address" "$window"
+    press "$window" Return
+    wait_for "$REPLY_TIMEOUT" unlisted_asked wifiscan \
+        || { show_program_log; demo_die "the speaker at $UNLISTED_ADDRESS was not asked for its WLANs"; }
+    wlans=$(window_titled "$title_wlans")
+    wait_for_rows "$wlans" "$title_wlans"
+    screenshot "$language/13-select-wlan-by-address" "$wlans"
+    press "$wlans" Escape
+
+    # 7. Escape on the speaker list closes the last window and ends the program.
     press "$window" Escape
     if ! wait_for 10 program_exited; then
         demo_warn "the configurator did not end by itself"

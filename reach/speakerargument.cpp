@@ -1,5 +1,6 @@
 #include "speakerargument.h"
 
+#include <QHostAddress>
 #include <QRegularExpression>
 
 bool SpeakerArgument::parse(const QString &text, SpeakerArgument *speaker, QString *error)
@@ -27,5 +28,35 @@ bool SpeakerArgument::parse(const QString &text, SpeakerArgument *speaker, QStri
     speaker->isAddress = true;
     speaker->host = match.captured(1);
     speaker->port = quint16(number);
+    return true;
+}
+
+bool SpeakerArgument::parseAddress(const QString &text, quint16 port, SpeakerArgument *speaker)
+{
+    const QString typed = text.trimmed();
+    static const QRegularExpression bracketedAlone(QStringLiteral("^\\[([^\\]]+)\\]$"));
+    const QRegularExpressionMatch bracketed = bracketedAlone.match(typed);
+    const QString alone = bracketed.hasMatch() ? bracketed.captured(1) : typed;
+    // An IPv6 address has colons of its own: without brackets, all of it is the address.
+    if (QHostAddress(alone).protocol() == QAbstractSocket::IPv6Protocol || bracketed.hasMatch()) {
+        *speaker = SpeakerArgument();
+        speaker->text = text;
+        speaker->isAddress = !QHostAddress(alone).isNull();
+        speaker->host = alone;
+        speaker->port = port;
+        return speaker->isAddress;
+    }
+    QString error;
+    if (!parse(typed, speaker, &error))
+        return false;
+    speaker->text = text;
+    if (speaker->isAddress)
+        return true;
+    static const QRegularExpression hostName(QStringLiteral("^[A-Za-z0-9._-]+$"));
+    if (!hostName.match(typed).hasMatch())
+        return false;
+    speaker->isAddress = true;
+    speaker->host = typed;
+    speaker->port = port;
     return true;
 }
