@@ -25,6 +25,8 @@ EmptyListHint::EmptyListHint(const QString &askText, const EmptyListWaits &waits
     connect(button, &QPushButton::clicked, this, &EmptyListHint::askWhy);
 
     line = new AnnouncedLabel(Urgency::Polite, this);
+    // The commands it names are there to be copied.
+    line->setTextInteractionFlags(Qt::TextSelectableByMouse);
     line->hide();
 
     QHBoxLayout *buttonRow = new QHBoxLayout;
