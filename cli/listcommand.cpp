@@ -1,5 +1,6 @@
 #include "listcommand.h"
 
+#include "emptylistcheck.h"
 #include "outcome.h"
 #include "report.h"
 #include "signalwatch.h"
@@ -94,7 +95,7 @@ void ListCommand::askSpeakers(const Listing &listing)
     }
     unanswered = rows.size();
     if (!unanswered) {
-        end(0);
+        explainEmptyList();
         return;
     }
     report->showStatus(QStringLiteral("asking %1 speakers...").arg(unanswered));
@@ -103,6 +104,18 @@ void ListCommand::askSpeakers(const Listing &listing)
         client->look(SpeakerTarget::announced(rows.at(index).record), details, false,
                      [this, index](const Look &look) { showSpeaker(index, look); });
     }
+}
+
+// Why nothing is listed, as the wizard says it under its list, before the empty table.
+void ListCommand::explainEmptyList()
+{
+    report->showStatus(QStringLiteral("looking for the reason..."));
+    EmptyListCheck *check = new EmptyListCheck(clientWaits().network.emptyList, client);
+    QObject::connect(check, &EmptyListCheck::found, client, [this](const EmptyListReason &reason) {
+        report->say(reason.text());
+        end(0);
+    });
+    check->start();
 }
 
 void ListCommand::showSpeaker(int index, const Look &look)

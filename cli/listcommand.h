@@ -6,7 +6,8 @@
 
 class Report;
 
-// `list`: the speakers announced now, each resolved, with --details also asked what it is.
+// `list`: the speakers announced now, each resolved, with --details also asked what it is; when
+// there are none, why not.
 class ListCommand : public Command
 {
 public:
@@ -32,6 +33,7 @@ private:
     };
 
     void askSpeakers(const Listing &listing);
+    void explainEmptyList();
     void showSpeaker(int index, const Look &look);
     void end(int code);
 

@@ -3,6 +3,7 @@
 
 #include "bonjourservicebrowser.h"
 #include "bonjourserviceresolver.h"
+#include "emptylistcheck.h"
 #include "speakerapi.h"
 
 #include <chrono>
@@ -26,6 +27,8 @@ struct NetworkWaits
     // that keeps failing (or a device that plays one) rarely.
     std::chrono::milliseconds firstRetry = std::chrono::seconds(2);
     std::chrono::milliseconds maxRetry = std::chrono::seconds(30);
+    // Before an empty list is explained, and for finding out why.
+    EmptyListWaits emptyList;
 };
 
 #endif // WAITS_H

@@ -6,6 +6,7 @@
 #include "busyindicator.h"
 #include "client_settings.h"
 #include "client_wlans.h"
+#include "emptylisthint.h"
 #include "headerpicture.h"
 #include "infobox.h"
 #include "logtext.h"
@@ -34,20 +35,6 @@
 namespace {
 
 const QString serviceType = QStringLiteral("_dockset._tcp");
-
-// Names the DNS-SD service as the user knows it on this system, and how to start it.
-#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
-const char *const dnssdUnavailableText = QT_TRANSLATE_NOOP(
-    "Client",
-    "The search for speakers is not available: this computer's DNS-SD service (Bonjour) does not "
-    "answer. Start the Bonjour service (or install it), and the list fills by itself.");
-#else
-const char *const dnssdUnavailableText =
-    QT_TRANSLATE_NOOP("Client",
-                      "The search for speakers is not available: this computer's DNS-SD service "
-                      "(avahi-daemon) does not answer. Start it, for example with \"sudo systemctl "
-                      "start avahi-daemon\", and the list fills by itself.");
-#endif
 
 const char *const searchUnavailableText = QT_TRANSLATE_NOOP(
     "Client", "The search for speakers is not available, so the speaker cannot be reached now.");
@@ -112,6 +99,7 @@ Client::Client(QWidget *parent, const NetworkWaits &waits)
     returnLabel = new AnnouncedLabel(Urgency::Polite, this);
     returnLabel->hide();
     networkSwitch = new NetworkSwitch(this);
+    emptyListHint = new EmptyListHint(tr("Why is no speaker listed?"), waits.emptyList, this);
 
     quitButton = new QPushButton(tr("Quit"));
     backButton = new QPushButton(tr("<< Back"));
@@ -127,7 +115,8 @@ Client::Client(QWidget *parent, const NetworkWaits &waits)
 
     gridLayout = new QGridLayout;
     gridLayout->addWidget(headerLabel, 0, 0, 1, 4);
-    gridLayout->addWidget(treeWidget, 1, 0, 2, 4);
+    gridLayout->addWidget(treeWidget, 1, 0, 1, 4);
+    gridLayout->addWidget(emptyListHint, 2, 0, 1, 4);
     gridLayout->addWidget(hintLabel, 3, 0, 1, 3);
     gridLayout->addWidget(busyLabel, 3, 3, 1, 1, Qt::AlignRight);
     gridLayout->addWidget(quitButton, 4, 0, 1, 1);
@@ -139,7 +128,8 @@ Client::Client(QWidget *parent, const NetworkWaits &waits)
     gridLayout->addWidget(returnLabel, 7, 0, 1, 4);
     gridLayout->addWidget(networkSwitch, 8, 0, 1, 4);
     setLayout(gridLayout);
-    giveAccessKeys({ nextButton, quitButton, backButton, addressButton });
+    giveAccessKeys(
+        { nextButton, quitButton, backButton, addressButton, emptyListHint->askButton() });
 
     setWindowTitle(tr("VANTIR Ovix Configurator"));
     treeWidget->setFocus(Qt::OtherFocusReason);
@@ -214,6 +204,7 @@ void Client::updateRecords(const QList<BonjourRecord> &announced)
     }
     enableNextButton();
     tellPagesAnnounced();
+    emptyListHint->setListEmpty(listedRecords.isEmpty());
 }
 
 // The open pages say so while their speaker is not announced.
@@ -369,7 +360,7 @@ void Client::reportResolveFailure()
     busyMovie->stop();
     busyLabel->hide();
     enableNextButton();
-    // While the DNS-SD service is away nothing can be reached; the box has told why.
+    // While the DNS-SD service is away nothing can be reached; the list's line tells why.
     if (browseUnavailable) {
         showNotice(tr(searchUnavailableText));
         return;
@@ -383,10 +374,8 @@ void Client::reportBrowseFailure()
 {
     // The list fills by itself once the service answers again.
     browseRetryTimer->start(waits.browseRetryInterval);
-    if (browseUnavailable)
-        return;
     browseUnavailable = true;
-    showInformation(dnssdUnavailableText, QString());
+    emptyListHint->setSearchUnavailable(true);
 }
 
 void Client::retryBrowse()
@@ -398,6 +387,7 @@ void Client::retryBrowse()
 void Client::noteBrowseStarted()
 {
     browseUnavailable = false;
+    emptyListHint->setSearchUnavailable(false);
     if (noticeLabel->text() == tr(searchUnavailableText))
         showNotice(QString());
 }

@@ -15,6 +15,7 @@ class AnnouncedLabel;
 class BonjourServiceBrowser;
 class BusyIndicator;
 class NetworkSwitch;
+class EmptyListHint;
 class QGridLayout;
 class QLabel;
 class QMessageBox;
@@ -32,8 +33,8 @@ enum class Urgency;
 // the network. "Next >>" resolves the chosen one, opens its WLAN page and asks
 // the speaker for its device information. A failed resolve is reported and can
 // be tried again; while the DNS-SD service does not answer, the browse is
-// retried until it does. A speaker whose settings were saved is waited for
-// here, and the page tells how it came back; closing the page while it waits
+// retried until it does. Under the list, a line says why it is empty. A speaker whose settings were
+// saved is waited for here, and the page tells how it came back; closing the page while it waits
 // asks first. waits: how long the page, the pages it opens and its watches
 // wait for the network.
 class Client : public QDialog
@@ -97,6 +98,7 @@ private:
     BusyIndicator *waitIndicator; // the saved speakers awaited
     AnnouncedLabel *returnLabel;  // how saved speakers came back, a line each
     NetworkSwitch *networkSwitch; // to the WLAN of the speaker saved last
+    EmptyListHint *emptyListHint; // why no speaker is listed
     BonjourServiceBrowser *browser;
     SpeakerReach *reach;   // the chosen speaker, until it is located; "Next >>" waits for it
     SpeakerRequest *query; // its device query, until the answer; "Next >>" waits for it
@@ -110,7 +112,7 @@ private:
     QList<QPair<SettingsSave *, QString>> saves; // in flight, with their speakers' listed names
     QPointer<QMessageBox> quitBox;
     QTimer *browseRetryTimer;
-    bool browseUnavailable; // the user has been told; no second box until the browse runs
+    bool browseUnavailable; // until the browse runs again
     bool pageMayChoose;     // the user has chosen nothing yet: the page picks the first row
     bool pageSelects;       // the selection changes by the page's hand, not the user's
     bool quitting; // "Yes" to quit was said while a save was in flight: its answer comes first

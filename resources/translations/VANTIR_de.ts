@@ -206,6 +206,26 @@ Dieser Computer war im WLAN „%2“, nicht in „%3“, dem WLAN, in das der La
         <source>%1 (by address %2)</source>
         <translation>%1 (über die Adresse %2)</translation>
     </message>
+    <message>
+        <source>Why is no speaker listed?</source>
+        <translation>Warum wird kein Lautsprecher angezeigt?</translation>
+    </message>
+    <message>
+        <source>The VPN &quot;%1&quot; is this computer&apos;s route to the network, and may keep the speakers out of reach. Disconnect it, or allow it access to the local network.</source>
+        <translation>Das VPN „%1“ ist der Weg dieses Computers ins Netzwerk und hält die Lautsprecher womöglich außer Reichweite. Trennen Sie es, oder erlauben Sie ihm den Zugriff auf das lokale Netzwerk.</translation>
+    </message>
+    <message>
+        <source>The firewall keeps the speakers&apos; announcements out: its zone &quot;%1&quot; does not allow the service &quot;mdns&quot;. Allow it with &quot;sudo firewall-cmd --permanent --zone=%1 --add-service=mdns &amp;&amp; sudo firewall-cmd --reload&quot;.</source>
+        <translation>Die Firewall lässt die Ankündigungen der Lautsprecher nicht herein: Die Zone „%1“ erlaubt den Dienst „mdns“ nicht. Erlauben Sie ihn mit „sudo firewall-cmd --permanent --zone=%1 --add-service=mdns &amp;&amp; sudo firewall-cmd --reload“.</translation>
+    </message>
+    <message>
+        <source>This computer hears no DNS-SD announcements from its network at all: a firewall may block UDP port 5353, or the WLAN keeps its devices apart, as guest networks do.</source>
+        <translation>Dieser Computer empfängt aus seinem Netzwerk überhaupt keine DNS-SD-Ankündigungen: Eine Firewall blockiert womöglich den UDP-Port 5353, oder das WLAN hält seine Geräte voneinander getrennt, wie es Gastnetzwerke tun.</translation>
+    </message>
+    <message>
+        <source>No speaker answers on this network. A speaker in another part of the network (another subnet or VLAN) can be reached by its IP address with &quot;Add by address…&quot;.</source>
+        <translation>Kein Lautsprecher antwortet in diesem Netzwerk. Einen Lautsprecher in einem anderen Teil des Netzwerks (einem anderen Subnetz oder VLAN) erreichen Sie mit „Über Adresse hinzufügen…“ unter seiner IP-Adresse.</translation>
+    </message>
 </context>
 <context>
     <name>Client_Settings</name>

@@ -205,6 +205,26 @@ This computer was on the WLAN &quot;%2&quot;, not on &quot;%3&quot;, the WLAN th
         <source>%1 (by address %2)</source>
         <translation>%1 (by address %2)</translation>
     </message>
+    <message>
+        <source>Why is no speaker listed?</source>
+        <translation>Why is no speaker listed?</translation>
+    </message>
+    <message>
+        <source>The VPN &quot;%1&quot; is this computer&apos;s route to the network, and may keep the speakers out of reach. Disconnect it, or allow it access to the local network.</source>
+        <translation>The VPN &quot;%1&quot; is this computer&apos;s route to the network, and may keep the speakers out of reach. Disconnect it, or allow it access to the local network.</translation>
+    </message>
+    <message>
+        <source>The firewall keeps the speakers&apos; announcements out: its zone &quot;%1&quot; does not allow the service &quot;mdns&quot;. Allow it with &quot;sudo firewall-cmd --permanent --zone=%1 --add-service=mdns &amp;&amp; sudo firewall-cmd --reload&quot;.</source>
+        <translation>The firewall keeps the speakers&apos; announcements out: its zone &quot;%1&quot; does not allow the service &quot;mdns&quot;. Allow it with &quot;sudo firewall-cmd --permanent --zone=%1 --add-service=mdns &amp;&amp; sudo firewall-cmd --reload&quot;.</translation>
+    </message>
+    <message>
+        <source>This computer hears no DNS-SD announcements from its network at all: a firewall may block UDP port 5353, or the WLAN keeps its devices apart, as guest networks do.</source>
+        <translation>This computer hears no DNS-SD announcements from its network at all: a firewall may block UDP port 5353, or the WLAN keeps its devices apart, as guest networks do.</translation>
+    </message>
+    <message>
+        <source>No speaker answers on this network. A speaker in another part of the network (another subnet or VLAN) can be reached by its IP address with &quot;Add by address…&quot;.</source>
+        <translation>No speaker answers on this network. A speaker in another part of the network (another subnet or VLAN) can be reached by its IP address with &quot;Add by address…&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>Client_Settings</name>

@@ -205,6 +205,26 @@ Este equipo estaba en la red wifi «%2», no en «%3», la red wifi a la que se 
         <source>%1 (by address %2)</source>
         <translation>%1 (por la dirección %2)</translation>
     </message>
+    <message>
+        <source>Why is no speaker listed?</source>
+        <translation>¿Por qué no aparece ningún altavoz?</translation>
+    </message>
+    <message>
+        <source>The VPN &quot;%1&quot; is this computer&apos;s route to the network, and may keep the speakers out of reach. Disconnect it, or allow it access to the local network.</source>
+        <translation>La VPN «%1» es la ruta de este equipo hacia la red y puede dejar los altavoces fuera de su alcance. Desconéctela o permítale el acceso a la red local.</translation>
+    </message>
+    <message>
+        <source>The firewall keeps the speakers&apos; announcements out: its zone &quot;%1&quot; does not allow the service &quot;mdns&quot;. Allow it with &quot;sudo firewall-cmd --permanent --zone=%1 --add-service=mdns &amp;&amp; sudo firewall-cmd --reload&quot;.</source>
+        <translation>El cortafuegos no deja pasar los anuncios de los altavoces: su zona «%1» no permite el servicio «mdns». Permítalo con «sudo firewall-cmd --permanent --zone=%1 --add-service=mdns &amp;&amp; sudo firewall-cmd --reload».</translation>
+    </message>
+    <message>
+        <source>This computer hears no DNS-SD announcements from its network at all: a firewall may block UDP port 5353, or the WLAN keeps its devices apart, as guest networks do.</source>
+        <translation>Este equipo no recibe ningún anuncio DNS-SD de su red: puede que un cortafuegos bloquee el puerto UDP 5353 o que la red wifi aísle a sus dispositivos entre sí, como hacen las redes de invitados.</translation>
+    </message>
+    <message>
+        <source>No speaker answers on this network. A speaker in another part of the network (another subnet or VLAN) can be reached by its IP address with &quot;Add by address…&quot;.</source>
+        <translation>Ningún altavoz responde en esta red. Un altavoz en otra parte de la red (otra subred o VLAN) se puede alcanzar por su dirección IP con «Añadir por dirección…».</translation>
+    </message>
 </context>
 <context>
     <name>Client_Settings</name>

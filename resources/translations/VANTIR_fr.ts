@@ -205,6 +205,26 @@ Cet ordinateur était sur le Wi-Fi « %2 », et non sur « %3 », le Wi-
         <source>%1 (by address %2)</source>
         <translation>%1 (par l’adresse %2)</translation>
     </message>
+    <message>
+        <source>Why is no speaker listed?</source>
+        <translation>Pourquoi aucune enceinte n’est-elle listée ?</translation>
+    </message>
+    <message>
+        <source>The VPN &quot;%1&quot; is this computer&apos;s route to the network, and may keep the speakers out of reach. Disconnect it, or allow it access to the local network.</source>
+        <translation>Le VPN « %1 » est la route de cet ordinateur vers le réseau et peut rendre les enceintes injoignables. Déconnectez-le, ou autorisez-lui l’accès au réseau local.</translation>
+    </message>
+    <message>
+        <source>The firewall keeps the speakers&apos; announcements out: its zone &quot;%1&quot; does not allow the service &quot;mdns&quot;. Allow it with &quot;sudo firewall-cmd --permanent --zone=%1 --add-service=mdns &amp;&amp; sudo firewall-cmd --reload&quot;.</source>
+        <translation>Le pare-feu bloque les annonces des enceintes : sa zone « %1 » n’autorise pas le service « mdns ». Autorisez-le avec « sudo firewall-cmd --permanent --zone=%1 --add-service=mdns &amp;&amp; sudo firewall-cmd --reload ».</translation>
+    </message>
+    <message>
+        <source>This computer hears no DNS-SD announcements from its network at all: a firewall may block UDP port 5353, or the WLAN keeps its devices apart, as guest networks do.</source>
+        <translation>Cet ordinateur ne reçoit aucune annonce DNS-SD de son réseau : un pare-feu bloque peut-être le port UDP 5353, ou le réseau Wi-Fi isole ses appareils les uns des autres, comme le font les réseaux invités.</translation>
+    </message>
+    <message>
+        <source>No speaker answers on this network. A speaker in another part of the network (another subnet or VLAN) can be reached by its IP address with &quot;Add by address…&quot;.</source>
+        <translation>Aucune enceinte ne répond sur ce réseau. Une enceinte située dans une autre partie du réseau (un autre sous-réseau ou VLAN) peut être jointe par son adresse IP avec « Ajouter par adresse… ».</translation>
+    </message>
 </context>
 <context>
     <name>Client_Settings</name>

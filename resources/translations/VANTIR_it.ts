@@ -205,6 +205,26 @@ Questo computer era sulla rete Wi-Fi «%2», non su «%3», la rete Wi-Fi in cui
         <source>%1 (by address %2)</source>
         <translation>%1 (tramite l’indirizzo %2)</translation>
     </message>
+    <message>
+        <source>Why is no speaker listed?</source>
+        <translation>Perché non è elencato nessun altoparlante?</translation>
+    </message>
+    <message>
+        <source>The VPN &quot;%1&quot; is this computer&apos;s route to the network, and may keep the speakers out of reach. Disconnect it, or allow it access to the local network.</source>
+        <translation>La VPN «%1» è la via di questo computer verso la rete e può rendere irraggiungibili gli altoparlanti. Disconnettila, oppure consentile l’accesso alla rete locale.</translation>
+    </message>
+    <message>
+        <source>The firewall keeps the speakers&apos; announcements out: its zone &quot;%1&quot; does not allow the service &quot;mdns&quot;. Allow it with &quot;sudo firewall-cmd --permanent --zone=%1 --add-service=mdns &amp;&amp; sudo firewall-cmd --reload&quot;.</source>
+        <translation>Il firewall blocca gli annunci degli altoparlanti: la sua zona «%1» non consente il servizio «mdns». Consentilo con «sudo firewall-cmd --permanent --zone=%1 --add-service=mdns &amp;&amp; sudo firewall-cmd --reload».</translation>
+    </message>
+    <message>
+        <source>This computer hears no DNS-SD announcements from its network at all: a firewall may block UDP port 5353, or the WLAN keeps its devices apart, as guest networks do.</source>
+        <translation>Questo computer non riceve alcun annuncio DNS-SD dalla sua rete: un firewall potrebbe bloccare la porta UDP 5353, oppure la rete Wi-Fi tiene separati i suoi dispositivi, come fanno le reti per gli ospiti.</translation>
+    </message>
+    <message>
+        <source>No speaker answers on this network. A speaker in another part of the network (another subnet or VLAN) can be reached by its IP address with &quot;Add by address…&quot;.</source>
+        <translation>Nessun altoparlante risponde su questa rete. Un altoparlante in un’altra parte della rete (un’altra sottorete o VLAN) si raggiunge tramite il suo indirizzo IP con «Aggiungi tramite indirizzo…».</translation>
+    </message>
 </context>
 <context>
     <name>Client_Settings</name>

@@ -205,6 +205,26 @@ Deze computer zat op het wifinetwerk ‘%2’, niet op ‘%3’, het wifinetwerk
         <source>%1 (by address %2)</source>
         <translation>%1 (via adres %2)</translation>
     </message>
+    <message>
+        <source>Why is no speaker listed?</source>
+        <translation>Waarom staat er geen luidspreker in de lijst?</translation>
+    </message>
+    <message>
+        <source>The VPN &quot;%1&quot; is this computer&apos;s route to the network, and may keep the speakers out of reach. Disconnect it, or allow it access to the local network.</source>
+        <translation>De VPN ‘%1’ is de route van deze computer naar het netwerk en kan de luidsprekers onbereikbaar maken. Verbreek de VPN-verbinding, of geef de VPN toegang tot het lokale netwerk.</translation>
+    </message>
+    <message>
+        <source>The firewall keeps the speakers&apos; announcements out: its zone &quot;%1&quot; does not allow the service &quot;mdns&quot;. Allow it with &quot;sudo firewall-cmd --permanent --zone=%1 --add-service=mdns &amp;&amp; sudo firewall-cmd --reload&quot;.</source>
+        <translation>De firewall houdt de aankondigingen van de luidsprekers tegen: de zone ‘%1’ staat de dienst ‘mdns’ niet toe. Sta deze toe met ‘sudo firewall-cmd --permanent --zone=%1 --add-service=mdns &amp;&amp; sudo firewall-cmd --reload’.</translation>
+    </message>
+    <message>
+        <source>This computer hears no DNS-SD announcements from its network at all: a firewall may block UDP port 5353, or the WLAN keeps its devices apart, as guest networks do.</source>
+        <translation>Deze computer ontvangt helemaal geen DNS-SD-aankondigingen uit zijn netwerk: een firewall blokkeert mogelijk UDP-poort 5353, of het wifinetwerk houdt de apparaten van elkaar gescheiden, zoals gastnetwerken doen.</translation>
+    </message>
+    <message>
+        <source>No speaker answers on this network. A speaker in another part of the network (another subnet or VLAN) can be reached by its IP address with &quot;Add by address…&quot;.</source>
+        <translation>Geen enkele luidspreker antwoordt op dit netwerk. Een luidspreker in een ander deel van het netwerk (een ander subnet of VLAN) is via zijn IP-adres bereikbaar met ‘Toevoegen via adres…’.</translation>
+    </message>
 </context>
 <context>
     <name>Client_Settings</name>

@@ -205,6 +205,26 @@ Ten komputer był w sieci Wi-Fi „%2”, a nie w „%3”, do której wysłano 
         <source>%1 (by address %2)</source>
         <translation>%1 (pod adresem %2)</translation>
     </message>
+    <message>
+        <source>Why is no speaker listed?</source>
+        <translation>Dlaczego na liście nie ma żadnego głośnika?</translation>
+    </message>
+    <message>
+        <source>The VPN &quot;%1&quot; is this computer&apos;s route to the network, and may keep the speakers out of reach. Disconnect it, or allow it access to the local network.</source>
+        <translation>VPN „%1” jest drogą tego komputera do sieci i może odcinać dostęp do głośników. Rozłącz go albo zezwól mu na dostęp do sieci lokalnej.</translation>
+    </message>
+    <message>
+        <source>The firewall keeps the speakers&apos; announcements out: its zone &quot;%1&quot; does not allow the service &quot;mdns&quot;. Allow it with &quot;sudo firewall-cmd --permanent --zone=%1 --add-service=mdns &amp;&amp; sudo firewall-cmd --reload&quot;.</source>
+        <translation>Zapora sieciowa nie przepuszcza ogłoszeń głośników: jej strefa „%1” nie zezwala na usługę „mdns”. Zezwól na nią poleceniem „sudo firewall-cmd --permanent --zone=%1 --add-service=mdns &amp;&amp; sudo firewall-cmd --reload”.</translation>
+    </message>
+    <message>
+        <source>This computer hears no DNS-SD announcements from its network at all: a firewall may block UDP port 5353, or the WLAN keeps its devices apart, as guest networks do.</source>
+        <translation>Ten komputer w ogóle nie odbiera ogłoszeń DNS-SD ze swojej sieci: zapora sieciowa może blokować port UDP 5353 albo sieć Wi-Fi izoluje od siebie urządzenia, jak robią to sieci dla gości.</translation>
+    </message>
+    <message>
+        <source>No speaker answers on this network. A speaker in another part of the network (another subnet or VLAN) can be reached by its IP address with &quot;Add by address…&quot;.</source>
+        <translation>Żaden głośnik nie odpowiada w tej sieci. Głośnik w innej części sieci (w innej podsieci lub sieci VLAN) można osiągnąć przez jego adres IP za pomocą „Dodaj według adresu…”.</translation>
+    </message>
 </context>
 <context>
     <name>Client_Settings</name>

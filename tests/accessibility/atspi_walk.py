@@ -87,6 +87,10 @@ PAGES = [
         ("animation", "Waiting for saved speakers", "Warten auf die eingerichteten Lautsprecher"),
         (LINE, "", ""),  # which saved speakers are awaited: empty and hidden until SAVE
         (LINE, "", ""),  # how a saved speaker came back: empty and hidden until then
+        # Why no speaker is listed: asked, or said once the list has stayed empty; hidden while
+        # a speaker is listed.
+        (BUTTON, "Why is no speaker listed?", "Warum wird kein Lautsprecher angezeigt?"),
+        (LINE, "", ""),
         ("image", "A row of VANTIR speakers", "Eine Reihe VANTIR Lautsprecher"),
         (LABEL, "The Speakers and your\ndevice have to be in\nthe same WLAN!",
          "Die Lautsprecher und\nIhr Mobilgerät müssen\nim selben WLAN sein!\n"),
@@ -151,7 +155,10 @@ ACCESS_KEYS = [
     [(BUTTON, "Next >", "Weiter >", "Alt+N", "Alt+W"),
      (BUTTON, "Quit", "Beenden", "Alt+Q", "Alt+B"),
      (BUTTON, "< Back", "< Zurück", "Alt+B", "Alt+Z"),
-     (BUTTON, "Add by address…", "Über Adresse hinzufügen…", "Alt+A", "Alt+A")],
+     (BUTTON, "Add by address…", "Über Adresse hinzufügen…", "Alt+A", "Alt+A"),
+
+     (BUTTON, "Why is no speaker listed?", "Warum wird kein Lautsprecher angezeigt?", "Alt+W",
+      "Alt+K")],
     [(BUTTON, "Next >", "Weiter >", "Alt+N", "Alt+W"),
      (BUTTON, "< Back", "< Zurück", "Alt+B", "Alt+Z"),
      (BUTTON, "Rescan", "Erneut suchen", "Alt+R", "Alt+E"),

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QHostAddress>
 #include <QHostInfo>
+#include <QLabel>
 #include <QList>
 #include <QProcess>
 #include <QSignalSpy>
@@ -53,6 +54,15 @@ const QString silentName = QStringLiteral("Speaker Without Address");
 const QString started = QStringLiteral("warning: first call of resolveBonjourRecord");
 const QString refused = QStringLiteral("warning: resolve in process, aborting");
 const QString resolveGone = QStringLiteral("warning: resolve failed with error -65537");
+
+// The page's line that the DNS-SD service does not answer, shown.
+bool showsSearchUnavailable(const QWidget *page)
+{
+    const QList<QLabel *> labels = page->findChildren<QLabel *>();
+    return std::any_of(labels.cbegin(), labels.cend(), [](const QLabel *label) {
+        return label->isVisible() && label->text().contains(QLatin1String("(avahi-daemon)"));
+    });
+}
 
 QList<BonjourRecord> sortedByName(QList<BonjourRecord> records)
 {
@@ -373,8 +383,9 @@ void tst_AvahiDiscovery::speakerOnTwoLinksStaysListed()
 }
 
 // The daemon goes away under an open speaker list and comes back without the speakers: the page
-// says so once, keeps the rows while the service is away, drops them once the new browse has
-// settled without them, and lists the speakers again when they are published again.
+// says so under the list while it is away, keeps the rows while the service is away, drops them
+// once the new browse has settled without them, and lists the speakers again when they are
+// published again.
 void tst_AvahiDiscovery::listFillsAgainAfterDaemonRestart()
 {
     NetworkWaits waits;
@@ -395,19 +406,19 @@ void tst_AvahiDiscovery::listFillsAgainAfterDaemonRestart()
 
     daemonStopped = changeNetwork(QStringLiteral("daemon"), QStringLiteral("stop"));
     QVERIFY(daemonStopped);
-    QTRY_COMPARE_WITH_TIMEOUT(closer.boxes.count(), 1, discoveryTimeout);
-    QVERIFY(closer.boxes.at(0).text.contains(QLatin1String("(avahi-daemon)")));
+    QTRY_VERIFY_WITH_TIMEOUT(showsSearchUnavailable(&page), discoveryTimeout);
     QCOMPARE(rows(), QStringList({ kitchenName, firstName }));
 
     // The publishers went with the daemon.
     daemonStopped = !changeNetwork(QStringLiteral("daemon"), QStringLiteral("start"));
     QVERIFY(!daemonStopped);
     QTRY_COMPARE_WITH_TIMEOUT(rows(), QStringList(), discoveryTimeout);
+    QVERIFY(!showsSearchUnavailable(&page));
 
     cleanup();
     publishSpeakers();
     QTRY_COMPARE_WITH_TIMEOUT(rows(), QStringList({ kitchenName, firstName }), discoveryTimeout);
-    QCOMPARE(closer.boxes.count(), 1);
+    QCOMPARE(closer.boxes.count(), 0);
 }
 
 // The daemon goes while a speaker is being resolved: the page tells of it and the program lives
@@ -436,7 +447,7 @@ void tst_AvahiDiscovery::daemonStopsDuringResolve()
     QVERIFY(daemonStopped);
     QTRY_VERIFY_WITH_TIMEOUT(messages->lines().contains(resolveGone), discoveryTimeout);
     QTRY_VERIFY(buttonWithText(&page, QStringLiteral("Next >>"))->isEnabled());
-    QVERIFY(!closer.boxes.isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(showsSearchUnavailable(&page), discoveryTimeout);
 }
 
 // A daemon that hangs holds the call that makes the resolve, never the window: events go on

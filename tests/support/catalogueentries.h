@@ -189,6 +189,43 @@ inline const Entry entries[] = {
       "den Lautsprecher dann in der Liste." },
     { "Client", "Add by address…", "Add by address…", "Über Adresse hinzufügen…" },
     { "Client", "%1 (by address %2)", "%1 (by address %2)", "%1 (über die Adresse %2)" },
+    // Why the list is empty, under it.
+    { "Client", "Why is no speaker listed?", "Why is no speaker listed?",
+      "Warum wird kein Lautsprecher angezeigt?" },
+    { "Client",
+      "The VPN \"%1\" is this computer's route to the network, and may keep the speakers out of "
+      "reach. Disconnect it, or allow it access to the local network.",
+      "The VPN \"%1\" is this computer's route to the network, and may keep the speakers out of "
+      "reach. Disconnect it, or allow it access to the local network.",
+      "Das VPN „%1“ ist der Weg dieses Computers ins Netzwerk und hält die Lautsprecher "
+      "womöglich außer Reichweite. Trennen Sie es, oder erlauben Sie ihm den Zugriff auf das "
+      "lokale Netzwerk." },
+    { "Client",
+      "The firewall keeps the speakers' announcements out: its zone \"%1\" does not allow the "
+      "service \"mdns\". Allow it with \"sudo firewall-cmd --permanent --zone=%1 "
+      "--add-service=mdns && sudo firewall-cmd --reload\".",
+      "The firewall keeps the speakers' announcements out: its zone \"%1\" does not allow the "
+      "service \"mdns\". Allow it with \"sudo firewall-cmd --permanent --zone=%1 "
+      "--add-service=mdns && sudo firewall-cmd --reload\".",
+      "Die Firewall lässt die Ankündigungen der Lautsprecher nicht herein: Die Zone „%1“ "
+      "erlaubt den Dienst „mdns“ nicht. Erlauben Sie ihn mit „sudo firewall-cmd --permanent "
+      "--zone=%1 --add-service=mdns && sudo firewall-cmd --reload“." },
+    { "Client",
+      "This computer hears no DNS-SD announcements from its network at all: a firewall may block "
+      "UDP port 5353, or the WLAN keeps its devices apart, as guest networks do.",
+      "This computer hears no DNS-SD announcements from its network at all: a firewall may block "
+      "UDP port 5353, or the WLAN keeps its devices apart, as guest networks do.",
+      "Dieser Computer empfängt aus seinem Netzwerk überhaupt keine DNS-SD-Ankündigungen: Eine "
+      "Firewall blockiert womöglich den UDP-Port 5353, oder das WLAN hält seine Geräte "
+      "voneinander getrennt, wie es Gastnetzwerke tun." },
+    { "Client",
+      "No speaker answers on this network. A speaker in another part of the network (another "
+      "subnet or VLAN) can be reached by its IP address with \"Add by address…\".",
+      "No speaker answers on this network. A speaker in another part of the network (another "
+      "subnet or VLAN) can be reached by its IP address with \"Add by address…\".",
+      "Kein Lautsprecher antwortet in diesem Netzwerk. Einen Lautsprecher in einem anderen Teil "
+      "des Netzwerks (einem anderen Subnetz oder VLAN) erreichen Sie mit „Über Adresse "
+      "hinzufügen…“ unter seiner IP-Adresse." },
     { "Client_Settings", "<< Back", "< Back", "< Zurück" },
     { "Client_Settings", "VANTIR Ovix", "VANTIR Ovix", "VANTIR Ovix" },
     { "Client_Settings", "Clicking on SAVE will reboot your\nVANTIR Ovix-Speakers!",

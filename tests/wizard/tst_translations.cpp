@@ -1,9 +1,11 @@
+#include "accessible.h"
 #include "addressdialog.h"
 #include "capturingserver.h"
 #include "catalogueentries.h"
 #include "client.h"
 #include "client_settings.h"
 #include "client_wlans.h"
+#include "emptylisthint.h"
 #include "fakednssd.h"
 #include "messagelog.h"
 #include "pagetest.h"
@@ -103,12 +105,13 @@ private:
     // point, its settings page with each hint, and each answer to a save; then a
     // speaker list without DNS-SD service and a speaker that cannot be resolved;
     // then from the list a speaker saved twice, closing the list while it is
-    // awaited, and what became of it.
+    // awaited, and what became of it; last, each reason why a list is empty.
     void walkThroughPages();
 
     CapturingServer *server = nullptr;
     MessageBoxCloser *closer = nullptr;
     QScopedPointer<MessageLog> log;
+    QStringList reasonLines; // as the empty list showed them
 };
 
 void tst_Translations::initTestCase()
@@ -125,6 +128,7 @@ void tst_Translations::init()
     wizardData.url = server->url();
     wizardData.ssid = QStringLiteral("HomeNet");
     closer = new MessageBoxCloser;
+    reasonLines.clear();
 }
 
 void tst_Translations::cleanup()
@@ -284,7 +288,8 @@ void tst_Translations::walkThroughPages()
     FakeDnssd::failNextBrowse(-65537);
     Client *unsearched = new Client(nullptr);
     unsearched->show();
-    QTRY_COMPARE(closer->boxes.count(), 14);
+    // The line under its list says why.
+    QTRY_VERIFY(!unsearched->findChild<EmptyListHint *>()->askButton()->isVisible());
     // "Next >>" there says on the page why it cannot go on.
     QVERIFY(QMetaObject::invokeMethod(unsearched, "reportResolveFailure"));
 
@@ -292,7 +297,7 @@ void tst_Translations::walkThroughPages()
     QTRY_COMPARE(client->findChild<QTreeWidget *>()->topLevelItemCount(), 1);
     FakeDnssd::failNextResolve(-65537);
     client->findChildren<QPushButton *>().last()->click();
-    QTRY_COMPARE(closer->boxes.count(), 15);
+    QTRY_COMPARE(closer->boxes.count(), 14);
 
     // The speaker the user chose goes for a while.
     const int shown = closer->boxes.count();
@@ -390,7 +395,7 @@ void tst_Translations::walkThroughPages()
     // A speaker by its address: each answer of the dialog, then the row it adds.
     Client byAddress(nullptr);
     byAddress.show();
-    byAddress.findChildren<QPushButton *>().at(1)->click();
+    buttonWithText(&byAddress, text("Client", "Add by address…"))->click();
     AddressDialog *dialog = byAddress.findChild<AddressDialog *>();
     QVERIFY(dialog);
     QLineEdit *address = dialog->findChild<QLineEdit *>();
@@ -408,6 +413,18 @@ void tst_Translations::walkThroughPages()
         QTRY_VERIFY(!add || add->isEnabled());
     }
     QTRY_COMPARE(byAddress.findChild<QTreeWidget *>()->topLevelItemCount(), 1);
+
+    Client explained(nullptr);
+    EmptyListHint *hint = explained.findChild<EmptyListHint *>();
+    const QList<EmptyListReason> reasons = { { EmptyListReason::Vpn, QStringLiteral("Office") },
+                                             { EmptyListReason::FirewallZone,
+                                               QStringLiteral("public") },
+                                             { EmptyListReason::NoAnnouncements, QString() },
+                                             { EmptyListReason::NoSpeaker, QString() } };
+    for (const EmptyListReason &reason : reasons) {
+        QVERIFY(QMetaObject::invokeMethod(hint, "showReason", Q_ARG(EmptyListReason, reason)));
+        reasonLines.append(hint->findChild<AnnouncedLabel *>()->text());
+    }
 }
 
 void tst_Translations::translatedPages_data()
@@ -458,8 +475,9 @@ void tst_Translations::translatedPages()
     QVERIFY(labelWithText(
         list, text("Client", "The Speakers and your\ndevice have to be in\nthe same WLAN!")));
     QCOMPARE(buttonTexts(list),
-             QStringList({ text("Client", "Quit"), text("Client", "Add by address…"),
-                           text("Client", "<< Back"), text("Client", "Next >>") }));
+             QStringList({ text("Client", "Why is no speaker listed?"), text("Client", "Quit"),
+                           text("Client", "Add by address…"), text("Client", "<< Back"),
+                           text("Client", "Next >>") }));
 
     Client_WLANs *scan = wlanPage;
     QCOMPARE(scan->windowTitle(), text("Client_WLANs", "Select WLAN"));
@@ -544,15 +562,37 @@ void tst_Translations::translatedPages()
         "The search for speakers is not available: this computer's DNS-SD service (avahi-daemon) "
         "does not answer. Start it, for example with \"sudo systemctl start avahi-daemon\", and "
         "the list fills by itself.";
+    int searchLines = 0;
+    for (const Client *page : topLevelPages<Client>())
+        searchLines += labelWithText(page, text("Client", noSearch)) ? 1 : 0;
+    QCOMPARE(searchLines, 1);
+    QCOMPARE(reasonLines,
+             QStringList(
+                 { text("Client",
+                        "The VPN \"%1\" is this computer's route to the network, and may keep the "
+                        "speakers out of reach. Disconnect it, or allow it access to the local "
+                        "network.")
+                       .arg(QStringLiteral("Office")),
+                   text("Client",
+                        "The firewall keeps the speakers' announcements out: its zone \"%1\" does "
+                        "not allow the service \"mdns\". Allow it with \"sudo firewall-cmd "
+                        "--permanent --zone=%1 --add-service=mdns && sudo firewall-cmd --reload\".")
+                       .arg(QStringLiteral("public")),
+                   text("Client",
+                        "This computer hears no DNS-SD announcements from its network at all: a "
+                        "firewall may block UDP port 5353, or the WLAN keeps its devices apart, as "
+                        "guest networks do."),
+                   text("Client",
+                        "No speaker answers on this network. A speaker in another part of the "
+                        "network (another subnet or VLAN) can be reached by its IP address with "
+                        "\"Add by address…\".") }));
     const int listBox = settingsBox + settingsBoxes.size();
     QCOMPARE(closer->boxes.at(listBox).title, text("Client", "Info"));
-    QCOMPARE(closer->boxes.at(listBox).text, text("Client", noSearch));
-    QCOMPARE(closer->boxes.at(listBox + 1).title, text("Client", "Info"));
-    QCOMPARE(closer->boxes.at(listBox + 1).text,
+    QCOMPARE(closer->boxes.at(listBox).text,
              text("Client",
                   "The speaker could not be reached. Check that it is switched on and on the same "
                   "network as this computer, then choose it again."));
-    QCOMPARE(closer->boxes.at(listBox + 1).buttons, QStringList(QStringLiteral("OK")));
+    QCOMPARE(closer->boxes.at(listBox).buttons, QStringList(QStringLiteral("OK")));
 
     // On the first list page, a line each; the second one only told that the search is not
     // available.

@@ -7,14 +7,15 @@
 
 # tools/run: building the program (and, as in every script, its simulator and
 # tests), running it and its demo on a private DNS-SD network, on a virtual
-# display when there is none. The demo's NetworkManager is python3-dbusmock. With Qt 5 the
-# program reads the X resources through libxcb before its application object exists, and with
-# both the Wayland compositor's globals through libwayland-client.
+# display when there is none. The demo's NetworkManager is python3-dbusmock; the tests drop mDNS
+# there with nftables. With Qt 5 the program reads the X resources through libxcb before its
+# application object exists, and with both the Wayland compositor's globals through
+# libwayland-client.
 VANTIR_RUN_PACKAGES=(
     cmake g++ make pkg-config
     qtbase5-dev qttools5-dev qttools5-dev-tools libxcb1-dev libwayland-dev
     libavahi-compat-libdnssd-dev libavahi-compat-libdnssd1
-    avahi-daemon avahi-utils libnss-mdns dbus dbus-daemon iproute2 python3-dbusmock
+    avahi-daemon avahi-utils libnss-mdns dbus dbus-daemon iproute2 python3-dbusmock nftables
     libcpp-httplib-dev nlohmann-json3-dev
     xvfb xauth xdotool imagemagick fonts-dejavu-core jq
 )
