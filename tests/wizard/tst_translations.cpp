@@ -395,7 +395,10 @@ void tst_Translations::walkThroughPages()
     // A speaker by its address: each answer of the dialog, then the row it adds.
     Client byAddress(nullptr);
     byAddress.show();
-    buttonWithText(&byAddress, text("Client", "Add by address…"))->click();
+    for (QPushButton *button : byAddress.findChildren<QPushButton *>()) {
+        if (QString(button->text()).remove(QLatin1Char('&')) == Client::tr("Add by address…"))
+            button->click();
+    }
     AddressDialog *dialog = byAddress.findChild<AddressDialog *>();
     QVERIFY(dialog);
     QLineEdit *address = dialog->findChild<QLineEdit *>();
