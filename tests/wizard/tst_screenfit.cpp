@@ -1,7 +1,12 @@
+#include "capturingserver.h"
 #include "catalogueentries.h"
+#include "client.h"
+#include "client_settings.h"
+#include "client_wlans.h"
 #include "infobox.h"
 #include "pagetest.h"
 #include "startup.h"
+#include "wizarddata.h"
 
 #include <QGuiApplication>
 #include <QScopeGuard>
@@ -23,6 +28,7 @@ const int panelHeight = 32;
 const QList<QPair<const char *, QRect>> &screens()
 {
     static const QList<QPair<const char *, QRect>> sizes = {
+        { "1024x600", QRect(0, 0, 1024, 600) },
         { "1024x600 with a panel", QRect(0, panelHeight, 1024, 600 - panelHeight) },
         { "1366x768 with a panel", QRect(0, panelHeight, 1366, 768 - panelHeight) },
     };
@@ -30,8 +36,9 @@ const QList<QPair<const char *, QRect>> &screens()
 }
 
 // In points: a desktop's small font, whose lines of a readable length are narrower than those
-// that Qt sizes a box for by itself.
+// that Qt sizes a box for by itself, and GNOME's, which makes the pages higher than 600 pixels.
 const qreal smallFontSize = 8;
+const qreal largeFontSize = 11;
 
 // A name as long as a speaker's may be, without a blank to break it at.
 const QString longName(63, QLatin1Char('W'));
@@ -49,6 +56,8 @@ private slots:
 
     void boxShowsEveryWord_data();
     void boxShowsEveryWord();
+    void pageWithinScreen_data();
+    void pageWithinScreen();
 
 private:
     // What the window manager's _NET_WORKAREA says, in the screen's device pixels.
@@ -74,6 +83,11 @@ void tst_ScreenFit::cleanup()
 {
     QCoreApplication::removeTranslator(&catalogue);
     QApplication::setFont(normalFont);
+    deletePages<Client_Settings>();
+    deletePages<Client_WLANs>();
+    deletePages<Client>();
+    wlanPage = nullptr;
+    settingsPage = nullptr;
 }
 
 bool tst_ScreenFit::setAvailable(const QRect &available)
@@ -121,7 +135,8 @@ void tst_ScreenFit::boxShowsEveryWord_data()
     QTest::addColumn<QRect>("available");
     QTest::addColumn<qreal>("fontScale");
     for (const char *language : languages) {
-        for (const auto &screen : screens()) {
+        // Widths of its own: no more than the lower screen of the same width.
+        for (const auto &screen : screens().mid(1)) {
             for (const qreal scale : { 1.0, 2.0 })
                 QTest::addRow("%s, %s, font x%g", language, screen.first, scale)
                     << QString::fromLatin1(language) << screen.second << scale;
@@ -157,6 +172,69 @@ void tst_ScreenFit::boxShowsEveryWord()
         QVERIFY2(showsAllText(box.get()), qPrintable(text));
         QVERIFY2(available.contains(box->frameGeometry()), qPrintable(text));
     }
+}
+
+void tst_ScreenFit::pageWithinScreen_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QRect>("available");
+    for (const char *page : { "speaker list", "WLANs", "settings", "typed WLAN" }) {
+        for (const char *language : languages) {
+            for (const auto &screen : screens())
+                QTest::addRow("%s, %s, %s", page, language, screen.first)
+                    << QString::fromLatin1(page) << QString::fromLatin1(language) << screen.second;
+        }
+    }
+}
+
+// Each page on the screen with all of its buttons; its header picture gives way only on a
+// screen too low for it, and then first.
+void tst_ScreenFit::pageWithinScreen()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, language);
+    QFETCH(QRect, available);
+    QVERIFY(setAvailable(available));
+    QVERIFY(installLanguage(language));
+    setFontSize(largeFontSize);
+
+    MessageBoxCloser closer;
+    wizardData = WizardData();
+    wizardData.url = CapturingServer::refusingUrl();
+    wizardData.listedName = QStringLiteral("Ovix Kitchen");
+    wizardData.name = wizardData.listedName;
+    wizardData.model = QStringLiteral("Ovix One");
+    wizardData.ssid = QStringLiteral("HomeNet");
+    wizardData.ip = QStringLiteral("192.168.100.123");
+    wizardData.softwareVer = QStringLiteral("1.4.12");
+    QWidget *shown = nullptr;
+    if (page == QLatin1String("speaker list"))
+        shown = new Client(nullptr);
+    else if (page == QLatin1String("WLANs"))
+        shown = new Client_WLANs(nullptr);
+    else
+        shown = new Client_Settings(nullptr,
+                                    page == QLatin1String("settings")
+                                        ? Client_Settings::WlanEntry::Chosen
+                                        : Client_Settings::WlanEntry::Typed);
+    shown->show();
+    QVERIFY(QTest::qWaitForWindowExposed(shown));
+
+    QVERIFY2(available.contains(shown->frameGeometry()),
+             qPrintable(QStringLiteral("%1x%2").arg(shown->width()).arg(shown->height())));
+    for (const QPushButton *button : shown->findChildren<QPushButton *>()) {
+        if (!button->isVisible())
+            continue;
+        QVERIFY2(shown->rect().contains(QRect(button->mapTo(shown, QPoint()), button->size())),
+                 qPrintable(button->text()));
+        QVERIFY(button->height() >= button->sizeHint().height());
+    }
+    const QLabel *picture = headerLabel(shown);
+    const QPixmap pixmap = picture->pixmap(Qt::ReturnByValue);
+    const int natural = qRound(pixmap.height() / pixmap.devicePixelRatio());
+    QVERIFY(picture->height() <= natural);
+    QVERIFY(picture->height() == natural || shown->frameGeometry().height() == available.height());
 }
 
 QTEST_MAIN(tst_ScreenFit)
