@@ -631,6 +631,21 @@ AnswerProblem readQueryAnswerQuietly(const Transfer &transfer, const QByteArray 
     return problem;
 }
 
+// At most MaxReasonLength units with the "…" that says it was cut: after the last whole word
+// where one ends near the limit, and never between the halves of a surrogate pair.
+static QString cutReason(const QString &text)
+{
+    if (text.size() <= MaxReasonLength)
+        return text;
+    const int room = MaxReasonLength - 1;
+    // A word end this near the limit loses less than a line of the box.
+    const int nearest = room - room / 5;
+    int cut = text.lastIndexOf(QLatin1Char(' '), room);
+    if (cut < nearest)
+        cut = text.at(room - 1).isHighSurrogate() ? room - 1 : room;
+    return text.left(cut).trimmed() + QChar(0x2026);
+}
+
 // A refusal's own words, if it gives any.
 static QString refusalReason(const QJsonObject &object)
 {
@@ -638,7 +653,7 @@ static QString refusalReason(const QJsonObject &object)
         const QJsonValue text = object.value(QLatin1String(member));
         if (text.isString() && !text.toString().trimmed().isEmpty()) {
             // Shown in a box: a sentence, not whatever the answer holds.
-            return text.toString().trimmed().left(MaxReasonLength);
+            return cutReason(text.toString().trimmed());
         }
     }
     return QString();

@@ -187,7 +187,8 @@ const int MaxReasonLength = 200;
 // The set-configuration's answer: the reply procedure's lines for the body,
 // then why it is not Saved. A refusal's own text member ("error" or
 // "message"), if its body is a JSON object that has one, goes to reason,
-// trimmed and cut to MaxReasonLength; also for a status of 400 or more.
+// trimmed; a longer one is cut to MaxReasonLength, at a word's end where one
+// is near, ending in "…"; also for a status of 400 or more.
 SaveOutcome readSetconfigAnswer(const Transfer &transfer, const QByteArray &body,
                                 QString *reason = nullptr);
 

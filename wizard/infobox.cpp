@@ -36,15 +36,15 @@ QLabel *textLabel(const QMessageBox *box)
     return box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
 }
 
-// The width of the text's widest line, unwrapped.
+// The width of the text's widest line, unwrapped, as a document lays it out like the label's
+// own: font metrics in whole pixels may give a line less than it takes there.
 int widestLine(const QLabel *label)
 {
-    const QFontMetrics metrics(label->font());
-    int widest = 0;
-    const QStringList lines = label->text().split(QLatin1Char('\n'));
-    for (const QString &line : lines)
-        widest = qMax(widest, metrics.horizontalAdvance(line));
-    return widest;
+    QTextDocument document;
+    document.setDocumentMargin(0);
+    document.setDefaultFont(label->font());
+    document.setPlainText(label->text());
+    return qCeil(document.idealWidth());
 }
 
 // Lets the label break a word that is too long for a line, as a speaker's reason may be. Its
@@ -60,6 +60,18 @@ void breakLongWords(QLabel *label)
     QTextOption option = document->defaultTextOption();
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     document->setDefaultTextOption(option);
+}
+
+// Gives the label the width and the height of all its lines at that width. The box's layout
+// asks a label for its height at the width of its column, which the buttons below may widen,
+// and would otherwise give it fewer lines than the label breaks its text into.
+void setTextWidth(QLabel *label, int width)
+{
+    // Its height for a width is never less than its least height.
+    label->setMinimumHeight(0);
+    label->setFixedWidth(width);
+    breakLongWords(label);
+    label->setFixedHeight(label->heightForWidth(width));
 }
 
 void fitText(QMessageBox *box)
@@ -80,19 +92,21 @@ void fitText(QMessageBox *box)
     const int besideText = layout->totalMinimumSize().width() - textWidth;
     const QRect available = availableGeometry(box);
     textWidth = qMax(1, qMin(textWidth, available.width() * 2 / 3 - besideText));
-    label->setFixedWidth(textWidth);
-    breakLongWords(label);
+    setTextWidth(label, textWidth);
 
     int height = layout->hasHeightForWidth() ? layout->totalHeightForWidth(textWidth + besideText)
                                              : layout->totalMinimumSize().height();
     // Rather wide than cut off at the foot of the screen.
     if (height > available.height() && textWidth + besideText < available.width()) {
         textWidth = available.width() - besideText;
-        label->setFixedWidth(textWidth);
-        breakLongWords(label);
+        setTextWidth(label, textWidth);
         height = layout->totalHeightForWidth(textWidth + besideText);
     }
     box->setFixedSize(textWidth + besideText, height);
+    // Laid out at that size now: changing the label's size invalidated the layout, which then
+    // ignores the resize and would keep the label at the height of Qt's own sizing, as short as
+    // one line, until a layout request that the fitter drops.
+    layout->activate();
 }
 
 // QMessageBox sizes itself when it is shown and whenever it is laid out again. It measures the

@@ -147,6 +147,8 @@ private slots:
     void notSent_data();
     void notSent();
     void drippingAnswerEndsAtDeadline();
+    void refusalReason_data();
+    void refusalReason();
 
 private:
     CapturingServer m_server;
@@ -554,6 +556,45 @@ void TestReplies::drippingAnswerEndsAtDeadline()
              SpeakerApi::AnswerProblem::NoAnswer);
     QCOMPARE(log.lines(),
              MessageLog::debugs({ "Document is NULL", "Transfer failed: no answer in time" }));
+}
+
+void TestReplies::refusalReason_data()
+{
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<QString>("reason");
+
+    const QString ellipsis(QChar(0x2026));
+    const QString word = QStringLiteral("abcdefgh ");
+    QTest::newRow("short, trimmed") << " wrong password "
+                                    << "wrong password";
+    QTest::newRow("as long as kept") << QString(200, 'x') << QString(200, 'x');
+    QTest::newRow("cut after a word")
+        << word.repeated(30) << word.repeated(21) + QStringLiteral("abcdefgh") + ellipsis;
+    QTest::newRow("one long word") << QString(250, 'X') << QString(199, 'X') + ellipsis;
+    QTest::newRow("no word end near the limit") << QStringLiteral("a ") +
+            QString(248, 'X') << QStringLiteral("a ") + QString(197, 'X') + ellipsis;
+    const QString face = QString::fromUtf8("\xF0\x9F\x98\x80");
+    QTest::newRow("a pair of halves at the limit")
+        << QString(198, 'X') + face + QString(10, 'X') << QString(198, 'X') + ellipsis;
+}
+
+// A refusal's reason is shown whole where it fits, otherwise cut with a sign that it was.
+void TestReplies::refusalReason()
+{
+    QFETCH(QString, said);
+    QFETCH(QString, reason);
+
+    MessageLog log;
+    const QByteArray body = QJsonDocument(QJsonObject { { "returncode", "1" }, { "error", said } })
+                                .toJson(QJsonDocument::Compact);
+    SpeakerApi::Transfer transfer;
+    transfer.status = 200;
+    transfer.sent = true;
+    QString read;
+    QCOMPARE(SpeakerApi::readSetconfigAnswer(transfer, body, &read),
+             SpeakerApi::SaveOutcome::Refused);
+    QCOMPARE(read, reason);
+    QVERIFY(read.size() <= SpeakerApi::MaxReasonLength);
 }
 
 QTEST_GUILESS_MAIN(TestReplies)

@@ -37,9 +37,13 @@ inline bool showsAllText(const QMessageBox *box)
         return false;
     const int height = label->heightForWidth(label->width());
     const QFontMetrics metrics(label->font());
+    // Broken at blanks only: no more lines than the label breaks the text into, also inside a
+    // word, and measured apart from the label's own sizing.
+    const QRect lines = metrics.boundingRect(QRect(0, 0, label->width(), QWIDGETSIZE_MAX),
+                                             Qt::TextWordWrap, label->text());
     // Without blanks, which a break swallows: a lower bound of what the lines must hold.
     const QString ink = QString(label->text()).remove(QLatin1Char(' '));
-    return label->height() >= height &&
+    return label->height() >= qMax(height, lines.height()) &&
         qreal(height) / metrics.height() * label->width() >= metrics.horizontalAdvance(ink);
 }
 

@@ -460,9 +460,6 @@ void tst_Translations::translatedPages()
     walkThroughPages();
     if (QTest::currentTestFailed())
         return;
-    // Every box of the program, in every language: all of its words can be read.
-    for (const ShownBox &box : qAsConst(closer->boxes))
-        QVERIFY2(box.allTextShown, qPrintable(box.text));
     const QSet<Message> expected(pageTexts().cbegin(), pageTexts().cend());
     QCOMPARE(QSet<Message>(recorder.lookups).subtract(expected), QSet<Message>());
     QCOMPARE(QSet<Message>(expected).subtract(recorder.lookups), QSet<Message>());
