@@ -73,6 +73,7 @@ SETTINGS_END = [
     (LABEL, "Vers:", "Vers:"), (LABEL, "2.4.17", "2.4.17"),
     (LABEL, "Clicking on SAVE will reboot your\nVANTIR Ovix-Speakers!",
      "Klicken auf OK lässt Ihre\nVANTIR Ovixs neu starten!"),
+    (LINE, "", ""),  # this computer on another WLAN than the speaker's: hidden unless so
     ("animation", "Waiting for the speaker's answer", "Warten auf die Antwort des Lautsprechers"),
     (LINE, SENDING[0], SENDING[1]),
     (BUTTON, "< Back", "< Zurück"), (BUTTON, "SAVE", "OK")]
@@ -87,6 +88,7 @@ PAGES = [
         ("animation", "Waiting for saved speakers", "Warten auf die eingerichteten Lautsprecher"),
         (LINE, "", ""),  # which saved speakers are awaited: empty and hidden until SAVE
         (LINE, "", ""),  # how a saved speaker came back: empty and hidden until then
+        (LINE, "", ""),  # the switch of this computer to the saved speaker's WLAN: hidden until then
         # Why no speaker is listed: asked, or said once the list has stayed empty; hidden while
         # a speaker is listed.
         (BUTTON, "Why is no speaker listed?", "Warum wird kein Lautsprecher angezeigt?"),

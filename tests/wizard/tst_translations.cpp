@@ -42,7 +42,9 @@ const QList<Message> &pageTexts()
                 qstrcmp(entry.source, "No Speakers found") != 0 &&
                 !QByteArray(entry.source).contains("DNS-SD service (Bonjour)") &&
                 !QByteArray(entry.source).contains("this computer to") &&
-                !QByteArray(entry.source).contains("This computer "))
+                !QByteArray(entry.source).contains("This computer is ") &&
+                !QByteArray(entry.source).contains("This computer could ") &&
+                !QByteArray(entry.source).contains("This computer was "))
                 texts.append(
                     Message(QString::fromUtf8(entry.context), QString::fromUtf8(entry.source)));
         }
