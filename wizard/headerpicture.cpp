@@ -4,17 +4,35 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QLayout>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
 #include <QScreen>
+#include <QShowEvent>
 #include <QString>
 #include <QStyle>
+#include <QWidget>
 #include <QtMath>
 
 namespace {
 const int pictureWidth = 640; // device-independent pixels, as the pages are laid out
+// Wayland tells a program no work area: its screen's available geometry is the whole screen,
+// while the desktop's panels (GNOME's and weston's 32 pixels, Plasma's 44) still take their
+// share. Pages leave that much room there.
+const int waylandPanelRoom = 48;
+
+// The part of the screen that a page may take.
+QRect availableRoom(const QScreen *screen)
+{
+    QRect available = screen->availableGeometry();
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&
+        available == screen->geometry())
+        available.setTop(available.top() + waylandPanelRoom);
+    return available;
+}
 
 // The window frame that the window manager adds around window, as far as it is known: until a
 // page is first shown only another shown window tells it.
@@ -99,7 +117,7 @@ private:
         const QScreen *screen = page->screen();
         if (!layout || !screen || page->isMaximized() || page->isFullScreen())
             return;
-        const QRect available = screen->availableGeometry();
+        const QRect available = availableRoom(screen);
         const QMargins frame = windowFrame(page);
         const int room = available.height() - frame.top() - frame.bottom();
         const int others = layout->totalMinimumSize().height() - shownHeight;

@@ -152,18 +152,18 @@ xvfb_ready()
     is_running "$xvfb_pid" && xdotool getdisplaygeometry >/dev/null 2>&1
 }
 
-# start_xvfb WORK_DIR: starts Xvfb on a display number whose lock file and
-# socket are free and exports DISPLAY and XAUTHORITY for it.
+# start_xvfb WORK_DIR [WIDTHxHEIGHT]: starts Xvfb (800x600 unless told) on a display number whose
+# lock file and socket are free and exports DISPLAY and XAUTHORITY for it.
 start_xvfb()
 {
-    local work=$1 number attempt=0
+    local work=$1 size=${2:-800x600} number attempt=0
     for ((number = 90; number < 190 && attempt < 3; number++)); do
         [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ] && continue
         attempt=$((attempt + 1))
         : >"$work/Xauthority"
         xauth -q -f "$work/Xauthority" add ":$number" . "$(mcookie)"
         # 96 dots per inch, as Xorg reports by default: Qt 5 scales by any other.
-        Xvfb ":$number" -screen 0 800x600x24 -nolisten tcp -auth "$work/Xauthority" -noreset \
+        Xvfb ":$number" -screen 0 "${size}x24" -nolisten tcp -auth "$work/Xauthority" -noreset \
             -dpi 96 </dev/null >"$work/xvfb.log" 2>&1 &
         xvfb_pid=$!
         export DISPLAY=":$number" XAUTHORITY="$work/Xauthority"

@@ -11,9 +11,20 @@ readonly WALK_HIDDEN_PASSWORD="Garten-2024!"
 readonly WINDOW_TIMEOUT=30 # seconds for a page to appear
 readonly REPLY_TIMEOUT=15  # seconds for a request to reach the speaker
 
+window_manager_pid=
+
+# The screen is 800x600 without a window manager unless VANTIR_DEMO_SCREEN (e.g. 1024x600) and
+# VANTIR_DEMO_WINDOW_MANAGER (e.g. metacity) say otherwise.
 start_virtual_display()
 {
-    start_xvfb "$work" || demo_die "no virtual display could be started"
+    start_xvfb "$work" "${VANTIR_DEMO_SCREEN:-800x600}" \
+        || demo_die "no virtual display could be started"
+    [ -n "${VANTIR_DEMO_WINDOW_MANAGER:-}" ] || return 0
+    command -v "$VANTIR_DEMO_WINDOW_MANAGER" >/dev/null \
+        || demo_die "no window manager \"$VANTIR_DEMO_WINDOW_MANAGER\" on this machine"
+    "$VANTIR_DEMO_WINDOW_MANAGER" >"$work/window-manager.log" 2>&1 </dev/null &
+    window_manager_pid=$!
+    demo_say "window manager $VANTIR_DEMO_WINDOW_MANAGER (pid $window_manager_pid)"
 }
 
 # The id of the visible window titled exactly TITLE, waiting for it.
