@@ -10,6 +10,7 @@ readonly WALK_HIDDEN_SSID="Gartenhaus"
 readonly WALK_HIDDEN_PASSWORD="Garten-2024!"
 readonly WINDOW_TIMEOUT=30 # seconds for a page to appear
 readonly REPLY_TIMEOUT=15  # seconds for a request to reach the speaker
+readonly EMPTY_LIST_SECONDS=16 # until the empty list has said why
 
 window_manager_pid=
 
@@ -336,13 +337,29 @@ walk_in_language()
     program_pid=
 }
 
+# Before any speaker is announced, in the first language: the list stays empty, and once it has
+# waited the line under it says why (here: nothing at all is announced on this network).
+show_empty_list()
+{
+    local language=${languages%%,*} window
+    local locale new_name title_list title_wlans title_settings title_info key_address
+    set_language "$language"
+    mkdir -p "$shots/$language"
+    LC_ALL=$locale QT_QPA_PLATFORM=xcb "$PROGRAM" </dev/null >"$work/program.log" 2>&1 &
+    program_pid=$!
+    window=$(window_titled "$title_list")
+    # The list's own wait, then the short listen for any announcement.
+    sleep "$EMPTY_LIST_SECONDS"
+    screenshot "$language/0-speaker-list-empty" "$window"
+    stop_process "$program_pid" vantir-configurator
+    program_pid=
+}
+
 # One walk per language of $languages, each on the speaker then in the first row
 # (by default English, then German on the other one).
 walk_through_wizard()
 {
     local language
-    mkdir -p "$shots"
-    start_virtual_display
     for language in ${languages//,/ }; do
         walk_in_language "$language"
     done
